@@ -1,0 +1,98 @@
+#include "DirectoryListing.h"
+
+#include "common/PathJoin.h"
+#include "platform/FileSystem.h"
+
+#include <QCollator>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+QString withoutTrailingSeparators(QString path)
+{
+    while (path.size() > 1 && path.endsWith(PathSeparator))
+        path.chop(1);
+    return path;
+}
+
+// "/a/b" gives "/", "/a", "/a/b".
+QStringList ancestorsOf(const QString& path)
+{
+    QStringList ancestors{QString(PathSeparator)};
+    for (qsizetype i = 1; i < path.size(); ++i) {
+        if (path[i] == PathSeparator && path[i - 1] != PathSeparator)
+            ancestors.append(path.left(i));
+    }
+    if (path.size() > 1)
+        ancestors.append(path);
+    return ancestors;
+}
+
+// Natural, case-insensitive order ("dir2" before "dir10"), each key computed once.
+void sortNaturally(QStringList& names)
+{
+    // The C locale would compare code points; the interface's own language is the fallback.
+    const QLocale system = QLocale::system();
+    QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::Chinese, QLocale::China)
+                                                       : system);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(size_t(names.size()));
+    for (const QString& name : std::as_const(names))
+        keys.push_back(collator.sortKey(name));
+    std::vector<int> order(size_t(names.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+        return keys[size_t(a)].compare(keys[size_t(b)]) < 0;
+    });
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (int i : order)
+        sorted.append(std::move(names[i]));
+    names = std::move(sorted);
+}
+
+} // namespace
+
+DirectoryListing::DirectoryListing(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
+
+bool DirectoryListing::setPath(const QString& directory)
+{
+    const QString path = withoutTrailingSeparators(directory);
+    if (!path.startsWith(PathSeparator))
+        return false;
+    std::optional<QStringList> names = m_fileSystem.subfolderNames(path);
+    if (!names)
+        return false;
+    sortNaturally(*names);
+    m_path = path;
+    m_ancestors = ancestorsOf(path);
+    m_subfolders = std::move(*names);
+    return true;
+}
+
+QString DirectoryListing::list(int index) const
+{
+    if (index >= 0 && index < listCount()) {
+        const QString& name = m_subfolders[index];
+        return m_path.endsWith(PathSeparator) ? m_path + name : JoinPath(m_path, name);
+    }
+    const int ancestor = ancestorCount() + index; // -1 is the last ancestor
+    if (index < 0 && ancestor >= 0)
+        return m_ancestors[ancestor];
+    return {};
+}
+
+QString DirectoryListing::displayName(int index) const
+{
+    if (index >= 0 && index < listCount())
+        return m_subfolders[index];
+    const QString full = list(index);
+    if (full.size() <= 1)
+        return full;
+    return full.mid(full.lastIndexOf(PathSeparator) + 1);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class FileSystem;
+
+// What a directory list box shows: the open directory, its ancestors up to the root and its
+// immediate subdirectories, in the manner of a classic directory list box.
+//
+// Indices follow that box: 0 .. listCount()-1 are the subdirectories, -1 is the open
+// directory, -2 its parent and so on up to the root.
+class DirectoryListing
+{
+public:
+    explicit DirectoryListing(FileSystem& fileSystem);
+
+    // The open directory: a root with its trailing separator, any other directory without.
+    const QString& path() const { return m_path; }
+    // Opens the directory and reads its subdirectories afresh. On failure nothing changes.
+    bool setPath(const QString& directory);
+
+    int listCount() const { return int(m_subfolders.size()); }
+    int ancestorCount() const { return int(m_ancestors.size()); }
+    // The full path of the entry at the index; an empty string outside the range.
+    QString list(int index) const;
+    // The entry's own name as shown (the root shows itself).
+    QString displayName(int index) const;
+
+private:
+    FileSystem& m_fileSystem;
+    QString m_path;
+    QStringList m_ancestors;  // the root first, the open directory last
+    QStringList m_subfolders; // names, in natural order
+};

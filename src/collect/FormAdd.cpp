@@ -1,0 +1,122 @@
+#include "FormAdd.h"
+
+#include "AddDirectories.h"
+#include "DirListBox.h"
+#include "mainwindow/DirectoryListModel.h"
+#include "mainwindow/DirectoryListView.h"
+#include "mainwindow/Form1.h"
+#include "platform/FileSystem.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Pixels at 96 dots per inch (a design in twips divided by 15).
+constexpr QSize clientSize(416, 258);
+constexpr QRect drivePlace(2, 3, 406, 20);
+constexpr QRect directoryPlace(2, 26, 406, 160);
+constexpr QRect framePlace(7, 187, 158, 64);
+// Inside the frame; a little taller than designed so that 9-point Chinese text fits.
+constexpr QRect option1Place(8, 11, 62, 16);
+constexpr QRect option2Place(8, 27, 119, 16);
+constexpr QRect option3Place(8, 43, 110, 16);
+constexpr QRect addPlace(186, 203, 107, 38);
+constexpr QRect closePlace(299, 203, 107, 38);
+
+} // namespace
+
+FormAdd::FormAdd(Form1& mainWindow, FileSystem& fileSystem)
+    : FixedDialog(&mainWindow, Qt::Tool, clientSize), m_mainWindow(mainWindow),
+      m_fileSystem(fileSystem)
+{
+    setObjectName(u"FormAdd"_s);
+    setWindowTitle(u"添加目录"_s);
+    createControls();
+    fillDrives();
+
+    // Every opening starts at the working directory.
+    const QString start = m_fileSystem.currentDirectory();
+    if (!Dir1->setPath(start))
+        Dir1->setPath(QString(u'/'));
+    Dir1->setFocus();
+}
+
+FormAdd::~FormAdd() = default;
+
+void FormAdd::createControls()
+{
+    Drive1 = new QComboBox(this);
+    Drive1->setObjectName(u"Drive1"_s);
+    Drive1->setAccessibleName(u"驱动器"_s);
+    Drive1->setGeometry(drivePlace);
+
+    Dir1 = new DirListBox(m_fileSystem, this);
+    Dir1->setObjectName(u"Dir1"_s);
+    Dir1->setAccessibleName(u"目录"_s);
+    Dir1->setGeometry(directoryPlace);
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(u"Frame1"_s);
+    Frame1->setGeometry(framePlace);
+    Option1 = new QRadioButton(u"选中项"_s, Frame1);
+    Option1->setObjectName(u"Option1"_s);
+    Option1->setGeometry(option1Place);
+    Option2 = new QRadioButton(u"子目录"_s, Frame1);
+    Option2->setObjectName(u"Option2"_s);
+    Option2->setGeometry(option2Place);
+    Option3 = new QRadioButton(u"选中项及子目录"_s, Frame1);
+    Option3->setObjectName(u"Option3"_s);
+    Option3->setGeometry(option3Place);
+    Option2->setChecked(true);
+
+    Command1 = addButton(u"Command1"_s, u"加入待修改列表"_s, addPlace);
+    Command2 = addButton(u"Command2"_s, u"关闭"_s, closePlace);
+
+    setTabOrder(Dir1, Drive1);
+    setTabOrder(Drive1, Command1);
+    setTabOrder(Command1, Option3);
+    setTabOrder(Option3, Option2);
+    setTabOrder(Option2, Option1);
+    setTabOrder(Option1, Command2);
+
+    connect(Command1, &QPushButton::clicked, this, &FormAdd::addToList);
+    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Drive1, &QComboBox::activated, this, &FormAdd::openDrive);
+}
+
+void FormAdd::fillDrives()
+{
+    const QString current = m_fileSystem.volumeRootOf(m_fileSystem.currentDirectory());
+    for (const Volume& volume : m_fileSystem.volumes()) {
+        Drive1->addItem(volume.displayName, volume.rootPath);
+        if (volume.rootPath == current)
+            Drive1->setCurrentIndex(Drive1->count() - 1);
+    }
+}
+
+void FormAdd::openDrive(int index)
+{
+    const QString root = Drive1->itemData(index).toString();
+    const QString workingDirectory = m_fileSystem.currentDirectory();
+    const bool workingDirectoryOnDrive = m_fileSystem.volumeRootOf(workingDirectory) == root;
+    // A volume that cannot be opened changes nothing but what Drive1 shows.
+    Dir1->setPath(workingDirectoryOnDrive ? workingDirectory : root);
+}
+
+void FormAdd::addToList()
+{
+    Command1->setEnabled(false);
+    const AddMode mode = Option1->isChecked()   ? AddMode::SelectedItem
+                         : Option2->isChecked() ? AddMode::Subdirectories
+                                                : AddMode::SelectedItemAndSubdirectories;
+    DirectoryListModel& rows = m_mainWindow.rows();
+    AddDirectories(rows, m_fileSystem, PathsToAdd(Dir1->listing(), mode));
+    m_mainWindow.setRowCountText(rows.count());
+    m_mainWindow.listView().viewport()->update();
+    Command1->setEnabled(true);
+}

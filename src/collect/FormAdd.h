@@ -1,0 +1,45 @@
+#pragma once
+
+#include "common/FixedDialog.h"
+
+class DirListBox;
+class FileSystem;
+class Form1;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+// The add-directories dialog: browse the volumes and directories, then append the open
+// directory, its immediate subdirectories or both to the main window's list.
+class FormAdd : public FixedDialog
+{
+    Q_OBJECT
+
+public:
+    FormAdd(Form1& mainWindow, FileSystem& fileSystem);
+    ~FormAdd() override;
+
+    DirListBox& directoryList() { return *Dir1; }
+
+    // Command1: appends by the option that is on; the dialog stays open.
+    void addToList();
+    // Drive1: opens the chosen volume (the working directory when it lies on it).
+    void openDrive(int index);
+
+private:
+    void createControls();
+    void fillDrives();
+
+    Form1& m_mainWindow;
+    FileSystem& m_fileSystem;
+
+    QComboBox* Drive1 = nullptr;
+    DirListBox* Dir1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QRadioButton* Option3 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+};

@@ -1,0 +1,33 @@
+#include "ApplicationSetup.h"
+
+#include "common/AppInfo.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
+
+void SetUpApplication(QApplication& application)
+{
+    application.setApplicationName(AppInfo::title);
+    application.setApplicationVersion(AppInfo::versionString());
+    application.setDesktopFileName(u"folder-batch-rename"_s);
+    application.setWindowIcon(QIcon(AppInfo::iconResource));
+
+    // The interface is Chinese whatever the system's language, so Qt's own buttons are too.
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+
+    QFont font = QApplication::font();
+    font.setFamilies({u"Noto Sans CJK SC"_s, u"Noto Sans SC"_s, u"Source Han Sans SC"_s,
+                      u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s, u"Droid Sans Fallback"_s,
+                      font.family()});
+    font.setPointSize(9);
+    QApplication::setFont(font);
+}

@@ -1,0 +1,167 @@
+#include "DirectoryListModel.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+DirectoryListModel::DirectoryListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int DirectoryListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int DirectoryListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant DirectoryListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole)
+        return {};
+    const DirectoryRow& r = row(index.row());
+    if (role == Qt::ToolTipRole)
+        return index.column() == NameColumn ? r.key : QVariant();
+    switch (index.column()) {
+    case NameColumn:
+        return r.name;
+    case NewNameColumn:
+        return r.newName;
+    case VerdictColumn:
+        return r.verdict;
+    default:
+        return {};
+    }
+}
+
+QVariant DirectoryListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const QStringList headers = {QStringLiteral("目录名称(修改前)"),
+                                        QStringLiteral("目录名称(修改后)"),
+                                        QStringLiteral("可否修改")};
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return headers.at(section);
+    return {};
+}
+
+Qt::ItemFlags DirectoryListModel::flags(const QModelIndex& index) const
+{
+    // Never editable: names change only through the rename.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
+                           : Qt::NoItemFlags;
+}
+
+bool DirectoryListModel::append(const QString& key, const QString& name, const QString& parent)
+{
+    return appendAll({DirectoryRow{name, {}, {}, key, parent}}) == 1;
+}
+
+int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
+{
+    auto firstRefused = std::remove_if(rows.begin(), rows.end(), [this](const DirectoryRow& r) {
+        if (m_keys.contains(r.key))
+            return true;
+        m_keys.insert(r.key);
+        return false;
+    });
+    rows.erase(firstRefused, rows.end());
+    if (rows.empty())
+        return 0;
+    const int first = count();
+    beginInsertRows({}, first, first + int(rows.size()) - 1);
+    m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
+                  std::make_move_iterator(rows.end()));
+    endInsertRows();
+    return int(rows.size());
+}
+
+void DirectoryListModel::removeAt(int position)
+{
+    beginRemoveRows({}, position, position);
+    m_keys.remove(m_rows[size_t(position)].key);
+    m_rows.erase(m_rows.begin() + position);
+    endRemoveRows();
+}
+
+void DirectoryListModel::removeMarked(const std::vector<bool>& marked)
+{
+    const auto isMarked = [&](size_t i) {
+        return i < marked.size() && marked[i];
+    };
+    size_t firstMarked = 0;
+    while (firstMarked < m_rows.size() && !isMarked(firstMarked))
+        ++firstMarked;
+    if (firstMarked == m_rows.size())
+        return;
+    size_t lastMarked = m_rows.size() - 1;
+    while (!isMarked(lastMarked))
+        --lastMarked;
+
+    bool contiguous = true;
+    for (size_t i = firstMarked; i <= lastMarked && contiguous; ++i)
+        contiguous = isMarked(i);
+
+    if (contiguous) {
+        beginRemoveRows({}, int(firstMarked), int(lastMarked));
+        for (size_t i = firstMarked; i <= lastMarked; ++i)
+            m_keys.remove(m_rows[i].key);
+        m_rows.erase(m_rows.begin() + qsizetype(firstMarked),
+                     m_rows.begin() + qsizetype(lastMarked) + 1);
+        endRemoveRows();
+        return;
+    }
+
+    // Scattered rows: one compaction and one reset, instead of a notification per row.
+    beginResetModel();
+    size_t kept = firstMarked;
+    for (size_t i = firstMarked; i < m_rows.size(); ++i) {
+        if (isMarked(i))
+            m_keys.remove(m_rows[i].key);
+        else
+            m_rows[kept++] = std::move(m_rows[i]);
+    }
+    m_rows.resize(kept);
+    endResetModel();
+}
+
+void DirectoryListModel::removeAll()
+{
+    beginResetModel();
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_keys.clear();
+    m_keys.squeeze();
+    endResetModel();
+}
+
+void DirectoryListModel::setProposal(int position, const QString& newName, const QString& verdict)
+{
+    DirectoryRow& r = m_rows[size_t(position)];
+    r.newName = newName;
+    r.verdict = verdict;
+}
+
+void DirectoryListModel::setVerdict(int position, const QString& verdict)
+{
+    m_rows[size_t(position)].verdict = verdict;
+}
+
+void DirectoryListModel::setRenamed(int position, const QString& newKey)
+{
+    DirectoryRow& r = m_rows[size_t(position)];
+    m_keys.remove(r.key);
+    r.name = r.newName;
+    r.key = newKey;
+    m_keys.insert(newKey);
+}
+
+void DirectoryListModel::rowsUpdated()
+{
+    if (!m_rows.empty())
+        Q_EMIT dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1));
+}

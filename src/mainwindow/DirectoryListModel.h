@@ -1,0 +1,55 @@
+#pragma once
+
+#include "DirectoryRow.h"
+
+#include <QAbstractTableModel>
+#include <QSet>
+
+#include <vector>
+
+// The rows of the directory list, in display order. Keys are unique: a hash of them makes the
+// duplicate test O(1). Row positions are 0-based.
+//
+// The quiet setters (setProposal, setVerdict, setRenamed) write without notifying the views,
+// so that a pass over all rows costs one notification: call rowsUpdated() once afterwards.
+class DirectoryListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { NameColumn, NewNameColumn, VerdictColumn, ColumnCount };
+
+    explicit DirectoryListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    int count() const { return int(m_rows.size()); }
+    const DirectoryRow& row(int position) const { return m_rows[size_t(position)]; }
+    bool containsKey(const QString& key) const { return m_keys.contains(key); }
+
+    // Appends one row; false, and nothing changes, when the key is already listed.
+    bool append(const QString& key, const QString& name, const QString& parent);
+    // Appends the rows whose keys are new (to the list and to the batch), with one
+    // notification. Returns how many were appended.
+    int appendAll(std::vector<DirectoryRow> rows);
+
+    void removeAt(int position);
+    // Removes the marked rows (marked[i] for row i) in one pass, keeping the others' order.
+    void removeMarked(const std::vector<bool>& marked);
+    void removeAll();
+
+    void setProposal(int position, const QString& newName, const QString& verdict);
+    void setVerdict(int position, const QString& verdict);
+    // After a successful rename: name becomes newName, key the new path.
+    void setRenamed(int position, const QString& newKey);
+    void rowsUpdated();
+
+private:
+    std::vector<DirectoryRow> m_rows;
+    QSet<QString> m_keys;
+};

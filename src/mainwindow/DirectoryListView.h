@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QTreeView>
+
+// The directory list in report style: three fixed columns, rows selected whole, several at
+// a time, never edited in place. Reports the right button going down anywhere over it and
+// the row under a moving pointer.
+class DirectoryListView : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    explicit DirectoryListView(QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    void rightButtonPressed(const QPoint& globalPosition);
+    void contextMenuKeyPressed(const QPoint& globalPosition);
+    void rowPointedAt(int row);
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};

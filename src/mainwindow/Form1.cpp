@@ -1,0 +1,280 @@
+#include "Form1.h"
+
+#include "DirectoryListModel.h"
+#include "DirectoryListView.h"
+#include "about/FrmAbout.h"
+#include "about/HelpLinks.h"
+#include "collect/FormAdd.h"
+#include "common/AppInfo.h"
+#include "platform/Shell.h"
+#include "rename/BatchRename.h"
+#include "rules/FormRename.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Sizes in pixels at 96 dots per inch (a design in twips divided by 15).
+constexpr QSize clientSize(624, 428);
+constexpr int statusBarHeight = 19;
+constexpr QRect label1Place(5, 6, 0, 0);
+constexpr QRect label2Place(547, 8, 0, 0);
+constexpr QRect listPlace(4, 21, 610, 388);
+constexpr int statusPanel1Width = 96;
+constexpr int statusPanel2Width = 511;
+constexpr int columnWidth = 200;
+
+QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    return action;
+}
+
+void addSeparator(QMenu* menu, const QString& objectName)
+{
+    menu->addSeparator()->setObjectName(objectName);
+}
+
+QMenu* addSubmenu(QWidget* owner, const QString& objectName, const QString& caption)
+{
+    auto* menu = new QMenu(caption, owner);
+    menu->setObjectName(objectName);
+    menu->menuAction()->setObjectName(objectName);
+    return menu;
+}
+
+} // namespace
+
+Form1::Form1(Platform& platform, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_platform(platform), m_rows(new DirectoryListModel(this))
+{
+    setObjectName(u"Form1"_s);
+    createControls();
+    createMenus();
+    setWindowTitle(AppInfo::mainWindowTitle());
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(u"client"_s);
+    client->setFixedSize(clientSize.width(), clientSize.height() - statusBarHeight);
+    setCentralWidget(client);
+
+    ListView1 = new DirectoryListView(client);
+    ListView1->setObjectName(u"ListView1"_s);
+    ListView1->setAccessibleName(u"待修改目录列表"_s);
+    ListView1->setModel(m_rows);
+    ListView1->setGeometry(listPlace);
+    for (int column = 0; column < DirectoryListModel::ColumnCount; ++column)
+        ListView1->header()->resizeSection(column, columnWidth);
+
+    Label1 = new QLabel(u"待修改目录列表："_s, client);
+    Label1->setObjectName(u"Label1"_s);
+    Label1->move(label1Place.topLeft());
+    Label1->adjustSize();
+    Label1->setBuddy(ListView1);
+
+    Label2 = new QLabel(client);
+    Label2->setObjectName(u"Label2"_s);
+    Label2->move(label2Place.topLeft());
+    setRowCountText(0);
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(u"StatusBar1"_s);
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(statusBarHeight);
+    statusPanel1 = new QLabel(u"Morvel软件"_s, bar);
+    statusPanel1->setObjectName(u"StatusBar1Panel1"_s);
+    statusPanel1->setFixedWidth(statusPanel1Width);
+    statusPanel2 = new QLabel(bar);
+    statusPanel2->setObjectName(u"StatusBar1Panel2"_s);
+    statusPanel2->setMinimumWidth(statusPanel1Width);
+    statusPanel2->setFixedWidth(statusPanel2Width);
+    for (QLabel* panel : {statusPanel1, statusPanel2}) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setTextFormat(Qt::PlainText);
+        bar->addWidget(panel);
+    }
+    setStatusBar(bar);
+
+    // The window keeps its size and its controls their places.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ListView1, &DirectoryListView::rightButtonPressed, this, &Form1::popUpListMenu);
+    connect(ListView1, &DirectoryListView::contextMenuKeyPressed, this, &Form1::popUpListMenu);
+    connect(ListView1, &DirectoryListView::rowPointedAt, this, &Form1::showPathOf);
+    ListView1->setFocus();
+}
+
+void Form1::createMenus()
+{
+    menu列表 = addSubmenu(this, u"menu列表"_s, u"列表(&L)"_s);
+    connect(addItem(menu列表, u"menu添加目录"_s, u"添加目录"_s), &QAction::triggered, this,
+            &Form1::openAddDialog);
+    addSeparator(menu列表, u"tiou987"_s);
+    connect(addItem(menu列表, u"menu全选"_s, u"全选"_s), &QAction::triggered, this,
+            &Form1::selectAll);
+    connect(addItem(menu列表, u"menu移除选中项"_s, u"移除选中项"_s), &QAction::triggered, this,
+            &Form1::removeSelected);
+    connect(addItem(menu列表, u"menu清空"_s, u"清空"_s), &QAction::triggered, this,
+            &Form1::clearList);
+    addSeparator(menu列表, u"uyhoiu8797"_s);
+    connect(addItem(menu列表, u"menu打开修改前目录"_s, u"打开修改前目录"_s), &QAction::triggered,
+            this, &Form1::openCurrentDirectory);
+    addSeparator(menu列表, u"uiyiu9889"_s);
+    connect(addItem(menu列表, u"menu退出"_s, u"退出"_s), &QAction::triggered, this,
+            &Form1::exitProgram);
+
+    QMenu* menu修改 = addSubmenu(this, u"menu修改"_s, u"修改(&R)"_s);
+    connect(addItem(menu修改, u"menu模拟修改"_s, u"模拟修改"_s), &QAction::triggered, this,
+            &Form1::openRenameDialog);
+    connect(addItem(menu修改, u"menu确认修改"_s, u"确认修改"_s), &QAction::triggered, this,
+            &Form1::confirmRename);
+
+    QMenu* menu帮助 = addSubmenu(this, u"menu帮助"_s, u"帮助(&H)"_s);
+    connect(addItem(menu帮助, u"menu关于"_s, u"关于"_s), &QAction::triggered, this,
+            &Form1::openAboutBox);
+    connect(addItem(menu帮助, u"menu最新版本"_s, u"最新版本"_s), &QAction::triggered, this,
+            [this] { openWebLink(HelpLinks::latestVersion); });
+    QMenu* menu作者网站 = addSubmenu(menu帮助, u"menu作者网站"_s, u"作者网站"_s);
+    menu帮助->addMenu(menu作者网站);
+    connect(addItem(menu作者网站, u"menuMorvel网"_s, u"Morvel网"_s), &QAction::triggered, this,
+            [this] { openWebLink(HelpLinks::secondSite); });
+    connect(addItem(menu作者网站, u"menuMorvel软件"_s, u"Morvel软件"_s), &QAction::triggered, this,
+            [this] { openWebLink(HelpLinks::makerSite); });
+    connect(addItem(menu帮助, u"menu定制软件"_s, u"定制软件"_s), &QAction::triggered, this,
+            [this] { openWebLink(HelpLinks::customSoftware); });
+
+    for (QMenu* menu : {menu列表, menu修改, menu帮助})
+        menuBar()->addMenu(menu);
+}
+
+void Form1::setRowCountText(int count)
+{
+    Label2->setText(QString::number(count));
+    Label2->adjustSize();
+}
+
+int Form1::currentRow() const
+{
+    const QModelIndex current = ListView1->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+QString Form1::目录重命名(const QString& oldPath, const QString& newPath, bool& success)
+{
+    return RenameDirectory(m_platform.fileSystem, oldPath, newPath, success);
+}
+
+void Form1::popUpListMenu(const QPoint& globalPosition)
+{
+    menu列表->popup(globalPosition);
+}
+
+void Form1::showPathOf(int row)
+{
+    statusPanel2->setText(m_rows->row(row).key);
+}
+
+void Form1::openAddDialog()
+{
+    FormAdd dialog(*this, m_platform.fileSystem);
+    dialog.exec();
+    ListView1->viewport()->update();
+}
+
+void Form1::selectAll()
+{
+    const int n = m_rows->count();
+    if (n == 0)
+        return;
+    ListView1->selectionModel()->select(
+        QItemSelection(m_rows->index(0, 0),
+                       m_rows->index(n - 1, DirectoryListModel::ColumnCount - 1)),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void Form1::removeSelected()
+{
+    // The selection is read once, as ranges; the rows go in one pass, front to back.
+    std::vector<bool> marked(size_t(m_rows->count()), false);
+    const QItemSelection selection = ListView1->selectionModel()->selection();
+    for (const QItemSelectionRange& range : selection) {
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            marked[size_t(r)] = true;
+    }
+    const int current = currentRow();
+    int currentAfter = -1;
+    if (current >= 0 && !marked[size_t(current)])
+        currentAfter = current - int(std::count(marked.begin(), marked.begin() + current, true));
+
+    m_rows->removeMarked(marked);
+    if (currentAfter >= 0)
+        ListView1->selectionModel()->setCurrentIndex(m_rows->index(currentAfter, 0),
+                                                     QItemSelectionModel::NoUpdate);
+    setRowCountText(m_rows->count());
+}
+
+void Form1::clearList()
+{
+    m_rows->removeAll();
+    setRowCountText(m_rows->count());
+}
+
+void Form1::openCurrentDirectory()
+{
+    const int current = currentRow();
+    if (current < 0)
+        return;
+    m_platform.shell.openLocalPath(m_rows->row(current).key);
+}
+
+void Form1::exitProgram()
+{
+    close();
+}
+
+void Form1::openRenameDialog()
+{
+    FormRename dialog(*this, m_platform.fileSystem);
+    dialog.exec();
+}
+
+void Form1::confirmRename()
+{
+    ConfirmBatchRename(*m_rows, m_platform.fileSystem, m_platform.messageBoxes);
+}
+
+void Form1::openAboutBox()
+{
+    frmAbout dialog(m_platform, this);
+    dialog.exec();
+}
+
+void Form1::openWebLink(const QString& address)
+{
+    m_platform.shell.openWebAddress(address);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Ends the program at once, whatever else is open, and asks nothing.
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QMainWindow>
+
+class DirectoryListModel;
+class DirectoryListView;
+class QLabel;
+class QMenu;
+
+// The main window: the directory list, the row count, the status bar and the menus from
+// which every command starts. Closing it ends the program.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(Platform& platform, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    DirectoryListModel& rows() { return *m_rows; }
+    DirectoryListView& listView() { return *ListView1; }
+    QMenu& listMenu() { return *menu列表; }
+    Platform& platform() { return m_platform; }
+
+    // The row count label is not bound to the list: whoever changes the number of rows
+    // calls this afterwards.
+    void setRowCountText(int count);
+    // The row holding the list's focus, or -1.
+    int currentRow() const;
+
+    // Renames one directory and returns its verdict; success tells whether it was renamed.
+    QString 目录重命名(const QString& oldPath, const QString& newPath, bool& success);
+
+    // The commands behind the menu items.
+    void openAddDialog();
+    void selectAll();
+    void removeSelected();
+    void clearList();
+    void openCurrentDirectory();
+    void exitProgram();
+    void openRenameDialog();
+    void confirmRename();
+    void openAboutBox();
+    void openWebLink(const QString& address);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void popUpListMenu(const QPoint& globalPosition);
+    void showPathOf(int row);
+
+    Platform& m_platform;
+    DirectoryListModel* m_rows = nullptr;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    DirectoryListView* ListView1 = nullptr;
+    QLabel* statusPanel1 = nullptr;
+    QLabel* statusPanel2 = nullptr;
+    QMenu* menu列表 = nullptr;
+};

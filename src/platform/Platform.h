@@ -1,0 +1,15 @@
+#pragma once
+
+class FileSystem;
+class MessageBoxes;
+class Registry;
+class Shell;
+
+// The platform objects the windows work through; created in main() or by a test.
+struct Platform
+{
+    FileSystem& fileSystem;
+    Shell& shell;
+    MessageBoxes& messageBoxes;
+    Registry& registry;
+};

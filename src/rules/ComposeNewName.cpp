@@ -1,0 +1,42 @@
+#include "ComposeNewName.h"
+
+const QString& RenameRule::ruleText() const
+{
+    switch (kind) {
+    case Kind::Append:
+        return appendText;
+    case Kind::Prepend:
+        return prependText;
+    case Kind::Replace:
+        break;
+    }
+    return findText;
+}
+
+QString TrimSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text[first] == u' ')
+        ++first;
+    while (end > first && text[end - 1] == u' ')
+        --end;
+    return text.sliced(first, end - first);
+}
+
+QString ComposeNewName(const RenameRule& rule, const QString& name)
+{
+    switch (rule.kind) {
+    case RenameRule::Kind::Append:
+        return TrimSpaces(name + rule.appendText);
+    case RenameRule::Kind::Prepend:
+        return TrimSpaces(rule.prependText + name);
+    case RenameRule::Kind::Replace:
+        break;
+    }
+    QString replaced = name;
+    // Left to right, never overlapping, never searching what was put in.
+    if (!rule.findText.isEmpty())
+        replaced.replace(rule.findText, rule.replaceWith, Qt::CaseInsensitive);
+    return TrimSpaces(replaced);
+}

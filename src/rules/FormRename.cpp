@@ -1,0 +1,143 @@
+#include "FormRename.h"
+
+#include "SimulateRename.h"
+#include "mainwindow/Form1.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Pixels at 96 dots per inch (a design in twips divided by 15); inside the frame from Option1.
+constexpr QSize clientSize(453, 180);
+constexpr QRect framePlace(8, 4, 436, 126);
+constexpr QRect option1Place(13, 12, 242, 16);
+constexpr QRect text1Place(151, 10, 251, 20);
+constexpr QRect option2Place(13, 48, 406, 16);
+constexpr QRect text2Place(153, 46, 249, 20);
+constexpr QRect option3Place(13, 84, 399, 16);
+constexpr QRect text3Place(126, 82, 121, 20);
+constexpr QRect text4Place(292, 82, 109, 20);
+constexpr QRect simulatePlace(95, 142, 101, 25);
+constexpr QRect closePlace(261, 142, 101, 25);
+
+const QString replaceCaptionStart = u"目录名称中字符："_s;
+const QString replaceCaptionEnd = u"替换为："_s;
+constexpr int replaceCaptionSpaces = 20;
+
+} // namespace
+
+FormRename::FormRename(Form1& mainWindow, FileSystem& fileSystem)
+    : FixedDialog(&mainWindow, Qt::Dialog, clientSize), m_mainWindow(mainWindow),
+      m_fileSystem(fileSystem)
+{
+    setObjectName(u"FormRename"_s);
+    setWindowTitle(u"模拟修改目录名称"_s);
+    createControls();
+    alignReplaceCaption();
+    Option1->setFocus();
+}
+
+FormRename::~FormRename() = default;
+
+void FormRename::createControls()
+{
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(u"Frame1"_s);
+    Frame1->setGeometry(framePlace);
+
+    const auto addOption = [this](const QString& name, const QString& caption, const QRect& place) {
+        auto* option = new QRadioButton(caption, Frame1);
+        option->setObjectName(name);
+        option->setGeometry(place);
+        return option;
+    };
+    const auto addText = [this](const QString& name, const QString& accessibleName,
+                                const QRect& place) {
+        auto* text = new QLineEdit(Frame1);
+        text->setObjectName(name);
+        text->setAccessibleName(accessibleName);
+        text->setGeometry(place);
+        text->installEventFilter(this);
+        return text;
+    };
+
+    Option1 = addOption(u"Option1"_s, u"目录名称后增加字符："_s, option1Place);
+    Text1 = addText(u"Text1"_s, u"目录名称后增加的字符"_s, text1Place);
+    Option2 = addOption(u"Option2"_s, u"目录名称前增加字符："_s, option2Place);
+    Text2 = addText(u"Text2"_s, u"目录名称前增加的字符"_s, text2Place);
+    Option3 = addOption(
+        u"Option3"_s, replaceCaptionStart + QString(replaceCaptionSpaces, u' ') + replaceCaptionEnd,
+        option3Place);
+    Text3 = addText(u"Text3"_s, u"目录名称中要替换的字符"_s, text3Place);
+    Text4 = addText(u"Text4"_s, u"替换为的字符"_s, text4Place);
+    Option1->setChecked(true);
+    // The boxes lie over the option captions' blank stretches.
+    for (QLineEdit* text : {Text1, Text2, Text3, Text4})
+        text->raise();
+
+    Command1 = addButton(u"Command1"_s, u"模拟修改"_s, simulatePlace);
+    Command2 = addButton(u"Command2"_s, u"关闭"_s, closePlace);
+
+    QWidget* order[] = {Option1, Text1, Option2, Text2, Option3, Text3, Text4, Command1, Command2};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(Command1, &QPushButton::clicked, this, &FormRename::simulate);
+    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The caption of Option3 reads "…字符：", twenty spaces, "替换为：", with Text3 over the spaces.
+// Whatever the font, widen the spaces so that "替换为：" starts just right of Text3.
+void FormRename::alignReplaceCaption()
+{
+    const QFontMetricsF metrics(Option3->font());
+    const qreal labelStart =
+        style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, Option3) +
+        style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, Option3);
+    const qreal wanted = text3Place.right() + 3 - option3Place.left() - labelStart -
+                         metrics.horizontalAdvance(replaceCaptionStart);
+    const qreal natural = replaceCaptionSpaces * metrics.horizontalAdvance(u' ');
+    QFont font = Option3->font();
+    font.setWordSpacing((wanted - natural) / replaceCaptionSpaces);
+    Option3->setFont(font);
+}
+
+RenameRule FormRename::rule() const
+{
+    RenameRule rule;
+    rule.kind = Option1->isChecked()   ? RenameRule::Kind::Append
+                : Option2->isChecked() ? RenameRule::Kind::Prepend
+                                       : RenameRule::Kind::Replace;
+    rule.appendText = Text1->text();
+    rule.prependText = Text2->text();
+    rule.findText = Text3->text();
+    rule.replaceWith = Text4->text();
+    return rule;
+}
+
+void FormRename::simulate()
+{
+    if (SimulateRename(m_mainWindow.rows(), m_fileSystem, rule()))
+        accept();
+}
+
+bool FormRename::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only a click into a box selects its rule; the keyboard and typing leave it alone.
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == Text1)
+            Option1->setChecked(true);
+        else if (watched == Text2)
+            Option2->setChecked(true);
+        else if (watched == Text3 || watched == Text4)
+            Option3->setChecked(true);
+    }
+    return FixedDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "RenameRule.h"
+#include "common/FixedDialog.h"
+
+class FileSystem;
+class Form1;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+// The rename-rules dialog: pick a rule, type its text, and preview every row's new name.
+class FormRename : public FixedDialog
+{
+    Q_OBJECT
+
+public:
+    FormRename(Form1& mainWindow, FileSystem& fileSystem);
+    ~FormRename() override;
+
+    // The rule as the controls hold it.
+    RenameRule rule() const;
+    // Command1: the preview pass; closes the dialog unless the rule's text is blank.
+    void simulate();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void alignReplaceCaption();
+
+    Form1& m_mainWindow;
+    FileSystem& m_fileSystem;
+
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QRadioButton* Option3 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+};

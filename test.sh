@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the tests with AddressSanitizer and UndefinedBehaviorSanitizer and runs them all.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh --test
+cmake --preset test >/dev/null
+cmake --build --preset test
+QT_QPA_PLATFORM=offscreen ctest --preset test "$@"

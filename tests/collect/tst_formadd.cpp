@@ -1,0 +1,280 @@
+#include "collect/DirListBox.h"
+#include "collect/FormAdd.h"
+#include "mainwindow/DirectoryListModel.h"
+#include "mainwindow/Form1.h"
+#include "support/TestPlatform.h"
+#include "support/TestTree.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template <typename T> T* child(QWidget& parent, const QString& name)
+{
+    T* found = parent.findChild<T*>(name);
+    if (!found)
+        qFatal("no child %s", qPrintable(name));
+    return found;
+}
+
+QStringList keys(Form1& window)
+{
+    QStringList result;
+    for (int i = 0; i < window.rows().count(); ++i)
+        result.append(window.rows().row(i).key);
+    return result;
+}
+
+void press(FormAdd& dialog, const QString& option)
+{
+    child<QRadioButton>(dialog, option)->setChecked(true);
+    child<QPushButton>(dialog, u"Command1"_s)->click();
+}
+
+QString rowCountText(Form1& window)
+{
+    return window.findChild<QLabel*>(u"Label2"_s)->text();
+}
+
+} // namespace
+
+class TestFormAdd : public QObject
+{
+    Q_OBJECT
+
+    TestTree* tree = nullptr;
+    QString startDirectory;
+
+private Q_SLOTS:
+    void init()
+    {
+        tree = new TestTree;
+        // Natural order, hidden folders out, files out, only one level.
+        tree->makeFolders(
+            {u"top/dir10"_s, u"top/dir2"_s, u"top/Dir3/深层"_s, u"top/.hidden"_s, u"empty"_s});
+        tree->makeFile(u"top/file"_s);
+        startDirectory = QDir::currentPath();
+        QDir::setCurrent(tree->path(u"top"_s));
+    }
+
+    void cleanup()
+    {
+        QDir::setCurrent(startDirectory);
+        delete tree;
+    }
+
+    void opensFreshAtTheWorkingDirectory()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        FormAdd dialog(window, test.fileSystem);
+        QCOMPARE(dialog.windowTitle(), u"添加目录"_s);
+        QCOMPARE(dialog.size(), QSize(416, 258));
+        QVERIFY(dialog.windowFlags() & Qt::Tool);
+        QVERIFY(child<QRadioButton>(dialog, u"Option2"_s)->isChecked());
+        DirListBox& dir1 = dialog.directoryList();
+        QCOMPARE(dir1.Path(), tree->path(u"top"_s));
+        QCOMPARE(dir1.ListIndex(), -1);
+        QCOMPARE(dir1.ListCount(), 3);
+        QCOMPARE(dir1.List(0), tree->path(u"top/dir2"_s));
+        QCOMPARE(dir1.List(1), tree->path(u"top/Dir3"_s));
+        QCOMPARE(dir1.List(2), tree->path(u"top/dir10"_s));
+        QCOMPARE(dir1.List(3), QString());
+        QCOMPARE(dir1.List(-1), tree->path(u"top"_s));
+        QCOMPARE(dir1.List(-2), tree->root());
+        // Up to the root, which keeps its separator.
+        int index = -1;
+        while (dir1.List(index - 1) != QString())
+            --index;
+        QCOMPARE(dir1.List(index), u"/"_s);
+        QVERIFY(!child<QComboBox>(dialog, u"Drive1"_s)->currentText().isEmpty());
+        QVERIFY(!dir1.accessibleName().isEmpty());
+        QVERIFY(!child<QComboBox>(dialog, u"Drive1"_s)->accessibleName().isEmpty());
+        for (const QString& name : {u"Command1"_s, u"Command2"_s})
+            QVERIFY(!child<QPushButton>(dialog, name)->autoDefault());
+    }
+
+    void theThreeModes()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.rows().append(u"/already"_s, u"already"_s, u"/"_s);
+        FormAdd dialog(window, test.fileSystem);
+        const QString top = tree->path(u"top"_s);
+
+        press(dialog, u"Option1"_s);
+        QCOMPARE(keys(window), (QStringList{u"/already"_s, top}));
+        QCOMPARE(window.rows().row(1).name, u"top"_s);
+        QCOMPARE(window.rows().row(1).parent, tree->root());
+        QCOMPARE(rowCountText(window), u"2"_s);
+
+        // Selected item and subdirectories: only the subdirectories are new, in Dir1's order.
+        QSignalSpy inserted(&window.rows(), &QAbstractItemModel::rowsInserted);
+        press(dialog, u"Option3"_s);
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(keys(window).mid(2),
+                 (QStringList{top + u"/dir2"_s, top + u"/Dir3"_s, top + u"/dir10"_s}));
+        QCOMPARE(window.rows().row(3).parent, top);
+        QCOMPARE(window.rows().row(3).name, u"Dir3"_s);
+        QCOMPARE(window.rows().row(3).newName, QString());
+        QCOMPARE(window.rows().row(3).verdict, QString());
+        QCOMPARE(rowCountText(window), u"5"_s);
+
+        // Pressing again adds nothing and says nothing.
+        press(dialog, u"Option2"_s);
+        QCOMPARE(window.rows().count(), 5);
+        QCOMPARE(rowCountText(window), u"5"_s);
+        QVERIFY(test.messageBoxes.shown.isEmpty());
+        QVERIFY(child<QPushButton>(dialog, u"Command1"_s)->isEnabled());
+    }
+
+    void noSubdirectoriesAndVanishedOnes()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        FormAdd dialog(window, test.fileSystem);
+        DirListBox& dir1 = dialog.directoryList();
+        QVERIFY(dir1.setPath(tree->path(u"empty"_s)));
+        press(dialog, u"Option2"_s);
+        QCOMPARE(window.rows().count(), 0);
+        QCOMPARE(rowCountText(window), u"0"_s);
+
+        // Removed after the listing: skipped, the others added.
+        QVERIFY(dir1.setPath(tree->path(u"top"_s)));
+        QVERIFY(QDir(tree->path(u"top/dir2"_s)).removeRecursively());
+        press(dialog, u"Option2"_s);
+        QCOMPARE(window.rows().count(), 2);
+        QVERIFY(!keys(window).contains(tree->path(u"top/dir2"_s)));
+    }
+
+    void theRootAndItsChildren()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        FormAdd dialog(window, test.fileSystem);
+        DirListBox& dir1 = dialog.directoryList();
+        QVERIFY(dir1.setPath(u"/"_s));
+        QCOMPARE(dir1.Path(), u"/"_s);
+        press(dialog, u"Option1"_s);
+        QCOMPARE(window.rows().count(), 1);
+        QCOMPARE(window.rows().row(0).key, u"/"_s);
+        QCOMPARE(window.rows().row(0).name, QString());
+        QVERIFY(!window.rows().row(0).hasParent());
+
+        press(dialog, u"Option2"_s);
+        QVERIFY(window.rows().count() > 1);
+        QCOMPARE(window.rows().row(1).parent, u"/"_s);
+        QCOMPARE(window.rows().row(1).key, u"/"_s + window.rows().row(1).name);
+    }
+
+    void singleClicksClimbAndDescend()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        FormAdd dialog(window, test.fileSystem);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        DirListBox& dir1 = dialog.directoryList();
+        QCOMPARE(QApplication::focusWidget(), &dir1);
+        const auto clickEntry = [&dir1](int listIndex) {
+            const int row = listIndex + (dir1.model()->rowCount() - dir1.ListCount());
+            const QModelIndex index = dir1.model()->index(row, 0);
+            dir1.scrollTo(index);
+            QTest::mouseClick(dir1.viewport(), Qt::LeftButton, {}, dir1.visualRect(index).center());
+        };
+        clickEntry(1); // Dir3
+        QCOMPARE(dir1.Path(), tree->path(u"top/Dir3"_s));
+        QCOMPARE(dir1.ListCount(), 1);
+        QCOMPARE(dir1.ListIndex(), -1);
+        clickEntry(-3); // the tree's root, two up
+        QCOMPARE(dir1.Path(), tree->root());
+
+        // The keyboard opens the highlighted entry with Enter.
+        dir1.setListIndex(dir1.ListCount() - 1); // "top" sorts after "empty"
+        QTest::keyClick(&dir1, Qt::Key_Return);
+        QCOMPARE(dir1.Path(), tree->path(u"top"_s));
+        QVERIFY(dialog.isVisible());
+    }
+
+    void anEntryThatCannotBeOpenedLeavesTheBoxWhereItWas()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        FormAdd dialog(window, test.fileSystem);
+        DirListBox& dir1 = dialog.directoryList();
+        QVERIFY(QDir(tree->path(u"top/dir10"_s)).removeRecursively());
+        test.fileSystem.unreadable.append(tree->path(u"top/Dir3"_s));
+        QVERIFY(!dir1.setPath(dir1.List(2)));
+        QVERIFY(!dir1.setPath(dir1.List(1)));
+        QCOMPARE(dir1.Path(), tree->path(u"top"_s));
+        QCOMPARE(dir1.ListCount(), 3); // the listing is not re-read
+    }
+
+    void driveChange()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        FormAdd dialog(window, test.fileSystem);
+        auto* drive1 = child<QComboBox>(dialog, u"Drive1"_s);
+        DirListBox& dir1 = dialog.directoryList();
+        dir1.setPath(u"/"_s);
+        // The volume of the working directory opens at the working directory.
+        const QString volume = test.fileSystem.volumeRootOf(QDir::currentPath());
+        const int index = drive1->findData(volume);
+        QVERIFY(index >= 0);
+        dialog.openDrive(index);
+        QCOMPARE(dir1.Path(), tree->path(u"top"_s));
+
+        // A volume that cannot be read changes nothing but what Drive1 shows.
+        test.fileSystem.unreadable.append(volume);
+        test.fileSystem.unreadable.append(tree->path(u"top"_s));
+        drive1->setCurrentIndex(index);
+        dialog.openDrive(index);
+        QCOMPARE(dir1.Path(), tree->path(u"top"_s));
+        QCOMPARE(drive1->currentIndex(), index);
+    }
+
+    void aLinkToAFolderStandsForItself()
+    {
+        QVERIFY(QFile::link(tree->path(u"empty"_s), tree->path(u"top/link"_s)));
+        TestPlatform test;
+        Form1 window(test.platform);
+        FormAdd dialog(window, test.fileSystem);
+        QCOMPARE(dialog.directoryList().ListCount(), 4);
+        press(dialog, u"Option2"_s);
+        QVERIFY(keys(window).contains(tree->path(u"top/link"_s)));
+    }
+
+    void openedFromTheMenuModally()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.show();
+        bool answered = false;
+        WhenDialogShown([&](QWidget* dialog) {
+            answered = true;
+            QCOMPARE(dialog->objectName(), u"FormAdd"_s);
+            QVERIFY(dialog->isModal());
+            child<QPushButton>(*dialog, u"Command1"_s)->click();
+            QTest::keyClick(dialog, Qt::Key_Escape); // no cancel button
+            QVERIFY(dialog->isVisible());
+            child<QPushButton>(*dialog, u"Command2"_s)->click();
+        });
+        window.findChild<QAction*>(u"menu添加目录"_s)->trigger();
+        QVERIFY(answered);
+        QCOMPARE(window.rows().count(), 3);
+        QCOMPARE(rowCountText(window), u"3"_s);
+    }
+};
+
+QTEST_MAIN(TestFormAdd)
+#include "tst_formadd.moc"

@@ -1,0 +1,288 @@
+#include "about/HelpLinks.h"
+#include "mainwindow/DirectoryListModel.h"
+#include "mainwindow/DirectoryListView.h"
+#include "mainwindow/Form1.h"
+#include "support/TestPlatform.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QLabel* label(Form1& window, const QString& name)
+{
+    return window.findChild<QLabel*>(name);
+}
+
+// Adds rows r0 .. r(n-1) below /p.
+void addRows(Form1& window, int n)
+{
+    for (int i = 0; i < n; ++i)
+        window.rows().append(u"/p/r%1"_s.arg(i), u"r%1"_s.arg(i), u"/p"_s);
+    window.setRowCountText(window.rows().count());
+}
+
+QStringList names(Form1& window)
+{
+    QStringList result;
+    for (int i = 0; i < window.rows().count(); ++i)
+        result.append(window.rows().row(i).name);
+    return result;
+}
+
+void selectRows(Form1& window, const QList<int>& rows)
+{
+    auto* selection = window.listView().selectionModel();
+    for (int r : rows)
+        selection->select(window.rows().index(r, 0),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+QAction* action(Form1& window, const QString& name)
+{
+    return window.findChild<QAction*>(name);
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsEmptyWithItsTitleAndLayout()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowTitle(), u"Morvel文件夹名称批量修改 V1.0"_s);
+        QCOMPARE(label(window, u"Label1"_s)->text(), u"待修改目录列表："_s);
+        QCOMPARE(label(window, u"Label2"_s)->text(), u"0"_s);
+        QCOMPARE(label(window, u"StatusBar1Panel1"_s)->text(), u"Morvel软件"_s);
+        QCOMPARE(label(window, u"StatusBar1Panel2"_s)->text(), QString());
+        QCOMPARE(window.size().width(), 624);
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+
+        DirectoryListView& list = window.listView();
+        QCOMPARE(list.model()->headerData(0, Qt::Horizontal).toString(), u"目录名称(修改前)"_s);
+        QCOMPARE(list.model()->headerData(1, Qt::Horizontal).toString(), u"目录名称(修改后)"_s);
+        QCOMPARE(list.model()->headerData(2, Qt::Horizontal).toString(), u"可否修改"_s);
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(list.header()->sectionSize(c), 200);
+        QCOMPARE(list.selectionMode(), QAbstractItemView::ExtendedSelection);
+        QVERIFY(!list.header()->sectionsClickable());
+        QCOMPARE(QApplication::focusWidget(), &list);
+        QVERIFY(!list.accessibleName().isEmpty());
+    }
+
+    void menuTreeAsDesigned()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        const auto captions = [](const QList<QAction*>& actions) {
+            QStringList result;
+            for (QAction* a : actions) {
+                result.append(a->objectName() + u'=' + (a->isSeparator() ? u"-"_s : a->text()));
+                if (!a->shortcut().isEmpty())
+                    result.append(u"shortcut on "_s + a->objectName());
+            }
+            return result;
+        };
+        QCOMPARE(
+            captions(window.menuBar()->actions()),
+            (QStringList{u"menu列表=列表(&L)"_s, u"menu修改=修改(&R)"_s, u"menu帮助=帮助(&H)"_s}));
+        QCOMPARE(captions(window.listMenu().actions()),
+                 (QStringList{u"menu添加目录=添加目录"_s, u"tiou987=-"_s, u"menu全选=全选"_s,
+                              u"menu移除选中项=移除选中项"_s, u"menu清空=清空"_s, u"uyhoiu8797=-"_s,
+                              u"menu打开修改前目录=打开修改前目录"_s, u"uiyiu9889=-"_s,
+                              u"menu退出=退出"_s}));
+        QCOMPARE(captions(window.findChild<QMenu*>(u"menu修改"_s)->actions()),
+                 (QStringList{u"menu模拟修改=模拟修改"_s, u"menu确认修改=确认修改"_s}));
+        QCOMPARE(captions(window.findChild<QMenu*>(u"menu帮助"_s)->actions()),
+                 (QStringList{u"menu关于=关于"_s, u"menu最新版本=最新版本"_s,
+                              u"menu作者网站=作者网站"_s, u"menu定制软件=定制软件"_s}));
+        QCOMPARE(captions(window.findChild<QMenu*>(u"menu作者网站"_s)->actions()),
+                 (QStringList{u"menuMorvel网=Morvel网"_s, u"menuMorvel软件=Morvel软件"_s}));
+    }
+
+    void helpLinksOpenTheirAddressesAndNothingElse()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, 2);
+        window.findChild<QMenu*>(u"menu作者网站"_s)->menuAction()->trigger();
+        QVERIFY(test.shell.openedAddresses.isEmpty());
+        for (const QString& name :
+             {u"menu最新版本"_s, u"menuMorvel网"_s, u"menuMorvel软件"_s, u"menu定制软件"_s}) {
+            action(window, name)->trigger();
+        }
+        action(window, u"menu最新版本"_s)->trigger();
+        QCOMPARE(test.shell.openedAddresses,
+                 (QStringList{u"http://www.morvelsoft.com/Quillor/"_s, u"http://www.morvel.net"_s,
+                              u"http://www.morvelsoft.com"_s,
+                              u"http://www.morvelsoft.com/softmake.htm"_s,
+                              u"http://www.morvelsoft.com/Quillor/"_s}));
+        QCOMPARE(window.rows().count(), 2);
+    }
+
+    void rightButtonPopsUpTheListMenuAlsoOverEmptySpace()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, 1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWidget* viewport = window.listView().viewport();
+        for (const QPoint& at : {QPoint(50, 300), QPoint(50, 5)}) {
+            QTest::mousePress(viewport, Qt::RightButton, {}, at);
+            QTRY_VERIFY(window.listMenu().isVisible());
+            window.listMenu().hide();
+            QTest::mouseRelease(viewport, Qt::RightButton, {}, at);
+        }
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(50, 300));
+        QVERIFY(!window.listMenu().isVisible());
+    }
+
+    void pointingAtARowShowsItsPath()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, 2);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        DirectoryListView& list = window.listView();
+        QLabel* panel = label(window, u"StatusBar1Panel2"_s);
+        QTest::mouseMove(list.viewport(), list.visualRect(window.rows().index(1, 0)).center());
+        QTRY_COMPARE(panel->text(), u"/p/r1"_s);
+        QTest::mouseMove(list.viewport(), QPoint(50, 300)); // empty space keeps the text
+        QCOMPARE(panel->text(), u"/p/r1"_s);
+        QTest::mouseMove(list.viewport(), list.visualRect(window.rows().index(0, 0)).center());
+        QTRY_COMPARE(panel->text(), u"/p/r0"_s);
+    }
+
+    void inPlaceEditingIsRefused()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, 1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        DirectoryListView& list = window.listView();
+        const QModelIndex first = window.rows().index(0, 0);
+        list.setCurrentIndex(first);
+        QTest::keyClick(&list, Qt::Key_F2);
+        static_cast<QAbstractItemView&>(list).edit(first);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(first).center());
+        QVERIFY(!list.indexWidget(first));
+        QVERIFY(!list.findChild<QLineEdit*>());
+        QVERIFY(!(window.rows().flags(first) & Qt::ItemIsEditable));
+        QCOMPARE(window.rows().row(0).name, u"r0"_s);
+    }
+
+    void removeSelectedKeepsTheOthersInOrder()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, 6);
+        selectRows(window, {1, 2, 4});
+        action(window, u"menu移除选中项"_s)->trigger();
+        QCOMPARE(names(window), (QStringList{u"r0"_s, u"r3"_s, u"r5"_s}));
+        QCOMPARE(label(window, u"Label2"_s)->text(), u"3"_s);
+        // Removed keys can come back.
+        QVERIFY(window.rows().append(u"/p/r1"_s, u"r1"_s, u"/p"_s));
+
+        action(window, u"menu移除选中项"_s)->trigger(); // nothing selected
+        QCOMPARE(window.rows().count(), 4);
+        QCOMPARE(label(window, u"Label2"_s)->text(), u"4"_s);
+
+        action(window, u"menu全选"_s)->trigger();
+        QCOMPARE(label(window, u"Label2"_s)->text(), u"4"_s);
+        action(window, u"menu移除选中项"_s)->trigger();
+        QCOMPARE(window.rows().count(), 0);
+        QCOMPARE(label(window, u"Label2"_s)->text(), u"0"_s);
+        action(window, u"menu全选"_s)->trigger(); // on an empty list
+        QVERIFY(window.listView().selectionModel()->selection().isEmpty());
+    }
+
+    void selectAllKeepsAndAddsToTheSelection()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, 5);
+        selectRows(window, {3});
+        action(window, u"menu全选"_s)->trigger();
+        QCOMPARE(window.listView().selectionModel()->selectedRows().size(), 5);
+    }
+
+    void clearAndDuplicates()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, 3);
+        QVERIFY(!window.rows().append(u"/p/r1"_s, u"other"_s, u"/q"_s));
+        QCOMPARE(window.rows().count(), 3);
+        action(window, u"menu清空"_s)->trigger();
+        QCOMPARE(window.rows().count(), 0);
+        QCOMPARE(label(window, u"Label2"_s)->text(), u"0"_s);
+        action(window, u"menu清空"_s)->trigger();
+        QCOMPARE(label(window, u"Label2"_s)->text(), u"0"_s);
+        QVERIFY(window.rows().append(u"/p/r1"_s, u"r1"_s, u"/p"_s));
+    }
+
+    void openTheCurrentRowsDirectory()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, 3);
+        action(window, u"menu打开修改前目录"_s)->trigger();
+        QVERIFY(test.shell.openedPaths.isEmpty());
+        window.listView().setCurrentIndex(window.rows().index(2, 0));
+        action(window, u"menu打开修改前目录"_s)->trigger();
+        QCOMPARE(test.shell.openedPaths, QStringList{u"/p/r2"_s});
+        // The current row stays on its row when rows before it go.
+        selectRows(window, {0});
+        window.listView().selectionModel()->select(
+            window.rows().index(2, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+        action(window, u"menu移除选中项"_s)->trigger();
+        action(window, u"menu打开修改前目录"_s)->trigger();
+        QCOMPARE(test.shell.openedPaths.last(), u"/p/r2"_s);
+    }
+
+    void exitAndCloseEndTheProgramWithoutAQuestion()
+    {
+        for (const bool byMenu : {true, false}) {
+            TestPlatform test;
+            Form1 window(test.platform);
+            addRows(window, 2);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QTimer::singleShot(0, &window, [&] {
+                if (byMenu)
+                    action(window, u"menu退出"_s)->trigger();
+                else
+                    window.close();
+            });
+            QTimer watchdog;
+            watchdog.setSingleShot(true);
+            connect(&watchdog, &QTimer::timeout, qApp, [] { QApplication::exit(99); });
+            watchdog.start(5000);
+            QCOMPARE(QApplication::exec(), 0);
+            QVERIFY(!window.isVisible());
+            QVERIFY(test.messageBoxes.shown.isEmpty());
+        }
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

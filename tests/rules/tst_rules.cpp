@@ -1,0 +1,227 @@
+#include "mainwindow/DirectoryListModel.h"
+#include "mainwindow/Form1.h"
+#include "rules/ComposeNewName.h"
+#include "rules/FormRename.h"
+#include "rules/SimulateRename.h"
+#include "support/TestPlatform.h"
+#include "support/TestTree.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+RenameRule append(const QString& text)
+{
+    RenameRule rule;
+    rule.kind = RenameRule::Kind::Append;
+    rule.appendText = text;
+    return rule;
+}
+
+RenameRule prepend(const QString& text)
+{
+    RenameRule rule;
+    rule.kind = RenameRule::Kind::Prepend;
+    rule.prependText = text;
+    return rule;
+}
+
+RenameRule replace(const QString& find, const QString& with)
+{
+    RenameRule rule;
+    rule.kind = RenameRule::Kind::Replace;
+    rule.findText = find;
+    rule.replaceWith = with;
+    return rule;
+}
+
+template <typename T> T* child(QWidget& parent, const QString& name)
+{
+    T* found = parent.findChild<T*>(name);
+    if (!found)
+        qFatal("no child %s", qPrintable(name));
+    return found;
+}
+
+} // namespace
+
+class TestRules : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void composeNewName_data()
+    {
+        QTest::addColumn<RenameRule>("rule");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("append") << append(u"_old"_s) << u"Banana"_s << u"Banana_old"_s;
+        QTest::newRow("append keeps inner spaces")
+            << append(u"  x  "_s) << u"Banana"_s << u"Banana  x"_s;
+        QTest::newRow("prepend trims") << prepend(u" new_"_s) << u"Banana"_s << u"new_Banana"_s;
+        QTest::newRow("delete ignoring case") << replace(u"A"_s, {}) << u"Banana"_s << u"Bnn"_s;
+        QTest::newRow("replace ignoring case")
+            << replace(u"an"_s, u"AN"_s) << u"Banana"_s << u"BANANa"_s;
+        QTest::newRow("never overlapping") << replace(u"aa"_s, u"b"_s) << u"aaa"_s << u"ba"_s;
+        QTest::newRow("never searches what it put in")
+            << replace(u"a"_s, u"aa"_s) << u"aba"_s << u"aabaa"_s;
+        QTest::newRow("not found") << replace(u"x"_s, u"y"_s) << u"abc"_s << u"abc"_s;
+        QTest::newRow("replacement spaces kept inside")
+            << replace(u"-"_s, u" - "_s) << u"a-b"_s << u"a - b"_s;
+        QTest::newRow("whole name removed") << replace(u"abc"_s, {}) << u"abc"_s << QString();
+        QTest::newRow("only U+0020 trimmed") << append(u"\t "_s) << u"\u3000a"_s << u"\u3000a\t"_s;
+        QTest::newRow("non-ASCII case") << replace(u"ä"_s, u"ae"_s) << u"BÄR"_s << u"BaeR"_s;
+        QTest::newRow("CJK") << replace(u"旧"_s, u"新"_s) << u"旧文件夹旧"_s << u"新文件夹新"_s;
+        QTest::newRow("find with spaces, as typed")
+            << replace(u" a"_s, u"_"_s) << u"b a a"_s << u"b__"_s;
+    }
+
+    void composeNewName()
+    {
+        QFETCH(RenameRule, rule);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QCOMPARE(ComposeNewName(rule, name), expected);
+    }
+
+    // The pass over real folders: every row written, verdicts from the disk.
+    void simulateRenameWritesEveryRow()
+    {
+        TestTree tree;
+        tree.makeFolders({u"p/a"_s, u"p/b"_s, u"p/a_x"_s, u"p/c"_s});
+        tree.makeFile(u"p/b_x"_s);
+        PosixFileSystem fs;
+        DirectoryListModel rows;
+        const QString parent = tree.path(u"p"_s);
+        for (const QString& name : {u"a"_s, u"b"_s, u"c"_s, u"gone"_s})
+            rows.append(parent + u'/' + name, name, parent);
+        rows.append(u"/"_s, QString(), QString()); // a root has no parent
+        rows.setProposal(2, u"stale"_s, u"stale"_s);
+
+        QSignalSpy changed(&rows, &DirectoryListModel::dataChanged);
+        QVERIFY(SimulateRename(rows, fs, append(u"_x"_s)));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(rows.row(0).newName, u"a_x"_s);
+        QCOMPARE(rows.row(0).verdict, u"有相同目录"_s);
+        QCOMPARE(rows.row(1).verdict, u"可以修改"_s); // only folders count, not files
+        QCOMPARE(rows.row(2).newName, u"c_x"_s);
+        QCOMPARE(rows.row(2).verdict, u"可以修改"_s);
+        QCOMPARE(rows.row(3).verdict, u"可以修改"_s); // the source is never tested
+        QCOMPARE(rows.row(4).verdict, u"根目录不能修改"_s);
+
+        // Each pass starts from name, not from the previous newName.
+        QVERIFY(SimulateRename(rows, fs, append(u"_x"_s)));
+        QCOMPARE(rows.row(0).newName, u"a_x"_s);
+
+        // An unchanged name finds its own folder; an empty one names the parent.
+        QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s)));
+        QCOMPARE(rows.row(0).verdict, u"有相同目录"_s);
+        QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, {})));
+        QCOMPARE(rows.row(0).newName, QString());
+        QCOMPARE(rows.row(0).verdict, u"有相同目录"_s);
+        // A case-only change is a new name where the file system tells case apart.
+        QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, u"A"_s)));
+        QCOMPARE(rows.row(0).verdict, u"可以修改"_s);
+    }
+
+    void blankRuleTextChangesNothing()
+    {
+        PosixFileSystem fs;
+        DirectoryListModel rows;
+        rows.append(u"/tmp"_s, u"tmp"_s, u"/"_s);
+        QVERIFY(!SimulateRename(rows, fs, append(u"   "_s)));
+        QVERIFY(!SimulateRename(rows, fs, prepend(QString())));
+        QVERIFY(!SimulateRename(rows, fs, replace(u" "_s, u"x"_s)));
+        QCOMPARE(rows.row(0).newName, QString());
+        QCOMPARE(rows.row(0).verdict, QString());
+        // Only the selected rule's text is tested; an empty replacement is valid.
+        RenameRule rule = prepend(u"x"_s);
+        rule.appendText = u"  "_s;
+        QVERIFY(SimulateRename(rows, fs, rule));
+        QVERIFY(SimulateRename(rows, fs, replace(u"t"_s, {})));
+        QCOMPARE(rows.row(0).newName, u"mp"_s);
+    }
+
+    void dialogStartsFreshAndClosesAfterAPass()
+    {
+        TestTree tree;
+        tree.makeFolders({u"a"_s});
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.rows().append(tree.path(u"a"_s), u"a"_s, tree.root());
+
+        FormRename dialog(window, test.fileSystem);
+        QCOMPARE(dialog.windowTitle(), u"模拟修改目录名称"_s);
+        QVERIFY(child<QRadioButton>(dialog, u"Option1"_s)->isChecked());
+        QCOMPARE(child<QRadioButton>(dialog, u"Option3"_s)->text(),
+                 u"目录名称中字符："_s + QString(20, u' ') + u"替换为："_s);
+        for (const QString& name : {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s}) {
+            auto* text = child<QLineEdit>(dialog, name);
+            QVERIFY(text->text().isEmpty());
+            QVERIFY(!text->accessibleName().isEmpty());
+        }
+        QCOMPARE(dialog.size(), QSize(453, 180));
+        auto* command1 = child<QPushButton>(dialog, u"Command1"_s);
+        QVERIFY(!command1->isDefault() && !command1->autoDefault());
+
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        // Blank text: the dialog stays open.
+        QTest::mouseClick(command1, Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+        // Esc does not close it either: there is no cancel button.
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+
+        QTest::keyClicks(child<QLineEdit>(dialog, u"Text1"_s), u"_x"_s);
+        child<QLineEdit>(dialog, u"Text1"_s)->insert(u"新"_s);
+        QTest::mouseClick(command1, Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(window.rows().row(0).newName, u"a_x新"_s);
+        QCOMPARE(window.rows().row(0).verdict, u"可以修改"_s);
+    }
+
+    // A click into a box selects its rule; the keyboard does not.
+    void clickIntoATextBoxSelectsItsRule()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        FormRename dialog(window, test.fileSystem);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* option1 = child<QRadioButton>(dialog, u"Option1"_s);
+        auto* option2 = child<QRadioButton>(dialog, u"Option2"_s);
+        auto* option3 = child<QRadioButton>(dialog, u"Option3"_s);
+
+        QTest::mouseClick(child<QLineEdit>(dialog, u"Text4"_s), Qt::LeftButton);
+        QVERIFY(option3->isChecked());
+        QTest::mouseClick(child<QLineEdit>(dialog, u"Text2"_s), Qt::LeftButton);
+        QVERIFY(option2->isChecked());
+        QTest::mouseClick(child<QLineEdit>(dialog, u"Text3"_s), Qt::LeftButton);
+        QVERIFY(option3->isChecked());
+
+        option1->setFocus();
+        option1->setChecked(true);
+        // Tab order: Option1, Text1, Option2, Text2, Option3, Text3, Text4, Command1, Command2;
+        // Tab enters the group of options only at the selected one.
+        const QStringList order{u"Text1"_s, u"Text2"_s,    u"Text3"_s,
+                                u"Text4"_s, u"Command1"_s, u"Command2"_s};
+        for (const QString& name : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), name);
+        }
+        QTest::keyClicks(child<QLineEdit>(dialog, u"Text3"_s), u"abc"_s);
+        QVERIFY(option1->isChecked());
+        QCOMPARE(dialog.rule().kind, RenameRule::Kind::Append);
+    }
+};
+
+QTEST_MAIN(TestRules)
+#include "tst_rules.moc"

@@ -1,0 +1,123 @@
+#include "TestPlatform.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+bool FakeMessageBoxes::askYesNo(const QString& title, const QString& text)
+{
+    shown.append({u"ask"_s, title, text});
+    return answerYes;
+}
+
+void FakeMessageBoxes::inform(const QString& title, const QString& text)
+{
+    shown.append({u"inform"_s, title, text});
+}
+
+void FakeMessageBoxes::notify(const QString& title, const QString& text)
+{
+    shown.append({u"notify"_s, title, text});
+}
+
+bool FakeShell::openLocalPath(const QString& path)
+{
+    openedPaths.append(path);
+    return true;
+}
+
+bool FakeShell::openWebAddress(const QString& address)
+{
+    openedAddresses.append(address);
+    return true;
+}
+
+bool FakeShell::startProgram(const QString& program)
+{
+    startedPrograms.append(program);
+    return startSucceeds;
+}
+
+long FakeRegistry::openKey(quint32 root, const QString& keyPath, quint32, Handle& key)
+{
+    key = 0;
+    openedKeys.append(keyPath);
+    if (denyAccess)
+        return 5; // access denied
+    if (root != LocalMachine || !keys.contains(keyPath))
+        return ErrorNotFound;
+    m_handles.append(keyPath);
+    key = Handle(m_handles.size());
+    return 0;
+}
+
+long FakeRegistry::queryValue(Handle key, const QString& valueName, QByteArray& buffer,
+                              quint32& type, quint32& size)
+{
+    queriedValues.append(valueName);
+    if (key == 0 || key > Handle(m_handles.size()))
+        return 6; // invalid handle
+    const auto values = keys.value(m_handles[int(key) - 1]);
+    if (!values.contains(valueName))
+        return ErrorNotFound;
+    const Value& value = values[valueName];
+    if (value.bytes.size() > qsizetype(size) || value.bytes.size() > buffer.size())
+        return ErrorMoreData;
+    std::memcpy(buffer.data(), value.bytes.constData(), size_t(value.bytes.size()));
+    type = value.type;
+    size = quint32(value.bytes.size());
+    return 0;
+}
+
+void FakeRegistry::closeKey(Handle key)
+{
+    closedHandles.append(key);
+}
+
+std::optional<FolderInfo> FaultyFileSystem::lookupFolder(const QString& path)
+{
+    if (vanished.contains(path))
+        return std::nullopt;
+    return PosixFileSystem::lookupFolder(path);
+}
+
+std::optional<QStringList> FaultyFileSystem::subfolderNames(const QString& folder)
+{
+    if (unreadable.contains(folder))
+        return std::nullopt;
+    return PosixFileSystem::subfolderNames(folder);
+}
+
+std::optional<FileSystemError> FaultyFileSystem::renameNoReplace(const QString& from,
+                                                                 const QString& to)
+{
+    ++renameCalls;
+    if (beforeRename) {
+        if (std::optional<FileSystemError> error = beforeRename(from, to))
+            return error;
+    }
+    return PosixFileSystem::renameNoReplace(from, to);
+}
+
+void WhenDialogShown(std::function<void(QWidget* dialog)> answer)
+{
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, qApp, [timer, answer = std::move(answer)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        answer(dialog);
+        // A failed check must not leave the test waiting on a dialog forever.
+        if (QTest::currentTestFailed() && dialog->isVisible())
+            dialog->close();
+    });
+    timer->start();
+}

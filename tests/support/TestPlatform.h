@@ -1,0 +1,106 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/Registry.h"
+#include "platform/Shell.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+// Answers the program's message boxes and remembers what they said.
+class FakeMessageBoxes : public MessageBoxes
+{
+public:
+    struct Shown
+    {
+        QString kind; // "ask", "inform", "notify"
+        QString title;
+        QString text;
+    };
+
+    bool answerYes = true;
+    QList<Shown> shown;
+
+    bool askYesNo(const QString& title, const QString& text) override;
+    void inform(const QString& title, const QString& text) override;
+    void notify(const QString& title, const QString& text) override;
+};
+
+// Records what would have been handed to other programs.
+class FakeShell : public Shell
+{
+public:
+    QStringList openedPaths;
+    QStringList openedAddresses;
+    QStringList startedPrograms;
+    bool startSucceeds = true;
+
+    bool openLocalPath(const QString& path) override;
+    bool openWebAddress(const QString& address) override;
+    bool startProgram(const QString& program) override;
+};
+
+// Keys and values set up by a test; counts what is opened and closed.
+class FakeRegistry : public Registry
+{
+public:
+    struct Value
+    {
+        quint32 type = TypeString;
+        QByteArray bytes;
+    };
+
+    // key path -> value name -> value
+    QHash<QString, QHash<QString, Value>> keys;
+    QStringList openedKeys;
+    QList<Handle> closedHandles;
+    QStringList queriedValues;
+    bool denyAccess = false;
+
+    long openKey(quint32 root, const QString& keyPath, quint32 access, Handle& key) override;
+    long queryValue(Handle key, const QString& valueName, QByteArray& buffer, quint32& type,
+                    quint32& size) override;
+    void closeKey(Handle key) override;
+
+private:
+    QStringList m_handles; // handle n names m_handles[n - 1]
+};
+
+// The real file system, with faults a test can inject where the real fault cannot be made.
+class FaultyFileSystem : public PosixFileSystem
+{
+public:
+    // Called before each rename; a returned error is reported instead of renaming.
+    std::function<std::optional<FileSystemError>(const QString& from, const QString& to)>
+        beforeRename;
+    // Paths whose lookup fails as if the folder had gone.
+    QStringList vanished;
+    // Folders that cannot be listed.
+    QStringList unreadable;
+    int renameCalls = 0;
+
+    std::optional<FolderInfo> lookupFolder(const QString& path) override;
+    std::optional<QStringList> subfolderNames(const QString& folder) override;
+    std::optional<FileSystemError> renameNoReplace(const QString& from, const QString& to) override;
+};
+
+// Everything a window needs, faked where a test must answer or observe.
+struct TestPlatform
+{
+    FaultyFileSystem fileSystem;
+    FakeShell shell;
+    FakeMessageBoxes messageBoxes;
+    FakeRegistry registry;
+    Platform platform{fileSystem, shell, messageBoxes, registry};
+};
+
+// Runs `answer` on the next modal dialog once it is shown (exec() blocks the test).
+void WhenDialogShown(std::function<void(QWidget* dialog)> answer);
