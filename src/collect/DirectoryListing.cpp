@@ -31,8 +31,10 @@ QStringList ancestorsOf(const QString& path)
     return ancestors;
 }
 
-// Natural, case-insensitive order ("dir2" before "dir10"), each key computed once.
-void sortNaturally(QStringList& names)
+} // namespace
+
+// Each sort key is computed once.
+void SortNaturally(QStringList& names)
 {
     // The C locale would compare code points; the interface's own language is the fallback.
     const QLocale system = QLocale::system();
@@ -56,8 +58,6 @@ void sortNaturally(QStringList& names)
     names = std::move(sorted);
 }
 
-} // namespace
-
 DirectoryListing::DirectoryListing(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
 
 bool DirectoryListing::setPath(const QString& directory)
@@ -68,7 +68,7 @@ bool DirectoryListing::setPath(const QString& directory)
     std::optional<QStringList> names = m_fileSystem.subfolderNames(path);
     if (!names)
         return false;
-    sortNaturally(*names);
+    SortNaturally(*names);
     m_path = path;
     m_ancestors = ancestorsOf(path);
     m_subfolders = std::move(*names);

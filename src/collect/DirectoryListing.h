@@ -5,6 +5,10 @@
 
 class FileSystem;
 
+// Natural, case-insensitive order ("dir2" before "dir10") in the user's language, or in the
+// interface's (Chinese) where the system names none.
+void SortNaturally(QStringList& names);
+
 // What a directory list box shows: the open directory, its ancestors up to the root and its
 // immediate subdirectories, in the manner of a classic directory list box.
 //

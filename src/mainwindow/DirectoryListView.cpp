@@ -1,8 +1,14 @@
 #include "DirectoryListView.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
+
+namespace {
+// More rows than any screen shows.
+constexpr int visibleRowsEnough = 512;
+} // namespace
 
 DirectoryListView::DirectoryListView(QWidget* parent) : QTreeView(parent)
 {
@@ -22,6 +28,27 @@ DirectoryListView::DirectoryListView(QWidget* parent) : QTreeView(parent)
     header()->setStretchLastSection(false);
     header()->setDefaultSectionSize(200);
     header()->setMinimumSectionSize(20);
+}
+
+void DirectoryListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                    const QList<int>& roles)
+{
+    // A pass over all rows reports them in one range. Working out which part of it is on
+    // screen costs a geometry lookup per row; repainting what is visible costs nothing.
+    if (bottomRight.row() - topLeft.row() > visibleRowsEnough) {
+        viewport()->update();
+        if (QAccessible::isActive()) {
+            QAccessibleTableModelChangeEvent event(this,
+                                                   QAccessibleTableModelChangeEvent::DataChanged);
+            event.setFirstRow(topLeft.row());
+            event.setFirstColumn(topLeft.column());
+            event.setLastRow(bottomRight.row());
+            event.setLastColumn(bottomRight.column());
+            QAccessible::updateAccessibility(&event);
+        }
+        return;
+    }
+    QTreeView::dataChanged(topLeft, bottomRight, roles);
 }
 
 bool DirectoryListView::edit(const QModelIndex&, EditTrigger, QEvent*)

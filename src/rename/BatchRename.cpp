@@ -47,10 +47,10 @@ QString describe(const FileSystemError& error)
 }
 
 // The part of the new path after the parent, which must be one path component.
-bool isSingleComponent(const QString& name)
+bool isSingleComponent(QStringView name)
 {
-    return !name.contains(PathSeparator) && !name.contains(QChar(u'\0')) && name != u"."_s &&
-           name != u".."_s;
+    return !name.contains(PathSeparator) && !name.contains(QChar(u'\0')) && name != u"." &&
+           name != u"..";
 }
 
 } // namespace
@@ -62,14 +62,14 @@ QString RenameDirectory(FileSystem& fileSystem, const QString& oldPath, const QS
     if (oldPath == newPath)
         return Verdict::sameName;
     // Where the file system tells letter case apart, a case-only change is a real rename.
-    if (oldPath.compare(newPath, Qt::CaseInsensitive) == 0 &&
+    if (oldPath.size() == newPath.size() && oldPath.compare(newPath, Qt::CaseInsensitive) == 0 &&
         fileSystem.isSameEntry(oldPath, newPath))
         return Verdict::sameName;
     if (FolderExists(fileSystem, newPath))
         return Verdict::alreadyExists;
 
     const qsizetype oldSlash = oldPath.lastIndexOf(PathSeparator);
-    const QString newName = newPath.mid(oldSlash + 1);
+    const QStringView newName = QStringView(newPath).mid(oldSlash + 1);
     if (oldSlash < 0 || !newPath.startsWith(QStringView(oldPath).left(oldSlash + 1)) ||
         !isSingleComponent(newName))
         return Verdict::errorPrefix + invalidNameText;

@@ -1,0 +1,303 @@
+// Drives the program's own classes over N sibling folders and compares each phase with the
+// bare system calls over the same folders, in the same run.
+//
+//   build/release/bench/scale_bench [N ...]        (default: 10000 100000)
+
+#include "collect/DirListBox.h"
+#include "collect/DirectoryListing.h"
+#include "collect/FormAdd.h"
+#include "mainwindow/DirectoryListModel.h"
+#include "mainwindow/DirectoryListView.h"
+#include "mainwindow/Form1.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/QtShell.h"
+#include "platform/Registry.h"
+#include "rules/FormRename.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <dirent.h>
+#include <functional>
+#include <sys/stat.h>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class YesMessageBoxes : public MessageBoxes
+{
+public:
+    bool askYesNo(const QString&, const QString&) override { return true; }
+    void inform(const QString&, const QString&) override {}
+    void notify(const QString&, const QString&) override {}
+};
+
+class NoRegistry : public Registry
+{
+public:
+    long openKey(quint32, const QString&, quint32, Handle& key) override
+    {
+        key = 0;
+        return ErrorNotFound;
+    }
+    long queryValue(Handle, const QString&, QByteArray&, quint32&, quint32&) override
+    {
+        return ErrorNotFound;
+    }
+    void closeKey(Handle) override {}
+};
+
+double seconds(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+long residentBytes()
+{
+    long pages = 0;
+    long resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+struct Result
+{
+    QString phase;
+    double median;
+    double floor;
+};
+
+// The floors: plain C over the same folders.
+double readdirFloor(const QByteArray& parent)
+{
+    return seconds([&] {
+        DIR* dir = opendir(parent.constData());
+        long count = 0;
+        while (dirent* entry = readdir(dir))
+            count += entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN;
+        closedir(dir);
+        if (count < 0)
+            std::puts("");
+    });
+}
+
+double statFloor(const QByteArray& parent, const std::vector<QByteArray>& names)
+{
+    return seconds([&] {
+        char path[4096];
+        struct stat info
+        {
+        };
+        for (const QByteArray& name : names) {
+            std::snprintf(path, sizeof path, "%s/%s", parent.constData(), name.constData());
+            ::stat(path, &info);
+        }
+    });
+}
+
+// One stat of the target and one rename a folder, there and back; only "there" is timed.
+double statRenameFloor(const QByteArray& parent, const std::vector<QByteArray>& names)
+{
+    char from[4096];
+    char to[4096];
+    struct stat info
+    {
+    };
+    const double there = seconds([&] {
+        for (const QByteArray& name : names) {
+            std::snprintf(from, sizeof from, "%s/%s", parent.constData(), name.constData());
+            std::snprintf(to, sizeof to, "%s/%s_f", parent.constData(), name.constData());
+            if (::stat(to, &info) != 0)
+                ::rename(from, to);
+        }
+    });
+    for (const QByteArray& name : names) {
+        std::snprintf(from, sizeof from, "%s/%s_f", parent.constData(), name.constData());
+        std::snprintf(to, sizeof to, "%s/%s", parent.constData(), name.constData());
+        ::rename(from, to);
+    }
+    return there;
+}
+
+std::vector<QByteArray> currentNames(const DirectoryListModel& rows)
+{
+    std::vector<QByteArray> names;
+    names.reserve(size_t(rows.count()));
+    for (int i = 0; i < rows.count(); ++i)
+        names.push_back(QFile::encodeName(rows.row(i).name));
+    return names;
+}
+
+template <typename T> T* child(QWidget& parent, const QString& name)
+{
+    return parent.findChild<T*>(name);
+}
+
+void runScale(int n, int repetitions)
+{
+    const QString base = QDir(u"/dev/shm"_s).exists() ? u"/dev/shm"_s : QDir::tempPath();
+    QTemporaryDir tree(base + u"/fbr-bench-XXXXXX"_s);
+    const QString parent = tree.path() + u"/p"_s;
+    QDir().mkpath(parent);
+    std::vector<QByteArray> names;
+    for (int i = 0; i < n; ++i) {
+        names.push_back(QByteArray("folder ") + QByteArray::number(i));
+        ::mkdir((QFile::encodeName(parent) + '/' + names.back()).constData(), 0755);
+    }
+    const QByteArray nativeParent = QFile::encodeName(parent);
+    QDir::setCurrent(parent);
+
+    PosixFileSystem fileSystem;
+    QtShell shell;
+    YesMessageBoxes messageBoxes;
+    NoRegistry registry;
+    Platform platform{fileSystem, shell, messageBoxes, registry};
+    Form1 window(platform);
+    window.show();
+    QApplication::processEvents();
+    DirectoryListModel& rows = window.rows();
+
+    std::vector<Result> results;
+    std::vector<double> times;
+    std::vector<double> floors;
+    const auto record = [&](const QString& phase) {
+        results.push_back({phase, median(times), median(floors)});
+        times.clear();
+        floors.clear();
+    };
+
+    FormAdd addDialog(window, fileSystem);
+    addDialog.show();
+    for (int r = 0; r < repetitions; ++r) {
+        floors.push_back(readdirFloor(nativeParent));
+        times.push_back(seconds([&] { addDialog.directoryList().setPath(parent); }));
+    }
+    record(u"listing"_s);
+    // The sort alone, over the same names, to tell it apart from the listing.
+    std::vector<double> sorts;
+    for (int r = 0; r < repetitions; ++r) {
+        QStringList unsorted;
+        for (const QByteArray& name : names)
+            unsorted.append(QFile::decodeName(name));
+        sorts.push_back(seconds([&] { SortNaturally(unsorted); }));
+    }
+    const double sortSeconds = median(sorts);
+
+    const long emptyResident = residentBytes();
+    for (int r = 0; r < repetitions; ++r) {
+        window.clearList();
+        QApplication::processEvents();
+        floors.push_back(statFloor(nativeParent, names));
+        child<QRadioButton>(addDialog, u"Option2"_s)->setChecked(true);
+        times.push_back(seconds([&] { addDialog.addToList(); }));
+        QApplication::processEvents();
+    }
+    record(u"addition"_s);
+    const long loadedResident = residentBytes();
+    addDialog.hide();
+
+    const auto preview = [&](const QString& suffix) {
+        FormRename dialog(window, fileSystem);
+        child<QLineEdit>(dialog, u"Text1"_s)->setText(suffix);
+        return seconds([&] { dialog.simulate(); });
+    };
+    for (int r = 0; r < repetitions; ++r) {
+        floors.push_back(statFloor(nativeParent, names));
+        times.push_back(preview(u"_x"_s));
+        QApplication::processEvents();
+    }
+    record(u"preview"_s);
+
+    for (int r = 0; r < repetitions; ++r) {
+        preview(u"_"_s + QString::number(r));
+        times.push_back(seconds([&] { window.confirmRename(); }));
+        floors.push_back(statRenameFloor(nativeParent, currentNames(rows)));
+        QApplication::processEvents();
+    }
+    record(u"rename"_s);
+
+    QItemSelectionModel& selection = *window.listView().selectionModel();
+    times.push_back(seconds([&] { window.selectAll(); }));
+    floors.push_back(0);
+    record(u"select_all"_s);
+    // Every other row out of the selection. Qt merges selection ranges pairwise, so a single
+    // Deselect of 50,000 separate ranges would spend most of a minute inside Qt; a user clicks
+    // them one by one. The same state comes from clearing and selecting the other half.
+    QItemSelection everyOther;
+    for (int i = 1; i < rows.count(); i += 2)
+        everyOther.select(rows.index(i, 0), rows.index(i, DirectoryListModel::ColumnCount - 1));
+    selection.select(everyOther, QItemSelectionModel::ClearAndSelect);
+    times.push_back(seconds([&] { window.removeSelected(); }));
+    floors.push_back(0);
+    record(u"remove_selected"_s);
+    const int remaining = rows.count();
+    times.push_back(seconds([&] { window.clearList(); }));
+    floors.push_back(0);
+    record(u"clear"_s);
+
+    std::printf("\nN = %d folders in %s (median of %d; floors in plain C, same run)\n", n,
+                qPrintable(base), repetitions);
+    std::printf("%-16s %12s %12s %8s\n", "phase", "median s", "floor s", "ratio");
+    for (const Result& result : results) {
+        std::printf("%-16s %12.4f %12.4f %8.2f\n", qPrintable(result.phase), result.median,
+                    result.floor, result.floor > 0 ? result.median / result.floor : 0.0);
+    }
+    const Result& listing = results.front();
+    std::printf("listing without the sort (%.4f s): %.2f x readdir\n", sortSeconds,
+                (listing.median - sortSeconds) / listing.floor);
+    const double bytesPerRow = double(loadedResident - emptyResident) / n;
+    std::printf("rows left after removing every other: %d\n", remaining);
+    std::printf("resident: empty list %ld bytes, %d rows %ld bytes, %.0f bytes a row\n",
+                emptyResident, n, loadedResident, bytesPerRow);
+    for (const Result& result : results) {
+        std::printf("RESULT phase=%s n=%d median_s=%.6f floor_s=%.6f ratio=%.3f\n",
+                    qPrintable(result.phase), n, result.median, result.floor,
+                    result.floor > 0 ? result.median / result.floor : 0.0);
+    }
+    std::printf("RESULT phase=listing_without_sort n=%d median_s=%.6f floor_s=%.6f ratio=%.3f\n", n,
+                listing.median - sortSeconds, listing.floor,
+                (listing.median - sortSeconds) / listing.floor);
+    std::printf("RESULT memory n=%d bytes_per_row=%.0f\n", n, bytesPerRow);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i)
+        sizes.push_back(std::atoi(argv[i]));
+    if (sizes.empty())
+        sizes = {10000, 100000};
+    for (int n : sizes)
+        runScale(n, 5);
+    return 0;
+}
