@@ -4,6 +4,7 @@
 #include "platform/PosixFileSystem.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtShell.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     Platform platform{fileSystem, shell, messageBoxes, registry};
 
     Form1 window(platform);
+    CloseOnTerminationSignals(window);
     window.show();
     return application.exec();
 }
