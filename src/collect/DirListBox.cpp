@@ -92,6 +92,7 @@ DirListBox::DirListBox(FileSystem& fileSystem, QWidget* parent)
     setEditTriggers(NoEditTriggers);
     setSelectionMode(SingleSelection);
     setUniformItemSizes(true);
+    setIconSize(QSize(16, 16));
     connect(this, &QListView::clicked, this, &DirListBox::openEntryAt);
 }
 

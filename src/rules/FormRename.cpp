@@ -1,6 +1,7 @@
 #include "FormRename.h"
 
 #include "SimulateRename.h"
+#include "SplitCaptionRadioButton.h"
 #include "mainwindow/Form1.h"
 
 #include <QEvent>
@@ -8,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -40,7 +40,6 @@ FormRename::FormRename(Form1& mainWindow, FileSystem& fileSystem)
     setObjectName(u"FormRename"_s);
     setWindowTitle(u"模拟修改目录名称"_s);
     createControls();
-    alignReplaceCaption();
     Option1->setFocus();
 }
 
@@ -72,9 +71,12 @@ void FormRename::createControls()
     Text1 = addText(u"Text1"_s, u"目录名称后增加的字符"_s, text1Place);
     Option2 = addOption(u"Option2"_s, u"目录名称前增加字符："_s, option2Place);
     Text2 = addText(u"Text2"_s, u"目录名称前增加的字符"_s, text2Place);
-    Option3 = addOption(
-        u"Option3"_s, replaceCaptionStart + QString(replaceCaptionSpaces, u' ') + replaceCaptionEnd,
-        option3Place);
+    // Text3 lies over the caption's spaces; "替换为：" follows it.
+    Option3 =
+        new SplitCaptionRadioButton(replaceCaptionStart, replaceCaptionSpaces, replaceCaptionEnd,
+                                    text3Place.right() + 3 - option3Place.left(), Frame1);
+    Option3->setObjectName(u"Option3"_s);
+    Option3->setGeometry(option3Place);
     Text3 = addText(u"Text3"_s, u"目录名称中要替换的字符"_s, text3Place);
     Text4 = addText(u"Text4"_s, u"替换为的字符"_s, text4Place);
     Option1->setChecked(true);
@@ -91,22 +93,6 @@ void FormRename::createControls()
 
     connect(Command1, &QPushButton::clicked, this, &FormRename::simulate);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-// The caption of Option3 reads "…字符：", twenty spaces, "替换为：", with Text3 over the spaces.
-// Whatever the font, widen the spaces so that "替换为：" starts just right of Text3.
-void FormRename::alignReplaceCaption()
-{
-    const QFontMetricsF metrics(Option3->font());
-    const qreal labelStart =
-        style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, Option3) +
-        style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, Option3);
-    const qreal wanted = text3Place.right() + 3 - option3Place.left() - labelStart -
-                         metrics.horizontalAdvance(replaceCaptionStart);
-    const qreal natural = replaceCaptionSpaces * metrics.horizontalAdvance(u' ');
-    QFont font = Option3->font();
-    font.setWordSpacing((wanted - natural) / replaceCaptionSpaces);
-    Option3->setFont(font);
 }
 
 RenameRule FormRename::rule() const

@@ -28,7 +28,6 @@ protected:
 
 private:
     void createControls();
-    void alignReplaceCaption();
 
     Form1& m_mainWindow;
     FileSystem& m_fileSystem;

@@ -1,0 +1,157 @@
+// Renders the pictures in docs/ from the real windows over a real folder tree.
+//   make_screenshots <output folder>
+
+#include "about/FrmAbout.h"
+#include "collect/DirListBox.h"
+#include "collect/FormAdd.h"
+#include "mainwindow/ApplicationSetup.h"
+#include "mainwindow/DirectoryListModel.h"
+#include "mainwindow/DirectoryListView.h"
+#include "mainwindow/Form1.h"
+#include "rules/FormRename.h"
+#include "support/TestPlatform.h"
+#include "support/TestTree.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QImage grab(QWidget& widget)
+{
+    widget.show();
+    QApplication::processEvents();
+    return widget.grab().toImage();
+}
+
+// A window's picture under a title bar of our own, as the desktop would frame it.
+QImage framed(QWidget& widget)
+{
+    const QImage content = grab(widget);
+    const qreal ratio = content.devicePixelRatio();
+    const int titleHeight = int(26 * ratio);
+    QImage image(content.width() + int(2 * ratio), content.height() + titleHeight + int(ratio),
+                 QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(QColor(0x3c, 0x5a, 0x8c));
+    QPainter painter(&image);
+    painter.setPen(Qt::white);
+    QFont font = QApplication::font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRectF(8, 0, content.width() / ratio - 40, 26), Qt::AlignVCenter,
+                     widget.windowTitle());
+    painter.drawText(QRectF(content.width() / ratio - 26, 0, 24, 26), Qt::AlignCenter, u"✕"_s);
+    painter.drawImage(QPointF(1, 26), content);
+    return image;
+}
+
+void save(const QImage& image, const QString& path)
+{
+    if (!image.save(path))
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// Pictures side by side, each under its caption.
+QImage journey(const QList<QPair<QString, QImage>>& steps)
+{
+    const int gap = 24;
+    int width = gap;
+    int height = 0;
+    for (const auto& step : steps) {
+        width += int(step.second.width() / step.second.devicePixelRatio()) + gap;
+        height = qMax(height, int(step.second.height() / step.second.devicePixelRatio()));
+    }
+    QImage image(width, height + 40 + gap, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = QApplication::font();
+    font.setPointSize(12);
+    painter.setFont(font);
+    int x = gap;
+    for (int i = 0; i < steps.size(); ++i) {
+        const QImage& picture = steps[i].second;
+        const int w = int(picture.width() / picture.devicePixelRatio());
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(x, 4, w, 32), Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::number(i + 1) + u". "_s + steps[i].first);
+        painter.drawImage(QPoint(x, 40), picture);
+        if (i + 1 < steps.size()) {
+            painter.setPen(QPen(QColor(0x2b, 0x6c, 0xb0), 3));
+            const int arrowY = 40 + height / 2;
+            painter.drawLine(x + w + 4, arrowY, x + w + gap - 4, arrowY);
+            painter.drawLine(x + w + gap - 10, arrowY - 6, x + w + gap - 4, arrowY);
+            painter.drawLine(x + w + gap - 10, arrowY + 6, x + w + gap - 4, arrowY);
+        }
+        x += w + gap;
+    }
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    SetUpApplication(application);
+    const QString out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"docs"_s).absolutePath();
+    QDir().mkpath(out);
+
+    TestTree tree;
+    tree.makeFolders({u"我的文件夹/旧照片"_s, u"我的文件夹/旧项目"_s, u"我的文件夹/新项目"_s,
+                      u"我的文件夹/文档"_s, u"我的文件夹/旧报告"_s, u"我的文件夹/音乐 2024"_s});
+    const QString start = tree.path(u"我的文件夹"_s);
+    QDir::setCurrent(start);
+
+    TestPlatform test;
+    Form1 window(test.platform);
+    window.move(0, 0);
+
+    FormAdd add(window, test.fileSystem);
+    add.directoryList().setListIndex(1);
+    const QImage addPicture = framed(add);
+    save(addPicture, out + u"/add-dialog.png"_s);
+    add.addToList();
+    add.hide();
+
+    FormRename rename(window, test.fileSystem);
+    rename.findChild<QRadioButton*>(u"Option3"_s)->setChecked(true);
+    rename.findChild<QLineEdit*>(u"Text3"_s)->setText(u"旧"_s);
+    rename.findChild<QLineEdit*>(u"Text4"_s)->setText(u"新"_s);
+    const QImage renamePicture = framed(rename);
+    save(renamePicture, out + u"/rename-dialog.png"_s);
+    rename.simulate();
+
+    // Pointing at a row shows its path in the status bar.
+    window.show();
+    QApplication::processEvents();
+    QTest::mouseMove(window.listView().viewport(),
+                     window.listView().visualRect(window.rows().index(1, 0)).center());
+    QApplication::processEvents();
+    const QImage previewPicture = framed(window);
+    save(previewPicture, out + u"/main-after-preview.png"_s);
+
+    // One folder vanishes before the rename, so that every kind of outcome shows.
+    QDir(tree.path(u"我的文件夹/旧报告"_s)).removeRecursively();
+    window.confirmRename();
+    const QImage renamedPicture = framed(window);
+    save(renamedPicture, out + u"/main-after-rename.png"_s);
+
+    frmAbout about(test.platform, &window);
+    save(framed(about), out + u"/about-box.png"_s);
+
+    save(journey({{u"添加目录"_s, addPicture},
+                  {u"模拟修改"_s, renamePicture},
+                  {u"预览每一行"_s, previewPicture},
+                  {u"确认修改"_s, renamedPicture}}),
+         out + u"/journey.png"_s);
+    return 0;
+}
