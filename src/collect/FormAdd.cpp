@@ -110,6 +110,8 @@ void FormAdd::openDrive(int index)
 
 void FormAdd::addToList()
 {
+    // Disabling the button takes the focus from it; a keyboard user gets it back.
+    const bool hadFocus = Command1->hasFocus();
     Command1->setEnabled(false);
     const AddMode mode = Option1->isChecked()   ? AddMode::SelectedItem
                          : Option2->isChecked() ? AddMode::Subdirectories
@@ -119,4 +121,6 @@ void FormAdd::addToList()
     m_mainWindow.setRowCountText(rows.count());
     m_mainWindow.listView().viewport()->update();
     Command1->setEnabled(true);
+    if (hadFocus)
+        Command1->setFocus();
 }

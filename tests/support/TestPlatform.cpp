@@ -110,7 +110,7 @@ void WhenDialogShown(std::function<void(QWidget* dialog)> answer)
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, qApp, [timer, answer = std::move(answer)] {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || !dialog->isVisible())
+        if (!dialog || !dialog->isVisible() || !dialog->isActiveWindow())
             return;
         timer->stop();
         timer->deleteLater();
