@@ -2,6 +2,7 @@
 
 #include "AddDirectories.h"
 #include "DirListBox.h"
+#include "common/WindowPlacement.h"
 #include "mainwindow/DirectoryListModel.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
@@ -44,6 +45,7 @@ FormAdd::FormAdd(Form1& mainWindow, FileSystem& fileSystem)
     if (!Dir1->setPath(start))
         Dir1->setPath(QString(u'/'));
     Dir1->setFocus();
+    CentreOnScreen(*this);
 }
 
 FormAdd::~FormAdd() = default;

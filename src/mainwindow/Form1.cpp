@@ -6,6 +6,7 @@
 #include "about/HelpLinks.h"
 #include "collect/FormAdd.h"
 #include "common/AppInfo.h"
+#include "common/WindowPlacement.h"
 #include "platform/Shell.h"
 #include "rename/BatchRename.h"
 #include "rules/FormRename.h"
@@ -65,6 +66,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
     createControls();
     createMenus();
     setWindowTitle(AppInfo::mainWindowTitle());
+    CentreOnScreen(*this);
 }
 
 Form1::~Form1() = default;

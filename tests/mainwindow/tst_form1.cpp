@@ -4,12 +4,14 @@
 #include "mainwindow/Form1.h"
 #include "support/TestPlatform.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -71,6 +73,8 @@ private Q_SLOTS:
         QCOMPARE(label(window, u"StatusBar1Panel1"_s)->text(), u"Morvel软件"_s);
         QCOMPARE(label(window, u"StatusBar1Panel2"_s)->text(), QString());
         QCOMPARE(window.size().width(), 624);
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY((window.geometry().center() - screen.center()).manhattanLength() <= 2);
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
 
@@ -84,6 +88,29 @@ private Q_SLOTS:
         QVERIFY(!list.header()->sectionsClickable());
         QCOMPARE(QApplication::focusWidget(), &list);
         QVERIFY(!list.accessibleName().isEmpty());
+    }
+
+    void rowModelKeepsTheModelContract()
+    {
+        DirectoryListModel rows;
+        QAbstractItemModelTester tester(&rows,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        rows.appendAll(
+            {DirectoryRow{u"a"_s, {}, {}, u"/p/a"_s, u"/p"_s},
+             DirectoryRow{u"b"_s, {}, {}, u"/p/b"_s, u"/p"_s},
+             DirectoryRow{u"a2"_s, {}, {}, u"/p/a"_s, u"/p"_s}}); // a duplicate in the batch
+        QCOMPARE(rows.count(), 2);
+        rows.append(u"/p/c"_s, u"c"_s, u"/p"_s);
+        rows.setProposal(0, u"x"_s, u"可以修改"_s);
+        rows.rowsUpdated();
+        QCOMPARE(rows.data(rows.index(0, 1)).toString(), u"x"_s);
+        rows.removeMarked({true, false, true});
+        QCOMPARE(rows.count(), 1);
+        QCOMPARE(rows.row(0).key, u"/p/b"_s);
+        QVERIFY(!rows.containsKey(u"/p/a"_s));
+        rows.removeMarked({true});
+        rows.removeAll();
+        QCOMPARE(rows.count(), 0);
     }
 
     void menuTreeAsDesigned()
