@@ -67,7 +67,7 @@ public:
                                                            const QString& to) = 0;
 
     virtual QList<Volume> volumes() = 0;
-    // The root of the volume holding the path, or an empty string.
+    // The root of the listed volume holding the path, or an empty string.
     virtual QString volumeRootOf(const QString& path) = 0;
     virtual QString currentDirectory() = 0;
 };

@@ -197,10 +197,10 @@ QList<Volume> PosixFileSystem::volumes()
     // Real file systems only: no kernel or memory file systems, no second view of a
     // device that a bind mount shows again.
     static const QSet<QByteArray> pseudoTypes = {
-        "proc",     "sysfs",      "devtmpfs", "devpts",  "tmpfs",      "cgroup",
-        "cgroup2",  "securityfs", "debugfs",  "tracefs", "pstore",     "bpf",
-        "mqueue",   "hugetlbfs",  "configfs", "fusectl", "autofs",     "binfmt_misc",
-        "efivarfs", "ramfs",      "squashfs", "nsfs",    "rpc_pipefs", "overlay"};
+        "proc",       "sysfs",    "devtmpfs", "devpts",     "cgroup",      "cgroup2",
+        "securityfs", "debugfs",  "tracefs",  "pstore",     "bpf",         "mqueue",
+        "hugetlbfs",  "configfs", "fusectl",  "autofs",     "binfmt_misc", "efivarfs",
+        "ramfs",      "squashfs", "nsfs",     "rpc_pipefs", "overlay"};
     static const QStringList hiddenPlaces = {u"/proc"_s, u"/sys"_s,  u"/dev"_s,
                                              u"/run"_s,  u"/snap"_s, u"/boot/efi"_s};
 
@@ -220,9 +220,13 @@ QList<Volume> PosixFileSystem::volumes()
             });
         if (hidden && !removableUnderRun)
             continue;
-        if (devicesSeen.contains(storage.device()))
-            continue;
-        devicesSeen.insert(storage.device());
+        // Only a device file names one device; "tmpfs" and the like name every such mount.
+        const QByteArray device = storage.device();
+        if (device.startsWith('/')) {
+            if (devicesSeen.contains(device))
+                continue;
+            devicesSeen.insert(device);
+        }
         const QString label = storage.displayName();
         result.append(Volume{root, label == root ? root : root + u" ["_s + label + u']'});
     }
@@ -231,8 +235,19 @@ QList<Volume> PosixFileSystem::volumes()
 
 QString PosixFileSystem::volumeRootOf(const QString& path)
 {
+    // The listed volume whose root is the longest leading part of the path.
     const QStorageInfo storage(path);
-    return storage.isValid() ? storage.rootPath() : QString();
+    if (!storage.isValid())
+        return {};
+    const QString mountRoot = storage.rootPath();
+    QString best;
+    for (const Volume& volume : volumes()) {
+        const QString& root = volume.rootPath;
+        const bool holds = root == u"/"_s || mountRoot == root || mountRoot.startsWith(root + u'/');
+        if (holds && root.size() > best.size())
+            best = root;
+    }
+    return best;
 }
 
 QString PosixFileSystem::currentDirectory()
