@@ -1,4 +1,5 @@
 #include "about/HelpLinks.h"
+#include "mainwindow/ApplicationSetup.h"
 #include "mainwindow/DirectoryListModel.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
@@ -111,6 +112,13 @@ private Q_SLOTS:
         rows.removeMarked({true});
         rows.removeAll();
         QCOMPARE(rows.count(), 0);
+    }
+
+    void qtsOwnTextsAreChinese()
+    {
+        SetUpApplication(*qApp);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"是(&Y)"_s);
+        QVERIFY(QApplication::font().pointSize() == 9);
     }
 
     void menuTreeAsDesigned()
