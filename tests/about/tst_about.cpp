@@ -37,6 +37,7 @@ private Q_SLOTS:
         registry.keys[u"K"_s][u"bin"_s] = {3, QByteArray("ab")};
         registry.keys[u"K"_s][u"big"_s] = text(QByteArray(1024, 'x'));
         registry.keys[u"K"_s][u"utf8"_s] = text("/opt/查看器");
+        registry.keys[u"K"_s][u"bare"_s] = {Registry::TypeString, QByteArray("no zero")};
         QString out = u"kept"_s;
 
         QVERIFY(GetKeyValue(registry, Registry::LocalMachine, u"K"_s, u"s"_s, out));
@@ -49,7 +50,9 @@ private Q_SLOTS:
         QCOMPARE(out, u"-1"_s); // another type keeps the output
         QVERIFY(GetKeyValue(registry, Registry::LocalMachine, u"K"_s, u"utf8"_s, out));
         QCOMPARE(out, u"/opt/查看器"_s);
-        QCOMPARE(registry.closedHandles.size(), 5);
+        QVERIFY(GetKeyValue(registry, Registry::LocalMachine, u"K"_s, u"bare"_s, out));
+        QCOMPARE(out, u"no zero"_s);
+        QCOMPARE(registry.closedHandles.size(), 6);
 
         QVERIFY(!GetKeyValue(registry, Registry::LocalMachine, u"K"_s, u"big"_s, out));
         QCOMPARE(out, QString());
@@ -57,7 +60,7 @@ private Q_SLOTS:
         QVERIFY(!GetKeyValue(registry, Registry::LocalMachine, u"K"_s, u"missing"_s, out));
         QCOMPARE(out, QString());
         QVERIFY(!GetKeyValue(registry, Registry::LocalMachine, u"Nope"_s, u"s"_s, out));
-        QCOMPARE(registry.closedHandles.size(), 8);
+        QCOMPARE(registry.closedHandles.size(), 9);
         QCOMPARE(registry.closedHandles.last(), Registry::Handle(0)); // opening failed
     }
 

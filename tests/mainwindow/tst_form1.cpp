@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -248,6 +249,50 @@ private Q_SLOTS:
         QCOMPARE(label(window, u"Label2"_s)->text(), u"0"_s);
         action(window, u"menu全选"_s)->trigger(); // on an empty list
         QVERIFY(window.listView().selectionModel()->selection().isEmpty());
+    }
+
+    // The one-pass removal against the plain front-to-back walk, on random selections.
+    void removeSelectedMatchesTheStraightforwardWalk()
+    {
+        QRandomGenerator random(7);
+        for (int round = 0; round < 200; ++round) {
+            TestPlatform test;
+            Form1 window(test.platform);
+            const int n = random.bounded(40);
+            addRows(window, n);
+            QList<int> chosen;
+            for (int r = 0; r < n; ++r) {
+                if (random.bounded(3) == 0)
+                    chosen.append(r);
+            }
+            selectRows(window, chosen);
+            if (n > 0)
+                window.listView().selectionModel()->setCurrentIndex(
+                    window.rows().index(random.bounded(n), 0), QItemSelectionModel::NoUpdate);
+            const int current = window.currentRow();
+            const QString currentKey = current >= 0 ? window.rows().row(current).key : QString();
+
+            QStringList expected = names(window);
+            QList<bool> selected(n, false);
+            for (int r : chosen)
+                selected[r] = true;
+            for (int position = 0; position < expected.size();) {
+                if (selected[position]) {
+                    expected.removeAt(position);
+                    selected.removeAt(position);
+                } else {
+                    ++position;
+                }
+            }
+
+            window.removeSelected();
+            QCOMPARE(names(window), expected);
+            QCOMPARE(label(window, u"Label2"_s)->text(), QString::number(expected.size()));
+            for (const QString& name : std::as_const(expected))
+                QVERIFY(window.rows().containsKey(u"/p/"_s + name));
+            if (current >= 0 && !chosen.contains(current))
+                QCOMPARE(window.rows().row(window.currentRow()).key, currentKey);
+        }
     }
 
     void selectAllKeepsAndAddsToTheSelection()

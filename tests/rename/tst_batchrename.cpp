@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -237,6 +238,47 @@ private Q_SLOTS:
         QCOMPARE(verdictOf(window.rows(), 0), u"根目录不能修改"_s);
         QCOMPARE(test.fileSystem.renameCalls, 1);
         QCOMPARE(verdictOf(window.rows(), 1), u"修改成功"_s);
+    }
+
+    // A few thousand rows: the passes that write all rows at once give the same results.
+    void manyRowsPreviewAndRename()
+    {
+        TestTree tree;
+        const int n = 3000;
+        QStringList folders;
+        for (int i = 0; i < n; ++i)
+            folders.append(u"p/d"_s + QString::number(i));
+        folders.append(u"p/d7_x"_s); // one target taken
+        tree.makeFolders(folders);
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.show();
+        DirectoryListModel& rows = window.rows();
+        const QString parent = tree.path(u"p"_s);
+        for (int i = 0; i < n; ++i)
+            QVERIFY(rows.append(JoinPath(parent, u"d"_s + QString::number(i)),
+                                u"d"_s + QString::number(i), parent));
+        QSignalSpy changed(&rows, &QAbstractItemModel::dataChanged);
+        RenameRule rule;
+        rule.appendText = u"_x"_s;
+        QVERIFY(SimulateRename(rows, test.fileSystem, rule));
+        QCOMPARE(changed.size(), 1);
+        for (int i = 0; i < n; ++i) {
+            QCOMPARE(rows.row(i).newName, u"d"_s + QString::number(i) + u"_x"_s);
+            QCOMPARE(rows.row(i).verdict, i == 7 ? u"有相同目录"_s : u"可以修改"_s);
+        }
+        confirm(window);
+        QCOMPARE(changed.size(), 2);
+        for (int i = 0; i < n; ++i) {
+            const QString expected = i == 7 ? u"d7"_s : u"d"_s + QString::number(i) + u"_x"_s;
+            QCOMPARE(rows.row(i).name, expected);
+            QCOMPARE(rows.row(i).key, JoinPath(parent, expected));
+            QVERIFY(tree.isFolder(u"p/"_s + expected));
+        }
+        QCOMPARE(tree.entries(u"p"_s).size(), n + 1);
+        // What the view shows is what the rows hold.
+        const QModelIndex first = rows.index(0, DirectoryListModel::VerdictColumn);
+        QCOMPARE(window.listView().model()->data(first).toString(), u"修改成功"_s);
     }
 
     // Random trees, rules and row orders: after the preview and the rename, no folder is

@@ -103,6 +103,7 @@ private Q_SLOTS:
         for (const QString& name : {u"a"_s, u"b"_s, u"c"_s, u"gone"_s})
             rows.append(parent + u'/' + name, name, parent);
         rows.append(u"/"_s, QString(), QString()); // a root has no parent
+        rows.append(u"/tmp"_s, u"tmp"_s, u"/"_s);  // below the root: "//tmp_x"
         rows.setProposal(2, u"stale"_s, u"stale"_s);
 
         QSignalSpy changed(&rows, &DirectoryListModel::dataChanged);
@@ -115,6 +116,9 @@ private Q_SLOTS:
         QCOMPARE(rows.row(2).verdict, u"可以修改"_s);
         QCOMPARE(rows.row(3).verdict, u"可以修改"_s); // the source is never tested
         QCOMPARE(rows.row(4).verdict, u"根目录不能修改"_s);
+        QCOMPARE(rows.row(5).verdict, u"可以修改"_s);
+        QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s)));
+        QCOMPARE(rows.row(5).verdict, u"有相同目录"_s); // "//tmp" is "/tmp"
 
         // Each pass starts from name, not from the previous newName.
         QVERIFY(SimulateRename(rows, fs, append(u"_x"_s)));

@@ -146,7 +146,7 @@ int main(int argc, char* argv[])
     save(renamedPicture, out + u"/main-after-rename.png"_s);
 
     frmAbout about(test.platform, &window);
-    save(framed(about), out + u"/about-box.png"_s);
+    save(framed(about), out + u"/about.png"_s);
 
     save(journey({{u"添加目录"_s, addPicture},
                   {u"模拟修改"_s, renamePicture},
