@@ -1,12 +1,17 @@
 #include "QtShell.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QProcess>
-#include <QUrl>
+
+QUrl LocalPathUrl(const QString& path)
+{
+    return QUrl::fromLocalFile(QDir::cleanPath(path));
+}
 
 bool QtShell::openLocalPath(const QString& path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(LocalPathUrl(path));
 }
 
 bool QtShell::openWebAddress(const QString& address)

@@ -2,6 +2,8 @@
 
 #include "Shell.h"
 
+#include <QUrl>
+
 // The desktop's default handlers, through Qt.
 class QtShell : public Shell
 {
@@ -10,3 +12,7 @@ public:
     bool openWebAddress(const QString& address) override;
     bool startProgram(const QString& program) override;
 };
+
+// A local path as a file URL. "//name" (a folder below the root, as rows join it) is "/name",
+// not a network host.
+QUrl LocalPathUrl(const QString& path);

@@ -1,4 +1,5 @@
 #include "platform/PosixFileSystem.h"
+#include "platform/QtShell.h"
 #include "support/TestTree.h"
 
 #include <QDir>
@@ -70,6 +71,12 @@ private Q_SLOTS:
         // A failed rename leaves no placeholder behind.
         QVERIFY(PosixFileSystem::renameByClaimingTarget(native(u"gone"_s), native(u"new"_s)));
         QVERIFY(!QFileInfo::exists(tree.path(u"new"_s)));
+    }
+
+    void localPathsOpenAsLocalFiles()
+    {
+        QCOMPARE(LocalPathUrl(u"//tmp"_s), QUrl(u"file:///tmp"_s));
+        QCOMPARE(LocalPathUrl(u"/a b/目录"_s).toLocalFile(), u"/a b/目录"_s);
     }
 
     void errorKinds()
