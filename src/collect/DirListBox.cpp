@@ -104,7 +104,6 @@ bool DirListBox::setPath(const QString& directory)
         return false;
     m_model->reload();
     setListIndex(-1);
-    Q_EMIT pathChanged(m_listing.path());
     return true;
 }
 

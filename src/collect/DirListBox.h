@@ -28,9 +28,6 @@ public:
 
     const DirectoryListing& listing() const { return m_listing; }
 
-Q_SIGNALS:
-    void pathChanged(const QString& path);
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

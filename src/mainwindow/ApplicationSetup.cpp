@@ -16,7 +16,10 @@ void SetUpApplication(QApplication& application)
     application.setApplicationName(AppInfo::title);
     application.setApplicationVersion(AppInfo::versionString());
     application.setDesktopFileName(u"folder-batch-rename"_s);
-    application.setWindowIcon(QIcon(AppInfo::iconResource));
+    QIcon icon;
+    for (const int size : {16, 32, 256})
+        icon.addFile(u":/icons/folder-batch-rename-%1.png"_s.arg(size), QSize(size, size));
+    application.setWindowIcon(icon);
 
     // The interface is Chinese whatever the system's language, so Qt's own buttons are too.
     auto* translator = new QTranslator(&application);
