@@ -6,6 +6,7 @@
 #include "support/TestPlatform.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
@@ -120,6 +121,27 @@ private Q_SLOTS:
         SetUpApplication(*qApp);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"是(&Y)"_s);
         QVERIFY(QApplication::font().pointSize() == 9);
+    }
+
+    // What a screen reader hears: the cells, the row count and the path, by their own text.
+    void accessibleToScreenReaders()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, 2);
+        window.rows().setProposal(1, u"新"_s, u"可以修改"_s);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&window.listView());
+        QVERIFY(list && list->tableInterface());
+        QCOMPARE(list->text(QAccessible::Name), u"待修改目录列表"_s);
+        QAccessibleInterface* verdict = list->tableInterface()->cellAt(1, 2);
+        QVERIFY(verdict);
+        QCOMPARE(verdict->text(QAccessible::Name), u"可以修改"_s);
+        QAccessibleInterface* count =
+            QAccessible::queryAccessibleInterface(label(window, u"Label2"_s));
+        QCOMPARE(count->text(QAccessible::Name), u"2"_s);
     }
 
     void menuTreeAsDesigned()
