@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -98,6 +99,9 @@ private Q_SLOTS:
         tree.makeFolders({u"p/b"_s, u"p/a"_s, u"p/.hidden"_s});
         tree.makeFile(u"p/file"_s);
         QVERIFY(QFile::link(tree.path(u"p/a"_s), tree.path(u"p/link"_s)));
+        // A name that is not UTF-8 has no text that would name it again: it is not listed.
+        QVERIFY(::mkdir((QFile::encodeName(tree.path(u"p"_s)) + "/bad\xff").constData(), 0755) ==
+                0);
         PosixFileSystem fs;
 
         const auto folder = fs.lookupFolder(tree.path(u"p/a"_s));
