@@ -109,9 +109,7 @@ double statFloor(const QByteArray& parent, const std::vector<QByteArray>& names)
 {
     return seconds([&] {
         char path[4096];
-        struct stat info
-        {
-        };
+        struct stat info = {};
         for (const QByteArray& name : names) {
             std::snprintf(path, sizeof path, "%s/%s", parent.constData(), name.constData());
             ::stat(path, &info);
@@ -124,9 +122,7 @@ double statRenameFloor(const QByteArray& parent, const std::vector<QByteArray>& 
 {
     char from[4096];
     char to[4096];
-    struct stat info
-    {
-    };
+    struct stat info = {};
     const double there = seconds([&] {
         for (const QByteArray& name : names) {
             std::snprintf(from, sizeof from, "%s/%s", parent.constData(), name.constData());
@@ -150,11 +146,6 @@ std::vector<QByteArray> currentNames(const DirectoryListModel& rows)
     for (int i = 0; i < rows.count(); ++i)
         names.push_back(QFile::encodeName(rows.row(i).name));
     return names;
-}
-
-template <typename T> T* child(QWidget& parent, const QString& name)
-{
-    return parent.findChild<T*>(name);
 }
 
 void runScale(int n, int repetitions)
@@ -212,7 +203,7 @@ void runScale(int n, int repetitions)
         window.clearList();
         QApplication::processEvents();
         floors.push_back(statFloor(nativeParent, names));
-        child<QRadioButton>(addDialog, u"Option2"_s)->setChecked(true);
+        addDialog.findChild<QRadioButton*>(u"Option2"_s)->setChecked(true);
         times.push_back(seconds([&] { addDialog.addToList(); }));
         QApplication::processEvents();
     }
@@ -222,7 +213,7 @@ void runScale(int n, int repetitions)
 
     const auto preview = [&](const QString& suffix) {
         FormRename dialog(window, fileSystem);
-        child<QLineEdit>(dialog, u"Text1"_s)->setText(suffix);
+        dialog.findChild<QLineEdit*>(u"Text1"_s)->setText(suffix);
         return seconds([&] { dialog.simulate(); });
     };
     for (int r = 0; r < repetitions; ++r) {

@@ -3,9 +3,9 @@
 #include "HelpLinks.h"
 #include "SystemInfo.h"
 #include "common/AppInfo.h"
+#include "common/ProgramIcon.h"
 
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -57,7 +57,7 @@ void frmAbout::createControls()
     picIcon = new QLabel(this);
     picIcon->setObjectName(u"picIcon"_s);
     picIcon->setGeometry(iconPlace);
-    picIcon->setPixmap(QIcon(AppInfo::iconResource).pixmap(iconPlace.size(), devicePixelRatio()));
+    picIcon->setPixmap(ProgramIcon().pixmap(iconPlace.size(), devicePixelRatio()));
     picIcon->setAccessibleName(u"程序图标"_s);
 
     lblTitle = new QLabel(u"应用程序标题"_s, this);

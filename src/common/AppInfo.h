@@ -7,9 +7,6 @@ namespace AppInfo {
 
 inline const QString title = QStringLiteral("Morvel文件夹名称批量修改");
 
-// The program's icon, shared by its windows.
-inline const QString iconResource = QStringLiteral(":/icons/folder-batch-rename-256.png");
-
 inline constexpr int versionMajor = 1;
 inline constexpr int versionMinor = 0;
 inline constexpr int versionRevision = 0;

@@ -1,10 +1,10 @@
 #include "ApplicationSetup.h"
 
 #include "common/AppInfo.h"
+#include "common/ProgramIcon.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -16,10 +16,7 @@ void SetUpApplication(QApplication& application)
     application.setApplicationName(AppInfo::title);
     application.setApplicationVersion(AppInfo::versionString());
     application.setDesktopFileName(u"folder-batch-rename"_s);
-    QIcon icon;
-    for (const int size : {16, 32, 256})
-        icon.addFile(u":/icons/folder-batch-rename-%1.png"_s.arg(size), QSize(size, size));
-    application.setWindowIcon(icon);
+    application.setWindowIcon(ProgramIcon());
 
     // The interface is Chinese whatever the system's language, so Qt's own buttons are too.
     auto* translator = new QTranslator(&application);

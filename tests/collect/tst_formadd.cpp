@@ -18,14 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T> T* child(QWidget& parent, const QString& name)
-{
-    T* found = parent.findChild<T*>(name);
-    if (!found)
-        qFatal("no child %s", qPrintable(name));
-    return found;
-}
-
 QStringList keys(Form1& window)
 {
     QStringList result;
@@ -36,8 +28,8 @@ QStringList keys(Form1& window)
 
 void press(FormAdd& dialog, const QString& option)
 {
-    child<QRadioButton>(dialog, option)->setChecked(true);
-    child<QPushButton>(dialog, u"Command1"_s)->click();
+    FindChild<QRadioButton>(dialog, option)->setChecked(true);
+    FindChild<QPushButton>(dialog, u"Command1"_s)->click();
 }
 
 QString rowCountText(Form1& window)
@@ -80,7 +72,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.windowTitle(), u"添加目录"_s);
         QCOMPARE(dialog.size(), QSize(416, 258));
         QVERIFY(dialog.windowFlags() & Qt::Tool);
-        QVERIFY(child<QRadioButton>(dialog, u"Option2"_s)->isChecked());
+        QVERIFY(FindChild<QRadioButton>(dialog, u"Option2"_s)->isChecked());
         DirListBox& dir1 = dialog.directoryList();
         QCOMPARE(dir1.Path(), tree->path(u"top"_s));
         QCOMPARE(dir1.ListIndex(), -1);
@@ -96,11 +88,11 @@ private Q_SLOTS:
         while (dir1.List(index - 1) != QString())
             --index;
         QCOMPARE(dir1.List(index), u"/"_s);
-        QVERIFY(!child<QComboBox>(dialog, u"Drive1"_s)->currentText().isEmpty());
+        QVERIFY(!FindChild<QComboBox>(dialog, u"Drive1"_s)->currentText().isEmpty());
         QVERIFY(!dir1.accessibleName().isEmpty());
-        QVERIFY(!child<QComboBox>(dialog, u"Drive1"_s)->accessibleName().isEmpty());
+        QVERIFY(!FindChild<QComboBox>(dialog, u"Drive1"_s)->accessibleName().isEmpty());
         for (const QString& name : {u"Command1"_s, u"Command2"_s})
-            QVERIFY(!child<QPushButton>(dialog, name)->autoDefault());
+            QVERIFY(!FindChild<QPushButton>(dialog, name)->autoDefault());
     }
 
     void theThreeModes()
@@ -134,7 +126,7 @@ private Q_SLOTS:
         QCOMPARE(window.rows().count(), 5);
         QCOMPARE(rowCountText(window), u"5"_s);
         QVERIFY(test.messageBoxes.shown.isEmpty());
-        QVERIFY(child<QPushButton>(dialog, u"Command1"_s)->isEnabled());
+        QVERIFY(FindChild<QPushButton>(dialog, u"Command1"_s)->isEnabled());
     }
 
     void noSubdirectoriesAndVanishedOnes()
@@ -224,7 +216,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(window, test.fileSystem);
-        auto* drive1 = child<QComboBox>(dialog, u"Drive1"_s);
+        auto* drive1 = FindChild<QComboBox>(dialog, u"Drive1"_s);
         DirListBox& dir1 = dialog.directoryList();
         dir1.setPath(u"/"_s);
         // The volume of the working directory opens at the working directory.
@@ -264,10 +256,10 @@ private Q_SLOTS:
             answered = true;
             QCOMPARE(dialog->objectName(), u"FormAdd"_s);
             QVERIFY(dialog->isModal());
-            child<QPushButton>(*dialog, u"Command1"_s)->click();
+            FindChild<QPushButton>(*dialog, u"Command1"_s)->click();
             QTest::keyClick(dialog, Qt::Key_Escape); // no cancel button
             QVERIFY(dialog->isVisible());
-            child<QPushButton>(*dialog, u"Command2"_s)->click();
+            FindChild<QPushButton>(*dialog, u"Command2"_s)->click();
         });
         window.findChild<QAction*>(u"menu添加目录"_s)->trigger();
         QVERIFY(answered);

@@ -44,9 +44,7 @@ void confirm(Form1& window)
 
 quint64 inodeOf(const QString& path)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
 

@@ -42,14 +42,6 @@ RenameRule replace(const QString& find, const QString& with)
     return rule;
 }
 
-template <typename T> T* child(QWidget& parent, const QString& name)
-{
-    T* found = parent.findChild<T*>(name);
-    if (!found)
-        qFatal("no child %s", qPrintable(name));
-    return found;
-}
-
 } // namespace
 
 class TestRules : public QObject
@@ -163,16 +155,16 @@ private Q_SLOTS:
 
         FormRename dialog(window, test.fileSystem);
         QCOMPARE(dialog.windowTitle(), u"模拟修改目录名称"_s);
-        QVERIFY(child<QRadioButton>(dialog, u"Option1"_s)->isChecked());
-        QCOMPARE(child<QRadioButton>(dialog, u"Option3"_s)->text(),
+        QVERIFY(FindChild<QRadioButton>(dialog, u"Option1"_s)->isChecked());
+        QCOMPARE(FindChild<QRadioButton>(dialog, u"Option3"_s)->text(),
                  u"目录名称中字符："_s + QString(20, u' ') + u"替换为："_s);
         for (const QString& name : {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s}) {
-            auto* text = child<QLineEdit>(dialog, name);
+            auto* text = FindChild<QLineEdit>(dialog, name);
             QVERIFY(text->text().isEmpty());
             QVERIFY(!text->accessibleName().isEmpty());
         }
         QCOMPARE(dialog.size(), QSize(453, 180));
-        auto* command1 = child<QPushButton>(dialog, u"Command1"_s);
+        auto* command1 = FindChild<QPushButton>(dialog, u"Command1"_s);
         QVERIFY(!command1->isDefault() && !command1->autoDefault());
 
         dialog.show();
@@ -184,8 +176,8 @@ private Q_SLOTS:
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(dialog.isVisible());
 
-        QTest::keyClicks(child<QLineEdit>(dialog, u"Text1"_s), u"_x"_s);
-        child<QLineEdit>(dialog, u"Text1"_s)->insert(u"新"_s);
+        QTest::keyClicks(FindChild<QLineEdit>(dialog, u"Text1"_s), u"_x"_s);
+        FindChild<QLineEdit>(dialog, u"Text1"_s)->insert(u"新"_s);
         QTest::mouseClick(command1, Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(window.rows().row(0).newName, u"a_x新"_s);
@@ -200,15 +192,15 @@ private Q_SLOTS:
         FormRename dialog(window, test.fileSystem);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto* option1 = child<QRadioButton>(dialog, u"Option1"_s);
-        auto* option2 = child<QRadioButton>(dialog, u"Option2"_s);
-        auto* option3 = child<QRadioButton>(dialog, u"Option3"_s);
+        auto* option1 = FindChild<QRadioButton>(dialog, u"Option1"_s);
+        auto* option2 = FindChild<QRadioButton>(dialog, u"Option2"_s);
+        auto* option3 = FindChild<QRadioButton>(dialog, u"Option3"_s);
 
-        QTest::mouseClick(child<QLineEdit>(dialog, u"Text4"_s), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QLineEdit>(dialog, u"Text4"_s), Qt::LeftButton);
         QVERIFY(option3->isChecked());
-        QTest::mouseClick(child<QLineEdit>(dialog, u"Text2"_s), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QLineEdit>(dialog, u"Text2"_s), Qt::LeftButton);
         QVERIFY(option2->isChecked());
-        QTest::mouseClick(child<QLineEdit>(dialog, u"Text3"_s), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QLineEdit>(dialog, u"Text3"_s), Qt::LeftButton);
         QVERIFY(option3->isChecked());
 
         option1->setFocus();
@@ -221,7 +213,7 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), name);
         }
-        QTest::keyClicks(child<QLineEdit>(dialog, u"Text3"_s), u"abc"_s);
+        QTest::keyClicks(FindChild<QLineEdit>(dialog, u"Text3"_s), u"abc"_s);
         QVERIFY(option1->isChecked());
         QCOMPARE(dialog.rule().kind, RenameRule::Kind::Append);
     }

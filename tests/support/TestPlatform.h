@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QObject>
 #include <QStringList>
 
 #include <functional>
@@ -101,6 +102,15 @@ struct TestPlatform
     FakeRegistry registry;
     Platform platform{fileSystem, shell, messageBoxes, registry};
 };
+
+// The child of that objectName; a missing one ends the test run, as it is a fault of the test.
+template <typename T> T* FindChild(QObject& parent, const QString& name)
+{
+    T* found = parent.findChild<T*>(name);
+    if (!found)
+        qFatal("no child %s", qPrintable(name));
+    return found;
+}
 
 // Runs `answer` on the next modal dialog once it is shown (exec() blocks the test).
 void WhenDialogShown(std::function<void(QWidget* dialog)> answer);
