@@ -6,13 +6,13 @@
 #include "collect/DirListBox.h"
 #include "collect/DirectoryListing.h"
 #include "collect/FormAdd.h"
-#include "mainwindow/DirectoryListModel.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QtShell.h"
 #include "platform/Registry.h"
+#include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
 
 #include <QApplication>

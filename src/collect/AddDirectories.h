@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
+#include <QMap>
 #include <QStringList>
 
 class DirectoryListModel;
-class FileSystem;
 class DirectoryListing;
 
 // What the add button appends, by the option that is on.
@@ -13,10 +15,26 @@ enum class AddMode {
     SelectedItemAndSubdirectories,
 };
 
-// Appends one row per directory in order, each looked up once in the file system. A path
-// already in the list, or one that can no longer be looked up, is skipped without a word.
-// Returns the number of rows appended.
-int AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem, const QStringList& paths);
+// What an addition did: rows appended, and folders that could not be added, counted by
+// reason (in the user's words).
+struct AdditionReport
+{
+    int appended = 0;
+    QMap<QString, int> failures;
+
+    int failed() const;
+    // One message for all the folders left out, or an empty string when there were none.
+    QString failureMessage() const;
+};
+
+// Appends one row per directory in order, each looked up once in the file system, with its
+// identity. A path already in the list is skipped without a word; one that cannot be looked up
+// is counted in the report.
+AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
+                              const QStringList& paths);
+
+// Why a lookup failed, in a few words ("不存在", "不是目录", ...).
+QString LookupFailureReason(const FileSystemError& error);
 
 // The paths the mode takes from the listing, in the order they are appended.
 QStringList PathsToAdd(const DirectoryListing& listing, AddMode mode);

@@ -79,7 +79,7 @@ QString DirectoryListing::list(int index) const
 {
     if (index >= 0 && index < listCount()) {
         const QString& name = m_subfolders[index];
-        return m_path.endsWith(PathSeparator) ? m_path + name : JoinPath(m_path, name);
+        return JoinPath(m_path, name);
     }
     const int ancestor = ancestorCount() + index; // -1 is the last ancestor
     if (index < 0 && ancestor >= 0)

@@ -2,11 +2,13 @@
 
 #include "AddDirectories.h"
 #include "DirListBox.h"
+#include "common/AppInfo.h"
 #include "common/WindowPlacement.h"
-#include "mainwindow/DirectoryListModel.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
 #include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "rows/DirectoryListModel.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -119,10 +121,13 @@ void FormAdd::addToList()
                          : Option2->isChecked() ? AddMode::Subdirectories
                                                 : AddMode::SelectedItemAndSubdirectories;
     DirectoryListModel& rows = m_mainWindow.rows();
-    AddDirectories(rows, m_fileSystem, PathsToAdd(Dir1->listing(), mode));
+    const AdditionReport report =
+        AddDirectories(rows, m_fileSystem, PathsToAdd(Dir1->listing(), mode));
     m_mainWindow.setRowCountText(rows.count());
     m_mainWindow.listView().viewport()->update();
     Command1->setEnabled(true);
     if (hadFocus)
         Command1->setFocus();
+    if (report.failed() > 0)
+        m_mainWindow.platform().messageBoxes.inform(AppInfo::title, report.failureMessage());
 }

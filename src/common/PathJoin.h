@@ -5,9 +5,11 @@
 
 inline constexpr QChar PathSeparator = u'/';
 
-// The parent's path, one separator, the name: plain concatenation, nothing normalised.
-// Below the root this gives "//name", which the file system reads as "/name".
+// The parent's path, a separator unless the parent ends in one (a root), the name. Nothing
+// else is normalised.
 inline QString JoinPath(const QString& parent, const QString& name)
 {
+    if (parent.endsWith(PathSeparator))
+        return parent + name;
     return parent % PathSeparator % name; // one allocation
 }

@@ -1,6 +1,5 @@
 #include "Form1.h"
 
-#include "DirectoryListModel.h"
 #include "DirectoryListView.h"
 #include "about/FrmAbout.h"
 #include "about/HelpLinks.h"
@@ -9,6 +8,7 @@
 #include "common/WindowPlacement.h"
 #include "platform/Shell.h"
 #include "rename/BatchRename.h"
+#include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
 
 #include <QCloseEvent>
@@ -177,11 +177,6 @@ int Form1::currentRow() const
 {
     const QModelIndex current = ListView1->currentIndex();
     return current.isValid() ? current.row() : -1;
-}
-
-QString Form1::目录重命名(const QString& oldPath, const QString& newPath, bool& success)
-{
-    return RenameDirectory(m_platform.fileSystem, oldPath, newPath, success);
 }
 
 void Form1::popUpListMenu(const QPoint& globalPosition)

@@ -30,9 +30,6 @@ public:
     // The row holding the list's focus, or -1.
     int currentRow() const;
 
-    // Renames one directory and returns its verdict; success tells whether it was renamed.
-    QString 目录重命名(const QString& oldPath, const QString& newPath, bool& success);
-
     // The commands behind the menu items.
     void openAddDialog();
     void selectAll();

@@ -4,19 +4,25 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
-// What a lookup of a folder by its full path reports.
-struct FolderInfo
+// Which object on which volume a directory entry is: it survives renames and moves, and a
+// different folder put in its place has a different one.
+struct FileId
 {
-    QString name;   // the last component of the path; empty for a root
-    QString parent; // the parent's full path; a null QString for a root, which has none
+    quint64 volume = 0;
+    quint64 object = 0;
+
+    bool operator==(const FileId&) const = default;
 };
 
-// Why a rename failed, in terms the program words for the user.
+// Why an operation failed, in terms the program words for the user.
 struct FileSystemError
 {
-    enum class Kind {
+    enum class Kind : quint8 {
+        Other,
         SourceMissing,
         PermissionDenied,
         ReadOnly,
@@ -26,12 +32,84 @@ struct FileSystemError
         IntoOwnSubfolder,
         InvalidName,
         NotADirectory,
+        IsADirectory,
         NoSpace,
+        QuotaExceeded,
         TargetExists,
-        Other,
+        TooManyLinks,
+        LinkLoop,
+        OutOfMemory,
+        TooManyOpenFiles,
+        InputOutput,
+        TimedOut,
+        StaleHandle,
+        NotConnected,
+        HostDown,
+        TryAgain,
+        Unsupported,
+        TooLarge,
+        InternalFault,
+        // The program's own findings rather than the system's.
+        MovedOrReplaced,    // the listed folder or its parent is no longer the one listed
+        TargetIsFolder,     // a folder (or a link to one) has the new name
+        TargetIsSameFolder, // the new name names the folder itself (letter case aside)
+        NoSafeRename,       // the file system offers no way to rename without replacing
+        PlaceholderLeft,    // as NoSafeRename, and the program's placeholder could not be removed
     };
     Kind kind = Kind::Other;
-    QString systemText; // the system's own wording, in the user's locale
+    QString systemText; // the system's own wording, in the user's locale, for Other
+
+    bool operator==(const FileSystemError&) const = default;
+};
+
+// What a lookup of a folder by its full path reports.
+struct FolderInfo
+{
+    QString name;   // the last component of the path; empty for a root
+    QString parent; // the parent's full path; a null QString for a root, which has none
+    FileId id;      // of the entry itself: a listed link stands for itself
+    FileId parentId;
+};
+
+// A folder's lookup: its facts, or why there are none.
+struct FolderLookup
+{
+    std::optional<FolderInfo> folder;
+    FileSystemError error; // when folder is empty
+};
+
+// A listed folder, as the rename needs it.
+struct ListedFolder
+{
+    const QString& parent;
+    FileId parentId;
+    const QString& name;
+    FileId id;
+};
+
+// Renames listed folders one after another, sharing what consecutive renames in one parent
+// can share. Lives for one batch.
+class FolderRenamer
+{
+public:
+    virtual ~FolderRenamer() = default;
+
+    // Renames the folder within its parent, after checking that the parent and the entry are
+    // still the listed ones. Never replaces anything and never moves the folder elsewhere.
+    // Nothing on success.
+    virtual std::optional<FileSystemError> rename(const ListedFolder& folder,
+                                                  const QString& newName) = 0;
+};
+
+// Tells whether folders exist, for many names in a few parents, sharing what consecutive
+// questions about one parent can share. Lives for one pass.
+class FolderProbe
+{
+public:
+    virtual ~FolderProbe() = default;
+
+    // As FileSystem::folderExists for the name within the parent.
+    virtual bool folderExists(const QString& parent, const QString& name) = 0;
 };
 
 // A mounted volume that the user can browse: what a "drive" is on this platform.
@@ -41,7 +119,8 @@ struct Volume
     QString displayName;
 };
 
-// Every file-system operation the program makes. Paths are full paths, used as given.
+// Every file-system operation the program makes. Paths are full paths, used as given, of any
+// length.
 class FileSystem
 {
 public:
@@ -51,20 +130,18 @@ public:
     virtual bool folderExists(const QString& path) = 0;
     virtual bool fileExists(const QString& path) = 0;
 
-    // The folder at the path (a link to a folder counts, and stands for the link itself),
-    // or nothing when there is none.
-    virtual std::optional<FolderInfo> lookupFolder(const QString& path) = 0;
+    // One lookup per path, in order. A link to a folder counts as a folder.
+    virtual std::vector<FolderLookup> lookupFolders(const QStringList& paths) = 0;
 
     // The names of the folder's immediate, visible subfolders (links to folders included),
     // unsorted; nothing when the folder cannot be read.
     virtual std::optional<QStringList> subfolderNames(const QString& folder) = 0;
 
-    // True when both paths name the same directory entry (same device and inode).
-    virtual bool isSameEntry(const QString& first, const QString& second) = 0;
+    // Why no folder can have the name, or nothing when one can.
+    virtual std::optional<FileSystemError> checkFolderName(const QString& name) = 0;
 
-    // Renames without ever replacing anything at the target. Nothing on success.
-    virtual std::optional<FileSystemError> renameNoReplace(const QString& from,
-                                                           const QString& to) = 0;
+    virtual std::unique_ptr<FolderProbe> folderProbe() = 0;
+    virtual std::unique_ptr<FolderRenamer> folderRenamer() = 0;
 
     virtual QList<Volume> volumes() = 0;
     // The root of the listed volume holding the path, or an empty string.

@@ -1,14 +1,15 @@
 #include "PosixFileSystem.h"
 
+#include "common/PathJoin.h"
+
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QSet>
 #include <QStorageInfo>
 
 #include <cerrno>
-#include <cstdio>
+#include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,8 +18,38 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+constexpr int folderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+
+// A file descriptor that closes itself.
+class Descriptor
+{
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    Descriptor(Descriptor&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept
+    {
+        std::swap(m_fd, other.m_fd);
+        return *this;
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    bool isOpen() const { return m_fd >= 0; }
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd = -1;
+};
+
 // A QString that holds NUL would be cut short at it by the C calls: it names nothing.
-std::optional<QByteArray> nativePath(const QString& path)
+std::optional<QByteArray> nativePath(QStringView path)
 {
     if (path.isEmpty() || path.contains(QChar(u'\0')))
         return std::nullopt;
@@ -26,15 +57,193 @@ std::optional<QByteArray> nativePath(const QString& path)
     return path.toUtf8();
 }
 
-bool statPath(const QString& path, struct stat& info, bool followLinks)
+FileId idOf(const struct stat& info)
+{
+    return FileId{quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+// A path as a folder to start from and what is left below it, shorter than PATH_MAX.
+struct Anchored
+{
+    Descriptor start; // closed: the working directory, or the root for an absolute rest
+    QByteArray rest;
+
+    int startFd() const { return start.isOpen() ? start.get() : AT_FDCWD; }
+};
+
+std::optional<Anchored> anchor(const QByteArray& path)
+{
+    if (path.size() < PATH_MAX)
+        return Anchored{Descriptor(), path};
+    Anchored anchored;
+    qsizetype from = 0;
+    while (path.size() - from >= PATH_MAX) {
+        const qsizetype cut = path.lastIndexOf('/', from + PATH_MAX - 1);
+        if (cut <= from) {
+            errno = ENAMETOOLONG; // one component longer than any file system allows
+            return std::nullopt;
+        }
+        const QByteArray part = path.mid(from, cut - from);
+        const int fd = ::openat(anchored.startFd(), part.constData(), folderFlags);
+        if (fd < 0)
+            return std::nullopt;
+        anchored.start = Descriptor(fd);
+        from = cut + 1;
+        while (from < path.size() && path[from] == '/')
+            ++from;
+    }
+    anchored.rest = from < path.size() ? path.mid(from) : QByteArray(".");
+    return anchored;
+}
+
+bool statPath(QStringView path, struct stat& info, bool followLinks)
 {
     const auto native = nativePath(path);
     if (!native)
         return false;
-    const int result =
-        followLinks ? ::stat(native->constData(), &info) : ::lstat(native->constData(), &info);
-    return result == 0;
+    const auto anchored = anchor(*native);
+    return anchored && ::fstatat(anchored->startFd(), anchored->rest.constData(), &info,
+                                 followLinks ? 0 : AT_SYMLINK_NOFOLLOW) == 0;
 }
+
+// Opens the folder at the path, links followed; flags as for open().
+Descriptor openFolder(QStringView path, int flags)
+{
+    const auto native = nativePath(path);
+    if (!native) {
+        errno = EINVAL;
+        return {};
+    }
+    auto anchored = anchor(*native);
+    if (!anchored)
+        return {};
+    return Descriptor(::openat(anchored->startFd(), anchored->rest.constData(), flags));
+}
+
+// The last component and the parent of a path, as text. No parent for a root.
+std::pair<QString, QString> splitPath(const QString& path)
+{
+    QString trimmed = path;
+    while (trimmed.size() > 1 && trimmed.endsWith(u'/'))
+        trimmed.chop(1);
+    const qsizetype slash = trimmed.lastIndexOf(u'/');
+    if (slash < 0)
+        return {trimmed, u"."_s};
+    const QString name = trimmed.mid(slash + 1);
+    if (name.isEmpty())
+        return {u""_s, QString()}; // the root
+    QString parent = trimmed.left(slash);
+    while (parent.endsWith(u'/'))
+        parent.chop(1);
+    if (parent.isEmpty())
+        parent = u"/"_s;
+    return {name, parent};
+}
+
+// A folder whose descriptor is kept while consecutive requests name it by the same text.
+class ParentCache
+{
+public:
+    // The open parent and its identity, or the error of opening it.
+    std::optional<int> open(const QString& path, FileSystemError& error)
+    {
+        if (m_folder.isOpen() && path == m_path)
+            return m_folder.get();
+        m_folder = openFolder(path, folderFlags);
+        struct stat info = {};
+        if (!m_folder.isOpen() || ::fstat(m_folder.get(), &info) != 0) {
+            error = PosixFileSystem::errorFromErrno(errno);
+            m_folder = Descriptor();
+            return std::nullopt;
+        }
+        m_path = path;
+        m_id = idOf(info);
+        return m_folder.get();
+    }
+    FileId id() const { return m_id; }
+
+private:
+    QString m_path;
+    Descriptor m_folder;
+    FileId m_id;
+};
+
+// What took the new name, once a rename found it taken.
+FileSystemError takenTargetError(int directory, const QByteArray& to, FileId folder)
+{
+    using Kind = FileSystemError::Kind;
+    struct stat info = {};
+    if (::fstatat(directory, to.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+        idOf(info) == folder)
+        return FileSystemError{Kind::TargetIsSameFolder, {}};
+    if (::fstatat(directory, to.constData(), &info, 0) == 0 && S_ISDIR(info.st_mode))
+        return FileSystemError{Kind::TargetIsFolder, {}};
+    return PosixFileSystem::errorFromErrno(EEXIST);
+}
+
+class PosixFolderProbe : public FolderProbe
+{
+public:
+    bool folderExists(const QString& parent, const QString& name) override
+    {
+        FileSystemError error;
+        const std::optional<int> folder = m_parent.open(parent, error);
+        const auto nativeName = nativePath(name);
+        struct stat info = {};
+        if (!folder || !nativeName)
+            return false;
+        if (PosixFolderNameProblem(name)) // "..", "a/b" and the like: as the joined path says
+            return PosixFileSystem().folderExists(JoinPath(parent, name));
+        return ::fstatat(*folder, nativeName->constData(), &info, 0) == 0 && S_ISDIR(info.st_mode);
+    }
+
+private:
+    ParentCache m_parent;
+};
+
+class PosixFolderRenamer : public FolderRenamer
+{
+public:
+    std::optional<FileSystemError> rename(const ListedFolder& folder,
+                                          const QString& newName) override
+    {
+        using Kind = FileSystemError::Kind;
+        const auto from = nativePath(folder.name);
+        const auto to = nativePath(newName);
+        if (!from || !to)
+            return FileSystemError{Kind::InvalidName, {}};
+
+        FileSystemError error;
+        const std::optional<int> parent = m_parent.open(folder.parent, error);
+        if (!parent) {
+            const bool gone =
+                error.kind == Kind::SourceMissing || error.kind == Kind::NotADirectory;
+            return gone ? FileSystemError{Kind::MovedOrReplaced, {}} : error;
+        }
+        if (m_parent.id() != folder.parentId)
+            return FileSystemError{Kind::MovedOrReplaced, {}};
+        struct stat info = {};
+        if (::fstatat(*parent, from->constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return PosixFileSystem::errorFromErrno(errno);
+        if (idOf(info) != folder.id)
+            return FileSystemError{Kind::MovedOrReplaced, {}};
+
+        if (::renameat2(*parent, from->constData(), *parent, to->constData(), RENAME_NOREPLACE) ==
+            0)
+            return std::nullopt;
+        const int renameError = errno;
+        if (RenameNeedsFallback(renameError)) {
+            return PosixFileSystem::renameByClaimingTarget(*parent, *from, *to,
+                                                           S_ISDIR(info.st_mode), folder.id);
+        }
+        if (renameError == EEXIST)
+            return takenTargetError(*parent, *to, folder.id);
+        return PosixFileSystem::errorFromErrno(renameError);
+    }
+
+private:
+    ParentCache m_parent;
+};
 
 } // namespace
 
@@ -50,148 +259,231 @@ bool PosixFileSystem::fileExists(const QString& path)
     return statPath(path, info, true) && S_ISREG(info.st_mode);
 }
 
-std::optional<FolderInfo> PosixFileSystem::lookupFolder(const QString& path)
+std::vector<FolderLookup> PosixFileSystem::lookupFolders(const QStringList& paths)
 {
-    if (!folderExists(path))
-        return std::nullopt;
-
-    QString trimmed = path;
-    while (trimmed.size() > 1 && trimmed.endsWith(u'/'))
-        trimmed.chop(1);
-    const qsizetype slash = trimmed.lastIndexOf(u'/');
-    if (slash < 0)
-        return FolderInfo{trimmed, QString()};
-    const QString name = trimmed.mid(slash + 1);
-    if (name.isEmpty())
-        return FolderInfo{QString(u""_s), QString()}; // the root
-    QString parent = trimmed.left(slash);
-    while (parent.endsWith(u'/'))
-        parent.chop(1);
-    if (parent.isEmpty())
-        parent = u"/"_s;
-    return FolderInfo{name, parent};
+    std::vector<FolderLookup> results;
+    results.reserve(size_t(paths.size()));
+    ParentCache parents;
+    for (const QString& path : paths) {
+        FolderLookup& result = results.emplace_back();
+        const auto native = nativePath(path);
+        if (!native) {
+            result.error = FileSystemError{FileSystemError::Kind::InvalidName, {}};
+            continue;
+        }
+        auto [name, parent] = splitPath(path);
+        struct stat info = {};
+        if (parent.isNull()) {
+            if (::lstat(native->constData(), &info) != 0) {
+                result.error = errorFromErrno(errno);
+                continue;
+            }
+            result.folder = FolderInfo{std::move(name), std::move(parent), idOf(info), {}};
+            continue;
+        }
+        const std::optional<int> parentFd = parents.open(parent, result.error);
+        if (!parentFd)
+            continue;
+        const QByteArray nativeName = name.toUtf8();
+        if (::fstatat(*parentFd, nativeName.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            result.error = errorFromErrno(errno);
+            continue;
+        }
+        const FileId id = idOf(info);
+        // A link counts when it leads to a folder, and stands for itself.
+        if (S_ISLNK(info.st_mode) && ::fstatat(*parentFd, nativeName.constData(), &info, 0) != 0) {
+            result.error = errorFromErrno(errno);
+            continue;
+        }
+        if (!S_ISDIR(info.st_mode)) {
+            result.error = errorFromErrno(ENOTDIR);
+            continue;
+        }
+        result.folder = FolderInfo{std::move(name), std::move(parent), id, parents.id()};
+    }
+    return results;
 }
 
 std::optional<QStringList> PosixFileSystem::subfolderNames(const QString& folder)
 {
-    const auto native = nativePath(folder);
-    if (!native || !folderExists(folder) || ::access(native->constData(), R_OK | X_OK) != 0)
+    Descriptor opened = openFolder(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (!opened.isOpen() || ::faccessat(opened.get(), ".", R_OK | X_OK, 0) != 0)
         return std::nullopt;
+    DIR* directory = ::fdopendir(opened.get());
+    if (!directory)
+        return std::nullopt;
+    opened.release(); // closedir closes it
     QStringList names;
-    // Hidden folders stay out, as in the desktop's file manager; links to folders are listed.
-    QDirIterator it(folder, QDir::Dirs | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        names.append(it.fileName());
+    while (const dirent* entry = ::readdir(directory)) {
+        // Hidden folders stay out, as in the desktop's file manager (and so do . and ..).
+        if (entry->d_name[0] == '.')
+            continue;
+        if (entry->d_type != DT_DIR) {
+            struct stat info = {};
+            if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+                continue;
+            if (::fstatat(::dirfd(directory), entry->d_name, &info, 0) != 0 ||
+                !S_ISDIR(info.st_mode))
+                continue;
+        }
+        const QByteArray native(entry->d_name);
+        QString name = QString::fromUtf8(native);
+        // A name that is not UTF-8 has no text that would name it again.
+        if (name.toUtf8() != native)
+            continue;
+        names.append(std::move(name));
     }
+    ::closedir(directory);
     return names;
 }
 
-bool PosixFileSystem::isSameEntry(const QString& first, const QString& second)
+std::optional<FileSystemError> PosixFileSystem::checkFolderName(const QString& name)
 {
-    struct stat a = {};
-    struct stat b = {};
-    return statPath(first, a, false) && statPath(second, b, false) && a.st_dev == b.st_dev &&
-           a.st_ino == b.st_ino;
+    if (const auto problem = PosixFolderNameProblem(name))
+        return FileSystemError{*problem, {}};
+    return std::nullopt;
 }
 
-std::optional<FileSystemError> PosixFileSystem::renameNoReplace(const QString& from,
-                                                                const QString& to)
+std::unique_ptr<FolderProbe> PosixFileSystem::folderProbe()
 {
-    const auto nativeFrom = nativePath(from);
-    const auto nativeTo = nativePath(to);
-    if (!nativeFrom || !nativeTo)
-        return FileSystemError{FileSystemError::Kind::InvalidName, QString()};
-    if (::renameat2(AT_FDCWD, nativeFrom->constData(), AT_FDCWD, nativeTo->constData(),
-                    RENAME_NOREPLACE) == 0)
-        return std::nullopt;
-    const int error = errno;
-    if (error == EINVAL || error == ENOSYS || error == EOPNOTSUPP) {
-        // EINVAL also means "into its own subfolder"; the fallback reports that again itself.
-        return renameByClaimingTarget(*nativeFrom, *nativeTo);
-    }
-    return errorFromErrno(error);
+    return std::make_unique<PosixFolderProbe>();
 }
 
-std::optional<FileSystemError> PosixFileSystem::renameByClaimingTarget(const QByteArray& from,
-                                                                       const QByteArray& to)
+std::unique_ptr<FolderRenamer> PosixFileSystem::folderRenamer()
 {
-    struct stat info = {};
-    if (::lstat(from.constData(), &info) != 0)
-        return errorFromErrno(errno);
+    return std::make_unique<PosixFolderRenamer>();
+}
 
-    if (S_ISDIR(info.st_mode)) {
+std::optional<FileSystemError> PosixFileSystem::renameByClaimingTarget(int directory,
+                                                                       const QByteArray& from,
+                                                                       const QByteArray& to,
+                                                                       bool isFolder, FileId folder)
+{
+    using Kind = FileSystemError::Kind;
+    if (isFolder) {
         // mkdir fails if anything at all is there; afterwards the target is our own empty
         // folder, which rename may replace.
-        if (::mkdir(to.constData(), 0700) != 0)
-            return errorFromErrno(errno);
-        if (::rename(from.constData(), to.constData()) != 0) {
+        if (::mkdirat(directory, to.constData(), 0700) != 0) {
             const int error = errno;
-            ::rmdir(to.constData());
-            return errorFromErrno(error);
+            return error == EEXIST ? takenTargetError(directory, to, folder)
+                                   : errorFromErrno(error);
         }
-        return std::nullopt;
+        if (::renameat(directory, from.constData(), directory, to.constData()) == 0)
+            return std::nullopt;
+        const int error = errno;
+        if (::unlinkat(directory, to.constData(), AT_REMOVEDIR) != 0)
+            return FileSystemError{Kind::PlaceholderLeft, {}};
+        if (error == EEXIST || error == ENOTEMPTY || RenameNeedsFallback(error))
+            return FileSystemError{Kind::NoSafeRename, {}};
+        return errorFromErrno(error);
     }
 
     // A link (or anything else that is not a folder): link() never replaces either.
-    if (::link(from.constData(), to.constData()) != 0)
-        return errorFromErrno(errno);
-    if (::unlink(from.constData()) != 0) {
+    if (::linkat(directory, from.constData(), directory, to.constData(), 0) != 0) {
         const int error = errno;
-        ::unlink(to.constData());
+        return error == EEXIST ? takenTargetError(directory, to, folder) : errorFromErrno(error);
+    }
+    if (::unlinkat(directory, from.constData(), 0) != 0) {
+        const int error = errno;
+        ::unlinkat(directory, to.constData(), 0);
         return errorFromErrno(error);
     }
     return std::nullopt;
 }
 
-FileSystemError PosixFileSystem::errorFromErrno(int error)
+FileSystemError::Kind ErrorKindFromErrno(int error)
 {
     using Kind = FileSystemError::Kind;
-    Kind kind = Kind::Other;
     switch (error) {
     case ENOENT:
-        kind = Kind::SourceMissing;
-        break;
+        return Kind::SourceMissing;
     case EACCES:
     case EPERM:
-        kind = Kind::PermissionDenied;
-        break;
+        return Kind::PermissionDenied;
     case EROFS:
-        kind = Kind::ReadOnly;
-        break;
+        return Kind::ReadOnly;
     case ENAMETOOLONG:
-        kind = Kind::NameTooLong;
-        break;
+        return Kind::NameTooLong;
     case EBUSY:
     case ETXTBSY:
-        kind = Kind::Busy;
-        break;
+        return Kind::Busy;
     case EXDEV:
-        kind = Kind::CrossDevice;
-        break;
+        return Kind::CrossDevice;
     case EINVAL:
-        kind = Kind::IntoOwnSubfolder;
-        break;
+        return Kind::IntoOwnSubfolder;
     case EILSEQ:
-        kind = Kind::InvalidName;
-        break;
+        return Kind::InvalidName;
     case ENOTDIR:
-        kind = Kind::NotADirectory;
-        break;
+        return Kind::NotADirectory;
+    case EISDIR:
+        return Kind::IsADirectory;
     case ENOSPC:
+        return Kind::NoSpace;
     case EDQUOT:
-        kind = Kind::NoSpace;
-        break;
+        return Kind::QuotaExceeded;
     case EEXIST:
     case ENOTEMPTY:
-        kind = Kind::TargetExists;
-        break;
+        return Kind::TargetExists;
+    case EMLINK:
+        return Kind::TooManyLinks;
+    case ELOOP:
+        return Kind::LinkLoop;
+    case ENOMEM:
+        return Kind::OutOfMemory;
+    case EMFILE:
+    case ENFILE:
+        return Kind::TooManyOpenFiles;
+    case EIO:
+        return Kind::InputOutput;
+    case ETIMEDOUT:
+        return Kind::TimedOut;
+    case ESTALE:
+        return Kind::StaleHandle;
+    case ENOTCONN:
+    case ENODEV:
+    case ENXIO:
+        return Kind::NotConnected;
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+        return Kind::HostDown;
+    case EAGAIN:
+    case EINTR:
+        return Kind::TryAgain;
+    case ENOSYS:
+    case EOPNOTSUPP:
+        return Kind::Unsupported;
+    case EFBIG:
+    case EOVERFLOW:
+        return Kind::TooLarge;
+    case EBADF:
+    case EFAULT:
+        return Kind::InternalFault;
     default:
-        break;
+        return Kind::Other;
     }
-    return FileSystemError{kind, QString::fromLocal8Bit(::strerror(error))};
 }
 
+bool RenameNeedsFallback(int error)
+{
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+std::optional<FileSystemError::Kind> PosixFolderNameProblem(QStringView name)
+{
+    if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
+        name.contains(QChar(u'\0')))
+        return FileSystemError::Kind::InvalidName;
+    constexpr qsizetype maxBytes = 255;
+    // Three UTF-8 bytes at most per UTF-16 unit: only long names need encoding.
+    if (name.size() * 3 > maxBytes && name.toUtf8().size() > maxBytes)
+        return FileSystemError::Kind::NameTooLong;
+    return std::nullopt;
+}
+
+FileSystemError PosixFileSystem::errorFromErrno(int error)
+{
+    return FileSystemError{ErrorKindFromErrno(error), QString::fromLocal8Bit(::strerror(error))};
+}
 QList<Volume> PosixFileSystem::volumes()
 {
     // Real file systems only: no kernel or memory file systems, no second view of a

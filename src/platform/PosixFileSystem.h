@@ -4,25 +4,39 @@
 
 #include <QByteArray>
 
+struct stat;
+
 // The local file system through POSIX calls. Paths are encoded as the platform encodes file
-// names; a path that holds a NUL character names nothing.
+// names; a path that holds a NUL character names nothing. Paths longer than PATH_MAX are
+// reached through descriptors opened part by part.
 class PosixFileSystem : public FileSystem
 {
 public:
     bool folderExists(const QString& path) override;
     bool fileExists(const QString& path) override;
-    std::optional<FolderInfo> lookupFolder(const QString& path) override;
+    std::vector<FolderLookup> lookupFolders(const QStringList& paths) override;
     std::optional<QStringList> subfolderNames(const QString& folder) override;
-    bool isSameEntry(const QString& first, const QString& second) override;
-    std::optional<FileSystemError> renameNoReplace(const QString& from, const QString& to) override;
+    std::optional<FileSystemError> checkFolderName(const QString& name) override;
+    std::unique_ptr<FolderProbe> folderProbe() override;
+    std::unique_ptr<FolderRenamer> folderRenamer() override;
     QList<Volume> volumes() override;
     QString volumeRootOf(const QString& path) override;
     QString currentDirectory() override;
 
-    // For file systems without an atomic no-replace rename: claims the target first, so that
-    // nothing of anyone else's can be replaced. Public so that it can be tested everywhere.
-    static std::optional<FileSystemError> renameByClaimingTarget(const QByteArray& from,
-                                                                 const QByteArray& to);
+    // For file systems without an atomic no-replace rename, within one open folder: claims the
+    // target first, so that nothing of anyone else's can be replaced. `folder` is the entry's
+    // identity. Public so that it can be tested everywhere.
+    static std::optional<FileSystemError> renameByClaimingTarget(int directory,
+                                                                 const QByteArray& from,
+                                                                 const QByteArray& to,
+                                                                 bool isFolder, FileId folder);
 
     static FileSystemError errorFromErrno(int error);
 };
+
+// The pure decisions behind the system calls.
+FileSystemError::Kind ErrorKindFromErrno(int error);
+// True when renameat2() failed only because the file system lacks RENAME_NOREPLACE. Within
+// one parent, EINVAL cannot mean a move into the folder's own subfolder.
+bool RenameNeedsFallback(int error);
+std::optional<FileSystemError::Kind> PosixFolderNameProblem(QStringView name);

@@ -1,18 +1,20 @@
 #pragma once
 
-#include <QString>
+#include "rows/Verdict.h"
 
 class DirectoryListModel;
 class FileSystem;
+class FolderRenamer;
 class MessageBoxes;
+struct DirectoryRow;
 
-// Renames one directory and returns its verdict; success is true only after a rename.
-// Never replaces anything at the new path, never moves a folder out of its parent and lets no
-// error out.
-QString RenameDirectory(FileSystem& fileSystem, const QString& oldPath, const QString& newPath,
-                        bool& success);
+// Renames one listed directory to its row's proposed name and returns the verdict. Renames
+// nothing but the folder that was listed, never replaces anything, never moves a folder out of
+// its parent and lets no error out.
+Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const DirectoryRow& row);
 
-// The confirm command: asks, renames every row's directory to its proposed name in list
-// order, writes each verdict into its row and reports that the batch is done.
+// The confirm command: asks, renames every previewed row's directory to its proposed name in
+// list order, writes each verdict into its row and reports that the batch is done. Rows below
+// a renamed folder follow it to its new path.
 void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                         MessageBoxes& messageBoxes);

@@ -1,7 +1,7 @@
 #include "collect/DirListBox.h"
 #include "collect/FormAdd.h"
-#include "mainwindow/DirectoryListModel.h"
 #include "mainwindow/Form1.h"
+#include "rows/DirectoryListModel.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -118,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(window.rows().row(3).parent, top);
         QCOMPARE(window.rows().row(3).name, u"Dir3"_s);
         QCOMPARE(window.rows().row(3).newName, QString());
-        QCOMPARE(window.rows().row(3).verdict, QString());
+        QCOMPARE(window.rows().row(3).verdictText(), QString());
         QCOMPARE(rowCountText(window), u"5"_s);
 
         // Pressing again adds nothing and says nothing.
@@ -140,12 +140,14 @@ private Q_SLOTS:
         QCOMPARE(window.rows().count(), 0);
         QCOMPARE(rowCountText(window), u"0"_s);
 
-        // Removed after the listing: skipped, the others added.
+        // Removed after the listing: skipped, the others added, and one message says so.
         QVERIFY(dir1.setPath(tree->path(u"top"_s)));
         QVERIFY(QDir(tree->path(u"top/dir2"_s)).removeRecursively());
         press(dialog, u"Option2"_s);
         QCOMPARE(window.rows().count(), 2);
         QVERIFY(!keys(window).contains(tree->path(u"top/dir2"_s)));
+        QCOMPARE(test.messageBoxes.shown.size(), 1);
+        QCOMPARE(test.messageBoxes.shown[0].text, u"有 1 个目录没有加入列表：\n不存在：1 个"_s);
     }
 
     void theRootAndItsChildren()

@@ -1,8 +1,8 @@
 #include "about/HelpLinks.h"
 #include "mainwindow/ApplicationSetup.h"
-#include "mainwindow/DirectoryListModel.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
+#include "rows/DirectoryListModel.h"
 #include "support/TestPlatform.h"
 
 #include <QAbstractItemModelTester>
@@ -99,12 +99,13 @@ private Q_SLOTS:
         QAbstractItemModelTester tester(&rows,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         rows.appendAll(
-            {DirectoryRow{u"a"_s, {}, {}, u"/p/a"_s, u"/p"_s},
-             DirectoryRow{u"b"_s, {}, {}, u"/p/b"_s, u"/p"_s},
-             DirectoryRow{u"a2"_s, {}, {}, u"/p/a"_s, u"/p"_s}}); // a duplicate in the batch
+            {DirectoryRow{u"a"_s, {}, u"/p/a"_s, u"/p"_s, {}, {}, {}},
+             DirectoryRow{u"b"_s, {}, u"/p/b"_s, u"/p"_s, {}, {}, {}},
+             DirectoryRow{
+                 u"a2"_s, {}, u"/p/a"_s, u"/p"_s, {}, {}, {}}}); // a duplicate in the batch
         QCOMPARE(rows.count(), 2);
         rows.append(u"/p/c"_s, u"c"_s, u"/p"_s);
-        rows.setProposal(0, u"x"_s, u"可以修改"_s);
+        rows.setProposal(0, u"x"_s, Verdict{Verdict::Outcome::CanRename, {}});
         rows.rowsUpdated();
         QCOMPARE(rows.data(rows.index(0, 1)).toString(), u"x"_s);
         rows.removeMarked({true, false, true});
@@ -129,7 +130,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         addRows(window, 2);
-        window.rows().setProposal(1, u"新"_s, u"可以修改"_s);
+        window.rows().setProposal(1, u"新"_s, Verdict{Verdict::Outcome::CanRename, {}});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 

@@ -1,5 +1,5 @@
-#include "mainwindow/DirectoryListModel.h"
 #include "mainwindow/Form1.h"
+#include "rows/DirectoryListModel.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -90,7 +90,7 @@ private Q_SLOTS:
         });
         chooseFromMenu(window, Qt::Key_R, 0);
         QVERIFY(previewed);
-        QCOMPARE(window.rows().row(0).verdict, u"可以修改"_s);
+        QCOMPARE(window.rows().row(0).verdictText(), u"可以修改"_s);
 
         chooseFromMenu(window, Qt::Key_R, 1);
         QCOMPARE(test.messageBoxes.shown.size(), 2);

@@ -4,43 +4,100 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 #include <cerrno>
+#include <climits>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using Kind = FileSystemError::Kind;
+
+Q_DECLARE_METATYPE(FileSystemError::Kind)
+
+namespace {
+
+FolderInfo lookUp(FileSystem& fs, const QString& path)
+{
+    const std::vector<FolderLookup> found = fs.lookupFolders({path});
+    if (!found[0].folder)
+        qFatal("no folder at %s", qPrintable(path));
+    return *found[0].folder;
+}
+
+// Renames the folder at the path as the batch does, from a fresh lookup.
+std::optional<FileSystemError> renameFolder(FileSystem& fs, const QString& path,
+                                            const QString& newName)
+{
+    const FolderInfo folder = lookUp(fs, path);
+    return fs.folderRenamer()->rename(
+        ListedFolder{folder.parent, folder.parentId, folder.name, folder.id}, newName);
+}
+
+} // namespace
 
 class TestPosixFileSystem : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void renameNeverReplacesAnything_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("empty folder") << u"emptyDir"_s << Kind::TargetIsFolder;
+        QTest::newRow("full folder") << u"fullDir"_s << Kind::TargetIsFolder;
+        QTest::newRow("link to a folder") << u"link"_s << Kind::TargetIsFolder;
+        QTest::newRow("file") << u"file"_s << Kind::TargetExists;
+        QTest::newRow("dangling link") << u"dangling"_s << Kind::TargetExists;
+    }
     void renameNeverReplacesAnything()
     {
+        QFETCH(QString, target);
+        QFETCH(Kind, kind);
         TestTree tree;
         tree.makeFolders({u"src/child"_s, u"emptyDir"_s, u"fullDir/x"_s});
         tree.makeFile(u"file"_s);
         QVERIFY(QFile::link(tree.path(u"emptyDir"_s), tree.path(u"link"_s)));
+        QVERIFY(QFile::link(tree.path(u"none"_s), tree.path(u"dangling"_s)));
         PosixFileSystem fs;
-        for (const QString& target : {u"emptyDir"_s, u"fullDir"_s, u"file"_s, u"link"_s}) {
-            const auto error = fs.renameNoReplace(tree.path(u"src"_s), tree.path(target));
-            QVERIFY2(error, qPrintable(target));
-            QCOMPARE(error->kind, FileSystemError::Kind::TargetExists);
-            QVERIFY(tree.isFolder(u"src/child"_s));
-        }
-        QVERIFY(!fs.renameNoReplace(tree.path(u"src"_s), tree.path(u"dest"_s)));
-        QVERIFY(tree.isFolder(u"dest/child"_s));
+        const auto error = renameFolder(fs, tree.path(u"src"_s), target);
+        QVERIFY(error);
+        QCOMPARE(error->kind, kind);
+        QVERIFY(tree.isFolder(u"src/child"_s));
+        QCOMPARE(tree.entries(u"emptyDir"_s), QStringList());
+    }
 
-        const auto missing = fs.renameNoReplace(tree.path(u"src"_s), tree.path(u"other"_s));
-        QVERIFY(missing);
-        QCOMPARE(missing->kind, FileSystemError::Kind::SourceMissing);
-        QVERIFY(!missing->systemText.isEmpty());
-        const auto intoItself =
-            fs.renameNoReplace(tree.path(u"dest"_s), tree.path(u"dest/child/inside"_s));
-        QVERIFY(intoItself);
-        QCOMPARE(intoItself->kind, FileSystemError::Kind::IntoOwnSubfolder);
-        QVERIFY(fs.renameNoReplace(tree.path(u"dest"_s), tree.path(u"a"_s) + QChar(u'\0')));
+    // One renamer, one parent kept open: a folder that is not the listed one is refused.
+    void renameActsOnTheListedFolderOnly()
+    {
+        TestTree tree;
+        tree.makeFolders({u"p/a"_s, u"p/b"_s, u"p/c"_s, u"q/a"_s});
+        PosixFileSystem fs;
+        const FolderInfo a = lookUp(fs, tree.path(u"p/a"_s));
+        const FolderInfo b = lookUp(fs, tree.path(u"p/b"_s));
+        const FolderInfo c = lookUp(fs, tree.path(u"p/c"_s));
+        const FolderInfo otherA = lookUp(fs, tree.path(u"q/a"_s));
+        auto renamer = fs.folderRenamer();
+        const auto rename = [&](const FolderInfo& f, const QString& newName) {
+            return renamer->rename(ListedFolder{f.parent, f.parentId, f.name, f.id}, newName);
+        };
+        QVERIFY(!rename(a, u"a2"_s));
+        QCOMPARE(rename(a, u"a3"_s)->kind, Kind::SourceMissing);
+        // b's entry now holds another folder.
+        QVERIFY(QDir().rename(tree.path(u"p/b"_s), tree.path(u"p/b-moved"_s)));
+        QVERIFY(QDir().mkdir(tree.path(u"p/b"_s)));
+        QCOMPARE(rename(b, u"b2"_s)->kind, Kind::MovedOrReplaced);
+        QVERIFY(tree.isFolder(u"p/b"_s));
+        // A folder listed in another parent, with a parent that is not its own.
+        const FolderInfo wrongParent{otherA.name, a.parent, otherA.id, otherA.parentId};
+        QCOMPARE(rename(wrongParent, u"x"_s)->kind, Kind::MovedOrReplaced);
+        QVERIFY(!rename(c, u"c2"_s));
+        QCOMPARE(tree.entries(u"p"_s), (QStringList{u"a2"_s, u"b"_s, u"b-moved"_s, u"c2"_s}));
+        QCOMPARE(tree.entries(u"q"_s), QStringList{u"a"_s});
     }
 
     // The way for file systems without an atomic no-replace rename.
@@ -50,28 +107,27 @@ private Q_SLOTS:
         tree.makeFolders({u"src/child"_s, u"emptyDir"_s});
         tree.makeFile(u"file"_s);
         QVERIFY(QFile::link(tree.path(u"src"_s), tree.path(u"srcLink"_s)));
-        const auto native = [&tree](const QString& relative) {
-            return QFile::encodeName(tree.path(relative));
+        PosixFileSystem fs;
+        const FileId src = lookUp(fs, tree.path(u"src"_s)).id;
+        const int dir = ::open(QFile::encodeName(tree.root()).constData(), O_PATH | O_DIRECTORY);
+        QVERIFY(dir >= 0);
+        const auto claim = [dir](const char* from, const char* to, bool isFolder, FileId id) {
+            return PosixFileSystem::renameByClaimingTarget(dir, from, to, isFolder, id);
         };
-        for (const QString& target : {u"emptyDir"_s, u"file"_s}) {
-            const auto error =
-                PosixFileSystem::renameByClaimingTarget(native(u"src"_s), native(target));
-            QVERIFY(error);
-            QCOMPARE(error->kind, FileSystemError::Kind::TargetExists);
-        }
+        QCOMPARE(claim("src", "emptyDir", true, src)->kind, Kind::TargetIsFolder);
+        QCOMPARE(claim("src", "file", true, src)->kind, Kind::TargetExists);
         QCOMPARE(tree.entries(u"emptyDir"_s), QStringList());
-        QVERIFY(!PosixFileSystem::renameByClaimingTarget(native(u"src"_s), native(u"moved"_s)));
+        QVERIFY(!claim("src", "moved", true, src));
         QVERIFY(tree.isFolder(u"moved/child"_s));
         QVERIFY(!tree.isFolder(u"src"_s));
         // A link is moved as itself.
-        QVERIFY(
-            !PosixFileSystem::renameByClaimingTarget(native(u"srcLink"_s), native(u"movedLink"_s)));
+        QVERIFY(!claim("srcLink", "movedLink", false, {}));
         QVERIFY(QFileInfo(tree.path(u"movedLink"_s)).isSymLink());
-        QVERIFY(!QFileInfo::exists(tree.path(u"srcLink"_s)) &&
-                !QFileInfo(tree.path(u"srcLink"_s)).isSymLink());
-        // A failed rename leaves no placeholder behind.
-        QVERIFY(PosixFileSystem::renameByClaimingTarget(native(u"gone"_s), native(u"new"_s)));
+        QVERIFY(!QFileInfo(tree.path(u"srcLink"_s)).isSymLink());
+        // A rename onto the placeholder that fails takes the placeholder away again.
+        QCOMPARE(claim("gone", "new", true, {})->kind, Kind::SourceMissing);
         QVERIFY(!QFileInfo::exists(tree.path(u"new"_s)));
+        ::close(dir);
     }
 
     void localPathsOpenAsLocalFiles()
@@ -80,17 +136,83 @@ private Q_SLOTS:
         QCOMPARE(LocalPathUrl(u"/a b/目录"_s).toLocalFile(), u"/a b/目录"_s);
     }
 
+    void errorKinds_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<bool>("fallback");
+        const std::initializer_list<std::tuple<int, Kind, bool>> table = {
+            {ENOENT, Kind::SourceMissing, false},
+            {EACCES, Kind::PermissionDenied, false},
+            {EPERM, Kind::PermissionDenied, false},
+            {EROFS, Kind::ReadOnly, false},
+            {ENAMETOOLONG, Kind::NameTooLong, false},
+            {EBUSY, Kind::Busy, false},
+            {ETXTBSY, Kind::Busy, false},
+            {EXDEV, Kind::CrossDevice, false},
+            {EINVAL, Kind::IntoOwnSubfolder, true},
+            {EILSEQ, Kind::InvalidName, false},
+            {ENOTDIR, Kind::NotADirectory, false},
+            {EISDIR, Kind::IsADirectory, false},
+            {ENOSPC, Kind::NoSpace, false},
+            {EDQUOT, Kind::QuotaExceeded, false},
+            {EEXIST, Kind::TargetExists, false},
+            {ENOTEMPTY, Kind::TargetExists, false},
+            {EMLINK, Kind::TooManyLinks, false},
+            {ELOOP, Kind::LinkLoop, false},
+            {ENOMEM, Kind::OutOfMemory, false},
+            {EMFILE, Kind::TooManyOpenFiles, false},
+            {ENFILE, Kind::TooManyOpenFiles, false},
+            {EIO, Kind::InputOutput, false},
+            {ETIMEDOUT, Kind::TimedOut, false},
+            {ESTALE, Kind::StaleHandle, false},
+            {ENOTCONN, Kind::NotConnected, false},
+            {ENODEV, Kind::NotConnected, false},
+            {ENXIO, Kind::NotConnected, false},
+            {EHOSTDOWN, Kind::HostDown, false},
+            {EAGAIN, Kind::TryAgain, false},
+            {EINTR, Kind::TryAgain, false},
+            {ENOSYS, Kind::Unsupported, true},
+            {EOPNOTSUPP, Kind::Unsupported, true},
+            {EFBIG, Kind::TooLarge, false},
+            {EOVERFLOW, Kind::TooLarge, false},
+            {EBADF, Kind::InternalFault, false},
+            {EFAULT, Kind::InternalFault, false},
+            {EPROTO, Kind::Other, false},
+        };
+        for (const auto& [error, kind, fallback] : table)
+            QTest::newRow(::strerrorname_np(error)) << error << kind << fallback;
+    }
     void errorKinds()
     {
-        using Kind = FileSystemError::Kind;
-        QCOMPARE(PosixFileSystem::errorFromErrno(EACCES).kind, Kind::PermissionDenied);
-        QCOMPARE(PosixFileSystem::errorFromErrno(EROFS).kind, Kind::ReadOnly);
-        QCOMPARE(PosixFileSystem::errorFromErrno(EBUSY).kind, Kind::Busy);
-        QCOMPARE(PosixFileSystem::errorFromErrno(EXDEV).kind, Kind::CrossDevice);
-        QCOMPARE(PosixFileSystem::errorFromErrno(ENOSPC).kind, Kind::NoSpace);
-        const FileSystemError other = PosixFileSystem::errorFromErrno(EIO);
-        QCOMPARE(other.kind, Kind::Other);
-        QVERIFY(!other.systemText.isEmpty());
+        QFETCH(int, error);
+        QFETCH(Kind, kind);
+        QFETCH(bool, fallback);
+        QCOMPARE(ErrorKindFromErrno(error), kind);
+        QCOMPARE(RenameNeedsFallback(error), fallback);
+        QVERIFY(!PosixFileSystem::errorFromErrno(error).systemText.isEmpty());
+    }
+
+    void folderNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<std::optional<Kind>>("problem");
+        QTest::newRow("plain") << u"新 名.txt"_s << std::optional<Kind>();
+        QTest::newRow("empty") << QString() << std::optional(Kind::InvalidName);
+        QTest::newRow("dot") << u"."_s << std::optional(Kind::InvalidName);
+        QTest::newRow("dot dot") << u".."_s << std::optional(Kind::InvalidName);
+        QTest::newRow("three dots") << u"..."_s << std::optional<Kind>();
+        QTest::newRow("slash") << u"a/b"_s << std::optional(Kind::InvalidName);
+        QTest::newRow("NUL") << u"a\0b"_s << std::optional(Kind::InvalidName);
+        QTest::newRow("255 bytes") << QString(85, u'目') << std::optional<Kind>();
+        QTest::newRow("256 bytes") << QString(85, u'目') + u'x' << std::optional(Kind::NameTooLong);
+        QTest::newRow("256 ASCII") << QString(256, u'n') << std::optional(Kind::NameTooLong);
+    }
+    void folderNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(std::optional<Kind>, problem);
+        QCOMPARE(PosixFolderNameProblem(name), problem);
     }
 
     void lookupAndListing()
@@ -99,23 +221,33 @@ private Q_SLOTS:
         tree.makeFolders({u"p/b"_s, u"p/a"_s, u"p/.hidden"_s});
         tree.makeFile(u"p/file"_s);
         QVERIFY(QFile::link(tree.path(u"p/a"_s), tree.path(u"p/link"_s)));
+        QVERIFY(QFile::link(tree.path(u"p"_s), tree.path(u"pLink"_s)));
         // A name that is not UTF-8 has no text that would name it again: it is not listed.
         QVERIFY(::mkdir((QFile::encodeName(tree.path(u"p"_s)) + "/bad\xff").constData(), 0755) ==
                 0);
         PosixFileSystem fs;
 
-        const auto folder = fs.lookupFolder(tree.path(u"p/a"_s));
-        QVERIFY(folder);
-        QCOMPARE(folder->name, u"a"_s);
-        QCOMPARE(folder->parent, tree.path(u"p"_s));
-        const auto root = fs.lookupFolder(u"/"_s);
-        QVERIFY(root && root->name.isEmpty() && root->parent.isNull());
-        const auto belowRoot = fs.lookupFolder(u"/tmp"_s);
-        QVERIFY(belowRoot);
-        QCOMPARE(belowRoot->parent, u"/"_s);
-        QVERIFY(!fs.lookupFolder(tree.path(u"p/file"_s)));
-        QVERIFY(!fs.lookupFolder(tree.path(u"p/none"_s)));
-        QCOMPARE(fs.lookupFolder(tree.path(u"p/link"_s))->name, u"link"_s);
+        const std::vector<FolderLookup> found = fs.lookupFolders(
+            {tree.path(u"p/a"_s), u"/"_s, u"/tmp"_s, tree.path(u"p/file"_s), tree.path(u"p/none"_s),
+             tree.path(u"p/link"_s), tree.path(u"pLink/a"_s)});
+        const FolderInfo& a = *found[0].folder;
+        QCOMPARE(a.name, u"a"_s);
+        QCOMPARE(a.parent, tree.path(u"p"_s));
+        QVERIFY(found[1].folder->name.isEmpty() && found[1].folder->parent.isNull());
+        QCOMPARE(found[2].folder->parent, u"/"_s);
+        QVERIFY(!found[3].folder);
+        QCOMPARE(found[3].error.kind, Kind::NotADirectory);
+        QVERIFY(!found[4].folder);
+        QCOMPARE(found[4].error.kind, Kind::SourceMissing);
+        // A listed link stands for itself; a linked parent for the folder it leads to.
+        const FolderInfo& link = *found[5].folder;
+        QCOMPARE(link.name, u"link"_s);
+        QVERIFY(!(link.id == a.id));
+        QCOMPARE(link.parentId, a.parentId);
+        const FolderInfo& throughLink = *found[6].folder;
+        QCOMPARE(throughLink.parent, tree.path(u"pLink"_s));
+        QCOMPARE(throughLink.id, a.id);
+        QCOMPARE(throughLink.parentId, a.parentId);
 
         auto names = fs.subfolderNames(tree.path(u"p"_s));
         QVERIFY(names);
@@ -124,15 +256,42 @@ private Q_SLOTS:
         QVERIFY(!fs.subfolderNames(tree.path(u"p/none"_s)));
         QVERIFY(!fs.subfolderNames(tree.path(u"p/file"_s)));
 
-        QVERIFY(fs.isSameEntry(tree.path(u"p/a"_s), tree.path(u"p//a"_s)));
-        QVERIFY(!fs.isSameEntry(tree.path(u"p/a"_s), tree.path(u"p/link"_s)));
-        QVERIFY(!fs.isSameEntry(tree.path(u"p/a"_s), tree.path(u"p/A"_s)));
-
         const QList<Volume> volumes = fs.volumes();
         QVERIFY(!volumes.isEmpty());
         QCOMPARE(volumes.first().rootPath, u"/"_s);
         QVERIFY(!fs.volumeRootOf(tree.root()).isEmpty());
         QCOMPARE(fs.currentDirectory(), QDir::currentPath());
+    }
+
+    // Far below PATH_MAX: every operation reaches the folder through open descriptors.
+    void pathsLongerThanPathMax()
+    {
+        TestTree tree;
+        const QString component(200, u'd');
+        QString deep = tree.root();
+        int dir = ::open(QFile::encodeName(deep).constData(), O_PATH | O_DIRECTORY);
+        for (int depth = 0; deep.size() <= PATH_MAX + 400; ++depth) {
+            QCOMPARE(::mkdirat(dir, QFile::encodeName(component).constData(), 0755), 0);
+            const int next =
+                ::openat(dir, QFile::encodeName(component).constData(), O_PATH | O_DIRECTORY);
+            ::close(dir);
+            dir = next;
+            deep += u'/' + component;
+        }
+        QCOMPARE(::mkdirat(dir, "leaf", 0755), 0);
+        ::close(dir);
+        const QString leaf = deep + u"/leaf"_s;
+        QVERIFY(leaf.size() > PATH_MAX);
+
+        PosixFileSystem fs;
+        QVERIFY(fs.folderExists(leaf));
+        QVERIFY(!fs.folderExists(deep + u"/none"_s));
+        QCOMPARE(fs.subfolderNames(deep), QStringList{u"leaf"_s});
+        QCOMPARE(lookUp(fs, leaf).parent, deep);
+        QVERIFY(!renameFolder(fs, leaf, u"renamed"_s));
+        QVERIFY(fs.folderExists(deep + u"/renamed"_s));
+        // Qt's own removal stops at PATH_MAX.
+        QCOMPARE(QProcess::execute(u"rm"_s, {u"-rf"_s, tree.path(component)}), 0);
     }
 };
 

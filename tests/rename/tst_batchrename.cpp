@@ -1,8 +1,9 @@
+#include "collect/AddDirectories.h"
 #include "common/PathJoin.h"
-#include "mainwindow/DirectoryListModel.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
 #include "rename/BatchRename.h"
+#include "rows/DirectoryListModel.h"
 #include "rules/ComposeNewName.h"
 #include "rules/SimulateRename.h"
 #include "support/TestPlatform.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
@@ -24,28 +26,81 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Rows for folders of one parent, each with its proposed name.
+// Adds the folders as the add dialog does, identity and all.
+void addFolders(DirectoryListModel& rows, FileSystem& fileSystem, const QStringList& paths)
+{
+    const int before = rows.count();
+    QCOMPARE(AddDirectories(rows, fileSystem, paths).appended, paths.size());
+    QCOMPARE(rows.count(), before + paths.size());
+}
+
+// A row for a folder of the parent, with its proposed name as a preview leaves it.
 void addRow(DirectoryListModel& rows, const QString& parent, const QString& name,
             const QString& newName)
 {
-    QVERIFY(rows.append(JoinPath(parent, name), name, parent));
-    rows.setProposal(rows.count() - 1, newName, {});
+    PosixFileSystem fileSystem;
+    addFolders(rows, fileSystem, {JoinPath(parent, name)});
+    rows.setProposal(rows.count() - 1, newName, Verdict{Verdict::Outcome::CanRename, {}});
 }
 
 QString verdictOf(DirectoryListModel& rows, int i)
 {
-    return rows.row(i).verdict;
+    return rows.row(i).verdictText();
 }
 
-void confirm(Form1& window)
+// Every path below the folder, relative to it, sorted.
+QStringList treeBelow(const QString& folder)
 {
-    window.findChild<QAction*>(u"menu确认修改"_s)->trigger();
+    QStringList paths;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths.append(it.next().mid(folder.size()));
+    paths.sort();
+    return paths;
 }
 
 quint64 inodeOf(const QString& path)
 {
     struct stat info = {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+// Where each marked folder is: the marker of its parent folder, its name, its inode.
+struct Place
+{
+    QString parentMarker;
+    QString name;
+    quint64 inode = 0;
+};
+
+QHash<QString, Place> placesBelow(const QString& root)
+{
+    QHash<QString, QString> markerOfFolder;
+    QDirIterator it(root, {u"m*"_s}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        markerOfFolder.insert(it.fileInfo().path(), it.fileName());
+    }
+    QHash<QString, Place> places;
+    for (auto folder = markerOfFolder.cbegin(); folder != markerOfFolder.cend(); ++folder) {
+        const QFileInfo info(folder.key());
+        places.insert(*folder, Place{markerOfFolder.value(info.path()), info.fileName(),
+                                     inodeOf(folder.key())});
+    }
+    return places;
+}
+
+RenameRule appendRule(const QString& text)
+{
+    RenameRule rule;
+    rule.appendText = text;
+    return rule;
+}
+
+void confirm(Form1& window)
+{
+    window.findChild<QAction*>(u"menu确认修改"_s)->trigger();
 }
 
 } // namespace
@@ -69,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(test.messageBoxes.shown[0].title, u"Morvel文件夹名称批量修改"_s);
         QCOMPARE(test.messageBoxes.shown[0].text, u"你确定要全部修改目录名称吗？"_s);
         QVERIFY(tree.isFolder(u"a"_s));
-        QCOMPARE(verdictOf(window.rows(), 0), QString());
+        QCOMPARE(verdictOf(window.rows(), 0), u"可以修改"_s);
 
         window.rows().removeAll();
         test.messageBoxes.answerYes = true;
@@ -94,7 +149,7 @@ private Q_SLOTS:
         QVERIFY(tree.isFolder(u"p/新 名/inner"_s));
         QVERIFY(!tree.isFolder(u"p/旧 名"_s));
         const DirectoryRow& row = window.rows().row(0);
-        QCOMPARE(row.verdict, u"修改成功"_s);
+        QCOMPARE(row.verdictText(), u"修改成功"_s);
         QCOMPARE(row.name, u"新 名"_s);
         QCOMPARE(row.newName, u"新 名"_s);
         QCOMPARE(row.key, parent + u"/新 名"_s);
@@ -109,7 +164,7 @@ private Q_SLOTS:
 
         // Once more without a new preview: the name is the same now.
         confirm(window);
-        QCOMPARE(window.rows().row(0).verdict, u"目录名称一样"_s);
+        QCOMPARE(window.rows().row(0).verdictText(), u"目录名称一样"_s);
     }
 
     void verdictsOfTheOrdinaryCases()
@@ -117,54 +172,71 @@ private Q_SLOTS:
         TestTree tree;
         tree.makeFolders({u"unpreviewed"_s, u"case"_s, u"x1"_s, u"x2"_s, u"a"_s, u"b"_s, u"c1"_s,
                           u"c2"_s, u"full"_s, u"emptyTarget"_s, u"nonEmpty/child"_s, u"intoFile"_s,
-                          u"intoLink"_s, u"slash"_s, u"sib"_s, u"long"_s, u"dots"_s});
+                          u"intoLink"_s, u"slash"_s, u"sib"_s, u"long"_s, u"dots"_s, u"empty"_s});
         tree.makeFile(u"aFile"_s);
         QVERIFY(QFile::link(tree.path(u"sib"_s), tree.path(u"aLink"_s)));
         TestPlatform test;
         Form1 window(test.platform);
         DirectoryListModel& rows = window.rows();
         const QString root = tree.root();
-        QVERIFY(rows.append(JoinPath(root, u"unpreviewed"_s), u"unpreviewed"_s, root)); // 0
-        addRow(rows, root, u"case"_s, u"CASE"_s);                                       // 1
-        addRow(rows, root, u"x1"_s, u"same"_s);                                         // 2
-        addRow(rows, root, u"x2"_s, u"same"_s);                                         // 3
-        addRow(rows, root, u"a"_s, u"b"_s);                                             // 4
-        addRow(rows, root, u"b"_s, u"c"_s);                                             // 5
-        addRow(rows, root, u"c2"_s, u"c1"_s);                                           // 6
-        addRow(rows, root, u"emptyTarget"_s, u"nonEmpty"_s);                            // 7
-        addRow(rows, root, u"intoFile"_s, u"aFile"_s);                                  // 8
-        addRow(rows, root, u"intoLink"_s, u"aLink"_s);                                  // 9
-        addRow(rows, root, u"slash"_s, u"sib/x"_s);                                     // 10
-        addRow(rows, root, u"long"_s, QString(256, u'n'));                              // 11
-        addRow(rows, root, u"dots"_s, u".."_s);                                         // 12
-        addRow(rows, root, u"full"_s, u"with\0nul"_s);                                  // 13
+        addRow(rows, root, u"case"_s, u"CASE"_s);                         // 0
+        addRow(rows, root, u"x1"_s, u"same"_s);                           // 1
+        addRow(rows, root, u"x2"_s, u"same"_s);                           // 2
+        addRow(rows, root, u"a"_s, u"b"_s);                               // 3
+        addRow(rows, root, u"b"_s, u"c"_s);                               // 4
+        addRow(rows, root, u"c2"_s, u"c1"_s);                             // 5
+        addRow(rows, root, u"emptyTarget"_s, u"nonEmpty"_s);              // 6
+        addRow(rows, root, u"intoFile"_s, u"aFile"_s);                    // 7
+        addRow(rows, root, u"intoLink"_s, u"aLink"_s);                    // 8
+        addRow(rows, root, u"slash"_s, u"sib/x"_s);                       // 9
+        addRow(rows, root, u"long"_s, QString(256, u'n'));                // 10
+        addRow(rows, root, u"dots"_s, u".."_s);                           // 11
+        addRow(rows, root, u"full"_s, u"with\0nul"_s);                    // 12
+        addRow(rows, root, u"empty"_s, QString());                        // 13
+        addFolders(rows, test.fileSystem, {tree.path(u"unpreviewed"_s)}); // 14
         const quint64 fileInode = inodeOf(tree.path(u"aFile"_s));
 
         confirm(window);
-        QCOMPARE(verdictOf(rows, 0), u"目录已经存在"_s);
         // This file system tells case apart: a case-only change is a real rename.
-        QCOMPARE(verdictOf(rows, 1), u"修改成功"_s);
+        QCOMPARE(verdictOf(rows, 0), u"修改成功"_s);
         QVERIFY(tree.isFolder(u"CASE"_s));
-        QCOMPARE(verdictOf(rows, 2), u"修改成功"_s);
-        QCOMPARE(verdictOf(rows, 3), u"目录已经存在"_s);
-        QCOMPARE(verdictOf(rows, 4), u"目录已经存在"_s); // b still exists
-        QCOMPARE(verdictOf(rows, 5), u"修改成功"_s);
+        QCOMPARE(verdictOf(rows, 1), u"修改成功"_s);
+        QCOMPARE(verdictOf(rows, 2), u"目录已经存在"_s);
+        QCOMPARE(verdictOf(rows, 3), u"目录已经存在"_s); // b still exists
+        QCOMPARE(verdictOf(rows, 4), u"修改成功"_s);
+        QCOMPARE(verdictOf(rows, 5), u"目录已经存在"_s);
         QCOMPARE(verdictOf(rows, 6), u"目录已经存在"_s);
-        QCOMPARE(verdictOf(rows, 7), u"目录已经存在"_s);
         // Never replaced: a file or a link in the way is reported, and stays.
-        QVERIFY(verdictOf(rows, 8).startsWith(u"修改出错:"_s));
+        QCOMPARE(verdictOf(rows, 7), u"修改出错:新名称已被另一个文件或目录占用"_s);
         QCOMPARE(inodeOf(tree.path(u"aFile"_s)), fileInode);
-        QCOMPARE(verdictOf(rows, 9), u"目录已经存在"_s); // a link to a folder is a folder
-        QCOMPARE(verdictOf(rows, 10), u"修改出错:新名称不是有效的文件夹名称"_s);
-        QVERIFY(tree.isFolder(u"slash"_s));
+        QCOMPARE(verdictOf(rows, 8), u"目录已经存在"_s); // a link to a folder is a folder
+        // Names no folder can have are said so before anything else.
+        for (int i : {9, 11, 12, 13})
+            QCOMPARE(verdictOf(rows, i), u"修改出错:新名称不是有效的文件夹名称"_s);
+        QCOMPARE(verdictOf(rows, 10), u"修改出错:新名称太长"_s);
         QCOMPARE(tree.entries(u"sib"_s), QStringList());
-        QCOMPARE(verdictOf(rows, 11), u"修改出错:新名称太长"_s);
-        QCOMPARE(verdictOf(rows, 12), u"目录已经存在"_s);
-        QCOMPARE(verdictOf(rows, 13), u"修改出错:新名称不是有效的文件夹名称"_s);
-        for (int i : {0, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13})
+        // Added after the preview: left alone.
+        QCOMPARE(verdictOf(rows, 14), u"未模拟修改，请先模拟修改"_s);
+        QVERIFY(tree.isFolder(u"unpreviewed"_s));
+        for (int i : {2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14})
             QCOMPARE(rows.row(i).key, JoinPath(root, rows.row(i).name));
         QVERIFY(tree.isFolder(u"nonEmpty/child"_s));
         QVERIFY(tree.isFolder(u"emptyTarget"_s));
+        QVERIFY(tree.isFolder(u"slash"_s) && tree.isFolder(u"dots"_s) && tree.isFolder(u"empty"_s));
+    }
+
+    void nothingRenamedBeforeAPreview()
+    {
+        TestTree tree;
+        tree.makeFolders({u"a"_s});
+        TestPlatform test;
+        Form1 window(test.platform);
+        addFolders(window.rows(), test.fileSystem, {tree.path(u"a"_s)});
+        confirm(window);
+        QCOMPARE(test.messageBoxes.shown.size(), 1);
+        QCOMPARE(test.messageBoxes.shown[0].text, u"还没有模拟修改，请先模拟修改。"_s);
+        QCOMPARE(verdictOf(window.rows(), 0), QString());
+        QCOMPARE(test.fileSystem.renameCalls, 0);
     }
 
     void chainsFollowTheRowOrder()
@@ -181,18 +253,89 @@ private Q_SLOTS:
         QCOMPARE(tree.entries(), (QStringList{u"b"_s, u"c"_s}));
     }
 
-    void aSubfolderOfAFolderRenamedEarlierFails()
+    // Rows below a renamed folder follow it, in any order, however deep, through a linked
+    // parent too; a folder that takes a renamed folder's old name is not mistaken for it.
+    void rowsBelowARenamedFolderFollowIt_data()
     {
+        QTest::addColumn<QStringList>("rows"); // relative to the tree, in list order
+        QTest::newRow("folder first") << QStringList{u"o"_s, u"o/i"_s, u"o/j"_s, u"o/i/k"_s};
+        QTest::newRow("folder last") << QStringList{u"o/i/k"_s, u"o/j"_s, u"o/i"_s, u"o"_s};
+        QTest::newRow("grandchild only") << QStringList{u"o"_s, u"o/i/k"_s};
+        QTest::newRow("name taken by a sibling") << QStringList{u"pX"_s, u"p"_s, u"pX/c"_s};
+        QTest::newRow("through a linked parent")
+            << QStringList{u"link/i"_s, u"link/j"_s, u"link/i/k"_s};
+    }
+    void rowsBelowARenamedFolderFollowIt()
+    {
+        QFETCH(QStringList, rows);
         TestTree tree;
-        tree.makeFolders({u"outer/inner"_s});
+        tree.makeFolders({u"o/i/k"_s, u"o/j"_s, u"p/c"_s, u"pX/c"_s});
+        QVERIFY(QFile::link(tree.path(u"o"_s), tree.path(u"link"_s)));
+        QStringList markers;
+        for (const QString& row : rows) {
+            tree.makeFile(row + u"/marker"_s);
+            markers.append(tree.path(row + u"/marker"_s));
+        }
         TestPlatform test;
         Form1 window(test.platform);
-        addRow(window.rows(), tree.root(), u"outer"_s, u"moved"_s);
-        addRow(window.rows(), tree.path(u"outer"_s), u"inner"_s, u"inner2"_s);
+        QStringList paths;
+        for (const QString& row : rows)
+            paths.append(tree.path(row));
+        addFolders(window.rows(), test.fileSystem, paths);
+        QVERIFY(SimulateRename(window.rows(), test.fileSystem, appendRule(u"X"_s)));
+        QList<quint64> inodes;
+        for (const QString& path : paths)
+            inodes.append(inodeOf(path));
         confirm(window);
-        QCOMPARE(verdictOf(window.rows(), 0), u"修改成功"_s);
-        QCOMPARE(verdictOf(window.rows(), 1), u"修改出错:找不到要修改的目录"_s);
-        QVERIFY(tree.isFolder(u"moved/inner"_s));
+        for (int i = 0; i < rows.size(); ++i) {
+            const DirectoryRow& row = window.rows().row(i);
+            QCOMPARE(row.verdictText(), u"修改成功"_s);
+            // The row's key names its own folder, which bears the new name.
+            QCOMPARE(inodeOf(row.key), inodes[i]);
+            QCOMPARE(row.name, rows[i].section(u'/', -1) + u'X');
+            QCOMPARE(row.key, JoinPath(row.parent, row.name));
+            QVERIFY(QFileInfo::exists(row.key + u"/marker"_s));
+        }
+        if (rows.contains(u"p"_s))
+            QVERIFY(tree.isFolder(u"pX/c"_s)); // the unlisted folder that took the name
+    }
+
+    // Between the preview and the batch, someone else moves or swaps what was listed: the
+    // batch renames nothing that was not listed.
+    void aFolderMovedOrReplacedSinceTheListingIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("interference"); // shell commands, run in the tree
+        QTest::addColumn<QString>("verdict");
+        const QString moved = u"修改出错:目录在加入列表后被移动或替换了"_s;
+        QTest::newRow("parent moved away") << u"mv p away"_s << moved;
+        QTest::newRow("parent now another folder") << u"mv p away && mkdir -p p/c"_s << moved;
+        QTest::newRow("parent now a link to another folder")
+            << u"mv p away && ln -s other p"_s << moved;
+        QTest::newRow("parent now a file") << u"mv p away && touch p"_s << moved;
+        QTest::newRow("folder now another folder") << u"mv p/c p/away && mkdir p/c"_s << moved;
+        QTest::newRow("folder now a link to itself")
+            << u"mv p/c p/away && ln -s away p/c"_s << moved;
+        QTest::newRow("folder now a file") << u"mv p/c p/away && touch p/c"_s << moved;
+        QTest::newRow("folder deleted") << u"rm -r p/c"_s << u"修改出错:找不到要修改的目录"_s;
+    }
+    void aFolderMovedOrReplacedSinceTheListingIsLeftAlone()
+    {
+        QFETCH(QString, interference);
+        QFETCH(QString, verdict);
+        TestTree tree;
+        tree.makeFolders({u"p/c"_s, u"other/c"_s});
+        TestPlatform test;
+        Form1 window(test.platform);
+        addFolders(window.rows(), test.fileSystem, {tree.path(u"p/c"_s)});
+        QVERIFY(SimulateRename(window.rows(), test.fileSystem, appendRule(u"2"_s)));
+        QProcess shell;
+        shell.setWorkingDirectory(tree.root());
+        shell.start(u"sh"_s, {u"-ec"_s, interference});
+        QVERIFY(shell.waitForFinished() && shell.exitCode() == 0);
+        const QStringList before = treeBelow(tree.root());
+        confirm(window);
+        QCOMPARE(verdictOf(window.rows(), 0), verdict);
+        QCOMPARE(treeBelow(tree.root()), before);
     }
 
     // Faults the tests cannot make for real when they run as root, or races.
@@ -207,7 +350,7 @@ private Q_SLOTS:
                 return FileSystemError{FileSystemError::Kind::PermissionDenied, u"x"_s};
             if (from.endsWith(u"/other"_s))
                 return FileSystemError{FileSystemError::Kind::Other, u"系统的说明"_s};
-            QDir().mkdir(to); // a folder appears after the exists test
+            QDir().mkdir(to); // a folder appears after the preview
             return std::nullopt;
         };
         Form1 window(test.platform);
@@ -216,7 +359,7 @@ private Q_SLOTS:
         addRow(window.rows(), tree.root(), u"other"_s, u"o2"_s);
         confirm(window);
         QCOMPARE(verdictOf(window.rows(), 0), u"修改出错:没有权限修改这个目录"_s);
-        QCOMPARE(verdictOf(window.rows(), 1), u"修改出错:新名称已被另一个文件或目录占用"_s);
+        QCOMPARE(verdictOf(window.rows(), 1), u"目录已经存在"_s);
         QCOMPARE(verdictOf(window.rows(), 2), u"修改出错:系统的说明"_s);
         QVERIFY(tree.isFolder(u"race"_s));
         QVERIFY(tree.isFolder(u"r2"_s));
@@ -253,9 +396,10 @@ private Q_SLOTS:
         window.show();
         DirectoryListModel& rows = window.rows();
         const QString parent = tree.path(u"p"_s);
+        QStringList paths;
         for (int i = 0; i < n; ++i)
-            QVERIFY(rows.append(JoinPath(parent, u"d"_s + QString::number(i)),
-                                u"d"_s + QString::number(i), parent));
+            paths.append(JoinPath(parent, u"d"_s + QString::number(i)));
+        addFolders(rows, test.fileSystem, paths);
         QSignalSpy changed(&rows, &QAbstractItemModel::dataChanged);
         RenameRule rule;
         rule.appendText = u"_x"_s;
@@ -263,7 +407,7 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), 1);
         for (int i = 0; i < n; ++i) {
             QCOMPARE(rows.row(i).newName, u"d"_s + QString::number(i) + u"_x"_s);
-            QCOMPARE(rows.row(i).verdict, i == 7 ? u"有相同目录"_s : u"可以修改"_s);
+            QCOMPARE(rows.row(i).verdictText(), i == 7 ? u"有相同目录"_s : u"可以修改"_s);
         }
         confirm(window);
         QCOMPARE(changed.size(), 2);
@@ -279,11 +423,20 @@ private Q_SLOTS:
         QCOMPARE(window.listView().model()->data(first).toString(), u"修改成功"_s);
     }
 
-    // Random trees, rules and row orders: after the preview and the rename, no folder is
-    // lost, replaced, merged or moved out of its parent, and every verdict agrees with the disk.
+    // Random nested trees, rows in any order (some through a linked parent), random rules, and
+    // sometimes someone else moving, swapping or replacing folders between the preview and the
+    // batch. Afterwards no folder is lost, replaced, merged or moved out of its parent, no
+    // unlisted folder is renamed, and every renamed row's folder bears its new name.
+    // FBR_PROPERTY_SEED and FBR_PROPERTY_ROUNDS override the defaults.
     void nothingIsEverLostProperty()
     {
-        QRandomGenerator random(20261207);
+        const quint32 seed = qEnvironmentVariableIsSet("FBR_PROPERTY_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("FBR_PROPERTY_SEED"))
+                                 : 20261207;
+        const int rounds = qEnvironmentVariableIsSet("FBR_PROPERTY_ROUNDS")
+                               ? qEnvironmentVariableIntValue("FBR_PROPERTY_ROUNDS")
+                               : 300;
+        QRandomGenerator random(seed);
         const QStringList pieces{u"a"_s, u"A"_s, u"b"_s, u" "_s, u"目录"_s, u"x"_s, u"/"_s};
         const auto randomText = [&](int maxLength) {
             QString text;
@@ -292,22 +445,47 @@ private Q_SLOTS:
                 text += pieces[random.bounded(pieces.size())];
             return text;
         };
-
-        for (int round = 0; round < 300; ++round) {
-            TestTree tree;
-            // Up to 6 folders in one parent, each with a marker file naming it.
-            QStringList names;
-            const int count = 1 + random.bounded(6);
-            while (names.size() < count) {
+        const auto randomName = [&](const QStringList& taken) {
+            for (;;) {
                 const QString name = TrimSpaces(randomText(3)).remove(u'/');
-                if (!name.isEmpty() && !names.contains(name))
-                    names.append(name);
+                if (!name.isEmpty() && !taken.contains(name))
+                    return name;
             }
-            for (int i = 0; i < names.size(); ++i) {
-                tree.makeFolders({names[i]});
-                QFile marker(tree.path(names[i] + u"/marker"_s + QString::number(i)));
-                QVERIFY(marker.open(QIODevice::WriteOnly));
+        };
+
+        for (int round = 0; round < rounds; ++round) {
+            const QByteArray context =
+                "seed " + QByteArray::number(seed) + " round " + QByteArray::number(round);
+            TestTree tree;
+            // Up to 5 folders in the root with up to 2 subfolders each, a marker file in each.
+            QStringList folders;
+            QStringList topNames;
+            const int count = 1 + random.bounded(5);
+            while (topNames.size() < count) {
+                const QString top = randomName(topNames);
+                topNames.append(top);
+                folders.append(top);
+                QStringList subNames;
+                for (int sub = random.bounded(3); sub > 0; --sub) {
+                    subNames.append(randomName(subNames));
+                    folders.append(top + u'/' + subNames.last());
+                }
             }
+            for (int i = 0; i < folders.size(); ++i) {
+                tree.makeFolders({folders[i]});
+                tree.makeFile(folders[i] + u"/m"_s + QString::number(i));
+            }
+            const QString linked = topNames[random.bounded(topNames.size())];
+            QVERIFY(QFile::link(linked, tree.path(u"L"_s)));
+
+            QStringList listed;
+            for (const QString& folder : std::as_const(folders)) {
+                if (random.bounded(4) == 0)
+                    continue;
+                const bool throughLink = folder.startsWith(linked + u'/') && random.bounded(2);
+                listed.append(tree.path(throughLink ? u"L"_s + folder.mid(linked.size()) : folder));
+            }
+            std::shuffle(listed.begin(), listed.end(), std::mt19937(random.generate()));
 
             RenameRule rule;
             rule.kind = RenameRule::Kind(random.bounded(3));
@@ -319,37 +497,57 @@ private Q_SLOTS:
             TestPlatform test;
             Form1 window(test.platform);
             DirectoryListModel& rows = window.rows();
-            QList<int> order(names.size());
-            std::iota(order.begin(), order.end(), 0);
-            std::shuffle(order.begin(), order.end(), std::mt19937(random.generate()));
-            for (int i : order)
-                QVERIFY(rows.append(tree.path(names[i]), names[i], tree.root()));
+            AddDirectories(rows, test.fileSystem, listed);
+            QCOMPARE(rows.count(), listed.size());
             SimulateRename(rows, test.fileSystem, rule);
-            confirm(window);
 
-            // Every marker is found exactly once, one level below the root.
-            QDirIterator it(tree.root(), QDir::Files, QDirIterator::Subdirectories);
-            QStringList markers;
-            while (it.hasNext()) {
-                const QString path = it.next();
-                QCOMPARE(QFileInfo(QFileInfo(path).path()).path(), tree.root());
-                markers.append(it.fileName());
+            const bool interfere = random.bounded(2);
+            if (interfere) {
+                const QString victim = tree.path(folders[random.bounded(folders.size())]);
+                const QString other = tree.path(folders[random.bounded(folders.size())]);
+                switch (random.bounded(3)) {
+                case 0: // moved elsewhere
+                    QDir().rename(victim, tree.path(u"moved"_s));
+                    break;
+                case 1: // swapped with a sibling or an unrelated folder
+                    if (QDir().rename(victim, tree.path(u"swap"_s))) {
+                        QDir().rename(other, victim);
+                        QDir().rename(tree.path(u"swap"_s), other);
+                    }
+                    break;
+                default: // replaced by a link to another folder
+                    if (QDir().rename(victim, tree.path(u"aside"_s)))
+                        QFile::link(other, victim);
+                    break;
+                }
             }
-            QCOMPARE(markers.size(), names.size());
-            QCOMPARE(tree.entries().size(), names.size());
+            const QHash<QString, Place> before = placesBelow(tree.root());
+            confirm(window);
+            const QHash<QString, Place> after = placesBelow(tree.root());
 
+            QHash<quint64, const DirectoryRow*> renamed;
             for (int r = 0; r < rows.count(); ++r) {
                 const DirectoryRow& row = rows.row(r);
-                const int original = order[r];
-                const QString marker = u"/marker"_s + QString::number(original);
-                // The row's key names its folder whatever the verdict.
-                QVERIFY2(QFileInfo::exists(row.key + marker),
-                         qPrintable(row.key + u" "_s + row.verdict));
-                if (row.verdict == u"修改成功"_s)
+                if (row.verdict.outcome == Verdict::Outcome::Renamed) {
+                    renamed.insert(row.id.object, &row);
                     QCOMPARE(row.name, row.newName);
-                else
-                    QCOMPARE(row.name, names[original]);
+                    // The key names the folder, unless someone else moved things or it leads
+                    // through a link to a folder that the batch renamed.
+                    if (!interfere && !row.key.startsWith(tree.path(u"L/"_s)))
+                        QVERIFY2(inodeOf(row.key) == row.id.object, context);
+                }
             }
+            QCOMPARE(after.size(), before.size());
+            for (auto it = before.cbegin(); it != before.cend(); ++it) {
+                QVERIFY2(after.contains(it.key()), context);
+                const Place& now = after[it.key()];
+                QVERIFY2(now.parentMarker == it->parentMarker, context);
+                QVERIFY2(now.inode == it->inode, context);
+                const DirectoryRow* row = renamed.value(it->inode);
+                QVERIFY2(now.name == (row ? row->newName : it->name), context);
+                renamed.remove(it->inode);
+            }
+            QVERIFY2(renamed.isEmpty(), context); // each renamed row renamed a folder of its own
         }
     }
 };

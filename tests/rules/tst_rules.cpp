@@ -1,5 +1,5 @@
-#include "mainwindow/DirectoryListModel.h"
 #include "mainwindow/Form1.h"
+#include "rows/DirectoryListModel.h"
 #include "rules/ComposeNewName.h"
 #include "rules/FormRename.h"
 #include "rules/SimulateRename.h"
@@ -95,36 +95,38 @@ private Q_SLOTS:
         for (const QString& name : {u"a"_s, u"b"_s, u"c"_s, u"gone"_s})
             rows.append(parent + u'/' + name, name, parent);
         rows.append(u"/"_s, QString(), QString()); // a root has no parent
-        rows.append(u"/tmp"_s, u"tmp"_s, u"/"_s);  // below the root: "//tmp_x"
-        rows.setProposal(2, u"stale"_s, u"stale"_s);
+        rows.append(u"/tmp"_s, u"tmp"_s, u"/"_s);  // below the root: "/tmp_x"
+        rows.setProposal(2, u"stale"_s, Verdict{Verdict::Outcome::AlreadyExists, {}});
 
         QSignalSpy changed(&rows, &DirectoryListModel::dataChanged);
         QVERIFY(SimulateRename(rows, fs, append(u"_x"_s)));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(rows.row(0).newName, u"a_x"_s);
-        QCOMPARE(rows.row(0).verdict, u"有相同目录"_s);
-        QCOMPARE(rows.row(1).verdict, u"可以修改"_s); // only folders count, not files
+        QCOMPARE(rows.row(0).verdictText(), u"有相同目录"_s);
+        QCOMPARE(rows.row(1).verdictText(), u"可以修改"_s); // only folders count, not files
         QCOMPARE(rows.row(2).newName, u"c_x"_s);
-        QCOMPARE(rows.row(2).verdict, u"可以修改"_s);
-        QCOMPARE(rows.row(3).verdict, u"可以修改"_s); // the source is never tested
-        QCOMPARE(rows.row(4).verdict, u"根目录不能修改"_s);
-        QCOMPARE(rows.row(5).verdict, u"可以修改"_s);
+        QCOMPARE(rows.row(2).verdictText(), u"可以修改"_s);
+        QCOMPARE(rows.row(3).verdictText(), u"可以修改"_s); // the source is never tested
+        QCOMPARE(rows.row(4).verdictText(), u"根目录不能修改"_s);
+        QCOMPARE(rows.row(5).verdictText(), u"可以修改"_s);
         QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s)));
-        QCOMPARE(rows.row(5).verdict, u"有相同目录"_s); // "//tmp" is "/tmp"
+        QCOMPARE(rows.row(5).verdictText(), u"有相同目录"_s);
 
         // Each pass starts from name, not from the previous newName.
         QVERIFY(SimulateRename(rows, fs, append(u"_x"_s)));
         QCOMPARE(rows.row(0).newName, u"a_x"_s);
 
-        // An unchanged name finds its own folder; an empty one names the parent.
+        // An unchanged name finds its own folder; a name no folder can have is said so first.
         QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s)));
-        QCOMPARE(rows.row(0).verdict, u"有相同目录"_s);
-        QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, {})));
-        QCOMPARE(rows.row(0).newName, QString());
-        QCOMPARE(rows.row(0).verdict, u"有相同目录"_s);
+        QCOMPARE(rows.row(0).verdictText(), u"有相同目录"_s);
+        for (const QString& invalid : {QString(), u".."_s, u"."_s, u"b/y"_s, QString(256, u'n')}) {
+            QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, invalid)));
+            QCOMPARE(rows.row(0).newName, invalid);
+            QCOMPARE(rows.row(0).verdictText(), u"新名称无效"_s);
+        }
         // A case-only change is a new name where the file system tells case apart.
         QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, u"A"_s)));
-        QCOMPARE(rows.row(0).verdict, u"可以修改"_s);
+        QCOMPARE(rows.row(0).verdictText(), u"可以修改"_s);
     }
 
     void blankRuleTextChangesNothing()
@@ -136,7 +138,7 @@ private Q_SLOTS:
         QVERIFY(!SimulateRename(rows, fs, prepend(QString())));
         QVERIFY(!SimulateRename(rows, fs, replace(u" "_s, u"x"_s)));
         QCOMPARE(rows.row(0).newName, QString());
-        QCOMPARE(rows.row(0).verdict, QString());
+        QCOMPARE(rows.row(0).verdictText(), QString());
         // Only the selected rule's text is tested; an empty replacement is valid.
         RenameRule rule = prepend(u"x"_s);
         rule.appendText = u"  "_s;
@@ -181,7 +183,7 @@ private Q_SLOTS:
         QTest::mouseClick(command1, Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(window.rows().row(0).newName, u"a_x新"_s);
-        QCOMPARE(window.rows().row(0).verdict, u"可以修改"_s);
+        QCOMPARE(window.rows().row(0).verdictText(), u"可以修改"_s);
     }
 
     // A click into a box selects its rule; the keyboard does not.

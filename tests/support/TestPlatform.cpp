@@ -1,5 +1,7 @@
 #include "TestPlatform.h"
 
+#include "common/PathJoin.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -79,11 +81,14 @@ void FakeRegistry::closeKey(Handle key)
     closedHandles.append(key);
 }
 
-std::optional<FolderInfo> FaultyFileSystem::lookupFolder(const QString& path)
+std::vector<FolderLookup> FaultyFileSystem::lookupFolders(const QStringList& paths)
 {
-    if (vanished.contains(path))
-        return std::nullopt;
-    return PosixFileSystem::lookupFolder(path);
+    std::vector<FolderLookup> lookups = PosixFileSystem::lookupFolders(paths);
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        if (vanished.contains(paths[i]))
+            lookups[size_t(i)] = FolderLookup{{}, {FileSystemError::Kind::SourceMissing, {}}};
+    }
+    return lookups;
 }
 
 std::optional<QStringList> FaultyFileSystem::subfolderNames(const QString& folder)
@@ -93,15 +98,37 @@ std::optional<QStringList> FaultyFileSystem::subfolderNames(const QString& folde
     return PosixFileSystem::subfolderNames(folder);
 }
 
-std::optional<FileSystemError> FaultyFileSystem::renameNoReplace(const QString& from,
-                                                                 const QString& to)
+namespace {
+
+class FaultyRenamer : public FolderRenamer
 {
-    ++renameCalls;
-    if (beforeRename) {
-        if (std::optional<FileSystemError> error = beforeRename(from, to))
-            return error;
+public:
+    FaultyRenamer(FaultyFileSystem& fileSystem, std::unique_ptr<FolderRenamer> real)
+        : m_fileSystem(fileSystem), m_real(std::move(real))
+    {}
+
+    std::optional<FileSystemError> rename(const ListedFolder& folder,
+                                          const QString& newName) override
+    {
+        ++m_fileSystem.renameCalls;
+        if (m_fileSystem.beforeRename) {
+            if (std::optional<FileSystemError> error = m_fileSystem.beforeRename(
+                    JoinPath(folder.parent, folder.name), JoinPath(folder.parent, newName)))
+                return error;
+        }
+        return m_real->rename(folder, newName);
     }
-    return PosixFileSystem::renameNoReplace(from, to);
+
+private:
+    FaultyFileSystem& m_fileSystem;
+    std::unique_ptr<FolderRenamer> m_real;
+};
+
+} // namespace
+
+std::unique_ptr<FolderRenamer> FaultyFileSystem::folderRenamer()
+{
+    return std::make_unique<FaultyRenamer>(*this, PosixFileSystem::folderRenamer());
 }
 
 void WhenDialogShown(std::function<void(QWidget* dialog)> answer)

@@ -79,7 +79,8 @@ private:
 class FaultyFileSystem : public PosixFileSystem
 {
 public:
-    // Called before each rename; a returned error is reported instead of renaming.
+    // Called before each rename with the folder's path and the new one; a returned error is
+    // reported instead of renaming.
     std::function<std::optional<FileSystemError>(const QString& from, const QString& to)>
         beforeRename;
     // Paths whose lookup fails as if the folder had gone.
@@ -88,9 +89,9 @@ public:
     QStringList unreadable;
     int renameCalls = 0;
 
-    std::optional<FolderInfo> lookupFolder(const QString& path) override;
+    std::vector<FolderLookup> lookupFolders(const QStringList& paths) override;
     std::optional<QStringList> subfolderNames(const QString& folder) override;
-    std::optional<FileSystemError> renameNoReplace(const QString& from, const QString& to) override;
+    std::unique_ptr<FolderRenamer> folderRenamer() override;
 };
 
 // Everything a window needs, faked where a test must answer or observe.

@@ -1,5 +1,7 @@
 #include "DirectoryListModel.h"
 
+#include "common/PathJoin.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -31,7 +33,7 @@ QVariant DirectoryListModel::data(const QModelIndex& index, int role) const
     case NewNameColumn:
         return r.newName;
     case VerdictColumn:
-        return r.verdict;
+        return r.verdictText();
     default:
         return {};
     }
@@ -58,7 +60,7 @@ Qt::ItemFlags DirectoryListModel::flags(const QModelIndex& index) const
 
 bool DirectoryListModel::append(const QString& key, const QString& name, const QString& parent)
 {
-    return appendAll({DirectoryRow{name, {}, {}, key, parent}}) == 1;
+    return appendAll({DirectoryRow{name, {}, key, parent, {}, {}, {}}}) == 1;
 }
 
 int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
@@ -78,14 +80,6 @@ int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
                   std::make_move_iterator(rows.end()));
     endInsertRows();
     return int(rows.size());
-}
-
-void DirectoryListModel::removeAt(int position)
-{
-    beginRemoveRows({}, position, position);
-    m_keys.remove(m_rows[size_t(position)].key);
-    m_rows.erase(m_rows.begin() + position);
-    endRemoveRows();
 }
 
 void DirectoryListModel::removeMarked(const std::vector<bool>& marked)
@@ -139,14 +133,14 @@ void DirectoryListModel::removeAll()
     endResetModel();
 }
 
-void DirectoryListModel::setProposal(int position, const QString& newName, const QString& verdict)
+void DirectoryListModel::setProposal(int position, const QString& newName, const Verdict& verdict)
 {
     DirectoryRow& r = m_rows[size_t(position)];
     r.newName = newName;
     r.verdict = verdict;
 }
 
-void DirectoryListModel::setVerdict(int position, const QString& verdict)
+void DirectoryListModel::setVerdict(int position, const Verdict& verdict)
 {
     m_rows[size_t(position)].verdict = verdict;
 }
@@ -158,6 +152,15 @@ void DirectoryListModel::setRenamed(int position, const QString& newKey)
     r.name = r.newName;
     r.key = newKey;
     m_keys.insert(newKey);
+}
+
+void DirectoryListModel::setParent(int position, const QString& parent)
+{
+    DirectoryRow& r = m_rows[size_t(position)];
+    m_keys.remove(r.key);
+    r.parent = parent;
+    r.key = JoinPath(parent, r.name);
+    m_keys.insert(r.key);
 }
 
 void DirectoryListModel::rowsUpdated()

@@ -38,15 +38,16 @@ public:
     // notification. Returns how many were appended.
     int appendAll(std::vector<DirectoryRow> rows);
 
-    void removeAt(int position);
     // Removes the marked rows (marked[i] for row i) in one pass, keeping the others' order.
     void removeMarked(const std::vector<bool>& marked);
     void removeAll();
 
-    void setProposal(int position, const QString& newName, const QString& verdict);
-    void setVerdict(int position, const QString& verdict);
+    void setProposal(int position, const QString& newName, const Verdict& verdict);
+    void setVerdict(int position, const Verdict& verdict);
     // After a successful rename: name becomes newName, key the new path.
     void setRenamed(int position, const QString& newKey);
+    // After a folder above the row was renamed: the row's parent path, and so its key.
+    void setParent(int position, const QString& parent);
     void rowsUpdated();
 
 private:

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <QString>
+
+// What column 3 says about a row, as data: the preview's and the rename's outcomes.
+// VerdictText() turns it into the words the list shows.
+struct Verdict
+{
+    enum class Outcome : quint8 {
+        None,         // not previewed yet: column 3 is empty
+        CanRename,    // the preview found the new name free
+        FolderExists, // the preview found a folder of the new name
+        InvalidName,  // the preview found a name no folder can have
+        RootNotRenamed,
+        NeedsPreview, // added after the last preview, so the rename left it alone
+        SameName,
+        AlreadyExists,
+        Renamed,
+        Failed, // error holds why
+    };
+
+    Outcome outcome = Outcome::None;
+    FileSystemError error; // meaningful for Failed only
+
+    bool operator==(const Verdict&) const = default;
+};
+
+QString VerdictText(const Verdict& verdict);
+
+// The words for a failure, without the "修改出错:" prefix.
+QString DescribeError(const FileSystemError& error);
