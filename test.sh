@@ -5,4 +5,4 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh --test
 cmake --preset test >/dev/null
 cmake --build --preset test
-QT_QPA_PLATFORM=offscreen ctest --preset test "$@"
+ctest --preset test "$@"

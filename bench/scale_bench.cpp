@@ -181,7 +181,7 @@ void runScale(int n, int repetitions)
         floors.clear();
     };
 
-    FormAdd addDialog(window, fileSystem);
+    FormAdd addDialog(&window, window.rows(), fileSystem, messageBoxes);
     addDialog.show();
     for (int r = 0; r < repetitions; ++r) {
         floors.push_back(readdirFloor(nativeParent));
@@ -212,7 +212,7 @@ void runScale(int n, int repetitions)
     addDialog.hide();
 
     const auto preview = [&](const QString& suffix) {
-        FormRename dialog(window, fileSystem);
+        FormRename dialog(&window, window.rows(), fileSystem);
         dialog.findChild<QLineEdit*>(u"Text1"_s)->setText(suffix);
         return seconds([&] { dialog.simulate(); });
     };

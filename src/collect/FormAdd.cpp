@@ -4,8 +4,6 @@
 #include "DirListBox.h"
 #include "common/AppInfo.h"
 #include "common/WindowPlacement.h"
-#include "mainwindow/DirectoryListView.h"
-#include "mainwindow/Form1.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "rows/DirectoryListModel.h"
@@ -33,9 +31,10 @@ constexpr QRect closePlace(299, 203, 107, 38);
 
 } // namespace
 
-FormAdd::FormAdd(Form1& mainWindow, FileSystem& fileSystem)
-    : FixedDialog(&mainWindow, Qt::Tool, clientSize), m_mainWindow(mainWindow),
-      m_fileSystem(fileSystem)
+FormAdd::FormAdd(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem,
+                 MessageBoxes& messageBoxes)
+    : FixedDialog(parent, Qt::Tool, clientSize), m_rows(rows), m_fileSystem(fileSystem),
+      m_messageBoxes(messageBoxes)
 {
     setObjectName(u"FormAdd"_s);
     setWindowTitle(u"添加目录"_s);
@@ -120,14 +119,11 @@ void FormAdd::addToList()
     const AddMode mode = Option1->isChecked()   ? AddMode::SelectedItem
                          : Option2->isChecked() ? AddMode::Subdirectories
                                                 : AddMode::SelectedItemAndSubdirectories;
-    DirectoryListModel& rows = m_mainWindow.rows();
     const AdditionReport report =
-        AddDirectories(rows, m_fileSystem, PathsToAdd(Dir1->listing(), mode));
-    m_mainWindow.setRowCountText(rows.count());
-    m_mainWindow.listView().viewport()->update();
+        AddDirectories(m_rows, m_fileSystem, PathsToAdd(Dir1->listing(), mode));
     Command1->setEnabled(true);
     if (hadFocus)
         Command1->setFocus();
     if (report.failed() > 0)
-        m_mainWindow.platform().messageBoxes.inform(AppInfo::title, report.failureMessage());
+        m_messageBoxes.inform(AppInfo::title, report.failureMessage());
 }

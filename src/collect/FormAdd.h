@@ -3,21 +3,23 @@
 #include "common/FixedDialog.h"
 
 class DirListBox;
+class DirectoryListModel;
 class FileSystem;
-class Form1;
+class MessageBoxes;
 class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
 // The add-directories dialog: browse the volumes and directories, then append the open
-// directory, its immediate subdirectories or both to the main window's list.
+// directory, its immediate subdirectories or both to the rows.
 class FormAdd : public FixedDialog
 {
     Q_OBJECT
 
 public:
-    FormAdd(Form1& mainWindow, FileSystem& fileSystem);
+    FormAdd(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem,
+            MessageBoxes& messageBoxes);
     ~FormAdd() override;
 
     DirListBox& directoryList() { return *Dir1; }
@@ -31,8 +33,9 @@ private:
     void createControls();
     void fillDrives();
 
-    Form1& m_mainWindow;
+    DirectoryListModel& m_rows;
     FileSystem& m_fileSystem;
+    MessageBoxes& m_messageBoxes;
 
     QComboBox* Drive1 = nullptr;
     DirListBox* Dir1 = nullptr;

@@ -7,9 +7,10 @@ namespace AppInfo {
 
 inline const QString title = QStringLiteral("Morvel文件夹名称批量修改");
 
-inline constexpr int versionMajor = 1;
-inline constexpr int versionMinor = 0;
-inline constexpr int versionRevision = 0;
+// From the project's version in CMakeLists.txt.
+inline constexpr int versionMajor = FBR_VERSION_MAJOR;
+inline constexpr int versionMinor = FBR_VERSION_MINOR;
+inline constexpr int versionRevision = FBR_VERSION_PATCH;
 
 // "Morvel文件夹名称批量修改 V1.0": major and minor only, each without leading zeros.
 QString mainWindowTitle();

@@ -1,8 +1,8 @@
 #include "Form1.h"
 
 #include "DirectoryListView.h"
-#include "about/FrmAbout.h"
 #include "about/HelpLinks.h"
+#include "about/frmAbout.h"
 #include "collect/FormAdd.h"
 #include "common/AppInfo.h"
 #include "common/WindowPlacement.h"
@@ -31,8 +31,8 @@ constexpr int statusBarHeight = 19;
 constexpr QRect label1Place(5, 6, 0, 0);
 constexpr QRect label2Place(547, 8, 0, 0);
 constexpr QRect listPlace(4, 21, 610, 388);
-constexpr int statusPanel1Width = 96;
-constexpr int statusPanel2Width = 511;
+constexpr int statusBar1Panel1Width = 96;
+constexpr int statusBar1Panel2Width = 511;
 constexpr int columnWidth = 200;
 
 QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption)
@@ -95,20 +95,23 @@ void Form1::createControls()
     Label2 = new QLabel(client);
     Label2->setObjectName(u"Label2"_s);
     Label2->move(label2Place.topLeft());
-    setRowCountText(0);
+    showRowCount();
+    connect(m_rows, &QAbstractItemModel::rowsInserted, this, &Form1::showRowCount);
+    connect(m_rows, &QAbstractItemModel::rowsRemoved, this, &Form1::showRowCount);
+    connect(m_rows, &QAbstractItemModel::modelReset, this, &Form1::showRowCount);
 
     auto* bar = new QStatusBar(this);
     bar->setObjectName(u"StatusBar1"_s);
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(statusBarHeight);
-    statusPanel1 = new QLabel(u"Morvel软件"_s, bar);
-    statusPanel1->setObjectName(u"StatusBar1Panel1"_s);
-    statusPanel1->setFixedWidth(statusPanel1Width);
-    statusPanel2 = new QLabel(bar);
-    statusPanel2->setObjectName(u"StatusBar1Panel2"_s);
-    statusPanel2->setMinimumWidth(statusPanel1Width);
-    statusPanel2->setFixedWidth(statusPanel2Width);
-    for (QLabel* panel : {statusPanel1, statusPanel2}) {
+    StatusBar1Panel1 = new QLabel(u"Morvel软件"_s, bar);
+    StatusBar1Panel1->setObjectName(u"StatusBar1Panel1"_s);
+    StatusBar1Panel1->setFixedWidth(statusBar1Panel1Width);
+    StatusBar1Panel2 = new QLabel(bar);
+    StatusBar1Panel2->setObjectName(u"StatusBar1Panel2"_s);
+    StatusBar1Panel2->setMinimumWidth(statusBar1Panel1Width);
+    StatusBar1Panel2->setFixedWidth(statusBar1Panel2Width);
+    for (QLabel* panel : {StatusBar1Panel1, StatusBar1Panel2}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setTextFormat(Qt::PlainText);
         bar->addWidget(panel);
@@ -167,9 +170,9 @@ void Form1::createMenus()
         menuBar()->addMenu(menu);
 }
 
-void Form1::setRowCountText(int count)
+void Form1::showRowCount()
 {
-    Label2->setText(QString::number(count));
+    Label2->setText(QString::number(m_rows->count()));
     Label2->adjustSize();
 }
 
@@ -186,14 +189,13 @@ void Form1::popUpListMenu(const QPoint& globalPosition)
 
 void Form1::showPathOf(int row)
 {
-    statusPanel2->setText(m_rows->row(row).key);
+    StatusBar1Panel2->setText(m_rows->row(row).key);
 }
 
 void Form1::openAddDialog()
 {
-    FormAdd dialog(*this, m_platform.fileSystem);
+    FormAdd dialog(this, *m_rows, m_platform.fileSystem, m_platform.messageBoxes);
     dialog.exec();
-    ListView1->viewport()->update();
 }
 
 void Form1::selectAll()
@@ -225,13 +227,11 @@ void Form1::removeSelected()
     if (currentAfter >= 0)
         ListView1->selectionModel()->setCurrentIndex(m_rows->index(currentAfter, 0),
                                                      QItemSelectionModel::NoUpdate);
-    setRowCountText(m_rows->count());
 }
 
 void Form1::clearList()
 {
     m_rows->removeAll();
-    setRowCountText(m_rows->count());
 }
 
 void Form1::openCurrentDirectory()
@@ -249,7 +249,7 @@ void Form1::exitProgram()
 
 void Form1::openRenameDialog()
 {
-    FormRename dialog(*this, m_platform.fileSystem);
+    FormRename dialog(this, *m_rows, m_platform.fileSystem);
     dialog.exec();
 }
 

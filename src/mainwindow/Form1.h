@@ -22,11 +22,6 @@ public:
     DirectoryListModel& rows() { return *m_rows; }
     DirectoryListView& listView() { return *ListView1; }
     QMenu& listMenu() { return *menu列表; }
-    Platform& platform() { return m_platform; }
-
-    // The row count label is not bound to the list: whoever changes the number of rows
-    // calls this afterwards.
-    void setRowCountText(int count);
     // The row holding the list's focus, or -1.
     int currentRow() const;
 
@@ -50,6 +45,7 @@ private:
     void createMenus();
     void popUpListMenu(const QPoint& globalPosition);
     void showPathOf(int row);
+    void showRowCount();
 
     Platform& m_platform;
     DirectoryListModel* m_rows = nullptr;
@@ -57,7 +53,7 @@ private:
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     DirectoryListView* ListView1 = nullptr;
-    QLabel* statusPanel1 = nullptr;
-    QLabel* statusPanel2 = nullptr;
+    QLabel* StatusBar1Panel1 = nullptr;
+    QLabel* StatusBar1Panel2 = nullptr;
     QMenu* menu列表 = nullptr;
 };

@@ -2,7 +2,6 @@
 
 #include "SimulateRename.h"
 #include "SplitCaptionRadioButton.h"
-#include "mainwindow/Form1.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -33,9 +32,8 @@ constexpr int replaceCaptionSpaces = 20;
 
 } // namespace
 
-FormRename::FormRename(Form1& mainWindow, FileSystem& fileSystem)
-    : FixedDialog(&mainWindow, Qt::Dialog, clientSize), m_mainWindow(mainWindow),
-      m_fileSystem(fileSystem)
+FormRename::FormRename(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem)
+    : FixedDialog(parent, Qt::Dialog, clientSize), m_rows(rows), m_fileSystem(fileSystem)
 {
     setObjectName(u"FormRename"_s);
     setWindowTitle(u"模拟修改目录名称"_s);
@@ -110,7 +108,7 @@ RenameRule FormRename::rule() const
 
 void FormRename::simulate()
 {
-    if (SimulateRename(m_mainWindow.rows(), m_fileSystem, rule()))
+    if (SimulateRename(m_rows, m_fileSystem, rule()))
         accept();
 }
 

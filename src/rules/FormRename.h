@@ -3,8 +3,8 @@
 #include "RenameRule.h"
 #include "common/FixedDialog.h"
 
+class DirectoryListModel;
 class FileSystem;
-class Form1;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
@@ -15,7 +15,7 @@ class FormRename : public FixedDialog
     Q_OBJECT
 
 public:
-    FormRename(Form1& mainWindow, FileSystem& fileSystem);
+    FormRename(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem);
     ~FormRename() override;
 
     // The rule as the controls hold it.
@@ -29,7 +29,7 @@ protected:
 private:
     void createControls();
 
-    Form1& m_mainWindow;
+    DirectoryListModel& m_rows;
     FileSystem& m_fileSystem;
 
     QGroupBox* Frame1 = nullptr;

@@ -1,5 +1,5 @@
-#include "about/FrmAbout.h"
 #include "about/SystemInfo.h"
+#include "about/frmAbout.h"
 #include "mainwindow/Form1.h"
 #include "platform/LinuxRegistry.h"
 #include "support/TestPlatform.h"

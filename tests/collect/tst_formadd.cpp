@@ -68,7 +68,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(window, test.fileSystem);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         QCOMPARE(dialog.windowTitle(), u"添加目录"_s);
         QCOMPARE(dialog.size(), QSize(416, 258));
         QVERIFY(dialog.windowFlags() & Qt::Tool);
@@ -100,7 +100,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         window.rows().append(u"/already"_s, u"already"_s, u"/"_s);
-        FormAdd dialog(window, test.fileSystem);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         const QString top = tree->path(u"top"_s);
 
         press(dialog, u"Option1"_s);
@@ -133,7 +133,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(window, test.fileSystem);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         DirListBox& dir1 = dialog.directoryList();
         QVERIFY(dir1.setPath(tree->path(u"empty"_s)));
         press(dialog, u"Option2"_s);
@@ -154,7 +154,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(window, test.fileSystem);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         DirListBox& dir1 = dialog.directoryList();
         QVERIFY(dir1.setPath(u"/"_s));
         QCOMPARE(dir1.Path(), u"/"_s);
@@ -174,7 +174,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(window, test.fileSystem);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         DirListBox& dir1 = dialog.directoryList();
@@ -203,7 +203,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(window, test.fileSystem);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         DirListBox& dir1 = dialog.directoryList();
         QVERIFY(QDir(tree->path(u"top/dir10"_s)).removeRecursively());
         test.fileSystem.unreadable.append(tree->path(u"top/Dir3"_s));
@@ -217,7 +217,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(window, test.fileSystem);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         auto* drive1 = FindChild<QComboBox>(dialog, u"Drive1"_s);
         DirListBox& dir1 = dialog.directoryList();
         dir1.setPath(u"/"_s);
@@ -242,7 +242,7 @@ private Q_SLOTS:
         QVERIFY(QFile::link(tree->path(u"empty"_s), tree->path(u"top/link"_s)));
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(window, test.fileSystem);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         QCOMPARE(dialog.directoryList().ListCount(), 4);
         press(dialog, u"Option2"_s);
         QVERIFY(keys(window).contains(tree->path(u"top/link"_s)));

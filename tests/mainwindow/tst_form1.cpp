@@ -33,7 +33,6 @@ void addRows(Form1& window, int n)
 {
     for (int i = 0; i < n; ++i)
         window.rows().append(u"/p/r%1"_s.arg(i), u"r%1"_s.arg(i), u"/p"_s);
-    window.setRowCountText(window.rows().count());
 }
 
 QStringList names(Form1& window)

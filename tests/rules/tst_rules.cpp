@@ -155,7 +155,7 @@ private Q_SLOTS:
         Form1 window(test.platform);
         window.rows().append(tree.path(u"a"_s), u"a"_s, tree.root());
 
-        FormRename dialog(window, test.fileSystem);
+        FormRename dialog(&window, window.rows(), test.fileSystem);
         QCOMPARE(dialog.windowTitle(), u"模拟修改目录名称"_s);
         QVERIFY(FindChild<QRadioButton>(dialog, u"Option1"_s)->isChecked());
         QCOMPARE(FindChild<QRadioButton>(dialog, u"Option3"_s)->text(),
@@ -191,7 +191,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormRename dialog(window, test.fileSystem);
+        FormRename dialog(&window, window.rows(), test.fileSystem);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* option1 = FindChild<QRadioButton>(dialog, u"Option1"_s);

@@ -17,9 +17,8 @@ public:
     explicit frmAbout(Platform& platform, QWidget* parent = nullptr);
     ~frmAbout() override;
 
-    bool GetKeyValue(quint32 root, const QString& keyPath, const QString& valueName,
-                     QString& output);
-    void StartSysInfo();
+    // cmdSysInfo: starts the system-information viewer (StartSysInfo).
+    void openSystemInformation();
 
 private:
     void createControls();

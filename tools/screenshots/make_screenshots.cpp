@@ -1,7 +1,7 @@
 // Renders the pictures in docs/ from the real windows over a real folder tree.
 //   make_screenshots <output folder>
 
-#include "about/FrmAbout.h"
+#include "about/frmAbout.h"
 #include "collect/DirListBox.h"
 #include "collect/FormAdd.h"
 #include "mainwindow/ApplicationSetup.h"
@@ -115,14 +115,14 @@ int main(int argc, char* argv[])
     Form1 window(test.platform);
     window.move(0, 0);
 
-    FormAdd add(window, test.fileSystem);
+    FormAdd add(&window, window.rows(), test.fileSystem, test.messageBoxes);
     add.directoryList().setListIndex(1);
     const QImage addPicture = framed(add);
     save(addPicture, out + u"/add-dialog.png"_s);
     add.addToList();
     add.hide();
 
-    FormRename rename(window, test.fileSystem);
+    FormRename rename(&window, window.rows(), test.fileSystem);
     rename.findChild<QRadioButton*>(u"Option3"_s)->setChecked(true);
     rename.findChild<QLineEdit*>(u"Text3"_s)->setText(u"旧"_s);
     rename.findChild<QLineEdit*>(u"Text4"_s)->setText(u"新"_s);

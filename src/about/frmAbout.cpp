@@ -1,4 +1,4 @@
-#include "FrmAbout.h"
+#include "frmAbout.h"
 
 #include "HelpLinks.h"
 #include "SystemInfo.h"
@@ -107,7 +107,7 @@ void frmAbout::createControls()
 
     setTabOrder(cmdOK, cmdSysInfo);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::openSystemInformation);
     cmdOK->setFocus();
 }
 
@@ -118,14 +118,8 @@ void frmAbout::load()
     lblTitle->setText(AppInfo::title);
 }
 
-bool frmAbout::GetKeyValue(quint32 root, const QString& keyPath, const QString& valueName,
-                           QString& output)
+void frmAbout::openSystemInformation()
 {
-    return ::GetKeyValue(m_platform.registry, root, keyPath, valueName, output);
-}
-
-void frmAbout::StartSysInfo()
-{
-    ::StartSysInfo(m_platform.registry, m_platform.fileSystem, m_platform.shell,
-                   m_platform.messageBoxes);
+    StartSysInfo(m_platform.registry, m_platform.fileSystem, m_platform.shell,
+                 m_platform.messageBoxes);
 }
