@@ -28,6 +28,8 @@ class TestAbout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
+
     void getKeyValueDecodesAndAlwaysCloses()
     {
         FakeRegistry registry;

@@ -62,6 +62,7 @@ private Q_SLOTS:
     {
         QDir::setCurrent(startDirectory);
         delete tree;
+        VerifyNoWindowLeftOpen();
     }
 
     void opensFreshAtTheWorkingDirectory()
@@ -175,8 +176,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(ShowActive(dialog));
         DirListBox& dir1 = dialog.directoryList();
         QCOMPARE(QApplication::focusWidget(), &dir1);
         const auto clickEntry = [&dir1](int listIndex) {

@@ -63,12 +63,13 @@ class TestForm1 : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
+
     void startsEmptyWithItsTitleAndLayout()
     {
         TestPlatform test;
         Form1 window(test.platform);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(ShowActive(window));
         QCOMPARE(window.windowTitle(), u"Morvel文件夹名称批量修改 V1.0"_s);
         QCOMPARE(label(window, u"Label1"_s)->text(), u"待修改目录列表："_s);
         QCOMPARE(label(window, u"Label2"_s)->text(), u"0"_s);
@@ -130,8 +131,7 @@ private Q_SLOTS:
         Form1 window(test.platform);
         addRows(window, 2);
         window.rows().setProposal(1, u"新"_s, Verdict{Verdict::Outcome::CanRename, {}});
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(ShowActive(window));
 
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&window.listView());
         QVERIFY(list && list->tableInterface());
@@ -199,8 +199,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         addRows(window, 1);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(ShowActive(window));
         QWidget* viewport = window.listView().viewport();
         for (const QPoint& at : {QPoint(50, 300), QPoint(50, 5)}) {
             QTest::mousePress(viewport, Qt::RightButton, {}, at);
@@ -217,8 +216,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         addRows(window, 2);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(ShowActive(window));
         DirectoryListView& list = window.listView();
         QLabel* panel = label(window, u"StatusBar1Panel2"_s);
         QTest::mouseMove(list.viewport(), list.visualRect(window.rows().index(1, 0)).center());
@@ -234,8 +232,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         addRows(window, 1);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(ShowActive(window));
         DirectoryListView& list = window.listView();
         const QModelIndex first = window.rows().index(0, 0);
         list.setCurrentIndex(first);
@@ -367,8 +364,7 @@ private Q_SLOTS:
             TestPlatform test;
             Form1 window(test.platform);
             addRows(window, 2);
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(ShowActive(window));
             QTimer::singleShot(0, &window, [&] {
                 if (byMenu)
                     action(window, u"menu退出"_s)->trigger();

@@ -45,6 +45,8 @@ class TestKeyboardJourney : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
+
     void wholeJourneyWithoutAMouse()
     {
         TestTree tree;
@@ -53,8 +55,7 @@ private Q_SLOTS:
         QDir::setCurrent(tree.path(u"p"_s));
         TestPlatform test;
         Form1 window(test.platform);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(ShowActive(window));
         QCOMPARE(focused(), u"ListView1"_s);
 
         bool added = false;

@@ -110,6 +110,8 @@ class TestBatchRename : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
+
     void noChangesNothingAndEmptyListOnlyReports()
     {
         TestTree tree;
@@ -141,8 +143,7 @@ private Q_SLOTS:
         tree.makeFolders({u"p/旧 名/inner"_s});
         TestPlatform test;
         Form1 window(test.platform);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(ShowActive(window));
         const QString parent = tree.path(u"p"_s);
         addRow(window.rows(), parent, u"旧 名"_s, u"新 名"_s);
         confirm(window);

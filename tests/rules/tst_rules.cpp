@@ -49,6 +49,8 @@ class TestRules : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
+
     void composeNewName_data()
     {
         QTest::addColumn<RenameRule>("rule");
@@ -169,8 +171,7 @@ private Q_SLOTS:
         auto* command1 = FindChild<QPushButton>(dialog, u"Command1"_s);
         QVERIFY(!command1->isDefault() && !command1->autoDefault());
 
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(ShowActive(dialog));
         // Blank text: the dialog stays open.
         QTest::mouseClick(command1, Qt::LeftButton);
         QVERIFY(dialog.isVisible());
@@ -192,8 +193,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormRename dialog(&window, window.rows(), test.fileSystem);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(ShowActive(dialog));
         auto* option1 = FindChild<QRadioButton>(dialog, u"Option1"_s);
         auto* option2 = FindChild<QRadioButton>(dialog, u"Option2"_s);
         auto* option3 = FindChild<QRadioButton>(dialog, u"Option3"_s);

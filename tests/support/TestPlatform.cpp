@@ -131,6 +131,25 @@ std::unique_ptr<FolderRenamer> FaultyFileSystem::folderRenamer()
     return std::make_unique<FaultyRenamer>(*this, PosixFileSystem::folderRenamer());
 }
 
+bool ShowActive(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+void VerifyNoWindowLeftOpen()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            const QString name = window->objectName();
+            window->close();
+            QFAIL(qPrintable(u"a window was left open: "_s + name));
+        }
+    }
+}
+
 void WhenDialogShown(std::function<void(QWidget* dialog)> answer)
 {
     auto* timer = new QTimer(qApp);

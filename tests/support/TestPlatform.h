@@ -113,5 +113,12 @@ template <typename T> T* FindChild(QObject& parent, const QString& name)
     return found;
 }
 
+// Shows the window and makes it the active one, as a user's click would: on a display without
+// a window manager nothing else activates it. False when it did not become active.
+bool ShowActive(QWidget& window);
+
+// For each test class's cleanup(): fails the test function that left a window open.
+void VerifyNoWindowLeftOpen();
+
 // Runs `answer` on the next modal dialog once it is shown (exec() blocks the test).
 void WhenDialogShown(std::function<void(QWidget* dialog)> answer);
