@@ -484,7 +484,7 @@ FileSystemError PosixFileSystem::errorFromErrno(int error)
 {
     return FileSystemError{ErrorKindFromErrno(error), QString::fromLocal8Bit(::strerror(error))};
 }
-QList<Volume> PosixFileSystem::volumes()
+QList<Volume> VolumesFromMounts(const QList<MountEntry>& mounts, const QByteArray& rootDevice)
 {
     // Real file systems only: no kernel or memory file systems, no second view of a
     // device that a bind mount shows again.
@@ -499,11 +499,11 @@ QList<Volume> PosixFileSystem::volumes()
     QList<Volume> result;
     result.append(Volume{u"/"_s, u"/"_s});
     QSet<QByteArray> devicesSeen;
-    devicesSeen.insert(QStorageInfo::root().device());
+    devicesSeen.insert(rootDevice);
 
-    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
-        const QString root = storage.rootPath();
-        if (root == u"/"_s || !storage.isValid() || pseudoTypes.contains(storage.fileSystemType()))
+    for (const MountEntry& mount : mounts) {
+        const QString& root = mount.rootPath;
+        if (root == u"/"_s || pseudoTypes.contains(mount.fileSystemType))
             continue;
         const bool removableUnderRun = root.startsWith(u"/run/media/"_s);
         const bool hidden =
@@ -513,33 +513,46 @@ QList<Volume> PosixFileSystem::volumes()
         if (hidden && !removableUnderRun)
             continue;
         // Only a device file names one device; "tmpfs" and the like name every such mount.
-        const QByteArray device = storage.device();
-        if (device.startsWith('/')) {
-            if (devicesSeen.contains(device))
+        if (mount.device.startsWith('/')) {
+            if (devicesSeen.contains(mount.device))
                 continue;
-            devicesSeen.insert(device);
+            devicesSeen.insert(mount.device);
         }
-        const QString label = storage.displayName();
+        const QString& label = mount.label;
         result.append(Volume{root, label == root ? root : root + u" ["_s + label + u']'});
     }
     return result;
 }
 
-QString PosixFileSystem::volumeRootOf(const QString& path)
+QString VolumeRootHolding(const QString& mountRoot, const QList<Volume>& volumes)
 {
     // The listed volume whose root is the longest leading part of the path.
-    const QStorageInfo storage(path);
-    if (!storage.isValid())
-        return {};
-    const QString mountRoot = storage.rootPath();
     QString best;
-    for (const Volume& volume : volumes()) {
+    for (const Volume& volume : volumes) {
         const QString& root = volume.rootPath;
         const bool holds = root == u"/"_s || mountRoot == root || mountRoot.startsWith(root + u'/');
         if (holds && root.size() > best.size())
             best = root;
     }
     return best;
+}
+
+QList<Volume> PosixFileSystem::volumes()
+{
+    QList<MountEntry> mounts;
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
+        if (storage.isValid()) {
+            mounts.append(MountEntry{storage.rootPath(), storage.device(), storage.fileSystemType(),
+                                     storage.displayName()});
+        }
+    }
+    return VolumesFromMounts(mounts, QStorageInfo::root().device());
+}
+
+QString PosixFileSystem::volumeRootOf(const QString& path)
+{
+    const QStorageInfo storage(path);
+    return storage.isValid() ? VolumeRootHolding(storage.rootPath(), volumes()) : QString();
 }
 
 QString PosixFileSystem::currentDirectory()

@@ -40,3 +40,16 @@ FileSystemError::Kind ErrorKindFromErrno(int error);
 // one parent, EINVAL cannot mean a move into the folder's own subfolder.
 bool RenameNeedsFallback(int error);
 std::optional<FileSystemError::Kind> PosixFolderNameProblem(QStringView name);
+
+// One line of the mount table.
+struct MountEntry
+{
+    QString rootPath;
+    QByteArray device;
+    QByteArray fileSystemType;
+    QString label;
+};
+// The volumes a user can browse: the root first, then the mounts in table order.
+QList<Volume> VolumesFromMounts(const QList<MountEntry>& mounts, const QByteArray& rootDevice);
+// The root of the listed volume that holds a path on the mount at mountRoot, or "".
+QString VolumeRootHolding(const QString& mountRoot, const QList<Volume>& volumes);

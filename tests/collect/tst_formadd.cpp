@@ -130,6 +130,37 @@ private Q_SLOTS:
         QVERIFY(FindChild<QPushButton>(dialog, u"Command1"_s)->isEnabled());
     }
 
+    // Letter case aside, names keep the order they were read in; numbers count as numbers.
+    void naturalOrder_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("sorted");
+        QTest::newRow("numbers") << QStringList{u"d10"_s, u"d9"_s, u"d1"_s}
+                                 << QStringList{u"d1"_s, u"d9"_s, u"d10"_s};
+        QTest::newRow("case ignored") << QStringList{u"B"_s, u"b"_s, u"A"_s, u"a"_s}
+                                      << QStringList{u"A"_s, u"a"_s, u"B"_s, u"b"_s};
+        QTest::newRow("case ignored, other order") << QStringList{u"b"_s, u"a"_s, u"B"_s, u"A"_s}
+                                                   << QStringList{u"a"_s, u"A"_s, u"b"_s, u"B"_s};
+    }
+    void naturalOrder()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, sorted);
+        SortNaturally(names);
+        QCOMPARE(names, sorted);
+    }
+
+    void theOpenFolderAndItsSubfoldersIntoAnEmptyList()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
+        const QString top = tree->path(u"top"_s);
+        press(dialog, u"Option3"_s);
+        QCOMPARE(keys(window),
+                 (QStringList{top, top + u"/dir2"_s, top + u"/Dir3"_s, top + u"/dir10"_s}));
+    }
+
     void noSubdirectoriesAndVanishedOnes()
     {
         TestPlatform test;

@@ -355,7 +355,7 @@ private Q_SLOTS:
             window.rows().index(2, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
         action(window, u"menu移除选中项"_s)->trigger();
         action(window, u"menu打开修改前目录"_s)->trigger();
-        QCOMPARE(test.shell.openedPaths.last(), u"/p/r2"_s);
+        QCOMPARE(test.shell.openedPaths, (QStringList{u"/p/r2"_s, u"/p/r2"_s}));
     }
 
     void exitAndCloseEndTheProgramWithoutAQuestion()

@@ -215,6 +215,45 @@ private Q_SLOTS:
         QCOMPARE(PosixFolderNameProblem(name), problem);
     }
 
+    void volumesFromTheMountTable()
+    {
+        const QList<MountEntry> mounts = {
+            {u"/"_s, "/dev/sda1", "ext4", u"/"_s},
+            {u"/proc"_s, "proc", "proc", u"/proc"_s},
+            {u"/home"_s, "/dev/sda2", "ext4", u"Home"_s},
+            {u"/srv/again"_s, "/dev/sda2", "ext4", u"again"_s}, // the same device, bound again
+            {u"/mnt/a"_s, "/dev/sdb1", "vfat", u"/mnt/a"_s},
+            {u"/mnt/ab"_s, "tmpfs", "tmpfs", u"/mnt/ab"_s},
+            {u"/tmp"_s, "tmpfs", "tmpfs", u"/tmp"_s}, // tmpfs names no one device
+            {u"/run/user/0"_s, "tmpfs", "tmpfs", u"/run/user/0"_s},
+            {u"/run/media/u/STICK"_s, "/dev/sdc1", "exfat", u"STICK"_s},
+        };
+        QStringList shown;
+        for (const Volume& volume : VolumesFromMounts(mounts, "/dev/sda1"))
+            shown.append(volume.displayName);
+        QCOMPARE(shown, (QStringList{u"/"_s, u"/home [Home]"_s, u"/mnt/a"_s, u"/mnt/ab"_s,
+                                     u"/tmp"_s, u"/run/media/u/STICK [STICK]"_s}));
+    }
+
+    void theVolumeHoldingAPath_data()
+    {
+        QTest::addColumn<QString>("mountRoot");
+        QTest::addColumn<QString>("volume");
+        QTest::newRow("the root") << u"/"_s << u"/"_s;
+        QTest::newRow("a volume itself") << u"/mnt/a"_s << u"/mnt/a"_s;
+        QTest::newRow("below a volume") << u"/mnt/a/sub"_s << u"/mnt/a"_s;
+        QTest::newRow("a longer name beside it") << u"/mnt/ab"_s << u"/"_s;
+        QTest::newRow("the innermost") << u"/mnt/a/inner/x"_s << u"/mnt/a/inner"_s;
+    }
+    void theVolumeHoldingAPath()
+    {
+        QFETCH(QString, mountRoot);
+        QFETCH(QString, volume);
+        const QList<Volume> volumes = {
+            {u"/"_s, u"/"_s}, {u"/mnt/a"_s, u"/mnt/a"_s}, {u"/mnt/a/inner"_s, u"/mnt/a/inner"_s}};
+        QCOMPARE(VolumeRootHolding(mountRoot, volumes), volume);
+    }
+
     void lookupAndListing()
     {
         TestTree tree;

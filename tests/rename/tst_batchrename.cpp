@@ -163,6 +163,12 @@ private Q_SLOTS:
         window.findChild<QAction*>(u"menu打开修改前目录"_s)->trigger();
         QCOMPARE(test.shell.openedPaths, QStringList{row.key});
 
+        // The old path is free for a folder of its own.
+        QVERIFY(!window.rows().containsKey(parent + u"/旧 名"_s));
+        tree.makeFolders({u"p/旧 名"_s});
+        addFolders(window.rows(), test.fileSystem, {parent + u"/旧 名"_s});
+        window.rows().removeMarked({false, true});
+
         // Once more without a new preview: the name is the same now.
         confirm(window);
         QCOMPARE(window.rows().row(0).verdictText(), u"目录名称一样"_s);
