@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh --test
-cmake --preset test >/dev/null
+cmake --preset test -DFBR_WERROR="${FBR_WERROR:-OFF}" >/dev/null
 cmake --build --preset test
 ctest --preset test "$@"

@@ -42,6 +42,7 @@ QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption)
     return action;
 }
 
+// Separators keep the design's arbitrary names (tiou987 and the like).
 void addSeparator(QMenu* menu, const QString& objectName)
 {
     menu->addSeparator()->setObjectName(objectName);

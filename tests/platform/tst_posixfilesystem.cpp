@@ -44,6 +44,49 @@ class TestPosixFileSystem : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // A folder or a link to one, at the path as given; the probe, for a name in a parent, agrees.
+    void folderExistsAnswersForThePathAsGiven_data()
+    {
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("folder") << QString() << u"dir"_s << true;
+        QTest::newRow("Chinese name") << QString() << u"目录 二"_s << true;
+        QTest::newRow("link to a folder") << QString() << u"link"_s << true;
+        QTest::newRow("doubled separator") << u"dir/"_s << u"sub"_s << true;
+        QTest::newRow("missing") << QString() << u"missing"_s << false;
+        QTest::newRow("file") << QString() << u"file"_s << false;
+        QTest::newRow("link to a file") << QString() << u"filelink"_s << false;
+        QTest::newRow("dangling link") << QString() << u"dangling"_s << false;
+        QTest::newRow("in a missing folder") << u"missing"_s << u"sub"_s << false;
+        QTest::newRow("NUL") << QString() << u"dir\0x"_s << false;
+        QTest::newRow("too long") << QString() << QString(5000, u'a') << false;
+        QTest::newRow("other case") << QString() << u"DIR"_s << false; // case told apart here
+    }
+    void folderExistsAnswersForThePathAsGiven()
+    {
+        QFETCH(QString, parent);
+        QFETCH(QString, name);
+        QFETCH(bool, exists);
+        TestTree tree;
+        tree.makeFolders({u"dir/sub"_s, u"目录 二"_s});
+        tree.makeFile(u"file"_s);
+        QVERIFY(QFile::link(tree.path(u"dir"_s), tree.path(u"link"_s)));
+        QVERIFY(QFile::link(tree.path(u"file"_s), tree.path(u"filelink"_s)));
+        QVERIFY(QFile::link(tree.path(u"gone"_s), tree.path(u"dangling"_s)));
+        PosixFileSystem fs;
+        QCOMPARE(fs.folderExists(tree.path(parent) + u'/' + name), exists);
+        QCOMPARE(fs.folderProbe()->folderExists(tree.path(parent), name), exists);
+    }
+
+    void folderExistsForOddPaths()
+    {
+        PosixFileSystem fs;
+        QVERIFY(fs.folderExists(u"/tmp/"_s));
+        QVERIFY(fs.folderExists(u"//tmp"_s));
+        QVERIFY(!fs.folderExists(QString()));
+    }
+
     void renameNeverReplacesAnything_data()
     {
         QTest::addColumn<QString>("target");

@@ -1,0 +1,22 @@
+# Dependencies point one way: windows -> logic -> platform interfaces. Only the main window
+# (and main.cpp) may include the main window's folder, and the rows, the platform interfaces
+# and the common helpers include nothing of the subsystems above them.
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+set(faults "")
+foreach(source IN LISTS sources)
+    file(STRINGS "${SOURCE_DIR}/${source}" includes REGEX "^#include \"")
+    foreach(line IN LISTS includes)
+        string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" included "${line}")
+        if(included MATCHES "^mainwindow/" AND NOT source MATCHES "^(mainwindow/|main\\.cpp)")
+            list(APPEND faults "${source} includes ${included}")
+        endif()
+        if(source MATCHES "^(rows|platform|common)/"
+           AND included MATCHES "^(mainwindow|collect|rules|rename|about)/")
+            list(APPEND faults "${source} includes ${included}")
+        endif()
+    endforeach()
+endforeach()
+if(faults)
+    list(JOIN faults "\n" text)
+    message(FATAL_ERROR "includes against the direction of the layers:\n${text}")
+endif()
