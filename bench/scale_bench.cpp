@@ -3,13 +3,13 @@
 //
 //   build/release/bench/scale_bench [N ...]        (default: 10000 100000)
 
+#include "PosixFileSystem.h"
 #include "collect/DirListBox.h"
 #include "collect/DirectoryListing.h"
 #include "collect/FormAdd.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
 #include "platform/MessageBoxes.h"
-#include "platform/PosixFileSystem.h"
 #include "platform/QtShell.h"
 #include "platform/Registry.h"
 #include "rows/DirectoryListModel.h"

@@ -13,20 +13,21 @@ namespace {
 
 QString withoutTrailingSeparators(QString path)
 {
-    while (path.size() > 1 && path.endsWith(PathSeparator))
+    while (path.size() > RootLength(path) && path.endsWith(PathSeparator))
         path.chop(1);
     return path;
 }
 
-// "/a/b" gives "/", "/a", "/a/b".
+// "/a/b" gives "/", "/a", "/a/b"; "C:\a" gives "C:\", "C:\a".
 QStringList ancestorsOf(const QString& path)
 {
-    QStringList ancestors{QString(PathSeparator)};
-    for (qsizetype i = 1; i < path.size(); ++i) {
+    const qsizetype root = RootLength(path);
+    QStringList ancestors{path.left(root)};
+    for (qsizetype i = root; i < path.size(); ++i) {
         if (path[i] == PathSeparator && path[i - 1] != PathSeparator)
             ancestors.append(path.left(i));
     }
-    if (path.size() > 1)
+    if (path.size() > root)
         ancestors.append(path);
     return ancestors;
 }
@@ -63,7 +64,7 @@ DirectoryListing::DirectoryListing(FileSystem& fileSystem) : m_fileSystem(fileSy
 bool DirectoryListing::setPath(const QString& directory)
 {
     const QString path = withoutTrailingSeparators(directory);
-    if (!path.startsWith(PathSeparator))
+    if (RootLength(path) == 0)
         return false;
     std::optional<QStringList> names = m_fileSystem.subfolderNames(path);
     if (!names)
@@ -92,7 +93,7 @@ QString DirectoryListing::displayName(int index) const
     if (index >= 0 && index < listCount())
         return m_subfolders[index];
     const QString full = list(index);
-    if (full.size() <= 1)
+    if (full.size() <= RootLength(full))
         return full;
     return full.mid(full.lastIndexOf(PathSeparator) + 1);
 }

@@ -44,7 +44,7 @@ FormAdd::FormAdd(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSyst
     // Every opening starts at the working directory.
     const QString start = m_fileSystem.currentDirectory();
     if (!Dir1->setPath(start))
-        Dir1->setPath(QString(u'/'));
+        Dir1->setPath(m_fileSystem.volumes().value(0).rootPath);
     Dir1->setFocus();
     CentreOnScreen(*this);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "NativePaths.h"
+
 #include <QString>
 #include <QStringBuilder>
-
-inline constexpr QChar PathSeparator = u'/';
 
 // The parent's path, a separator unless the parent ends in one (a root), the name. Nothing
 // else is normalised.

@@ -2,6 +2,7 @@
 
 #include "common/AppInfo.h"
 #include "common/ProgramIcon.h"
+#include "platform/NativePlatform.h"
 
 #include <QApplication>
 #include <QFont>
@@ -25,9 +26,7 @@ void SetUpApplication(QApplication& application)
         QApplication::installTranslator(translator);
 
     QFont font = QApplication::font();
-    font.setFamilies({u"Noto Sans CJK SC"_s, u"Noto Sans SC"_s, u"Source Han Sans SC"_s,
-                      u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s, u"Droid Sans Fallback"_s,
-                      font.family()});
+    font.setFamilies(InterfaceFontFamilies() << font.family());
     font.setPointSize(9);
     QApplication::setFont(font);
 }

@@ -1,7 +1,7 @@
+#include "LinuxRegistry.h"
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
 #include "mainwindow/Form1.h"
-#include "platform/LinuxRegistry.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 

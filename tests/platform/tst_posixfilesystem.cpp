@@ -1,4 +1,4 @@
-#include "platform/PosixFileSystem.h"
+#include "PosixFileSystem.h"
 #include "platform/QtShell.h"
 #include "support/TestTree.h"
 

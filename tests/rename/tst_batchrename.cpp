@@ -38,7 +38,7 @@ void addFolders(DirectoryListModel& rows, FileSystem& fileSystem, const QStringL
 void addRow(DirectoryListModel& rows, const QString& parent, const QString& name,
             const QString& newName)
 {
-    PosixFileSystem fileSystem;
+    NativeFileSystem fileSystem;
     addFolders(rows, fileSystem, {JoinPath(parent, name)});
     rows.setProposal(rows.count() - 1, newName, Verdict{Verdict::Outcome::CanRename, {}});
 }

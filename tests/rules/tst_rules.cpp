@@ -91,7 +91,7 @@ private Q_SLOTS:
         TestTree tree;
         tree.makeFolders({u"p/a"_s, u"p/b"_s, u"p/a_x"_s, u"p/c"_s});
         tree.makeFile(u"p/b_x"_s);
-        PosixFileSystem fs;
+        NativeFileSystem fs;
         DirectoryListModel rows;
         const QString parent = tree.path(u"p"_s);
         for (const QString& name : {u"a"_s, u"b"_s, u"c"_s, u"gone"_s})
@@ -133,7 +133,7 @@ private Q_SLOTS:
 
     void blankRuleTextChangesNothing()
     {
-        PosixFileSystem fs;
+        NativeFileSystem fs;
         DirectoryListModel rows;
         rows.append(u"/tmp"_s, u"tmp"_s, u"/"_s);
         QVERIFY(!SimulateRename(rows, fs, append(u"   "_s)));

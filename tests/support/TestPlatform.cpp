@@ -83,7 +83,7 @@ void FakeRegistry::closeKey(Handle key)
 
 std::vector<FolderLookup> FaultyFileSystem::lookupFolders(const QStringList& paths)
 {
-    std::vector<FolderLookup> lookups = PosixFileSystem::lookupFolders(paths);
+    std::vector<FolderLookup> lookups = NativeFileSystem::lookupFolders(paths);
     for (qsizetype i = 0; i < paths.size(); ++i) {
         if (vanished.contains(paths[i]))
             lookups[size_t(i)] = FolderLookup{{}, {FileSystemError::Kind::SourceMissing, {}}};
@@ -95,7 +95,7 @@ std::optional<QStringList> FaultyFileSystem::subfolderNames(const QString& folde
 {
     if (unreadable.contains(folder))
         return std::nullopt;
-    return PosixFileSystem::subfolderNames(folder);
+    return NativeFileSystem::subfolderNames(folder);
 }
 
 namespace {
@@ -128,7 +128,7 @@ private:
 
 std::unique_ptr<FolderRenamer> FaultyFileSystem::folderRenamer()
 {
-    return std::make_unique<FaultyRenamer>(*this, PosixFileSystem::folderRenamer());
+    return std::make_unique<FaultyRenamer>(*this, NativeFileSystem::folderRenamer());
 }
 
 bool ShowActive(QWidget& window)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "NativeFileSystem.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
-#include "platform/PosixFileSystem.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 
@@ -76,7 +76,7 @@ private:
 };
 
 // The real file system, with faults a test can inject where the real fault cannot be made.
-class FaultyFileSystem : public PosixFileSystem
+class FaultyFileSystem : public NativeFileSystem
 {
 public:
     // Called before each rename with the folder's path and the new one; a returned error is

@@ -1,4 +1,4 @@
-#include "TerminationSignals.h"
+#include "platform/NativePlatform.h"
 
 #include <QPointer>
 #include <QSocketNotifier>
@@ -21,7 +21,8 @@ void onSignal(int)
 
 } // namespace
 
-void CloseOnTerminationSignals(QWidget& window)
+// The session ends a program with SIGTERM (SIGINT and SIGHUP from a terminal).
+void CloseWithTheSession(QWidget& window)
 {
     if (signalSockets[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0)
         return;

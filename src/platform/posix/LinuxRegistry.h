@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <QStringList>
 
