@@ -7,7 +7,6 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 
-#include <QFile>
 #include <QtEndian>
 
 using namespace Qt::StringLiterals;
@@ -38,7 +37,7 @@ bool GetKeyValue(Registry& registry, quint32 root, const QString& keyPath, const
     if (bytes.endsWith('\0'))
         bytes.chop(1);
     if (type == Registry::TypeString)
-        output = QFile::decodeName(bytes);
+        output = QString::fromUtf8(bytes); // the registries hand strings over as UTF-8
     else if (type == Registry::TypeNumber)
         output = QString::number(qFromLittleEndian<qint32>(buffer.constData()));
     registry.closeKey(key);

@@ -14,7 +14,9 @@ inline const QString viewerPathValue = QStringLiteral("PATH");
 inline const QString viewerFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 inline const QString viewerFolderValue = QStringLiteral("MSINFO");
 inline const QString viewerProgram = QStringLiteral("MSINFO32.EXE");
-constexpr quint32 keyAccess = 0x2003F;
+// Read access only (KEY_READ): a standard user may not write below HKEY_LOCAL_MACHINE, so
+// asking for more would find the viewer for administrators only.
+constexpr quint32 keyAccess = 0x20019;
 } // namespace SystemInfoPlaces
 
 // Reads one value: a string without its terminating zero, a 32-bit number in decimal. False,

@@ -1,0 +1,442 @@
+#include "WindowsFileSystem.h"
+
+#include "common/PathJoin.h"
+
+#include <QDir>
+
+#include <windows.h>
+#include <winnetwk.h>
+
+#include <cstring>
+#include <cwchar>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A Win32 file handle that closes itself.
+class FileHandle
+{
+public:
+    explicit FileHandle(HANDLE handle = INVALID_HANDLE_VALUE) : m_handle(handle) {}
+    FileHandle(FileHandle&& other) noexcept
+        : m_handle(std::exchange(other.m_handle, INVALID_HANDLE_VALUE))
+    {}
+    FileHandle& operator=(FileHandle&& other) noexcept
+    {
+        std::swap(m_handle, other.m_handle);
+        return *this;
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle()
+    {
+        if (isOpen())
+            ::CloseHandle(m_handle);
+    }
+
+    bool isOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+// The path for the W functions; nothing for one that holds NUL, which would cut it short.
+std::optional<std::wstring> nativePath(const QString& path)
+{
+    if (path.isEmpty() || path.contains(QChar(u'\0')))
+        return std::nullopt;
+    return ExtendedLengthPath(path).toStdWString();
+}
+
+// Opens the entry for its attributes (and more access when asked). A link or junction is opened
+// as itself unless followLinks.
+FileHandle openEntry(const QString& path, DWORD access, bool followLinks)
+{
+    const auto native = nativePath(path);
+    if (!native) {
+        ::SetLastError(ERROR_INVALID_NAME);
+        return FileHandle();
+    }
+    const DWORD flags =
+        FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+    return FileHandle(::CreateFileW(native->c_str(), access | FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, flags, nullptr));
+}
+
+std::optional<BY_HANDLE_FILE_INFORMATION> informationOf(const FileHandle& handle)
+{
+    BY_HANDLE_FILE_INFORMATION information = {};
+    if (!handle.isOpen() || !::GetFileInformationByHandle(handle.get(), &information))
+        return std::nullopt;
+    return information;
+}
+
+FileId idOf(const BY_HANDLE_FILE_INFORMATION& information)
+{
+    return FileId{information.dwVolumeSerialNumber,
+                  (quint64(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
+}
+
+bool isFolder(const BY_HANDLE_FILE_INFORMATION& information)
+{
+    return information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+}
+
+FileSystemError lastError()
+{
+    return WindowsFileSystem::errorFromLastError(::GetLastError());
+}
+
+// The last component and the parent of a path, as text. No parent for a root.
+std::pair<QString, QString> splitPath(const QString& path)
+{
+    QString trimmed = path;
+    const qsizetype root = RootLength(path);
+    while (trimmed.size() > root && trimmed.endsWith(PathSeparator))
+        trimmed.chop(1);
+    if (root > 0 && trimmed.size() <= root)
+        return {u""_s, QString()};
+    const qsizetype separator = trimmed.lastIndexOf(PathSeparator);
+    if (separator < 0)
+        return {trimmed, u"."_s};
+    QString parent = trimmed.left(std::max(separator, root));
+    while (parent.size() > root && parent.endsWith(PathSeparator))
+        parent.chop(1);
+    return {trimmed.mid(separator + 1), parent};
+}
+
+// What holds the new name, once the rename found it taken.
+FileSystemError takenTargetError(const QString& target, FileId folder)
+{
+    using Kind = FileSystemError::Kind;
+    const auto information = informationOf(openEntry(target, 0, false));
+    if (information && idOf(*information) == folder)
+        return FileSystemError{Kind::TargetIsSameFolder, {}};
+    if (information && isFolder(*information))
+        return FileSystemError{Kind::TargetIsFolder, {}};
+    return WindowsFileSystem::errorFromLastError(ERROR_ALREADY_EXISTS);
+}
+
+class WindowsFolderProbe : public FolderProbe
+{
+public:
+    explicit WindowsFolderProbe(WindowsFileSystem& fileSystem) : m_fileSystem(fileSystem) {}
+
+    bool folderExists(const QString& parent, const QString& name) override
+    {
+        return m_fileSystem.folderExists(JoinPath(parent, name));
+    }
+
+private:
+    WindowsFileSystem& m_fileSystem;
+};
+
+class WindowsFolderRenamer : public FolderRenamer
+{
+public:
+    std::optional<FileSystemError> rename(const ListedFolder& folder,
+                                          const QString& newName) override
+    {
+        using Kind = FileSystemError::Kind;
+        // While the folder is open, Windows lets no one move the folders above it.
+        const FileHandle entry =
+            openEntry(JoinPath(folder.parent, folder.name), DELETE | SYNCHRONIZE, false);
+        if (!entry.isOpen()) {
+            const DWORD error = ::GetLastError();
+            if (error == ERROR_PATH_NOT_FOUND)
+                return FileSystemError{Kind::MovedOrReplaced, {}};
+            return WindowsFileSystem::errorFromLastError(error);
+        }
+        const auto information = informationOf(entry);
+        if (!information)
+            return lastError();
+        if (idOf(*information) != folder.id)
+            return FileSystemError{Kind::MovedOrReplaced, {}};
+        const auto parent = informationOf(openEntry(folder.parent, 0, true));
+        if (!parent || idOf(*parent) != folder.parentId)
+            return FileSystemError{Kind::MovedOrReplaced, {}};
+
+        // Windows matches names without regard to letter case: a taken name may be the folder.
+        const QString target = JoinPath(folder.parent, newName);
+        const auto nativeTarget = nativePath(target);
+        if (!nativeTarget)
+            return FileSystemError{Kind::InvalidName, {}};
+        if (::GetFileAttributesW(nativeTarget->c_str()) != INVALID_FILE_ATTRIBUTES)
+            return takenTargetError(target, folder.id);
+
+        // Renames exactly the folder that is open, within its parent, never replacing.
+        const std::wstring name = newName.toStdWString();
+        const DWORD nameBytes = DWORD(name.size() * sizeof(wchar_t));
+        std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+        auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+        rename->ReplaceIfExists = FALSE;
+        rename->RootDirectory = nullptr;
+        rename->FileNameLength = nameBytes;
+        std::memcpy(rename->FileName, name.c_str(), nameBytes);
+        if (::SetFileInformationByHandle(entry.get(), FileRenameInfo, rename, DWORD(buffer.size())))
+            return std::nullopt;
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
+            return takenTargetError(target, folder.id);
+        return WindowsFileSystem::errorFromLastError(error);
+    }
+};
+
+} // namespace
+
+bool WindowsFileSystem::folderExists(const QString& path)
+{
+    const auto native = nativePath(path);
+    if (!native)
+        return false;
+    const DWORD attributes = ::GetFileAttributesW(native->c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WindowsFileSystem::fileExists(const QString& path)
+{
+    const auto native = nativePath(path);
+    if (!native)
+        return false;
+    const DWORD attributes = ::GetFileAttributesW(native->c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<FolderLookup> WindowsFileSystem::lookupFolders(const QStringList& paths)
+{
+    std::vector<FolderLookup> results;
+    results.reserve(size_t(paths.size()));
+    QString lastParent;
+    FileId lastParentId;
+    for (const QString& path : paths) {
+        FolderLookup& result = results.emplace_back();
+        if (!nativePath(path)) {
+            result.error = FileSystemError{FileSystemError::Kind::InvalidName, {}};
+            continue;
+        }
+        auto [name, parent] = splitPath(path);
+        const auto entry = informationOf(openEntry(path, 0, false));
+        if (!entry) {
+            result.error = lastError();
+            continue;
+        }
+        if (!isFolder(*entry)) {
+            result.error = errorFromLastError(ERROR_DIRECTORY);
+            continue;
+        }
+        if (!parent.isNull() && (lastParent.isNull() || parent != lastParent)) {
+            const auto parentInformation = informationOf(openEntry(parent, 0, true));
+            if (!parentInformation) {
+                result.error = lastError();
+                continue;
+            }
+            lastParent = parent;
+            lastParentId = idOf(*parentInformation);
+        }
+        const FileId parentId = parent.isNull() ? FileId() : lastParentId;
+        result.folder = FolderInfo{std::move(name), std::move(parent), idOf(*entry), parentId};
+    }
+    return results;
+}
+
+std::optional<QStringList> WindowsFileSystem::subfolderNames(const QString& folder)
+{
+    const auto pattern = nativePath(JoinPath(folder, u"*"_s));
+    if (!pattern || !folderExists(folder))
+        return std::nullopt;
+    WIN32_FIND_DATAW found = {};
+    const HANDLE search =
+        ::FindFirstFileExW(pattern->c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                           nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE) {
+        if (::GetLastError() == ERROR_FILE_NOT_FOUND)
+            return QStringList(); // a drive's root without entries
+        return std::nullopt;
+    }
+    QStringList names;
+    do {
+        // Hidden and system folders stay out, as in Explorer; junctions and links count.
+        const DWORD attributes = found.dwFileAttributes;
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+            (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
+            continue;
+        const QString name = QString::fromWCharArray(found.cFileName);
+        if (name != u"."_s && name != u".."_s)
+            names.append(name);
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+std::optional<FileSystemError> WindowsFileSystem::checkFolderName(const QString& name)
+{
+    if (const auto problem = WindowsFolderNameProblem(name))
+        return FileSystemError{*problem, {}};
+    return std::nullopt;
+}
+
+std::unique_ptr<FolderProbe> WindowsFileSystem::folderProbe()
+{
+    return std::make_unique<WindowsFolderProbe>(*this);
+}
+
+std::unique_ptr<FolderRenamer> WindowsFileSystem::folderRenamer()
+{
+    return std::make_unique<WindowsFolderRenamer>();
+}
+
+QList<Volume> WindowsFileSystem::volumes()
+{
+    QList<Volume> result;
+    wchar_t roots[512] = {};
+    const DWORD length = ::GetLogicalDriveStringsW(DWORD(std::size(roots) - 1), roots);
+    for (const wchar_t* root = roots; root < roots + length && *root; root += wcslen(root) + 1) {
+        wchar_t label[MAX_PATH + 1] = {};
+        QString labelText;
+        if (::GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr,
+                                    0))
+            labelText = QString::fromWCharArray(label);
+        QString remote;
+        if (::GetDriveTypeW(root) == DRIVE_REMOTE) {
+            const wchar_t drive[3] = {root[0], L':', 0};
+            wchar_t remoteName[MAX_PATH + 1] = {};
+            DWORD remoteLength = MAX_PATH + 1;
+            if (::WNetGetConnectionW(drive, remoteName, &remoteLength) == NO_ERROR)
+                remote = QString::fromWCharArray(remoteName);
+        }
+        const QString rootText = QString::fromWCharArray(root);
+        result.append(Volume{rootText, DriveDisplayName(rootText, labelText, remote)});
+    }
+    return result;
+}
+
+QString WindowsFileSystem::volumeRootOf(const QString& path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    for (const Volume& volume : volumes()) {
+        if (native.startsWith(volume.rootPath, Qt::CaseInsensitive) ||
+            native.compare(volume.rootPath.chopped(1), Qt::CaseInsensitive) == 0)
+            return volume.rootPath;
+    }
+    return {};
+}
+
+QString WindowsFileSystem::currentDirectory()
+{
+    return QDir::toNativeSeparators(QDir::currentPath());
+}
+
+FileSystemError WindowsFileSystem::errorFromLastError(quint32 error)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString systemText = length > 0 ? QString::fromWCharArray(text, int(length)).trimmed()
+                                    : u"系统错误 %1"_s.arg(error);
+    if (text)
+        ::LocalFree(text);
+    return FileSystemError{ErrorKindFromWin32(error), systemText};
+}
+
+FileSystemError::Kind ErrorKindFromWin32(quint32 error)
+{
+    using Kind = FileSystemError::Kind;
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return Kind::SourceMissing;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_PRIVILEGE_NOT_HELD:
+        return Kind::PermissionDenied;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_BUSY:
+        return Kind::Busy;
+    case ERROR_ALREADY_EXISTS:
+    case ERROR_FILE_EXISTS:
+    case ERROR_DIR_NOT_EMPTY:
+        return Kind::TargetExists;
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BUFFER_OVERFLOW:
+        return Kind::NameTooLong;
+    case ERROR_NOT_SAME_DEVICE:
+        return Kind::CrossDevice;
+    case ERROR_WRITE_PROTECT:
+        return Kind::ReadOnly;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_DIRECTORY:
+        return error == ERROR_DIRECTORY ? Kind::NotADirectory : Kind::InvalidName;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return Kind::NoSpace;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return Kind::OutOfMemory;
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return Kind::TooManyOpenFiles;
+    case ERROR_SEM_TIMEOUT:
+        return Kind::TimedOut;
+    case ERROR_BAD_NETPATH:
+    case ERROR_NETNAME_DELETED:
+    case ERROR_NOT_READY:
+    case ERROR_DEV_NOT_EXIST:
+        return Kind::NotConnected;
+    case ERROR_NOT_SUPPORTED:
+    case ERROR_INVALID_FUNCTION:
+        return Kind::Unsupported;
+    case ERROR_CRC:
+    case ERROR_IO_DEVICE:
+        return Kind::InputOutput;
+    default:
+        return Kind::Other;
+    }
+}
+
+std::optional<FileSystemError::Kind> WindowsFolderNameProblem(QStringView name)
+{
+    using Kind = FileSystemError::Kind;
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return Kind::InvalidName;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || QStringView(u"<>:\"/\\|?*").contains(c))
+            return Kind::InvalidName;
+    }
+    if (name.endsWith(u' ') || name.endsWith(u'.'))
+        return Kind::InvalidName;
+    // The device names, also with an extension: "con", "COM1.txt".
+    static const QStringList devices = {u"CON"_s, u"PRN"_s, u"AUX"_s, u"NUL"_s};
+    const QStringView base = name.left(name.indexOf(u'.')).trimmed();
+    const bool numberedDevice = base.size() == 4 &&
+                                (base.startsWith(u"COM", Qt::CaseInsensitive) ||
+                                 base.startsWith(u"LPT", Qt::CaseInsensitive)) &&
+                                base[3] >= u'1' && base[3] <= u'9';
+    if (numberedDevice || devices.contains(base.toString(), Qt::CaseInsensitive))
+        return Kind::InvalidName;
+    if (name.size() > 255)
+        return Kind::NameTooLong;
+    return std::nullopt;
+}
+
+QString ExtendedLengthPath(const QString& path)
+{
+    // MAX_PATH less room for a file name of 8.3 within a folder, as CreateDirectory counts.
+    constexpr qsizetype longest = MAX_PATH - 12;
+    if (path.size() < longest || path.startsWith(u"\\\\?\\"))
+        return path;
+    if (path.startsWith(u"\\\\"))
+        return u"\\\\?\\UNC\\"_s + path.mid(2);
+    return u"\\\\?\\"_s + path;
+}
+
+QString DriveDisplayName(const QString& root, const QString& label, const QString& remoteName)
+{
+    const QString drive = root.left(2).toLower();
+    const QString detail = remoteName.isEmpty() ? label : remoteName;
+    return detail.isEmpty() ? drive : drive + u" ["_s + detail + u']';
+}
