@@ -1,4 +1,3 @@
-#include "LinuxRegistry.h"
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
 #include "mainwindow/Form1.h"
@@ -107,20 +106,6 @@ private Q_SLOTS:
             QCOMPARE(test.messageBoxes.shown.size(), 1);
             QCOMPARE(test.messageBoxes.shown[0].title, u"Morvel文件夹名称批量修改"_s);
         }
-    }
-
-    void linuxRegistryKnowsAViewerOnThePath()
-    {
-        LinuxRegistry found({u"sh"_s});
-        QString out;
-        QVERIFY(GetKeyValue(found, Registry::LocalMachine, SystemInfoPlaces::viewerPathKey,
-                            SystemInfoPlaces::viewerPathValue, out));
-        QVERIFY(out.endsWith(u"/sh"_s));
-        LinuxRegistry none({u"no-such-viewer-here"_s});
-        QVERIFY(!GetKeyValue(none, Registry::LocalMachine, SystemInfoPlaces::viewerPathKey,
-                             SystemInfoPlaces::viewerPathValue, out));
-        QVERIFY(!GetKeyValue(found, Registry::LocalMachine, SystemInfoPlaces::viewerFolderKey,
-                             SystemInfoPlaces::viewerFolderValue, out));
     }
 
     void theBoxShowsTitleAndVersionAndClosesWithEnterOrEsc()

@@ -88,7 +88,7 @@ private Q_SLOTS:
         int index = -1;
         while (dir1.List(index - 1) != QString())
             --index;
-        QCOMPARE(dir1.List(index), u"/"_s);
+        QCOMPARE(dir1.List(index), fileSystemRoot());
         QVERIFY(!FindChild<QComboBox>(dialog, u"Drive1"_s)->currentText().isEmpty());
         QVERIFY(!dir1.accessibleName().isEmpty());
         QVERIFY(!FindChild<QComboBox>(dialog, u"Drive1"_s)->accessibleName().isEmpty());
@@ -115,7 +115,8 @@ private Q_SLOTS:
         press(dialog, u"Option3"_s);
         QCOMPARE(inserted.size(), 1);
         QCOMPARE(keys(window).mid(2),
-                 (QStringList{top + u"/dir2"_s, top + u"/Dir3"_s, top + u"/dir10"_s}));
+                 (QStringList{tree->path(u"top/dir2"_s), tree->path(u"top/Dir3"_s),
+                              tree->path(u"top/dir10"_s)}));
         QCOMPARE(window.rows().row(3).parent, top);
         QCOMPARE(window.rows().row(3).name, u"Dir3"_s);
         QCOMPARE(window.rows().row(3).newName, QString());
@@ -158,7 +159,8 @@ private Q_SLOTS:
         const QString top = tree->path(u"top"_s);
         press(dialog, u"Option3"_s);
         QCOMPARE(keys(window),
-                 (QStringList{top, top + u"/dir2"_s, top + u"/Dir3"_s, top + u"/dir10"_s}));
+                 (QStringList{top, tree->path(u"top/dir2"_s), tree->path(u"top/Dir3"_s),
+                              tree->path(u"top/dir10"_s)}));
     }
 
     void noSubdirectoriesAndVanishedOnes()
@@ -188,18 +190,19 @@ private Q_SLOTS:
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         DirListBox& dir1 = dialog.directoryList();
-        QVERIFY(dir1.setPath(u"/"_s));
-        QCOMPARE(dir1.Path(), u"/"_s);
+        const QString root = fileSystemRoot();
+        QVERIFY(dir1.setPath(root));
+        QCOMPARE(dir1.Path(), root);
         press(dialog, u"Option1"_s);
         QCOMPARE(window.rows().count(), 1);
-        QCOMPARE(window.rows().row(0).key, u"/"_s);
+        QCOMPARE(window.rows().row(0).key, root);
         QCOMPARE(window.rows().row(0).name, QString());
         QVERIFY(!window.rows().row(0).hasParent());
 
         press(dialog, u"Option2"_s);
         QVERIFY(window.rows().count() > 1);
-        QCOMPARE(window.rows().row(1).parent, u"/"_s);
-        QCOMPARE(window.rows().row(1).key, u"/"_s + window.rows().row(1).name);
+        QCOMPARE(window.rows().row(1).parent, root);
+        QCOMPARE(window.rows().row(1).key, root + window.rows().row(1).name);
     }
 
     void singleClicksClimbAndDescend()
@@ -251,7 +254,7 @@ private Q_SLOTS:
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         auto* drive1 = FindChild<QComboBox>(dialog, u"Drive1"_s);
         DirListBox& dir1 = dialog.directoryList();
-        dir1.setPath(u"/"_s);
+        dir1.setPath(fileSystemRoot());
         // The volume of the working directory opens at the working directory.
         const QString volume = test.fileSystem.volumeRootOf(QDir::currentPath());
         const int index = drive1->findData(volume);
@@ -270,7 +273,8 @@ private Q_SLOTS:
 
     void aLinkToAFolderStandsForItself()
     {
-        QVERIFY(QFile::link(tree->path(u"empty"_s), tree->path(u"top/link"_s)));
+        if (!tree->link(u"empty"_s, u"top/link"_s))
+            QSKIP("no links to folders here");
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);

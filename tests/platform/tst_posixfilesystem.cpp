@@ -1,4 +1,6 @@
+#include "LinuxRegistry.h"
 #include "PosixFileSystem.h"
+#include "about/SystemInfo.h"
 #include "platform/QtShell.h"
 #include "support/TestTree.h"
 
@@ -343,6 +345,21 @@ private Q_SLOTS:
         QCOMPARE(volumes.first().rootPath, u"/"_s);
         QVERIFY(!fs.volumeRootOf(tree.root()).isEmpty());
         QCOMPARE(fs.currentDirectory(), QDir::currentPath());
+    }
+
+    // Linux keeps no registry: the About box's question is answered from the search path.
+    void linuxRegistryKnowsAViewerOnThePath()
+    {
+        LinuxRegistry found({u"sh"_s});
+        QString out;
+        QVERIFY(GetKeyValue(found, Registry::LocalMachine, SystemInfoPlaces::viewerPathKey,
+                            SystemInfoPlaces::viewerPathValue, out));
+        QVERIFY(out.endsWith(u"/sh"_s));
+        LinuxRegistry none({u"no-such-viewer-here"_s});
+        QVERIFY(!GetKeyValue(none, Registry::LocalMachine, SystemInfoPlaces::viewerPathKey,
+                             SystemInfoPlaces::viewerPathValue, out));
+        QVERIFY(!GetKeyValue(found, Registry::LocalMachine, SystemInfoPlaces::viewerFolderKey,
+                             SystemInfoPlaces::viewerFolderValue, out));
     }
 
     // Far below PATH_MAX: every operation reaches the folder through open descriptors.

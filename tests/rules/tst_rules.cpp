@@ -1,3 +1,4 @@
+#include "common/PathJoin.h"
 #include "mainwindow/Form1.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/ComposeNewName.h"
@@ -95,9 +96,12 @@ private Q_SLOTS:
         DirectoryListModel rows;
         const QString parent = tree.path(u"p"_s);
         for (const QString& name : {u"a"_s, u"b"_s, u"c"_s, u"gone"_s})
-            rows.append(parent + u'/' + name, name, parent);
-        rows.append(u"/"_s, QString(), QString()); // a root has no parent
-        rows.append(u"/tmp"_s, u"tmp"_s, u"/"_s);  // below the root: "/tmp_x"
+            rows.append(JoinPath(parent, name), name, parent);
+        const QString root = fileSystemRoot();
+        rows.append(root, QString(), QString()); // a root has no parent
+        // A folder just below the root: one separator between them.
+        const QString belowRoot = fs.subfolderNames(root)->first();
+        rows.append(JoinPath(root, belowRoot), belowRoot, root);
         rows.setProposal(2, u"stale"_s, Verdict{Verdict::Outcome::AlreadyExists, {}});
 
         QSignalSpy changed(&rows, &DirectoryListModel::dataChanged);

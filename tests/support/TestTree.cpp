@@ -3,16 +3,34 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QOperatingSystemVersion>
 #include <QTest>
+
+QString fileSystemRoot()
+{
+    return QDir::toNativeSeparators(QDir(QDir::tempPath()).rootPath());
+}
 
 TestTree::TestTree()
 {
     QVERIFY(m_dir.isValid());
 }
 
+QString TestTree::root() const
+{
+    return QDir::toNativeSeparators(m_dir.path());
+}
+
 QString TestTree::path(const QString& relative) const
 {
-    return relative.isEmpty() ? root() : root() + u'/' + relative;
+    return relative.isEmpty() ? root()
+                              : root() + QDir::separator() + QDir::toNativeSeparators(relative);
+}
+
+bool TestTree::link(const QString& target, const QString& relative) const
+{
+    // On Windows QFile::link makes a shell shortcut, which is no link to the file system.
+    return !OnWindows() && QFile::link(path(target), path(relative));
 }
 
 void TestTree::makeFolders(const QStringList& relatives) const
