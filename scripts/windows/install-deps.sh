@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/windows/env.sh
 
-packages=(cmake ninja-build qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix
+packages=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+          g++-mingw-w64-x86-64-posix
           gcc-mingw-w64-x86-64-posix wine wine64 xvfb xauth x11-apps netpbm)
 missing=()
 for p in "${packages[@]}"; do

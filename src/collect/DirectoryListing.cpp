@@ -43,14 +43,21 @@ void SortNaturally(QStringList& names)
                                                        : system);
     collator.setNumericMode(true);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<QString> folded;
     std::vector<QCollatorSortKey> keys;
+    folded.reserve(size_t(names.size()));
     keys.reserve(size_t(names.size()));
-    for (const QString& name : std::as_const(names))
-        keys.push_back(collator.sortKey(name));
+    for (const QString& name : std::as_const(names)) {
+        folded.push_back(name.toCaseFolded());
+        keys.push_back(collator.sortKey(folded.back()));
+    }
     std::vector<int> order(size_t(names.size()));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
-        return keys[size_t(a)].compare(keys[size_t(b)]) < 0;
+    // Names equal but for letter case keep their order: Windows' sort keys do not always
+    // compare such names as equal.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return folded[size_t(a)] != folded[size_t(b)] &&
+               keys[size_t(a)].compare(keys[size_t(b)]) < 0;
     });
     QStringList sorted;
     sorted.reserve(names.size());

@@ -20,10 +20,16 @@ void SetUpApplication(QApplication& application)
     application.setWindowIcon(ProgramIcon());
 
     // The interface is Chinese whatever the system's language, so Qt's own buttons are too.
+    // Qt's own place for them, or beside the program, where a Windows program carries them.
     auto* translator = new QTranslator(&application);
-    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                  QCoreApplication::applicationDirPath() + u"/translations"_s}) {
+        if (translator->load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
+                             folder)) {
+            QApplication::installTranslator(translator);
+            break;
+        }
+    }
 
     QFont font = QApplication::font();
     font.setFamilies(InterfaceFontFamilies() << font.family());

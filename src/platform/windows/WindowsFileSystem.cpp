@@ -109,6 +109,16 @@ std::pair<QString, QString> splitPath(const QString& path)
     return {trimmed.mid(separator + 1), parent};
 }
 
+// "\??\C:\a" or "\??\UNC\server\share\a": the form NtSetInformationFile reads.
+QString ntPath(const QString& path)
+{
+    if (path.startsWith(u"\\\\?\\"))
+        return u"\\??\\"_s + path.mid(4);
+    if (path.startsWith(u"\\\\"))
+        return u"\\??\\UNC\\"_s + path.mid(2);
+    return u"\\??\\"_s + path;
+}
+
 // What holds the new name, once the rename found it taken.
 FileSystemError takenTargetError(const QString& target, FileId folder)
 {
@@ -168,8 +178,9 @@ public:
         if (::GetFileAttributesW(nativeTarget->c_str()) != INVALID_FILE_ATTRIBUTES)
             return takenTargetError(target, folder.id);
 
-        // Renames exactly the folder that is open, within its parent, never replacing.
-        const std::wstring name = newName.toStdWString();
+        // Renames exactly the folder that is open, within its parent, never replacing. The new
+        // name goes as a full NT path: a bare name is not read alike everywhere.
+        const std::wstring name = ntPath(target).toStdWString();
         const DWORD nameBytes = DWORD(name.size() * sizeof(wchar_t));
         std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
         auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
