@@ -8,7 +8,8 @@ source scripts/windows/env.sh
 
 packages=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
           g++-mingw-w64-x86-64-posix
-          gcc-mingw-w64-x86-64-posix wine wine64 xvfb xauth x11-apps netpbm)
+          gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-noto-cjk xvfb xauth x11-apps
+          netpbm)
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -39,5 +40,10 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
     wine winecfg -v win10 >/dev/null 2>&1
+    # Wine's own window captions and dialogs in a font that has Chinese, as Windows has.
+    for font in Tahoma "MS Shell Dlg"; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" \
+            /d "Noto Sans CJK SC" /f >/dev/null 2>&1
+    done
     wineserver -w
 fi
