@@ -1,0 +1,111 @@
+; The Windows installer: per machine, under Program Files (64-bit), in Simplified Chinese.
+; makensis -DVERSION=1.0.0 -DSTAGE=<the zip's folder> -DOUTFILE=<setup.exe> -DICON=<.ico>
+; A 64-bit installer, as the program is: it runs where the program can.
+Target amd64-unicode
+ManifestDPIAware true
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+
+!include "MUI2.nsh"
+!include "x64.nsh"
+!include "FileFunc.nsh"
+
+!define PRODUCT "Morvel文件夹名称批量修改"
+!define PUBLISHER "Morvel软件"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\FolderBatchRename"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\${PRODUCT}"
+BrandingText "${PRODUCT} ${VERSION}"
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=2052 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=2052 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=2052 "FileDescription" "${PRODUCT} 安装程序"
+VIAddVersionKey /LANG=2052 "FileVersion" "${VERSION}.0"
+VIAddVersionKey /LANG=2052 "ProductVersion" "${VERSION}.0"
+VIAddVersionKey /LANG=2052 "LegalCopyright" "${PUBLISHER}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\folder-batch-rename.exe"
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "SimpChinese"
+
+Function .onInit
+    ${IfNot} ${RunningX64}
+        MessageBox MB_ICONSTOP "本程序需要 64 位 Windows。" /SD IDOK
+        Abort
+    ${EndIf}
+    SetRegView 64
+    SetShellVarContext all
+FunctionEnd
+
+Function un.onInit
+    SetRegView 64
+    SetShellVarContext all
+FunctionEnd
+
+Section "!${PRODUCT}" SectionProgram
+    SectionIn RO
+    SetOutPath "$INSTDIR"
+    File "${STAGE}\*.exe"
+    File "${STAGE}\*.dll"
+    File "${STAGE}\说明.txt"
+    SetOutPath "$INSTDIR\platforms"
+    File "${STAGE}\platforms\qwindows.dll"
+    SetOutPath "$INSTDIR\styles"
+    File "${STAGE}\styles\qwindowsvistastyle.dll"
+    SetOutPath "$INSTDIR\translations"
+    File "${STAGE}\translations\qtbase_zh_CN.qm"
+    SetOutPath "$INSTDIR"
+
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\folder-batch-rename.exe" "" \
+        "$INSTDIR\folder-batch-rename.exe" 0
+
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\folder-batch-rename.exe,0"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    IntFmt $0 "0x%08X" $0
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section /o "桌面快捷方式" SectionDesktop
+    CreateShortcut "$DESKTOP\${PRODUCT}.lnk" "$INSTDIR\folder-batch-rename.exe" "" \
+        "$INSTDIR\folder-batch-rename.exe" 0
+SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} "程序本身和开始菜单中的快捷方式。"
+    !insertmacro MUI_DESCRIPTION_TEXT ${SectionDesktop} "在桌面上放一个快捷方式。"
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+; Removes what the installer made, and nothing else: no folder is removed that is not empty.
+Section "Uninstall"
+!include "${FILES}"
+    RMDir "$INSTDIR\platforms"
+    RMDir "$INSTDIR\styles"
+    RMDir "$INSTDIR\translations"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+    Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    Delete "$DESKTOP\${PRODUCT}.lnk"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Proves the Windows downloads under wine, on a virtual display (run by scripts/windows/test.sh
+# after scripts/windows/package.sh): the zip's program starts with nothing but what the zip
+# holds, from a folder with a space and Chinese characters in its path, and closes cleanly; the
+# installer installs silently into the folder it is given, registers the program with Windows,
+# and its uninstaller leaves nothing behind.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+if [[ -z ${DISPLAY:-} ]]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+source scripts/windows/env.sh
+unset WINEPATH QT_PLUGIN_PATH # only what the download holds
+version=$(sed -n 's/^project(FolderBatchRename VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+name=folder-batch-rename-$version-win64
+product="Morvel文件夹名称批量修改"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\FolderBatchRename'
+drive_c="$WINEPREFIX/drive_c"
+failures=0
+check() { # description, command...
+    if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
+}
+
+# Starts the program, waits for its window, asks it to close as Windows does and expects it to
+# end with 0.
+startsAndCloses() {
+    local program=$1 status=0
+    wine "$program" &
+    local pid=$!
+    local shown=no
+    for _ in $(seq 120); do
+        if xwininfo -root -tree 2>/dev/null | grep -q "$product"; then shown=yes; break; fi
+        if ! kill -0 "$pid" 2>/dev/null; then break; fi
+        sleep 0.5
+    done
+    if [[ $shown == yes ]]; then
+        wine taskkill /im folder-batch-rename.exe >/dev/null 2>&1 || true
+    else
+        echo "no window from $program"
+        wineserver -k || true
+    fi
+    wait "$pid" || status=$?
+    wineserver -w
+    [[ $shown == yes && $status -eq 0 ]]
+}
+
+regValue() { # value name
+    wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
+}
+
+# The zip, unpacked where a user might put it.
+portable="$drive_c/便携 程序"
+rm -rf "$portable" && mkdir -p "$portable"
+unzip -q "dist/$name.zip" -d "$portable"
+check "the zip's program starts from \"C:\\便携 程序\" and closes cleanly" \
+    startsAndCloses "C:\\便携 程序\\$name\\folder-batch-rename.exe"
+rm -rf "$portable"
+
+# The installer, silently, into a folder of the test's choosing.
+target="C:\\Program Files\\$product 测试"
+unixTarget="$drive_c/Program Files/$product 测试"
+# /D= takes the rest of the command line as it stands, spaces and all: through cmd, which
+# hands it on unquoted.
+wine cmd /c "$(winepath -w "dist/$name-setup.exe") /S /D=$target"
+wineserver -w
+check "every file installed" bash -c "cd dist/$name && find . -type f | while read -r f; do
+    [[ -f \"$unixTarget/\$f\" ]] || { echo \"missing \$f\"; exit 1; }; done"
+check "an uninstaller" test -f "$unixTarget/uninstall.exe"
+check "a Start-menu entry" \
+    test -f "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$product.lnk"
+check "no desktop shortcut unless chosen" test ! -e "$drive_c/users/Public/Desktop/$product.lnk"
+check "listed as installed: version" test "$(regValue DisplayVersion)" = "$version"
+# reg prints in the console's code page, where the Chinese part of the path becomes "?".
+uninstallCommand=$(regValue UninstallString)
+check "listed as installed: uninstall command" \
+    test "${uninstallCommand:0:24}" = '"C:\Program Files\Morvel' -a \
+         "${uninstallCommand: -15}" = '\uninstall.exe"'
+
+check "listed as installed: size" test -n "$(regValue EstimatedSize)"
+check "listed as installed: name, publisher, icon" \
+    test -n "$(regValue DisplayName)" -a -n "$(regValue Publisher)" -a -n "$(regValue DisplayIcon)"
+check "the installed program starts and closes cleanly" \
+    startsAndCloses "$target\\folder-batch-rename.exe"
+
+wine "$unixTarget/uninstall.exe" /S
+wineserver -w
+check "the uninstaller leaves no folder" test ! -e "$unixTarget"
+check "the uninstaller leaves no Start-menu entry" \
+    test ! -e "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$product.lnk"
+check "the uninstaller leaves no registry entry" bash -c "! wine reg query '$key' >/dev/null 2>&1"
+
+echo "$failures failed"
+[[ $failures -eq 0 ]]
