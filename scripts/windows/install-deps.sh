@@ -40,10 +40,15 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
     wine winecfg -v win10 >/dev/null 2>&1
-    # Wine's own window captions and dialogs in a font that has Chinese, as Windows has.
-    for font in Tahoma "MS Shell Dlg"; do
+    wineserver -w
+fi
+# Windows' Chinese fonts (and wine's own dialog font) are not there: stand a Chinese font in.
+if [[ ! -f "$WINEPREFIX/.chinese-fonts" ]]; then
+    for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" SimSun 宋体 NSimSun "Microsoft YaHei" \
+                "Microsoft YaHei UI"; do
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" \
             /d "Noto Sans CJK SC" /f >/dev/null 2>&1
     done
     wineserver -w
+    touch "$WINEPREFIX/.chinese-fonts"
 fi

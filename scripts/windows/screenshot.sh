@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Starts the Windows program under wine on a virtual X display, in a wine desktop window that
-# draws the window frames, and saves what the screen shows as docs/windows-main.png.
+# Starts the Windows program, then the installer, under wine on a virtual X display, each in a
+# wine desktop window that draws the window frames, and saves what the screen shows as
+# docs/windows-main.png and docs/windows-installer.png.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-scripts/windows/build.sh
+scripts/windows/package.sh >/dev/null
 exec xvfb-run -a -s "-screen 0 800x600x24" "$0-in-display"
