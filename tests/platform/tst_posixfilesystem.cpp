@@ -2,6 +2,7 @@
 #include "PosixFileSystem.h"
 #include "about/SystemInfo.h"
 #include "platform/QtShell.h"
+#include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
 #include <QDir>
@@ -19,27 +20,6 @@ using namespace Qt::StringLiterals;
 using Kind = FileSystemError::Kind;
 
 Q_DECLARE_METATYPE(FileSystemError::Kind)
-
-namespace {
-
-FolderInfo lookUp(FileSystem& fs, const QString& path)
-{
-    const std::vector<FolderLookup> found = fs.lookupFolders({path});
-    if (!found[0].folder)
-        qFatal("no folder at %s", qPrintable(path));
-    return *found[0].folder;
-}
-
-// Renames the folder at the path as the batch does, from a fresh lookup.
-std::optional<FileSystemError> renameFolder(FileSystem& fs, const QString& path,
-                                            const QString& newName)
-{
-    const FolderInfo folder = lookUp(fs, path);
-    return fs.folderRenamer()->rename(
-        ListedFolder{folder.parent, folder.parentId, folder.name, folder.id}, newName);
-}
-
-} // namespace
 
 class TestPosixFileSystem : public QObject
 {
@@ -109,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(QFile::link(tree.path(u"emptyDir"_s), tree.path(u"link"_s)));
         QVERIFY(QFile::link(tree.path(u"none"_s), tree.path(u"dangling"_s)));
         PosixFileSystem fs;
-        const auto error = renameFolder(fs, tree.path(u"src"_s), target);
+        const auto error = RenameFolderAt(fs, tree.path(u"src"_s), target);
         QVERIFY(error);
         QCOMPARE(error->kind, kind);
         QVERIFY(tree.isFolder(u"src/child"_s));
@@ -122,10 +102,10 @@ private Q_SLOTS:
         TestTree tree;
         tree.makeFolders({u"p/a"_s, u"p/b"_s, u"p/c"_s, u"q/a"_s});
         PosixFileSystem fs;
-        const FolderInfo a = lookUp(fs, tree.path(u"p/a"_s));
-        const FolderInfo b = lookUp(fs, tree.path(u"p/b"_s));
-        const FolderInfo c = lookUp(fs, tree.path(u"p/c"_s));
-        const FolderInfo otherA = lookUp(fs, tree.path(u"q/a"_s));
+        const FolderInfo a = LookUpFolder(fs, tree.path(u"p/a"_s));
+        const FolderInfo b = LookUpFolder(fs, tree.path(u"p/b"_s));
+        const FolderInfo c = LookUpFolder(fs, tree.path(u"p/c"_s));
+        const FolderInfo otherA = LookUpFolder(fs, tree.path(u"q/a"_s));
         auto renamer = fs.folderRenamer();
         const auto rename = [&](const FolderInfo& f, const QString& newName) {
             return renamer->rename(ListedFolder{f.parent, f.parentId, f.name, f.id}, newName);
@@ -153,7 +133,7 @@ private Q_SLOTS:
         tree.makeFile(u"file"_s);
         QVERIFY(QFile::link(tree.path(u"src"_s), tree.path(u"srcLink"_s)));
         PosixFileSystem fs;
-        const FileId src = lookUp(fs, tree.path(u"src"_s)).id;
+        const FileId src = LookUpFolder(fs, tree.path(u"src"_s)).id;
         const int dir = ::open(QFile::encodeName(tree.root()).constData(), O_PATH | O_DIRECTORY);
         QVERIFY(dir >= 0);
         const auto claim = [dir](const char* from, const char* to, bool isFolder, FileId id) {
@@ -386,8 +366,8 @@ private Q_SLOTS:
         QVERIFY(fs.folderExists(leaf));
         QVERIFY(!fs.folderExists(deep + u"/none"_s));
         QCOMPARE(fs.subfolderNames(deep), QStringList{u"leaf"_s});
-        QCOMPARE(lookUp(fs, leaf).parent, deep);
-        QVERIFY(!renameFolder(fs, leaf, u"renamed"_s));
+        QCOMPARE(LookUpFolder(fs, leaf).parent, deep);
+        QVERIFY(!RenameFolderAt(fs, leaf, u"renamed"_s));
         QVERIFY(fs.folderExists(deep + u"/renamed"_s));
         // Qt's own removal stops at PATH_MAX.
         QCOMPARE(QProcess::execute(u"rm"_s, {u"-rf"_s, tree.path(component)}), 0);

@@ -16,26 +16,6 @@ using Kind = FileSystemError::Kind;
 
 Q_DECLARE_METATYPE(FileSystemError::Kind)
 
-namespace {
-
-FolderInfo lookUp(FileSystem& fs, const QString& path)
-{
-    const std::vector<FolderLookup> found = fs.lookupFolders({path});
-    if (!found[0].folder)
-        qFatal("no folder at %s", qPrintable(path));
-    return *found[0].folder;
-}
-
-std::optional<FileSystemError> renameFolder(FileSystem& fs, const QString& path,
-                                            const QString& newName)
-{
-    const FolderInfo folder = lookUp(fs, path);
-    return fs.folderRenamer()->rename(
-        ListedFolder{folder.parent, folder.parentId, folder.name, folder.id}, newName);
-}
-
-} // namespace
-
 class TestWindowsFileSystem : public QObject
 {
     Q_OBJECT
@@ -61,7 +41,7 @@ private Q_SLOTS:
         tree.makeFolders({u"src/child"_s, u"emptyDir"_s, u"fullDir/x"_s});
         tree.makeFile(u"file"_s);
         WindowsFileSystem fs;
-        const auto error = renameFolder(fs, tree.path(u"src"_s), target);
+        const auto error = RenameFolderAt(fs, tree.path(u"src"_s), target);
         QCOMPARE(error ? std::optional(error->kind) : std::nullopt, kind);
         QVERIFY(tree.isFolder((kind ? u"src"_s : target) + u"/child"_s));
         QCOMPARE(tree.entries(u"fullDir"_s), QStringList{u"x"_s});
@@ -73,7 +53,7 @@ private Q_SLOTS:
         TestTree tree;
         tree.makeFolders({u"p/c"_s});
         WindowsFileSystem fs;
-        const FolderInfo listed = lookUp(fs, tree.path(u"p/c"_s));
+        const FolderInfo listed = LookUpFolder(fs, tree.path(u"p/c"_s));
         QVERIFY(QDir().rename(tree.path(u"p/c"_s), tree.path(u"p/away"_s)));
         tree.makeFolders({u"p/c"_s});
         const auto error = fs.folderRenamer()->rename(
@@ -90,12 +70,32 @@ private Q_SLOTS:
         QTest::newRow("dots inside") << u"a.b.c"_s << std::optional<Kind>();
         QTest::newRow("CONSOLE") << u"CONSOLE"_s << std::optional<Kind>();
         QTest::newRow("COM0") << u"COM0"_s << std::optional<Kind>();
-        for (const QString& bad : {u""_s, u"."_s, u".."_s, u"a<b"_s, u"a>b"_s, u"a:b"_s,
-                                   u"a\"b"_s, u"a/b"_s, u"a\\b"_s, u"a|b"_s, u"a?b"_s, u"a*b"_s,
-                                   u"tab\tname"_s, u"ends with space "_s, u"ends with dot."_s,
-                                   u"CON"_s, u"con"_s, u"Prn"_s, u"AUX"_s, u"nul.txt"_s,
-                                   u"COM1"_s, u"com9.log"_s, u"LPT1"_s, u"lpt9"_s})
-            QTest::newRow(qPrintable(u"invalid: "_s + bad)) << bad << std::optional(Kind::InvalidName);
+        for (const QString& bad : {u""_s,
+                                   u"."_s,
+                                   u".."_s,
+                                   u"a<b"_s,
+                                   u"a>b"_s,
+                                   u"a:b"_s,
+                                   u"a\"b"_s,
+                                   u"a/b"_s,
+                                   u"a\\b"_s,
+                                   u"a|b"_s,
+                                   u"a?b"_s,
+                                   u"a*b"_s,
+                                   u"tab\tname"_s,
+                                   u"ends with space "_s,
+                                   u"ends with dot."_s,
+                                   u"CON"_s,
+                                   u"con"_s,
+                                   u"Prn"_s,
+                                   u"AUX"_s,
+                                   u"nul.txt"_s,
+                                   u"COM1"_s,
+                                   u"com9.log"_s,
+                                   u"LPT1"_s,
+                                   u"lpt9"_s})
+            QTest::newRow(qPrintable(u"invalid: "_s + bad))
+                << bad << std::optional(Kind::InvalidName);
         QTest::newRow("255 units") << QString(255, u'n') << std::optional<Kind>();
         QTest::newRow("256 units") << QString(256, u'n') << std::optional(Kind::NameTooLong);
     }
@@ -136,10 +136,10 @@ private Q_SLOTS:
         TestTree tree;
         tree.makeFolders({u"open"_s});
         WindowsFileSystem fs;
-        const FolderInfo listed = lookUp(fs, tree.path(u"open"_s));
+        const FolderInfo listed = LookUpFolder(fs, tree.path(u"open"_s));
         // Opened as Explorer or a console holds a folder: sharing neither writes nor deletes.
-        const HANDLE held = ::CreateFileW(tree.path(u"open"_s).toStdWString().c_str(),
-                                          GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+        const HANDLE held = ::CreateFileW(tree.path(u"open"_s).toStdWString().c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                           FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         QVERIFY(held != INVALID_HANDLE_VALUE);
         const auto error = fs.folderRenamer()->rename(
@@ -160,19 +160,20 @@ private Q_SLOTS:
         const QString deep = tree.path(relative);
         QVERIFY(deep.size() > MAX_PATH);
         WindowsFileSystem fs;
-        QVERIFY(CreateDirectoryW(ExtendedLengthPath(tree.path(relative.section(u'/', 0, 0)))
-                                     .toStdWString().c_str(), nullptr));
+        QVERIFY(CreateDirectoryW(
+            ExtendedLengthPath(tree.path(relative.section(u'/', 0, 0))).toStdWString().c_str(),
+            nullptr));
         for (int depth = 1; depth < 4; ++depth) {
             const QString path = tree.path(relative.section(u'/', 0, depth));
             QVERIFY(CreateDirectoryW(ExtendedLengthPath(path).toStdWString().c_str(), nullptr));
         }
-        QVERIFY(CreateDirectoryW(ExtendedLengthPath(JoinPath(deep, u"leaf"_s)).toStdWString().c_str(),
-                                 nullptr));
+        QVERIFY(CreateDirectoryW(
+            ExtendedLengthPath(JoinPath(deep, u"leaf"_s)).toStdWString().c_str(), nullptr));
         QVERIFY(fs.folderExists(JoinPath(deep, u"leaf"_s)));
         QCOMPARE(fs.subfolderNames(deep), QStringList{u"leaf"_s});
-        const FolderInfo leaf = lookUp(fs, JoinPath(deep, u"leaf"_s));
+        const FolderInfo leaf = LookUpFolder(fs, JoinPath(deep, u"leaf"_s));
         QCOMPARE(leaf.parent, deep);
-        QVERIFY(!renameFolder(fs, JoinPath(deep, u"leaf"_s), u"renamed"_s));
+        QVERIFY(!RenameFolderAt(fs, JoinPath(deep, u"leaf"_s), u"renamed"_s));
         QVERIFY(fs.folderExists(JoinPath(deep, u"renamed"_s)));
         QVERIFY(!fs.folderExists(JoinPath(deep, u"leaf"_s)));
     }
@@ -188,7 +189,8 @@ private Q_SLOTS:
         QCOMPARE(fs.volumeRootOf(u"c:/windows"_s), u"C:\\"_s);
         QCOMPARE(DriveDisplayName(u"C:\\"_s, u"System"_s, {}), u"c: [System]"_s);
         QCOMPARE(DriveDisplayName(u"E:\\"_s, {}, {}), u"e:"_s);
-        QCOMPARE(DriveDisplayName(u"Z:\\"_s, {}, u"\\\\server\\share"_s), u"z: [\\\\server\\share]"_s);
+        QCOMPARE(DriveDisplayName(u"Z:\\"_s, {}, u"\\\\server\\share"_s),
+                 u"z: [\\\\server\\share]"_s);
     }
 
     void roots_data()
@@ -232,8 +234,8 @@ private Q_SLOTS:
         QVERIFY(GetKeyValue(registry, Registry::LocalMachine, u"SOFTWARE\\FolderBatchRenameTest"_s,
                             u"N"_s, out));
         QCOMPARE(out, u"42"_s);
-        QVERIFY(!GetKeyValue(registry, Registry::LocalMachine,
-                             u"SOFTWARE\\FolderBatchRenameTest"_s, u"missing"_s, out));
+        QVERIFY(!GetKeyValue(registry, Registry::LocalMachine, u"SOFTWARE\\FolderBatchRenameTest"_s,
+                             u"missing"_s, out));
         QVERIFY(out.isEmpty());
         QCOMPARE(::RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str()), LONG(ERROR_SUCCESS));
         QVERIFY(!GetKeyValue(registry, Registry::LocalMachine, u"SOFTWARE\\FolderBatchRenameTest"_s,

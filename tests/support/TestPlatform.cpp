@@ -131,6 +131,22 @@ std::unique_ptr<FolderRenamer> FaultyFileSystem::folderRenamer()
     return std::make_unique<FaultyRenamer>(*this, NativeFileSystem::folderRenamer());
 }
 
+FolderInfo LookUpFolder(FileSystem& fileSystem, const QString& path)
+{
+    const std::vector<FolderLookup> found = fileSystem.lookupFolders({path});
+    if (!found[0].folder)
+        qFatal("no folder at %s", qPrintable(path));
+    return *found[0].folder;
+}
+
+std::optional<FileSystemError> RenameFolderAt(FileSystem& fileSystem, const QString& path,
+                                              const QString& newName)
+{
+    const FolderInfo folder = LookUpFolder(fileSystem, path);
+    return fileSystem.folderRenamer()->rename(
+        ListedFolder{folder.parent, folder.parentId, folder.name, folder.id}, newName);
+}
+
 bool ShowActive(QWidget& window)
 {
     window.show();

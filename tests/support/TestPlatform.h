@@ -113,6 +113,13 @@ template <typename T> T* FindChild(QObject& parent, const QString& name)
     return found;
 }
 
+// The folder at the path as a lookup finds it; a missing one ends the test run.
+FolderInfo LookUpFolder(FileSystem& fileSystem, const QString& path);
+
+// Renames the folder at the path as the batch does, from a fresh lookup.
+std::optional<FileSystemError> RenameFolderAt(FileSystem& fileSystem, const QString& path,
+                                              const QString& newName);
+
 // Shows the window and makes it the active one, as a user's click would: on a display without
 // a window manager nothing else activates it. False when it did not become active.
 bool ShowActive(QWidget& window);
