@@ -10,6 +10,7 @@
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtJournal.h"
 #include "platform/QtShell.h"
 #include "platform/Registry.h"
 #include "rows/DirectoryListModel.h"
@@ -166,7 +167,9 @@ void runScale(int n, int repetitions)
     QtShell shell;
     YesMessageBoxes messageBoxes;
     NoRegistry registry;
-    Platform platform{fileSystem, shell, messageBoxes, registry};
+    QTemporaryDir journalFolder;
+    QtJournal journal(journalFolder.filePath(u"journal.txt"_s));
+    Platform platform{fileSystem, shell, messageBoxes, registry, journal};
     Form1 window(platform);
     window.show();
     QApplication::processEvents();

@@ -8,6 +8,7 @@
 #include "common/WindowPlacement.h"
 #include "platform/Shell.h"
 #include "rename/BatchRename.h"
+#include "rename/UndoRename.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
 
@@ -152,6 +153,10 @@ void Form1::createMenus()
             &Form1::openRenameDialog);
     connect(addItem(menu修改, u"menu确认修改"_s, u"确认修改"_s), &QAction::triggered, this,
             &Form1::confirmRename);
+    // Beyond the design: the undo of the last batch.
+    menu撤销修改 = addItem(menu修改, u"menu撤销修改"_s, u"撤销修改(&U)"_s);
+    connect(menu撤销修改, &QAction::triggered, this, &Form1::undoRename);
+    updateUndoItem();
 
     QMenu* menu帮助 = addSubmenu(this, u"menu帮助"_s, u"帮助(&H)"_s);
     connect(addItem(menu帮助, u"menu关于"_s, u"关于"_s), &QAction::triggered, this,
@@ -256,7 +261,19 @@ void Form1::openRenameDialog()
 
 void Form1::confirmRename()
 {
-    ConfirmBatchRename(*m_rows, m_platform.fileSystem, m_platform.messageBoxes);
+    ConfirmBatchRename(*m_rows, m_platform.fileSystem, m_platform.messageBoxes, m_platform.journal);
+    updateUndoItem();
+}
+
+void Form1::undoRename()
+{
+    UndoLastBatch(*m_rows, m_platform.fileSystem, m_platform.journal, m_platform.messageBoxes);
+    updateUndoItem();
+}
+
+void Form1::updateUndoItem()
+{
+    menu撤销修改->setEnabled(CanUndoLastBatch(m_platform.journal));
 }
 
 void Form1::openAboutBox()

@@ -34,6 +34,7 @@ public:
     void exitProgram();
     void openRenameDialog();
     void confirmRename();
+    void undoRename();
     void openAboutBox();
     void openWebLink(const QString& address);
 
@@ -46,6 +47,8 @@ private:
     void popUpListMenu(const QPoint& globalPosition);
     void showPathOf(int row);
     void showRowCount();
+    // The undo item is on exactly while the last batch has something to undo.
+    void updateUndoItem();
 
     Platform& m_platform;
     DirectoryListModel* m_rows = nullptr;
@@ -56,4 +59,5 @@ private:
     QLabel* StatusBar1Panel1 = nullptr;
     QLabel* StatusBar1Panel2 = nullptr;
     QMenu* menu列表 = nullptr;
+    QAction* menu撤销修改 = nullptr;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 class FileSystem;
+class Journal;
 class MessageBoxes;
 class Registry;
 class Shell;
@@ -12,4 +13,5 @@ struct Platform
     Shell& shell;
     MessageBoxes& messageBoxes;
     Registry& registry;
+    Journal& journal;
 };

@@ -1,63 +1,19 @@
 #include "BatchRename.h"
 
+#include "RenameRecord.h"
 #include "common/AppInfo.h"
 #include "common/PathJoin.h"
 #include "platform/FileSystem.h"
+#include "platform/Journal.h"
 #include "platform/MessageBoxes.h"
 #include "rows/DirectoryListModel.h"
+#include "rows/RowsByParent.h"
 
-#include <map>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The rows by their parent's path. Ordered, so that the parents below a folder form one
-// range: following a rename costs the rows below it, not a pass over all rows.
-class RowsByParent
-{
-public:
-    explicit RowsByParent(const DirectoryListModel& rows)
-    {
-        std::vector<int>* last = nullptr;
-        const QString* lastParent = nullptr;
-        for (int i = 0; i < rows.count(); ++i) {
-            const QString& parent = rows.row(i).parent;
-            if (parent.isNull())
-                continue;
-            // Rows of one parent usually come together and share its text.
-            if (!last || parent.constData() != lastParent->constData() || parent != *lastParent)
-                last = &m_rows[parent];
-            lastParent = &parent;
-            last->push_back(i);
-        }
-    }
-
-    // The folder at oldPath is at newPath now: the rows below it say so.
-    void follow(DirectoryListModel& rows, const QString& oldPath, const QString& newPath)
-    {
-        std::vector<std::pair<QString, std::vector<int>>> moved;
-        if (auto node = m_rows.extract(oldPath))
-            moved.emplace_back(std::move(node.key()), std::move(node.mapped()));
-        const QString below = oldPath + PathSeparator;
-        for (auto it = m_rows.lower_bound(below);
-             it != m_rows.end() && it->first.startsWith(below);) {
-            moved.emplace_back(it->first, std::move(it->second));
-            it = m_rows.erase(it);
-        }
-        for (auto& [parent, positions] : moved) {
-            const QString newParent = newPath % QStringView(parent).mid(oldPath.size());
-            for (const int position : positions)
-                rows.setParent(position, newParent);
-            std::vector<int>& merged = m_rows[newParent];
-            merged.insert(merged.end(), positions.begin(), positions.end());
-        }
-    }
-
-private:
-    std::map<QString, std::vector<int>> m_rows;
-};
 
 bool anyPreviewed(const DirectoryListModel& rows)
 {
@@ -91,7 +47,7 @@ Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const Di
 }
 
 void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                        MessageBoxes& messageBoxes)
+                        MessageBoxes& messageBoxes, Journal& journal)
 {
     using Outcome = Verdict::Outcome;
     if (rows.count() > 0 && !anyPreviewed(rows)) {
@@ -99,6 +55,11 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
         return;
     }
     if (!messageBoxes.askYesNo(AppInfo::title, u"你确定要全部修改目录名称吗？"_s))
+        return;
+    bool recording = journal.begin({RenameRecord::header()});
+    if (!recording &&
+        !messageBoxes.askYesNo(AppInfo::title,
+                               u"无法保存修改记录，这次修改之后将不能撤销。仍然继续修改吗？"_s))
         return;
 
     const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
@@ -114,7 +75,18 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             rows.setVerdict(i, Verdict{Outcome::NeedsPreview, {}});
             continue;
         }
+        // On record before the rename, and what happened right after it.
+        RecordEntry entry{RecordEntry::State::Pending, row.key, JoinPath(row.parent, row.newName),
+                          row.parentId, row.id};
+        const bool attempted = row.newName != row.name;
+        if (recording && attempted)
+            recording = journal.append(RenameRecord::line(entry));
         const Verdict verdict = 目录重命名(fileSystem, *renamer, row);
+        if (recording && attempted) {
+            entry.state = verdict.outcome == Outcome::Renamed ? RecordEntry::State::Renamed
+                                                              : RecordEntry::State::Failed;
+            recording = journal.append(RenameRecord::line(entry));
+        }
         rows.setVerdict(i, verdict);
         if (verdict.outcome == Outcome::Renamed) {
             const QString oldPath = row.key;

@@ -5,6 +5,7 @@
 class DirectoryListModel;
 class FileSystem;
 class FolderRenamer;
+class Journal;
 class MessageBoxes;
 struct DirectoryRow;
 
@@ -15,6 +16,7 @@ Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const Di
 
 // The confirm command: asks, renames every previewed row's directory to its proposed name in
 // list order, writes each verdict into its row and reports that the batch is done. Rows below
-// a renamed folder follow it to its new path.
+// a renamed folder follow it to its new path. The journal records each rename as it happens,
+// for the undo; when it cannot be written, the user decides whether to go on without undo.
 void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                        MessageBoxes& messageBoxes);
+                        MessageBoxes& messageBoxes, Journal& journal);

@@ -154,6 +154,15 @@ void DirectoryListModel::setRenamed(int position, const QString& newKey)
     m_keys.insert(newKey);
 }
 
+void DirectoryListModel::setUndone(int position, const QString& name, const QString& key)
+{
+    DirectoryRow& r = m_rows[size_t(position)];
+    m_keys.remove(r.key);
+    r.name = name;
+    r.key = key;
+    m_keys.insert(key);
+}
+
 void DirectoryListModel::setParent(int position, const QString& parent)
 {
     DirectoryRow& r = m_rows[size_t(position)];

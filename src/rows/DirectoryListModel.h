@@ -46,6 +46,8 @@ public:
     void setVerdict(int position, const Verdict& verdict);
     // After a successful rename: name becomes newName, key the new path.
     void setRenamed(int position, const QString& newKey);
+    // After the undo of the row's rename: the old name and path again.
+    void setUndone(int position, const QString& name, const QString& key);
     // After a folder above the row was renamed: the row's parent path, and so its key.
     void setParent(int position, const QString& parent);
     void rowsUpdated();

@@ -97,6 +97,10 @@ QString VerdictText(const Verdict& verdict)
         return u"目录已经存在"_s;
     case Outcome::Renamed:
         return u"修改成功"_s;
+    case Outcome::Undone:
+        return u"已撤销"_s;
+    case Outcome::UndoFailed:
+        return u"撤销出错:"_s + DescribeError(verdict.error);
     case Outcome::Failed:
         break;
     }

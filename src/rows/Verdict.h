@@ -18,11 +18,13 @@ struct Verdict
         SameName,
         AlreadyExists,
         Renamed,
-        Failed, // error holds why
+        Failed,     // error holds why
+        Undone,     // the undo gave the folder its old name back
+        UndoFailed, // error holds why
     };
 
     Outcome outcome = Outcome::None;
-    FileSystemError error; // meaningful for Failed only
+    FileSystemError error; // meaningful for Failed and UndoFailed only
 
     bool operator==(const Verdict&) const = default;
 };

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
+#include "platform/QtJournal.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 
@@ -11,6 +12,7 @@
 #include <QHash>
 #include <QObject>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -101,7 +103,9 @@ struct TestPlatform
     FakeShell shell;
     FakeMessageBoxes messageBoxes;
     FakeRegistry registry;
-    Platform platform{fileSystem, shell, messageBoxes, registry};
+    QTemporaryDir journalFolder;
+    QtJournal journal{journalFolder.filePath(QStringLiteral("journal.txt"))};
+    Platform platform{fileSystem, shell, messageBoxes, registry, journal};
 };
 
 // The child of that objectName; a missing one ends the test run, as it is a fault of the test.

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// One folder of a batch rename, as its record keeps it: a line of plain UTF-8 text,
+// "<what happened>\t<old path>\t<new path>\t<parent's identity>\t<folder's identity>".
+struct RecordEntry
+{
+    enum class State { Pending, Renamed, Failed, Undone, UndoFailed };
+
+    State state = State::Pending;
+    QString oldPath;
+    QString newPath;
+    FileId parentId;
+    FileId id;
+
+    // Renamed by the batch (or perhaps renamed, when the batch was cut off) and not undone.
+    bool needsUndo() const
+    {
+        return state == State::Pending || state == State::Renamed || state == State::UndoFailed;
+    }
+};
+
+namespace RenameRecord {
+
+// The record's first line, which tells it from anything else.
+QString header();
+QString line(const RecordEntry& entry);
+// The entries in batch order, each with the last state its lines give; nothing for a record
+// that is damaged or not one of ours.
+std::optional<std::vector<RecordEntry>> read(const QStringList& lines);
+// One line per entry, after the header.
+QStringList lines(const std::vector<RecordEntry>& entries);
+
+} // namespace RenameRecord

@@ -1,0 +1,106 @@
+#include "UndoRename.h"
+
+#include "RenameRecord.h"
+#include "common/AppInfo.h"
+#include "common/PathJoin.h"
+#include "platform/FileSystem.h"
+#include "platform/Journal.h"
+#include "platform/MessageBoxes.h"
+#include "rows/DirectoryListModel.h"
+#include "rows/RowsByParent.h"
+
+#include <QHash>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::optional<std::vector<RecordEntry>> readRecord(Journal& journal)
+{
+    const std::optional<QStringList> lines = journal.read();
+    return lines ? RenameRecord::read(*lines) : std::nullopt;
+}
+
+QHash<QString, int> rowsByKey(const DirectoryListModel& rows)
+{
+    QHash<QString, int> positions;
+    positions.reserve(rows.count());
+    for (int i = 0; i < rows.count(); ++i)
+        positions.insert(rows.row(i).key, i);
+    return positions;
+}
+
+} // namespace
+
+bool CanUndoLastBatch(Journal& journal)
+{
+    const auto entries = readRecord(journal);
+    return entries && std::any_of(entries->begin(), entries->end(),
+                                  [](const RecordEntry& entry) { return entry.needsUndo(); });
+}
+
+void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& journal,
+                   MessageBoxes& messageBoxes)
+{
+    using Outcome = Verdict::Outcome;
+    using State = RecordEntry::State;
+    std::optional<std::vector<RecordEntry>> entries = readRecord(journal);
+    if (!entries)
+        return;
+    if (!messageBoxes.askYesNo(AppInfo::title, u"你确定要撤销上次的修改吗？"_s))
+        return;
+
+    const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
+    RowsByParent rowsByParent(rows);
+    QHash<QString, int> rowOfKey = rowsByKey(rows);
+    int undone = 0;
+    int failed = 0;
+    // Newest first, so that chains and swaps made in list order unwind.
+    for (auto entry = entries->rbegin(); entry != entries->rend(); ++entry) {
+        if (!entry->needsUndo())
+            continue;
+        const auto [parent, name] = SplitPath(entry->newPath);
+        const QString oldName = SplitPath(entry->oldPath).second;
+        if (entry->state == State::Pending) {
+            // Cut off around this rename: undo it only if it happened.
+            const std::vector<FolderLookup> found = fileSystem.lookupFolders({entry->newPath});
+            if (!found[0].folder || !(found[0].folder->id == entry->id)) {
+                entry->state = State::Undone;
+                continue;
+            }
+        }
+        std::optional<FileSystemError> error = fileSystem.checkFolderName(oldName);
+        if (!error)
+            error =
+                renamer->rename(ListedFolder{parent, entry->parentId, name, entry->id}, oldName);
+        const int row = rowOfKey.value(entry->newPath, -1);
+        if (error) {
+            entry->state = State::UndoFailed;
+            ++failed;
+            if (row >= 0)
+                rows.setVerdict(row, Verdict{Outcome::UndoFailed, *error});
+            continue;
+        }
+        entry->state = State::Undone;
+        ++undone;
+        if (row >= 0) {
+            rows.setUndone(row, oldName, entry->oldPath);
+            rows.setVerdict(row, Verdict{Outcome::Undone, {}});
+            rowOfKey.remove(entry->newPath);
+            rowOfKey.insert(entry->oldPath, row);
+        }
+        // Rows below an undone folder follow it; their keys change, which is rare enough to
+        // look them up afresh.
+        if (rowsByParent.follow(rows, entry->newPath, entry->oldPath) > 0)
+            rowOfKey = rowsByKey(rows);
+    }
+    journal.rewrite(RenameRecord::lines(*entries));
+    rows.rowsUpdated();
+
+    QString message = u"已恢复 %1 个目录的原名。"_s.arg(undone);
+    if (failed > 0) {
+        message += u"\n有 %1 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），"
+                   u"原因见列表。"_s.arg(failed);
+    }
+    messageBoxes.inform(AppInfo::title, message);
+}

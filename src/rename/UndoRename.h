@@ -1,0 +1,16 @@
+#pragma once
+
+class DirectoryListModel;
+class FileSystem;
+class Journal;
+class MessageBoxes;
+
+// True when the record of the last batch rename holds a folder it renamed that has not been
+// undone yet. A damaged or foreign record holds none.
+bool CanUndoLastBatch(Journal& journal);
+
+// The undo command: asks, then gives the folders the last batch renamed their old names back,
+// newest first, with the same checks as the rename. Rows that stand for them say how it went;
+// the record keeps what was undone. Ends with one message that counts both outcomes.
+void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& journal,
+                   MessageBoxes& messageBoxes);

@@ -1,0 +1,42 @@
+#include "RowsByParent.h"
+
+#include "DirectoryListModel.h"
+#include "common/PathJoin.h"
+
+RowsByParent::RowsByParent(const DirectoryListModel& rows)
+{
+    std::vector<int>* last = nullptr;
+    const QString* lastParent = nullptr;
+    for (int i = 0; i < rows.count(); ++i) {
+        const QString& parent = rows.row(i).parent;
+        if (parent.isNull())
+            continue;
+        // Rows of one parent usually come together and share its text.
+        if (!last || parent.constData() != lastParent->constData() || parent != *lastParent)
+            last = &m_rows[parent];
+        lastParent = &parent;
+        last->push_back(i);
+    }
+}
+
+int RowsByParent::follow(DirectoryListModel& rows, const QString& oldPath, const QString& newPath)
+{
+    std::vector<std::pair<QString, std::vector<int>>> moved;
+    if (auto node = m_rows.extract(oldPath))
+        moved.emplace_back(std::move(node.key()), std::move(node.mapped()));
+    const QString below = oldPath + PathSeparator;
+    for (auto it = m_rows.lower_bound(below); it != m_rows.end() && it->first.startsWith(below);) {
+        moved.emplace_back(it->first, std::move(it->second));
+        it = m_rows.erase(it);
+    }
+    int changed = 0;
+    for (auto& [parent, positions] : moved) {
+        const QString newParent = newPath % QStringView(parent).mid(oldPath.size());
+        for (const int position : positions)
+            rows.setParent(position, newParent);
+        changed += int(positions.size());
+        std::vector<int>& merged = m_rows[newParent];
+        merged.insert(merged.end(), positions.begin(), positions.end());
+    }
+    return changed;
+}

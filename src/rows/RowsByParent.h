@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <map>
+#include <vector>
+
+class DirectoryListModel;
+
+// The rows by their parent's path. Ordered, so that the parents below a folder form one
+// range: following a rename costs the rows below it, not a pass over all rows.
+class RowsByParent
+{
+public:
+    explicit RowsByParent(const DirectoryListModel& rows);
+
+    // The folder at oldPath is at newPath now: the rows below it say so. Returns how many rows
+    // changed.
+    int follow(DirectoryListModel& rows, const QString& oldPath, const QString& newPath);
+
+private:
+    std::map<QString, std::vector<int>> m_rows;
+};
