@@ -537,6 +537,7 @@ private Q_SLOTS:
             DirectoryListModel& rows = window.rows();
             AddDirectories(rows, test.fileSystem, listed);
             QCOMPARE(rows.count(), listed.size());
+            const QHash<QString, Place> original = placesBelow(tree.root());
             SimulateRename(rows, test.fileSystem, rule);
 
             const bool interfering = random.bounded(2);
@@ -586,6 +587,17 @@ private Q_SLOTS:
                 renamed.remove(it->inode);
             }
             QVERIFY2(renamed.isEmpty(), context); // each renamed row renamed a folder of its own
+
+            // The undo gives every folder its original name back, where nobody else interfered.
+            if (!interfering) {
+                window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();
+                const QHash<QString, Place> undone = placesBelow(tree.root());
+                QCOMPARE(undone.size(), original.size());
+                for (auto it = original.cbegin(); it != original.cend(); ++it) {
+                    QVERIFY2(undone.value(it.key()).name == it->name, context);
+                    QVERIFY2(undone.value(it.key()).parentMarker == it->parentMarker, context);
+                }
+            }
         }
     }
 };

@@ -14,6 +14,8 @@ using namespace Qt::StringLiterals;
 bool FakeMessageBoxes::askYesNo(const QString& title, const QString& text)
 {
     shown.append({u"ask"_s, title, text});
+    if (answerYesTimes >= 0)
+        return answerYesTimes-- > 0;
     return answerYes;
 }
 

@@ -30,6 +30,8 @@ public:
     };
 
     bool answerYes = true;
+    // When not negative: how many more questions get Yes before the rest get No.
+    int answerYesTimes = -1;
     QList<Shown> shown;
 
     bool askYesNo(const QString& title, const QString& text) override;

@@ -1,0 +1,53 @@
+// A program of the tests: renames every folder of a tree with the real window and its record,
+// and stops for good in the middle of the batch, so that a test can kill it there.
+//   batch_child TREE JOURNAL RENAMES_BEFORE_STOPPING
+#include "collect/AddDirectories.h"
+#include "common/PathJoin.h"
+#include "mainwindow/Form1.h"
+#include "rows/DirectoryListModel.h"
+#include "rules/RenameRule.h"
+#include "rules/SimulateRename.h"
+#include "support/TestPlatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QThread>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    const QString tree = arguments.value(1);
+    const int stopAfter = arguments.value(3).toInt();
+
+    TestPlatform test;
+    QtJournal journal(arguments.value(2));
+    Platform platform{test.fileSystem, test.shell, test.messageBoxes, test.registry, journal};
+    int renames = 0;
+    test.fileSystem.beforeRename = [&](const QString&,
+                                       const QString&) -> std::optional<FileSystemError> {
+        if (renames++ == stopAfter) {
+            std::puts("stopped");
+            std::fflush(stdout);
+            for (;;)
+                QThread::sleep(1);
+        }
+        return std::nullopt;
+    };
+
+    Form1 window(platform);
+    QStringList paths;
+    const QStringList names = test.fileSystem.subfolderNames(tree).value_or(QStringList());
+    for (const QString& name : names)
+        paths.append(JoinPath(tree, name));
+    AddDirectories(window.rows(), test.fileSystem, paths);
+    RenameRule rule;
+    rule.appendText = u"_x"_s;
+    SimulateRename(window.rows(), test.fileSystem, rule);
+    window.findChild<QAction*>(u"menu确认修改"_s)->trigger();
+    return 1; // never reached: the test kills it
+}

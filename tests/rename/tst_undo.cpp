@@ -1,0 +1,247 @@
+#include "collect/AddDirectories.h"
+#include "common/PathJoin.h"
+#include "mainwindow/Form1.h"
+#include "rename/RenameRecord.h"
+#include "rows/DirectoryListModel.h"
+#include "support/TestPlatform.h"
+#include "support/TestTree.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Rows for the folders (relative to the tree) with their new names, as a preview leaves them.
+void addRows(Form1& window, TestPlatform& test, const TestTree& tree,
+             const QList<std::pair<QString, QString>>& renames)
+{
+    for (const auto& [folder, newName] : renames) {
+        QCOMPARE(AddDirectories(window.rows(), test.fileSystem, {tree.path(folder)}).appended, 1);
+        window.rows().setProposal(window.rows().count() - 1, newName,
+                                  Verdict{Verdict::Outcome::CanRename, {}});
+    }
+}
+
+QAction& action(Form1& window, const QString& name)
+{
+    return *FindChild<QAction>(window, name);
+}
+
+} // namespace
+
+class TestUndo : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
+
+    // Plain renames, a chain made in list order, a name freed and taken within the batch: the
+    // undo unwinds them newest first.
+    void undoGivesTheOldNamesBack_data()
+    {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QStringList>("newNames");
+        QTest::newRow("plain") << QStringList{u"a"_s, u"b"_s} << QStringList{u"a1"_s, u"b1"_s};
+        QTest::newRow("chain") << QStringList{u"b"_s, u"a"_s} << QStringList{u"c"_s, u"b"_s};
+        QTest::newRow("through a third name")
+            << QStringList{u"a"_s, u"b"_s} << QStringList{u"t"_s, u"a"_s};
+        QTest::newRow("a folder and its subfolder")
+            << QStringList{u"a"_s, u"a/sub"_s} << QStringList{u"a2"_s, u"sub2"_s};
+    }
+    void undoGivesTheOldNamesBack()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QStringList, newNames);
+        TestTree tree;
+        tree.makeFolders({u"a/sub"_s, u"b"_s});
+        for (const QString& folder : {u"a"_s, u"a/sub"_s, u"b"_s})
+            tree.makeFile(folder + u"/marker-"_s + QString(folder).replace(u'/', u'-'));
+        TestPlatform test;
+        Form1 window(test.platform);
+        QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
+        QList<std::pair<QString, QString>> renames;
+        for (int i = 0; i < folders.size(); ++i)
+            renames.append({folders[i], newNames[i]});
+        addRows(window, test, tree, renames);
+        action(window, u"menu确认修改"_s).trigger();
+        for (int i = 0; i < folders.size(); ++i)
+            QCOMPARE(window.rows().row(i).verdictText(), u"修改成功"_s);
+        QVERIFY(action(window, u"menu撤销修改"_s).isEnabled());
+
+        test.messageBoxes.shown.clear();
+        action(window, u"menu撤销修改"_s).trigger();
+        QCOMPARE(test.messageBoxes.shown[0].text, u"你确定要撤销上次的修改吗？"_s);
+        QCOMPARE(test.messageBoxes.shown[1].text,
+                 u"已恢复 %1 个目录的原名。"_s.arg(folders.size()));
+        for (const QString& folder : {u"a"_s, u"a/sub"_s, u"b"_s})
+            QVERIFY(QFile::exists(
+                tree.path(folder + u"/marker-"_s + QString(folder).replace(u'/', u'-'))));
+        QCOMPARE(tree.entries(), (QStringList{u"a"_s, u"b"_s}));
+        for (int i = 0; i < folders.size(); ++i) {
+            const DirectoryRow& row = window.rows().row(i);
+            QCOMPARE(row.verdictText(), u"已撤销"_s);
+            QCOMPARE(row.key, tree.path(folders[i]));
+            QCOMPARE(row.name, folders[i].section(u'/', -1));
+        }
+        QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
+    }
+
+    // What changed since the batch: that folder's row errs, the others are undone, also when
+    // their rows are gone from the list.
+    void whatChangedSinceIsLeftAsItIs()
+    {
+        TestTree tree;
+        tree.makeFolders({u"again"_s, u"gone"_s, u"taken"_s, u"fine"_s, u"unlisted"_s});
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, test, tree,
+                {{u"again"_s, u"again2"_s},
+                 {u"gone"_s, u"gone2"_s},
+                 {u"taken"_s, u"taken2"_s},
+                 {u"fine"_s, u"fine2"_s},
+                 {u"unlisted"_s, u"unlisted2"_s}});
+        action(window, u"menu确认修改"_s).trigger();
+        QVERIFY(QDir().rename(tree.path(u"again2"_s), tree.path(u"again3"_s)));
+        QVERIFY(QDir(tree.path(u"gone2"_s)).removeRecursively());
+        tree.makeFolders({u"taken"_s});
+        window.rows().removeMarked({false, false, false, false, true});
+
+        test.messageBoxes.shown.clear();
+        action(window, u"menu撤销修改"_s).trigger();
+        QCOMPARE(
+            test.messageBoxes.shown[1].text,
+            u"已恢复 2 个目录的原名。\n有 3 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），原因见列表。"_s);
+        QCOMPARE(tree.entries(),
+                 (QStringList{u"again3"_s, u"fine"_s, u"taken"_s, u"taken2"_s, u"unlisted"_s}));
+        for (int i : {0, 1, 2})
+            QVERIFY(window.rows().row(i).verdictText().startsWith(u"撤销出错:"_s));
+        QCOMPARE(window.rows().row(3).verdictText(), u"已撤销"_s);
+        // What could not be undone can be tried again once the way is clear.
+        QVERIFY(action(window, u"menu撤销修改"_s).isEnabled());
+        QVERIFY(QDir(tree.path(u"taken"_s)).removeRecursively());
+        action(window, u"menu撤销修改"_s).trigger();
+        QVERIFY(tree.isFolder(u"taken"_s) && !tree.isFolder(u"taken2"_s));
+    }
+
+    // A batch cut off between a rename and its outcome, read back by a fresh program.
+    void aBatchCutOffIsUndoneFromItsRecord()
+    {
+        TestTree tree;
+        tree.makeFolders({u"a1"_s, u"b1"_s, u"c"_s});
+        TestPlatform test;
+        const FolderInfo a = LookUpFolder(test.fileSystem, tree.path(u"a1"_s));
+        const FolderInfo b = LookUpFolder(test.fileSystem, tree.path(u"b1"_s));
+        const FolderInfo c = LookUpFolder(test.fileSystem, tree.path(u"c"_s));
+        using State = RecordEntry::State;
+        const RecordEntry renamed{State::Renamed, tree.path(u"a"_s), tree.path(u"a1"_s), a.parentId,
+                                  a.id};
+        RecordEntry happened{State::Pending, tree.path(u"b"_s), tree.path(u"b1"_s), b.parentId,
+                             b.id};
+        RecordEntry notYet{State::Pending, tree.path(u"c"_s), tree.path(u"c1"_s), c.parentId, c.id};
+        QVERIFY(test.journal.begin({RenameRecord::header()}));
+        for (RecordEntry entry : {renamed, happened, notYet}) {
+            if (entry.state == State::Renamed) {
+                entry.state = State::Pending;
+                QVERIFY(test.journal.append(RenameRecord::line(entry)));
+                entry.state = State::Renamed;
+            }
+            QVERIFY(test.journal.append(RenameRecord::line(entry)));
+        }
+
+        Form1 window(test.platform);
+        QVERIFY(action(window, u"menu撤销修改"_s).isEnabled());
+        action(window, u"menu撤销修改"_s).trigger();
+        QCOMPARE(tree.entries(), (QStringList{u"a"_s, u"b"_s, u"c"_s}));
+        QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
+        QCOMPARE(test.journal.read()->size(), 4); // the header and one line per folder
+    }
+
+    void aDamagedOrForeignRecordIsIgnored_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty") << QStringList();
+        QTest::newRow("foreign") << QStringList{u"something else"_s};
+        QTest::newRow("cut short") << QStringList{RenameRecord::header(), u"修改成功\t/a"_s};
+        QTest::newRow("bad identity")
+            << QStringList{RenameRecord::header(), u"修改成功\t/a\t/b\tx:1\t1:2"_s};
+        QTest::newRow("unknown state")
+            << QStringList{RenameRecord::header(), u"改了\t/a\t/b\t1:1\t1:2"_s};
+    }
+    void aDamagedOrForeignRecordIsIgnored()
+    {
+        QFETCH(QStringList, lines);
+        TestPlatform test;
+        QVERIFY(test.journal.rewrite(lines));
+        Form1 window(test.platform);
+        QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
+        action(window, u"menu撤销修改"_s).trigger();
+        QVERIFY(test.messageBoxes.shown.isEmpty());
+    }
+
+    // A record that cannot be written: asked once; No renames nothing, Yes renames without undo.
+    void aRecordThatCannotBeWritten()
+    {
+        TestTree tree;
+        tree.makeFolders({u"a"_s});
+        tree.makeFile(u"notAFolder"_s);
+        TestPlatform test;
+        QtJournal unwritable(tree.path(u"notAFolder/journal.txt"_s));
+        Platform platform{test.fileSystem, test.shell, test.messageBoxes, test.registry,
+                          unwritable};
+        Form1 window(platform);
+        addRows(window, test, tree, {{u"a"_s, u"b"_s}});
+        int questions = 0;
+        for (const bool goOn : {false, true}) {
+            test.messageBoxes.shown.clear();
+            test.messageBoxes.answerYesTimes = goOn ? -1 : 1; // yes to the first question only
+            action(window, u"menu确认修改"_s).trigger();
+            questions =
+                int(std::count_if(test.messageBoxes.shown.cbegin(), test.messageBoxes.shown.cend(),
+                                  [](const auto& shown) { return shown.kind == u"ask"; }));
+            QCOMPARE(questions, 2);
+            QCOMPARE(test.messageBoxes.shown[1].text,
+                     u"无法保存修改记录，这次修改之后将不能撤销。仍然继续修改吗？"_s);
+            QCOMPARE(tree.isFolder(u"b"_s), goOn);
+        }
+        QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
+    }
+
+    // The program killed in the middle of a batch: a fresh one undoes what the record says.
+    void theRecordSurvivesAKilledProgram()
+    {
+        TestTree tree;
+        QStringList folders;
+        for (int i = 0; i < 20; ++i)
+            folders.append(u"d"_s + QString::number(i));
+        tree.makeFolders(folders);
+        TestPlatform test;
+        QProcess child;
+        // Built beside this program.
+        const QString childProgram = QStandardPaths::findExecutable(
+            u"batch_child"_s, {QCoreApplication::applicationDirPath()});
+        QVERIFY(!childProgram.isEmpty());
+        child.start(childProgram, {tree.root(), test.journal.path(), u"5"_s});
+        QVERIFY(child.waitForStarted(20000));
+        QVERIFY(child.waitForReadyRead(60000)); // it says when it is stuck in its sixth rename
+        child.kill();
+        QVERIFY(child.waitForFinished(20000));
+        QStringList renamed = tree.entries();
+        QCOMPARE(renamed.filter(u"_x"_s).size(), 5);
+
+        Form1 window(test.platform);
+        QVERIFY(action(window, u"menu撤销修改"_s).isEnabled());
+        action(window, u"menu撤销修改"_s).trigger();
+        folders.sort();
+        QCOMPARE(tree.entries(), folders);
+    }
+};
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
