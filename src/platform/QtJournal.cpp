@@ -17,7 +17,6 @@ QString QtJournal::defaultPath()
 
 bool QtJournal::begin(const QStringList& lines)
 {
-    m_file.close();
     if (!rewrite(lines))
         return false;
     m_file.setFileName(m_path);
@@ -44,6 +43,8 @@ std::optional<QStringList> QtJournal::read()
 
 bool QtJournal::rewrite(const QStringList& lines)
 {
+    // Windows replaces no file that is open, and a rewrite ends the record's appending anyway.
+    m_file.close();
     QDir().mkpath(QFileInfo(m_path).path());
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
