@@ -12,6 +12,7 @@
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -144,6 +145,10 @@ int main(int argc, char* argv[])
     window.confirmRename();
     const QImage renamedPicture = framed(window);
     save(renamedPicture, out + u"/main-after-rename.png"_s);
+
+    // The undo of that batch.
+    window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();
+    save(framed(window), out + u"/main-after-undo.png"_s);
 
     frmAbout about(test.platform, &window);
     save(framed(about), out + u"/about.png"_s);
