@@ -64,6 +64,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
 
     const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
     RowsByParent rowsByParent(rows);
+    std::vector<RecordEntry> record;
     const int n = rows.count();
     for (int i = 0; i < n; ++i) {
         const DirectoryRow& row = rows.row(i);
@@ -75,17 +76,19 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             rows.setVerdict(i, Verdict{Outcome::NeedsPreview, {}});
             continue;
         }
-        // On record before the rename, and what happened right after it.
-        RecordEntry entry{RecordEntry::State::Pending, row.key, JoinPath(row.parent, row.newName),
-                          row.parentId, row.id};
+        // On record before the rename, so that a batch cut off right after it can be undone;
+        // what happened is written with the whole record at the end.
         const bool attempted = row.newName != row.name;
-        if (recording && attempted)
-            recording = journal.append(RenameRecord::line(entry));
+        if (attempted) {
+            record.push_back(RecordEntry{RecordEntry::State::Pending, row.key,
+                                         JoinPath(row.parent, row.newName), row.parentId, row.id});
+            if (recording)
+                recording = journal.append(RenameRecord::line(record.back()));
+        }
         const Verdict verdict = 目录重命名(fileSystem, *renamer, row);
-        if (recording && attempted) {
-            entry.state = verdict.outcome == Outcome::Renamed ? RecordEntry::State::Renamed
-                                                              : RecordEntry::State::Failed;
-            recording = journal.append(RenameRecord::line(entry));
+        if (attempted) {
+            record.back().state = verdict.outcome == Outcome::Renamed ? RecordEntry::State::Renamed
+                                                                      : RecordEntry::State::Failed;
         }
         rows.setVerdict(i, verdict);
         if (verdict.outcome == Outcome::Renamed) {
@@ -94,6 +97,8 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             rowsByParent.follow(rows, oldPath, row.key);
         }
     }
+    if (recording)
+        journal.rewrite(RenameRecord::lines(record));
     rows.rowsUpdated();
 
     messageBoxes.inform(AppInfo::title, u"批量修改目录名称完成！"_s);

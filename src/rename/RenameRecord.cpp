@@ -1,6 +1,7 @@
 #include "RenameRecord.h"
 
 #include <QHash>
+#include <QStringBuilder>
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +21,7 @@ const QList<std::pair<State, QString>>& stateWords()
 
 QString idText(FileId id)
 {
-    return QString::number(id.volume) + u':' + QString::number(id.object);
+    return QString::number(id.volume) % u':' % QString::number(id.object);
 }
 
 std::optional<FileId> idFromText(QStringView text)
@@ -46,13 +47,13 @@ QString header()
 
 QString line(const RecordEntry& entry)
 {
-    QString word;
+    const QString* word = &stateWords().first().second;
     for (const auto& [state, text] : stateWords()) {
         if (state == entry.state)
-            word = text;
+            word = &text;
     }
-    return QStringList{word, entry.oldPath, entry.newPath, idText(entry.parentId), idText(entry.id)}
-        .join(u'\t');
+    return *word % u'\t' % entry.oldPath % u'\t' % entry.newPath % u'\t' % idText(entry.parentId) %
+           u'\t' % idText(entry.id);
 }
 
 std::optional<std::vector<RecordEntry>> read(const QStringList& lines)
