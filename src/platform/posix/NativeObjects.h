@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/NativePlatform.h"
+
+#include "LinuxRegistry.h"
+#include "PosixFileSystem.h"
+#include "platform/QtJournal.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/QtShell.h"
+
+// What this platform works through.
+struct NativePlatform::Objects
+{
+    PosixFileSystem fileSystem;
+    QtShell shell;
+    QtMessageBoxes messageBoxes;
+    QtJournal journal;
+    LinuxRegistry registry;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/NativePlatform.h"
+
+#include "WindowsFileSystem.h"
+#include "WindowsRegistry.h"
+#include "platform/QtJournal.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/QtShell.h"
+
+// What this platform works through.
+struct NativePlatform::Objects
+{
+    WindowsFileSystem fileSystem;
+    QtShell shell;
+    QtMessageBoxes messageBoxes;
+    QtJournal journal;
+    WindowsRegistry registry;
+};
