@@ -24,6 +24,19 @@ QString AdditionReport::failureMessage() const
     return message;
 }
 
+QString AdditionReport::skippedMessage() const
+{
+    if (skipped.isEmpty())
+        return {};
+    constexpr qsizetype shown = 20;
+    QString message = u"下列 %1 项没有加入列表："_s.arg(skipped.size());
+    for (qsizetype i = 0; i < std::min(shown, skipped.size()); ++i)
+        message += u"\n%1（%2）"_s.arg(skipped[i].first, skipped[i].second);
+    if (skipped.size() > shown)
+        message += u"\n……还有 %1 项"_s.arg(skipped.size() - shown);
+    return message;
+}
+
 QString LookupFailureReason(const FileSystemError& error)
 {
     using Kind = FileSystemError::Kind;
@@ -59,7 +72,9 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
         std::vector<FolderLookup> lookups = fileSystem.lookupFolders(unlisted);
         for (size_t i = 0; i < lookups.size(); ++i) {
             if (!lookups[i].folder) {
-                ++report.failures[LookupFailureReason(lookups[i].error)];
+                const QString reason = LookupFailureReason(lookups[i].error);
+                ++report.failures[reason];
+                report.skipped.append({unlisted[qsizetype(i)], reason});
                 continue;
             }
             FolderInfo& folder = *lookups[i].folder;

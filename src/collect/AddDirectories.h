@@ -21,10 +21,13 @@ struct AdditionReport
 {
     int appended = 0;
     QMap<QString, int> failures;
+    QList<std::pair<QString, QString>> skipped; // each path left out, with its reason
 
     int failed() const;
-    // One message for all the folders left out, or an empty string when there were none.
+    // One message for all the folders left out, counted by reason; empty when there were none.
     QString failureMessage() const;
+    // One message that names the paths left out (the first of them, when there are many).
+    QString skippedMessage() const;
 };
 
 // Appends one row per directory in order, each looked up once in the file system, with its

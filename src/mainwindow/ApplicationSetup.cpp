@@ -12,12 +12,10 @@
 
 using namespace Qt::StringLiterals;
 
-void SetUpApplication(QApplication& application)
+void SetUpNameAndTexts(QCoreApplication& application)
 {
     application.setApplicationName(AppInfo::title);
     application.setApplicationVersion(AppInfo::versionString());
-    application.setDesktopFileName(u"folder-batch-rename"_s);
-    application.setWindowIcon(ProgramIcon());
 
     // The interface is Chinese whatever the system's language, so Qt's own buttons are too.
     // Qt's own place for them, or beside the program, where a Windows program carries them.
@@ -26,10 +24,17 @@ void SetUpApplication(QApplication& application)
                                   QCoreApplication::applicationDirPath() + u"/translations"_s}) {
         if (translator->load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
                              folder)) {
-            QApplication::installTranslator(translator);
+            QCoreApplication::installTranslator(translator);
             break;
         }
     }
+}
+
+void SetUpApplication(QApplication& application)
+{
+    SetUpNameAndTexts(application);
+    application.setDesktopFileName(u"folder-batch-rename"_s);
+    application.setWindowIcon(ProgramIcon());
 
     QFont font = QApplication::font();
     font.setFamilies(InterfaceFontFamilies() << font.family());

@@ -1,7 +1,11 @@
 #pragma once
 
 class QApplication;
+class QCoreApplication;
 
-// What the program sets up before its first window: Qt's own texts in Chinese and a
+// The program's name and version, and Qt's own texts in Chinese whatever the system's language.
+void SetUpNameAndTexts(QCoreApplication& application);
+
+// What the program sets up before its first window: SetUpNameAndTexts() and a
 // Chinese-capable 9-point interface font, the size the window layouts were designed for.
 void SetUpApplication(QApplication& application);

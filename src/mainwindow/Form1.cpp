@@ -6,6 +6,7 @@
 #include "collect/FormAdd.h"
 #include "common/AppInfo.h"
 #include "common/WindowPlacement.h"
+#include "platform/FileSystem.h"
 #include "platform/Shell.h"
 #include "rename/BatchRename.h"
 #include "rename/UndoRename.h"
@@ -14,11 +15,15 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
+#include <QUrl>
 
 #include <vector>
 
@@ -68,6 +73,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
     createControls();
     createMenus();
     setWindowTitle(AppInfo::mainWindowTitle());
+    setAcceptDrops(true);
     CentreOnScreen(*this);
 }
 
@@ -285,6 +291,49 @@ void Form1::openAboutBox()
 void Form1::openWebLink(const QString& address)
 {
     m_platform.shell.openWebAddress(address);
+}
+
+AdditionReport Form1::addFolders(const QStringList& paths)
+{
+    return AddDirectories(*m_rows, m_platform.fileSystem, paths);
+}
+
+namespace {
+
+// The local folders among the dropped things, as the platform writes their paths.
+QStringList droppedFolders(const QMimeData* data, FileSystem& fileSystem)
+{
+    QStringList folders;
+    if (!data || !data->hasUrls())
+        return folders;
+    for (const QUrl& url : data->urls()) {
+        const QString path = QDir::toNativeSeparators(url.toLocalFile());
+        if (url.isLocalFile() && fileSystem.folderExists(path))
+            folders.append(path);
+    }
+    return folders;
+}
+
+} // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFolders(event->mimeData(), m_platform.fileSystem).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    const QStringList folders = droppedFolders(event->mimeData(), m_platform.fileSystem);
+    if (folders.isEmpty())
+        return;
+    event->acceptProposedAction();
+    addFolders(folders);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "collect/AddDirectories.h"
 #include "platform/Platform.h"
 
 #include <QMainWindow>
@@ -25,6 +26,11 @@ public:
     // The row holding the list's focus, or -1.
     int currentRow() const;
 
+    // Appends the folders as the add dialog's "选中项" appends one: one lookup each, a folder
+    // already listed skipped, one model notification for them all. Used by drops and the
+    // command line.
+    AdditionReport addFolders(const QStringList& paths);
+
     // The commands behind the menu items.
     void openAddDialog();
     void selectAll();
@@ -40,6 +46,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Folders dropped from a file manager become rows; files and anything else are refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();

@@ -1,0 +1,113 @@
+#include "mainwindow/CommandLine.h"
+#include "mainwindow/Form1.h"
+#include "rows/DirectoryListModel.h"
+#include "support/TestPlatform.h"
+#include "support/TestTree.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList keys(Form1& window)
+{
+    QStringList result;
+    for (int i = 0; i < window.rows().count(); ++i)
+        result.append(window.rows().row(i).key);
+    return result;
+}
+
+} // namespace
+
+// Folders come in from the desktop too: dropped on the window, or named on the command line.
+class TestWaysIn : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
+
+    // Drops of local folders, files and web addresses on the real window: only folders
+    // become rows, once each, with one notification for the drop.
+    void drops_data()
+    {
+        QTest::addColumn<QStringList>("dropped"); // relative to the tree, or an address
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QStringList>("added");
+        QTest::newRow("a folder") << QStringList{u"a"_s} << true << QStringList{u"a"_s};
+        QTest::newRow("several") << QStringList{u"a"_s, u"b"_s} << true
+                                 << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("already listed") << QStringList{u"listed"_s} << true << QStringList();
+        QTest::newRow("a file") << QStringList{u"file"_s} << false << QStringList();
+        QTest::newRow("a mixture")
+            << QStringList{u"file"_s, u"b"_s, u"listed"_s} << true << QStringList{u"b"_s};
+        QTest::newRow("a web address")
+            << QStringList{u"https://example.com/a"_s} << false << QStringList();
+        QTest::newRow("spaces and Chinese")
+            << QStringList{u"新 目录"_s} << true << QStringList{u"新 目录"_s};
+    }
+    void drops()
+    {
+        QFETCH(QStringList, dropped);
+        QFETCH(bool, accepted);
+        QFETCH(QStringList, added);
+        TestTree tree;
+        tree.makeFolders({u"a"_s, u"b"_s, u"listed"_s, u"新 目录"_s});
+        tree.makeFile(u"file"_s);
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.addFolders({tree.path(u"listed"_s)});
+        QVERIFY(ShowActive(window));
+
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& item : dropped)
+            urls.append(item.contains(u':') ? QUrl(item) : QUrl::fromLocalFile(tree.path(item)));
+        data.setUrls(urls);
+        QWidget* target = window.findChild<QWidget*>(u"ListView1"_s);
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        QSignalSpy inserted(&window.rows(), &QAbstractItemModel::rowsInserted);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        if (accepted)
+            QApplication::sendEvent(target, &drop);
+        QStringList expected{tree.path(u"listed"_s)};
+        for (const QString& item : added)
+            expected.append(tree.path(item));
+        QCOMPARE(keys(window), expected);
+        QCOMPARE(inserted.size(), added.isEmpty() ? 0 : 1);
+        QCOMPARE(window.findChild<QLabel*>(u"Label2"_s)->text(), QString::number(expected.size()));
+    }
+
+    // The command line: paths as the shell gives them, full paths in the list, and every path
+    // left out named with its reason.
+    void commandLine()
+    {
+        TestTree tree;
+        tree.makeFolders({u"a"_s, u"sub/b"_s});
+        tree.makeFile(u"file"_s);
+        const QStringList paths = FolderArguments(
+            {u"a"_s, u"sub/../sub/b"_s, tree.path(u"a"_s), u"missing"_s, u"file"_s}, tree.root());
+        QCOMPARE(paths, (QStringList{tree.path(u"a"_s), tree.path(u"sub/b"_s), tree.path(u"a"_s),
+                                     tree.path(u"missing"_s), tree.path(u"file"_s)}));
+        TestPlatform test;
+        Form1 window(test.platform);
+        const AdditionReport report = window.addFolders(paths);
+        QCOMPARE(keys(window), (QStringList{tree.path(u"a"_s), tree.path(u"sub/b"_s)}));
+        QCOMPARE(report.skippedMessage(),
+                 u"下列 2 项没有加入列表：\n%1（不存在）\n%2（不是目录）"_s.arg(
+                     tree.path(u"missing"_s), tree.path(u"file"_s)));
+    }
+};
+
+QTEST_MAIN(TestWaysIn)
+#include "tst_waysin.moc"
