@@ -72,6 +72,9 @@ Section "!${PRODUCT}" SectionProgram
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\folder-batch-rename.exe" "" \
         "$INSTDIR\folder-batch-rename.exe" 0
+    ; Explorer's "发送到" menu: the selected folders arrive on the command line.
+    CreateShortcut "$SENDTO\${PRODUCT}.lnk" "$INSTDIR\folder-batch-rename.exe" "" \
+        "$INSTDIR\folder-batch-rename.exe" 0
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -106,6 +109,7 @@ Section "Uninstall"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    Delete "$SENDTO\${PRODUCT}.lnk"
     Delete "$DESKTOP\${PRODUCT}.lnk"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

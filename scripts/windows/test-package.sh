@@ -68,6 +68,8 @@ check "every file installed" bash -c "cd dist/$name && find . -type f | while re
 check "an uninstaller" test -f "$unixTarget/uninstall.exe"
 check "a Start-menu entry" \
     test -f "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$product.lnk"
+sendTo=$(find "$drive_c/users" -path "*/SendTo/$product.lnk" 2>/dev/null | head -n 1)
+check "a Send To entry" test -n "$sendTo"
 check "no desktop shortcut unless chosen" test ! -e "$drive_c/users/Public/Desktop/$product.lnk"
 check "listed as installed: version" test "$(regValue DisplayVersion)" = "$version"
 # reg prints in the console's code page, where the Chinese part of the path becomes "?".
@@ -87,6 +89,7 @@ wineserver -w
 check "the uninstaller leaves no folder" test ! -e "$unixTarget"
 check "the uninstaller leaves no Start-menu entry" \
     test ! -e "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$product.lnk"
+check "the uninstaller leaves no Send To entry" test ! -e "$sendTo"
 check "the uninstaller leaves no registry entry" bash -c "! wine reg query '$key' >/dev/null 2>&1"
 
 echo "$failures failed"
