@@ -6,3 +6,4 @@ scripts/install-deps.sh --test
 cmake --preset test -DFBR_WERROR="${FBR_WERROR:-OFF}" >/dev/null
 cmake --build --preset test
 ctest --preset test "$@"
+scripts/test-deb.sh

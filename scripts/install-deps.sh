@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-noto-cjk)
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(desktop-file-utils)
+    packages+=(desktop-file-utils lintian)
 fi
 
 missing=()

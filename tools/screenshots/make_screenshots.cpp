@@ -150,6 +150,18 @@ int main(int argc, char* argv[])
     window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();
     save(framed(window), out + u"/main-after-undo.png"_s);
 
+    // Folders handed over by the file manager or the command line, into a fresh window.
+    {
+        Form1 fresh(test.platform);
+        fresh.move(0, 0);
+        fresh.addFolders({tree.path(u"我的文件夹/文档"_s), tree.path(u"我的文件夹/音乐 2024"_s),
+                          tree.path(u"我的文件夹/新项目"_s)});
+        fresh.show();
+        QApplication::processEvents();
+        save(framed(fresh), out + u"/main-from-desktop.png"_s);
+        fresh.hide();
+    }
+
     frmAbout about(test.platform, &window);
     save(framed(about), out + u"/about.png"_s);
 
