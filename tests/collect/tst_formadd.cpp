@@ -18,14 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList keys(Form1& window)
-{
-    QStringList result;
-    for (int i = 0; i < window.rows().count(); ++i)
-        result.append(window.rows().row(i).key);
-    return result;
-}
-
 void press(FormAdd& dialog, const QString& option)
 {
     FindChild<QRadioButton>(dialog, option)->setChecked(true);
@@ -105,7 +97,7 @@ private Q_SLOTS:
         const QString top = tree->path(u"top"_s);
 
         press(dialog, u"Option1"_s);
-        QCOMPARE(keys(window), (QStringList{u"/already"_s, top}));
+        QCOMPARE(KeysOf(window.rows()), (QStringList{u"/already"_s, top}));
         QCOMPARE(window.rows().row(1).name, u"top"_s);
         QCOMPARE(window.rows().row(1).parent, tree->root());
         QCOMPARE(rowCountText(window), u"2"_s);
@@ -114,7 +106,7 @@ private Q_SLOTS:
         QSignalSpy inserted(&window.rows(), &QAbstractItemModel::rowsInserted);
         press(dialog, u"Option3"_s);
         QCOMPARE(inserted.size(), 1);
-        QCOMPARE(keys(window).mid(2),
+        QCOMPARE(KeysOf(window.rows()).mid(2),
                  (QStringList{tree->path(u"top/dir2"_s), tree->path(u"top/Dir3"_s),
                               tree->path(u"top/dir10"_s)}));
         QCOMPARE(window.rows().row(3).parent, top);
@@ -158,7 +150,7 @@ private Q_SLOTS:
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         const QString top = tree->path(u"top"_s);
         press(dialog, u"Option3"_s);
-        QCOMPARE(keys(window),
+        QCOMPARE(KeysOf(window.rows()),
                  (QStringList{top, tree->path(u"top/dir2"_s), tree->path(u"top/Dir3"_s),
                               tree->path(u"top/dir10"_s)}));
     }
@@ -179,7 +171,7 @@ private Q_SLOTS:
         QVERIFY(QDir(tree->path(u"top/dir2"_s)).removeRecursively());
         press(dialog, u"Option2"_s);
         QCOMPARE(window.rows().count(), 2);
-        QVERIFY(!keys(window).contains(tree->path(u"top/dir2"_s)));
+        QVERIFY(!KeysOf(window.rows()).contains(tree->path(u"top/dir2"_s)));
         QCOMPARE(test.messageBoxes.shown.size(), 1);
         QCOMPARE(test.messageBoxes.shown[0].text, u"有 1 个目录没有加入列表：\n不存在：1 个"_s);
     }
@@ -280,7 +272,7 @@ private Q_SLOTS:
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
         QCOMPARE(dialog.directoryList().ListCount(), 4);
         press(dialog, u"Option2"_s);
-        QVERIFY(keys(window).contains(tree->path(u"top/link"_s)));
+        QVERIFY(KeysOf(window.rows()).contains(tree->path(u"top/link"_s)));
     }
 
     void openedFromTheMenuModally()

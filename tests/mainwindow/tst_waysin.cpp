@@ -14,18 +14,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QStringList keys(Form1& window)
-{
-    QStringList result;
-    for (int i = 0; i < window.rows().count(); ++i)
-        result.append(window.rows().row(i).key);
-    return result;
-}
-
-} // namespace
-
 // Folders come in from the desktop too: dropped on the window, or named on the command line.
 class TestWaysIn : public QObject
 {
@@ -83,7 +71,7 @@ private Q_SLOTS:
         QStringList expected{tree.path(u"listed"_s)};
         for (const QString& item : added)
             expected.append(tree.path(item));
-        QCOMPARE(keys(window), expected);
+        QCOMPARE(KeysOf(window.rows()), expected);
         QCOMPARE(inserted.size(), added.isEmpty() ? 0 : 1);
         QCOMPARE(window.findChild<QLabel*>(u"Label2"_s)->text(), QString::number(expected.size()));
     }
@@ -102,7 +90,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         const AdditionReport report = window.addFolders(paths);
-        QCOMPARE(keys(window), (QStringList{tree.path(u"a"_s), tree.path(u"sub/b"_s)}));
+        QCOMPARE(KeysOf(window.rows()), (QStringList{tree.path(u"a"_s), tree.path(u"sub/b"_s)}));
         QCOMPARE(report.skippedMessage(),
                  u"下列 2 项没有加入列表：\n%1（不存在）\n%2（不是目录）"_s.arg(
                      tree.path(u"missing"_s), tree.path(u"file"_s)));

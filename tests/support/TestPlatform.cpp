@@ -1,6 +1,7 @@
 #include "TestPlatform.h"
 
 #include "common/PathJoin.h"
+#include "rows/DirectoryListModel.h"
 
 #include <QApplication>
 #include <QTest>
@@ -131,6 +132,14 @@ private:
 std::unique_ptr<FolderRenamer> FaultyFileSystem::folderRenamer()
 {
     return std::make_unique<FaultyRenamer>(*this, NativeFileSystem::folderRenamer());
+}
+
+QStringList KeysOf(const DirectoryListModel& rows)
+{
+    QStringList keys;
+    for (int i = 0; i < rows.count(); ++i)
+        keys.append(rows.row(i).key);
+    return keys;
 }
 
 FolderInfo LookUpFolder(FileSystem& fileSystem, const QString& path)

@@ -16,6 +16,7 @@
 
 #include <functional>
 
+class DirectoryListModel;
 class QWidget;
 
 // Answers the program's message boxes and remembers what they said.
@@ -118,6 +119,9 @@ template <typename T> T* FindChild(QObject& parent, const QString& name)
         qFatal("no child %s", qPrintable(name));
     return found;
 }
+
+// The rows' keys, in list order.
+QStringList KeysOf(const DirectoryListModel& rows);
 
 // The folder at the path as a lookup finds it; a missing one ends the test run.
 FolderInfo LookUpFolder(FileSystem& fileSystem, const QString& path);
