@@ -11,6 +11,7 @@
 #include "mainwindow/Form1.h"
 #include "platform/MessageBoxes.h"
 #include "platform/QtJournal.h"
+#include "platform/QtPassRunner.h"
 #include "platform/QtShell.h"
 #include "platform/Registry.h"
 #include "rows/DirectoryListModel.h"
@@ -169,7 +170,8 @@ void runScale(int n, int repetitions)
     NoRegistry registry;
     QTemporaryDir journalFolder;
     QtJournal journal(journalFolder.filePath(u"journal.txt"_s));
-    Platform platform{fileSystem, shell, messageBoxes, registry, journal};
+    QtPassRunner passes;
+    Platform platform{fileSystem, shell, messageBoxes, registry, journal, passes};
     Form1 window(platform);
     window.show();
     QApplication::processEvents();
@@ -184,7 +186,7 @@ void runScale(int n, int repetitions)
         floors.clear();
     };
 
-    FormAdd addDialog(&window, window.rows(), fileSystem, messageBoxes);
+    FormAdd addDialog(&window, window.rows(), fileSystem, messageBoxes, passes);
     addDialog.show();
     for (int r = 0; r < repetitions; ++r) {
         floors.push_back(readdirFloor(nativeParent));
@@ -215,7 +217,7 @@ void runScale(int n, int repetitions)
     addDialog.hide();
 
     const auto preview = [&](const QString& suffix) {
-        FormRename dialog(&window, window.rows(), fileSystem);
+        FormRename dialog(&window, window.rows(), fileSystem, passes);
         dialog.findChild<QLineEdit*>(u"Text1"_s)->setText(suffix);
         return seconds([&] { dialog.simulate(); });
     };

@@ -1,11 +1,11 @@
 #include "AddDirectories.h"
 
 #include "DirectoryListing.h"
+#include "common/Outbox.h"
 #include "common/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 
 #include <numeric>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -53,49 +53,49 @@ QString LookupFailureReason(const FileSystemError& error)
 }
 
 AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
-                              const QStringList& paths)
+                              const QStringList& paths, PassRunner& passes)
 {
-    // Looked up a slice at a time, so that the lookups' results never pile up.
-    constexpr qsizetype slice = 1024;
-    AdditionReport report;
-    std::vector<DirectoryRow> batch;
-    batch.reserve(size_t(paths.size()));
-    QString lastParent; // rows of one parent share its text
+    // A listed path would be refused anyway: spare it the lookup.
     QStringList unlisted;
-    for (qsizetype first = 0; first < paths.size(); first += slice) {
-        unlisted.clear();
-        // A listed path would be refused anyway: spare it the lookup.
-        for (qsizetype i = first; i < std::min(first + slice, paths.size()); ++i) {
-            if (!rows.containsKey(paths[i]))
-                unlisted.append(paths[i]);
-        }
-        std::vector<FolderLookup> lookups = fileSystem.lookupFolders(unlisted);
-        for (size_t i = 0; i < lookups.size(); ++i) {
-            if (!lookups[i].folder) {
-                const QString reason = LookupFailureReason(lookups[i].error);
+    for (const QString& path : paths) {
+        if (!rows.containsKey(path))
+            unlisted.append(path);
+    }
+    AdditionReport report;
+    Outbox<DirectoryRow> found;
+    const auto lookUp = [&](PassControl& control) {
+        const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
+        QString lastParent; // rows of one parent share its text
+        for (const QString& path : std::as_const(unlisted)) {
+            if (control.stopHere())
+                return;
+            FolderLookup lookup = finder->lookUp(path);
+            control.advance();
+            if (!lookup.folder) {
+                const QString reason = LookupFailureReason(lookup.error);
                 ++report.failures[reason];
-                report.skipped.append({unlisted[qsizetype(i)], reason});
+                report.skipped.append({path, reason});
                 continue;
             }
-            FolderInfo& folder = *lookups[i].folder;
-            QString key = folder.parent.isNull() ? unlisted[qsizetype(i)]
-                                                 : JoinPath(folder.parent, folder.name);
+            FolderInfo& folder = *lookup.folder;
+            QString key = folder.parent.isNull() ? path : JoinPath(folder.parent, folder.name);
             if (!folder.parent.isNull()) {
                 if (folder.parent == lastParent)
                     folder.parent = lastParent;
                 else
                     lastParent = folder.parent;
             }
-            batch.push_back(DirectoryRow{std::move(folder.name),
-                                         {},
-                                         std::move(key),
-                                         std::move(folder.parent),
-                                         folder.id,
-                                         folder.parentId,
-                                         {}});
+            found.put(DirectoryRow{std::move(folder.name),
+                                   {},
+                                   std::move(key),
+                                   std::move(folder.parent),
+                                   folder.id,
+                                   folder.parentId,
+                                   {}});
         }
-    }
-    report.appended = rows.appendAll(std::move(batch));
+    };
+    report.end = passes.run(u"正在加入目录……"_s, int(unlisted.size()), lookUp,
+                            [&] { report.appended += rows.appendAll(found.take()); });
     return report;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileSystem.h"
+#include "platform/PassRunner.h"
 
 #include <QMap>
 #include <QStringList>
@@ -22,6 +23,7 @@ struct AdditionReport
     int appended = 0;
     QMap<QString, int> failures;
     QList<std::pair<QString, QString>> skipped; // each path left out, with its reason
+    PassEnd end = PassEnd::Completed;
 
     int failed() const;
     // One message for all the folders left out, counted by reason; empty when there were none.
@@ -32,9 +34,9 @@ struct AdditionReport
 
 // Appends one row per directory in order, each looked up once in the file system, with its
 // identity. A path already in the list is skipped without a word; one that cannot be looked up
-// is counted in the report.
+// is counted in the report. A cancelled addition keeps the rows it appended.
 AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
-                              const QStringList& paths);
+                              const QStringList& paths, PassRunner& passes);
 
 // Why a lookup failed, in a few words ("不存在", "不是目录", ...).
 QString LookupFailureReason(const FileSystemError& error);

@@ -32,9 +32,9 @@ constexpr QRect closePlace(299, 203, 107, 38);
 } // namespace
 
 FormAdd::FormAdd(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem,
-                 MessageBoxes& messageBoxes)
+                 MessageBoxes& messageBoxes, PassRunner& passes)
     : FixedDialog(parent, Qt::Tool, clientSize), m_rows(rows), m_fileSystem(fileSystem),
-      m_messageBoxes(messageBoxes)
+      m_messageBoxes(messageBoxes), m_passes(passes)
 {
     setObjectName(u"FormAdd"_s);
     setWindowTitle(u"添加目录"_s);
@@ -120,10 +120,10 @@ void FormAdd::addToList()
                          : Option2->isChecked() ? AddMode::Subdirectories
                                                 : AddMode::SelectedItemAndSubdirectories;
     const AdditionReport report =
-        AddDirectories(m_rows, m_fileSystem, PathsToAdd(Dir1->listing(), mode));
+        AddDirectories(m_rows, m_fileSystem, PathsToAdd(Dir1->listing(), mode), m_passes);
     Command1->setEnabled(true);
     if (hadFocus)
         Command1->setFocus();
-    if (report.failed() > 0)
+    if (report.end != PassEnd::Closing && report.failed() > 0)
         m_messageBoxes.inform(AppInfo::title, report.failureMessage());
 }

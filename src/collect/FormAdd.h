@@ -6,6 +6,7 @@ class DirListBox;
 class DirectoryListModel;
 class FileSystem;
 class MessageBoxes;
+class PassRunner;
 class QComboBox;
 class QGroupBox;
 class QPushButton;
@@ -19,7 +20,7 @@ class FormAdd : public FixedDialog
 
 public:
     FormAdd(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem,
-            MessageBoxes& messageBoxes);
+            MessageBoxes& messageBoxes, PassRunner& passes);
     ~FormAdd() override;
 
     DirListBox& directoryList() { return *Dir1; }
@@ -36,6 +37,7 @@ private:
     DirectoryListModel& m_rows;
     FileSystem& m_fileSystem;
     MessageBoxes& m_messageBoxes;
+    PassRunner& m_passes;
 
     QComboBox* Drive1 = nullptr;
     DirListBox* Dir1 = nullptr;

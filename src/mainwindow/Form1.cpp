@@ -7,6 +7,7 @@
 #include "common/AppInfo.h"
 #include "common/WindowPlacement.h"
 #include "platform/FileSystem.h"
+#include "platform/PassRunner.h"
 #include "platform/Shell.h"
 #include "rename/BatchRename.h"
 #include "rename/UndoRename.h"
@@ -206,7 +207,8 @@ void Form1::showPathOf(int row)
 
 void Form1::openAddDialog()
 {
-    FormAdd dialog(this, *m_rows, m_platform.fileSystem, m_platform.messageBoxes);
+    FormAdd dialog(this, *m_rows, m_platform.fileSystem, m_platform.messageBoxes,
+                   m_platform.passes);
     dialog.exec();
 }
 
@@ -261,19 +263,21 @@ void Form1::exitProgram()
 
 void Form1::openRenameDialog()
 {
-    FormRename dialog(this, *m_rows, m_platform.fileSystem);
+    FormRename dialog(this, *m_rows, m_platform.fileSystem, m_platform.passes);
     dialog.exec();
 }
 
 void Form1::confirmRename()
 {
-    ConfirmBatchRename(*m_rows, m_platform.fileSystem, m_platform.messageBoxes, m_platform.journal);
+    ConfirmBatchRename(*m_rows, m_platform.fileSystem, m_platform.messageBoxes, m_platform.journal,
+                       m_platform.passes);
     updateUndoItem();
 }
 
 void Form1::undoRename()
 {
-    UndoLastBatch(*m_rows, m_platform.fileSystem, m_platform.journal, m_platform.messageBoxes);
+    UndoLastBatch(*m_rows, m_platform.fileSystem, m_platform.journal, m_platform.messageBoxes,
+                  m_platform.passes);
     updateUndoItem();
 }
 
@@ -295,7 +299,7 @@ void Form1::openWebLink(const QString& address)
 
 AdditionReport Form1::addFolders(const QStringList& paths)
 {
-    return AddDirectories(*m_rows, m_platform.fileSystem, paths);
+    return AddDirectories(*m_rows, m_platform.fileSystem, paths, m_platform.passes);
 }
 
 namespace {
@@ -318,6 +322,9 @@ QStringList droppedFolders(const QMimeData* data, FileSystem& fileSystem)
 
 void Form1::dragEnterEvent(QDragEnterEvent* event)
 {
+    // One pass at a time: a drop waits for the running one to end.
+    if (m_platform.passes.isRunning())
+        return;
     if (!droppedFolders(event->mimeData(), m_platform.fileSystem).isEmpty())
         event->acceptProposedAction();
 }
@@ -329,6 +336,8 @@ void Form1::dragMoveEvent(QDragMoveEvent* event)
 
 void Form1::dropEvent(QDropEvent* event)
 {
+    if (m_platform.passes.isRunning())
+        return;
     const QStringList folders = droppedFolders(event->mimeData(), m_platform.fileSystem);
     if (folders.isEmpty())
         return;
@@ -338,6 +347,12 @@ void Form1::dropEvent(QDropEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    // A pass stops before its next folder; the window closes once the call in progress has
+    // returned, asking nothing.
+    if (m_platform.passes.cancelForClosing([this] { close(); })) {
+        event->ignore();
+        return;
+    }
     // Ends the program at once, whatever else is open, and asks nothing.
     event->accept();
     QCoreApplication::quit();

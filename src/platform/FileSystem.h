@@ -101,6 +101,17 @@ public:
                                                   const QString& newName) = 0;
 };
 
+// Looks folders up by their full paths one after another, sharing what consecutive lookups in
+// one parent can share. Lives for one pass.
+class FolderFinder
+{
+public:
+    virtual ~FolderFinder() = default;
+
+    // A link to a folder counts as a folder.
+    virtual FolderLookup lookUp(const QString& path) = 0;
+};
+
 // Tells whether folders exist, for many names in a few parents, sharing what consecutive
 // questions about one parent can share. Lives for one pass.
 class FolderProbe
@@ -130,8 +141,17 @@ public:
     virtual bool folderExists(const QString& path) = 0;
     virtual bool fileExists(const QString& path) = 0;
 
-    // One lookup per path, in order. A link to a folder counts as a folder.
-    virtual std::vector<FolderLookup> lookupFolders(const QStringList& paths) = 0;
+    virtual std::unique_ptr<FolderFinder> folderFinder() = 0;
+    // One lookup per path, in order, by one finder.
+    std::vector<FolderLookup> lookupFolders(const QStringList& paths)
+    {
+        std::vector<FolderLookup> lookups;
+        lookups.reserve(size_t(paths.size()));
+        const std::unique_ptr<FolderFinder> finder = folderFinder();
+        for (const QString& path : paths)
+            lookups.push_back(finder->lookUp(path));
+        return lookups;
+    }
 
     // The names of the folder's immediate, visible subfolders (links to folders included),
     // unsorted; nothing when the folder cannot be read.

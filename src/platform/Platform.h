@@ -3,6 +3,7 @@
 class FileSystem;
 class Journal;
 class MessageBoxes;
+class PassRunner;
 class Registry;
 class Shell;
 
@@ -14,4 +15,5 @@ struct Platform
     MessageBoxes& messageBoxes;
     Registry& registry;
     Journal& journal;
+    PassRunner& passes;
 };

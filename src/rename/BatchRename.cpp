@@ -6,8 +6,10 @@
 #include "platform/FileSystem.h"
 #include "platform/Journal.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PassRunner.h"
 #include "rows/DirectoryListModel.h"
 #include "rows/RowsByParent.h"
+#include "rows/RowsSnapshot.h"
 
 #include <vector>
 
@@ -47,7 +49,7 @@ Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const Di
 }
 
 void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                        MessageBoxes& messageBoxes, Journal& journal)
+                        MessageBoxes& messageBoxes, Journal& journal, PassRunner& passes)
 {
     using Outcome = Verdict::Outcome;
     if (rows.count() > 0 && !anyPreviewed(rows)) {
@@ -62,44 +64,58 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                                u"无法保存修改记录，这次修改之后将不能撤销。仍然继续修改吗？"_s))
         return;
 
-    const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
-    RowsByParent rowsByParent(rows);
+    RowsSnapshot snapshot(rows);
     std::vector<RecordEntry> record;
-    const int n = rows.count();
-    for (int i = 0; i < n; ++i) {
-        const DirectoryRow& row = rows.row(i);
-        if (!row.hasParent()) {
-            rows.setVerdict(i, Verdict{Outcome::RootNotRenamed, {}});
-            continue;
+    int renamed = 0;
+    const auto renameAll = [&](PassControl& control) {
+        const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
+        RowsByParent rowsByParent(snapshot);
+        for (int i = 0; i < snapshot.count(); ++i) {
+            if (control.stopHere())
+                return;
+            const DirectoryRow& row = snapshot.row(i);
+            control.advance();
+            if (!row.hasParent()) {
+                snapshot.setVerdict(i, Verdict{Outcome::RootNotRenamed, {}});
+                continue;
+            }
+            if (!row.isPreviewed()) {
+                snapshot.setVerdict(i, Verdict{Outcome::NeedsPreview, {}});
+                continue;
+            }
+            // On record before the rename, so that a batch cut off right after it can be
+            // undone; what happened is written with the whole record at the end.
+            const bool attempted = row.newName != row.name;
+            if (attempted) {
+                record.push_back(RecordEntry{RecordEntry::State::Pending, row.key,
+                                             JoinPath(row.parent, row.newName), row.parentId,
+                                             row.id});
+                if (recording)
+                    recording = journal.append(RenameRecord::line(record.back()));
+            }
+            const Verdict verdict = 目录重命名(fileSystem, *renamer, row);
+            if (attempted) {
+                record.back().state = verdict.outcome == Outcome::Renamed
+                                          ? RecordEntry::State::Renamed
+                                          : RecordEntry::State::Failed;
+            }
+            snapshot.setVerdict(i, verdict);
+            if (verdict.outcome == Outcome::Renamed) {
+                ++renamed;
+                const QString oldPath = row.key;
+                snapshot.setRenamed(i, JoinPath(row.parent, row.newName));
+                rowsByParent.follow(snapshot, oldPath, row.key);
+            }
         }
-        if (!row.isPreviewed()) {
-            rows.setVerdict(i, Verdict{Outcome::NeedsPreview, {}});
-            continue;
-        }
-        // On record before the rename, so that a batch cut off right after it can be undone;
-        // what happened is written with the whole record at the end.
-        const bool attempted = row.newName != row.name;
-        if (attempted) {
-            record.push_back(RecordEntry{RecordEntry::State::Pending, row.key,
-                                         JoinPath(row.parent, row.newName), row.parentId, row.id});
-            if (recording)
-                recording = journal.append(RenameRecord::line(record.back()));
-        }
-        const Verdict verdict = 目录重命名(fileSystem, *renamer, row);
-        if (attempted) {
-            record.back().state = verdict.outcome == Outcome::Renamed ? RecordEntry::State::Renamed
-                                                                      : RecordEntry::State::Failed;
-        }
-        rows.setVerdict(i, verdict);
-        if (verdict.outcome == Outcome::Renamed) {
-            const QString oldPath = row.key;
-            rows.setRenamed(i, JoinPath(row.parent, row.newName));
-            rowsByParent.follow(rows, oldPath, row.key);
-        }
-    }
+    };
+    const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(), renameAll,
+                                   [&] { rows.takeOver(snapshot.takeChanges()); });
     if (recording)
         journal.rewrite(RenameRecord::lines(record));
-    rows.rowsUpdated();
 
-    messageBoxes.inform(AppInfo::title, u"批量修改目录名称完成！"_s);
+    if (end == PassEnd::Completed)
+        messageBoxes.inform(AppInfo::title, u"批量修改目录名称完成！"_s);
+    else if (end == PassEnd::Cancelled)
+        messageBoxes.inform(AppInfo::title,
+                            u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(renamed));
 }

@@ -7,6 +7,7 @@ class FileSystem;
 class FolderRenamer;
 class Journal;
 class MessageBoxes;
+class PassRunner;
 struct DirectoryRow;
 
 // Renames one listed directory to its row's proposed name and returns the verdict. Renames
@@ -15,8 +16,9 @@ struct DirectoryRow;
 Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const DirectoryRow& row);
 
 // The confirm command: asks, renames every previewed row's directory to its proposed name in
-// list order, writes each verdict into its row and reports that the batch is done. Rows below
-// a renamed folder follow it to its new path. The journal records each rename as it happens,
-// for the undo; when it cannot be written, the user decides whether to go on without undo.
+// list order, writes each verdict into its row and reports that the batch is done (or how far
+// a cancelled one got). Rows below a renamed folder follow it to its new path. The journal
+// records each rename as it happens, for the undo; when it cannot be written, the user decides
+// whether to go on without undo.
 void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                        MessageBoxes& messageBoxes, Journal& journal);
+                        MessageBoxes& messageBoxes, Journal& journal, PassRunner& passes);

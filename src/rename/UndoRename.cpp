@@ -6,8 +6,10 @@
 #include "platform/FileSystem.h"
 #include "platform/Journal.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PassRunner.h"
 #include "rows/DirectoryListModel.h"
 #include "rows/RowsByParent.h"
+#include "rows/RowsSnapshot.h"
 
 #include <QHash>
 
@@ -21,7 +23,7 @@ std::optional<std::vector<RecordEntry>> readRecord(Journal& journal)
     return lines ? RenameRecord::read(*lines) : std::nullopt;
 }
 
-QHash<QString, int> rowsByKey(const DirectoryListModel& rows)
+QHash<QString, int> rowsByKey(const RowsSnapshot& rows)
 {
     QHash<QString, int> positions;
     positions.reserve(rows.count());
@@ -40,7 +42,7 @@ bool CanUndoLastBatch(Journal& journal)
 }
 
 void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& journal,
-                   MessageBoxes& messageBoxes)
+                   MessageBoxes& messageBoxes, PassRunner& passes)
 {
     using Outcome = Verdict::Outcome;
     using State = RecordEntry::State;
@@ -50,54 +52,70 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
     if (!messageBoxes.askYesNo(AppInfo::title, u"你确定要撤销上次的修改吗？"_s))
         return;
 
-    const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
-    RowsByParent rowsByParent(rows);
-    QHash<QString, int> rowOfKey = rowsByKey(rows);
+    RowsSnapshot snapshot(rows);
     int undone = 0;
     int failed = 0;
-    // Newest first, so that chains and swaps made in list order unwind.
-    for (auto entry = entries->rbegin(); entry != entries->rend(); ++entry) {
-        if (!entry->needsUndo())
-            continue;
-        const auto [parent, name] = SplitPath(entry->newPath);
-        const QString oldName = SplitPath(entry->oldPath).second;
-        if (entry->state == State::Pending) {
-            // Cut off around this rename: undo it only if it happened.
-            const std::vector<FolderLookup> found = fileSystem.lookupFolders({entry->newPath});
-            if (!found[0].folder || !(found[0].folder->id == entry->id)) {
-                entry->state = State::Undone;
+    const auto undoAll = [&](PassControl& control) {
+        const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
+        const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
+        RowsByParent rowsByParent(snapshot);
+        QHash<QString, int> rowOfKey = rowsByKey(snapshot);
+        // Newest first, so that chains and swaps made in list order unwind.
+        for (auto entry = entries->rbegin(); entry != entries->rend(); ++entry) {
+            if (!entry->needsUndo())
+                continue;
+            if (control.stopHere())
+                return;
+            control.advance();
+            const auto [parent, name] = SplitPath(entry->newPath);
+            const QString oldName = SplitPath(entry->oldPath).second;
+            if (entry->state == State::Pending) {
+                // Cut off around this rename: undo it only if it happened.
+                const FolderLookup found = finder->lookUp(entry->newPath);
+                if (!found.folder || !(found.folder->id == entry->id)) {
+                    entry->state = State::Undone;
+                    continue;
+                }
+            }
+            std::optional<FileSystemError> error = fileSystem.checkFolderName(oldName);
+            if (!error)
+                error = renamer->rename(ListedFolder{parent, entry->parentId, name, entry->id},
+                                        oldName);
+            const int row = rowOfKey.value(entry->newPath, -1);
+            if (error) {
+                entry->state = State::UndoFailed;
+                ++failed;
+                if (row >= 0)
+                    snapshot.setVerdict(row, Verdict{Outcome::UndoFailed, *error});
                 continue;
             }
+            entry->state = State::Undone;
+            ++undone;
+            if (row >= 0) {
+                snapshot.setUndone(row, oldName, entry->oldPath);
+                snapshot.setVerdict(row, Verdict{Outcome::Undone, {}});
+                rowOfKey.remove(entry->newPath);
+                rowOfKey.insert(entry->oldPath, row);
+            }
+            // Rows below an undone folder follow it; their keys change, which is rare enough
+            // to look them up afresh.
+            if (rowsByParent.follow(snapshot, entry->newPath, entry->oldPath) > 0)
+                rowOfKey = rowsByKey(snapshot);
         }
-        std::optional<FileSystemError> error = fileSystem.checkFolderName(oldName);
-        if (!error)
-            error =
-                renamer->rename(ListedFolder{parent, entry->parentId, name, entry->id}, oldName);
-        const int row = rowOfKey.value(entry->newPath, -1);
-        if (error) {
-            entry->state = State::UndoFailed;
-            ++failed;
-            if (row >= 0)
-                rows.setVerdict(row, Verdict{Outcome::UndoFailed, *error});
-            continue;
-        }
-        entry->state = State::Undone;
-        ++undone;
-        if (row >= 0) {
-            rows.setUndone(row, oldName, entry->oldPath);
-            rows.setVerdict(row, Verdict{Outcome::Undone, {}});
-            rowOfKey.remove(entry->newPath);
-            rowOfKey.insert(entry->oldPath, row);
-        }
-        // Rows below an undone folder follow it; their keys change, which is rare enough to
-        // look them up afresh.
-        if (rowsByParent.follow(rows, entry->newPath, entry->oldPath) > 0)
-            rowOfKey = rowsByKey(rows);
-    }
+    };
+    const int toUndo =
+        int(std::count_if(entries->begin(), entries->end(),
+                          [](const RecordEntry& entry) { return entry.needsUndo(); }));
+    const PassEnd end = passes.run(u"正在撤销修改……"_s, toUndo, undoAll,
+                                   [&] { rows.takeOver(snapshot.takeChanges()); });
     journal.rewrite(RenameRecord::lines(*entries));
-    rows.rowsUpdated();
+    if (end == PassEnd::Closing)
+        return;
 
-    QString message = u"已恢复 %1 个目录的原名。"_s.arg(undone);
+    QString message =
+        end == PassEnd::Cancelled
+            ? u"撤销已取消：已恢复 %1 个目录的原名，其余的仍可再次撤销。"_s.arg(undone)
+            : u"已恢复 %1 个目录的原名。"_s.arg(undone);
     if (failed > 0) {
         message += u"\n有 %1 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），"
                    u"原因见列表。"_s.arg(failed);

@@ -1,7 +1,5 @@
 #include "DirectoryListModel.h"
 
-#include "common/PathJoin.h"
-
 #include <QStringList>
 
 #include <algorithm>
@@ -140,36 +138,23 @@ void DirectoryListModel::setProposal(int position, const QString& newName, const
     r.verdict = verdict;
 }
 
-void DirectoryListModel::setVerdict(int position, const Verdict& verdict)
+void DirectoryListModel::takeOver(const std::vector<ChangedRow>& changes)
 {
-    m_rows[size_t(position)].verdict = verdict;
-}
-
-void DirectoryListModel::setRenamed(int position, const QString& newKey)
-{
-    DirectoryRow& r = m_rows[size_t(position)];
-    m_keys.remove(r.key);
-    r.name = r.newName;
-    r.key = newKey;
-    m_keys.insert(newKey);
-}
-
-void DirectoryListModel::setUndone(int position, const QString& name, const QString& key)
-{
-    DirectoryRow& r = m_rows[size_t(position)];
-    m_keys.remove(r.key);
-    r.name = name;
-    r.key = key;
-    m_keys.insert(key);
-}
-
-void DirectoryListModel::setParent(int position, const QString& parent)
-{
-    DirectoryRow& r = m_rows[size_t(position)];
-    m_keys.remove(r.key);
-    r.parent = parent;
-    r.key = JoinPath(parent, r.name);
-    m_keys.insert(r.key);
+    if (changes.empty())
+        return;
+    int first = count();
+    int last = -1;
+    for (const ChangedRow& change : changes) {
+        DirectoryRow& r = m_rows[size_t(change.position)];
+        if (r.key != change.row.key) {
+            m_keys.remove(r.key);
+            m_keys.insert(change.row.key);
+        }
+        r = change.row;
+        first = std::min(first, change.position);
+        last = std::max(last, change.position);
+    }
+    Q_EMIT dataChanged(index(first, 0), index(last, ColumnCount - 1));
 }
 
 void DirectoryListModel::rowsUpdated()

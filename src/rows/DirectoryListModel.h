@@ -10,8 +10,8 @@
 // The rows of the directory list, in display order. Keys are unique: a hash of them makes the
 // duplicate test O(1). Row positions are 0-based.
 //
-// The quiet setters (setProposal, setVerdict, setRenamed) write without notifying the views,
-// so that a pass over all rows costs one notification: call rowsUpdated() once afterwards.
+// setProposal writes without notifying the views: call rowsUpdated() once afterwards. The
+// passes work on a copy (RowsSnapshot) and hand their changes over in batches.
 class DirectoryListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -43,13 +43,8 @@ public:
     void removeAll();
 
     void setProposal(int position, const QString& newName, const Verdict& verdict);
-    void setVerdict(int position, const Verdict& verdict);
-    // After a successful rename: name becomes newName, key the new path.
-    void setRenamed(int position, const QString& newKey);
-    // After the undo of the row's rename: the old name and path again.
-    void setUndone(int position, const QString& name, const QString& key);
-    // After a folder above the row was renamed: the row's parent path, and so its key.
-    void setParent(int position, const QString& parent);
+    // Takes over rows a pass changed on its copy, in order, with one notification.
+    void takeOver(const std::vector<ChangedRow>& changes);
     void rowsUpdated();
 
 private:

@@ -24,3 +24,10 @@ struct DirectoryRow
     }
     QString verdictText() const { return VerdictText(verdict); }
 };
+
+// A row's new state, as a pass that worked on a copy of the rows hands it over.
+struct ChangedRow
+{
+    int position;
+    DirectoryRow row;
+};

@@ -1,9 +1,9 @@
 #include "RowsByParent.h"
 
-#include "DirectoryListModel.h"
+#include "RowsSnapshot.h"
 #include "common/PathJoin.h"
 
-RowsByParent::RowsByParent(const DirectoryListModel& rows)
+RowsByParent::RowsByParent(const RowsSnapshot& rows)
 {
     std::vector<int>* last = nullptr;
     const QString* lastParent = nullptr;
@@ -19,7 +19,7 @@ RowsByParent::RowsByParent(const DirectoryListModel& rows)
     }
 }
 
-int RowsByParent::follow(DirectoryListModel& rows, const QString& oldPath, const QString& newPath)
+int RowsByParent::follow(RowsSnapshot& rows, const QString& oldPath, const QString& newPath)
 {
     std::vector<std::pair<QString, std::vector<int>>> moved;
     if (auto node = m_rows.extract(oldPath))

@@ -5,18 +5,18 @@
 #include <map>
 #include <vector>
 
-class DirectoryListModel;
+class RowsSnapshot;
 
 // The rows by their parent's path. Ordered, so that the parents below a folder form one
 // range: following a rename costs the rows below it, not a pass over all rows.
 class RowsByParent
 {
 public:
-    explicit RowsByParent(const DirectoryListModel& rows);
+    explicit RowsByParent(const RowsSnapshot& rows);
 
     // The folder at oldPath is at newPath now: the rows below it say so. Returns how many rows
     // changed.
-    int follow(DirectoryListModel& rows, const QString& oldPath, const QString& newPath);
+    int follow(RowsSnapshot& rows, const QString& oldPath, const QString& newPath);
 
 private:
     std::map<QString, std::vector<int>> m_rows;

@@ -32,8 +32,10 @@ constexpr int replaceCaptionSpaces = 20;
 
 } // namespace
 
-FormRename::FormRename(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem)
-    : FixedDialog(parent, Qt::Dialog, clientSize), m_rows(rows), m_fileSystem(fileSystem)
+FormRename::FormRename(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem,
+                       PassRunner& passes)
+    : FixedDialog(parent, Qt::Dialog, clientSize), m_rows(rows), m_fileSystem(fileSystem),
+      m_passes(passes)
 {
     setObjectName(u"FormRename"_s);
     setWindowTitle(u"模拟修改目录名称"_s);
@@ -108,7 +110,8 @@ RenameRule FormRename::rule() const
 
 void FormRename::simulate()
 {
-    if (SimulateRename(m_rows, m_fileSystem, rule()))
+    // A cancelled preview leaves the dialog open, to change the rule or try again.
+    if (SimulateRename(m_rows, m_fileSystem, rule(), m_passes) == PassEnd::Completed)
         accept();
 }
 

@@ -5,6 +5,7 @@
 
 class DirectoryListModel;
 class FileSystem;
+class PassRunner;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
@@ -15,12 +16,13 @@ class FormRename : public FixedDialog
     Q_OBJECT
 
 public:
-    FormRename(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem);
+    FormRename(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem,
+               PassRunner& passes);
     ~FormRename() override;
 
     // The rule as the controls hold it.
     RenameRule rule() const;
-    // Command1: the preview pass; closes the dialog unless the rule's text is blank.
+    // Command1: the preview pass; closes the dialog once the pass has run to its end.
     void simulate();
 
 protected:
@@ -31,6 +33,7 @@ private:
 
     DirectoryListModel& m_rows;
     FileSystem& m_fileSystem;
+    PassRunner& m_passes;
 
     QGroupBox* Frame1 = nullptr;
     QRadioButton* Option1 = nullptr;

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "platform/PassRunner.h"
+
+#include <optional>
+
 class DirectoryListModel;
 class FileSystem;
 struct RenameRule;
 
 // The preview pass: every row's proposed name and whether a folder of that name already
-// exists beside it. Renames nothing. Returns false, changing nothing, when the selected rule's
-// text is blank.
-bool SimulateRename(DirectoryListModel& rows, FileSystem& fileSystem, const RenameRule& rule);
+// exists beside it. Renames nothing. Nothing, changing nothing, when the selected rule's text
+// is blank; otherwise how the pass ended (rows it did not reach keep what they showed).
+std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& fileSystem,
+                                      const RenameRule& rule, PassRunner& passes);

@@ -61,7 +61,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         QCOMPARE(dialog.windowTitle(), u"添加目录"_s);
         QCOMPARE(dialog.size(), QSize(416, 258));
         QVERIFY(dialog.windowFlags() & Qt::Tool);
@@ -93,7 +93,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         window.rows().append(u"/already"_s, u"already"_s, u"/"_s);
-        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         const QString top = tree->path(u"top"_s);
 
         press(dialog, u"Option1"_s);
@@ -147,7 +147,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         const QString top = tree->path(u"top"_s);
         press(dialog, u"Option3"_s);
         QCOMPARE(KeysOf(window.rows()),
@@ -159,7 +159,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         DirListBox& dir1 = dialog.directoryList();
         QVERIFY(dir1.setPath(tree->path(u"empty"_s)));
         press(dialog, u"Option2"_s);
@@ -180,7 +180,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         DirListBox& dir1 = dialog.directoryList();
         const QString root = fileSystemRoot();
         QVERIFY(dir1.setPath(root));
@@ -201,7 +201,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         QVERIFY(ShowActive(dialog));
         DirListBox& dir1 = dialog.directoryList();
         QCOMPARE(QApplication::focusWidget(), &dir1);
@@ -229,7 +229,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         DirListBox& dir1 = dialog.directoryList();
         QVERIFY(QDir(tree->path(u"top/dir10"_s)).removeRecursively());
         test.fileSystem.unreadable.append(tree->path(u"top/Dir3"_s));
@@ -243,7 +243,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         auto* drive1 = FindChild<QComboBox>(dialog, u"Drive1"_s);
         DirListBox& dir1 = dialog.directoryList();
         dir1.setPath(fileSystemRoot());
@@ -269,7 +269,7 @@ private Q_SLOTS:
             QSKIP("no links to folders here");
         TestPlatform test;
         Form1 window(test.platform);
-        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         QCOMPARE(dialog.directoryList().ListCount(), 4);
         press(dialog, u"Option2"_s);
         QVERIFY(KeysOf(window.rows()).contains(tree->path(u"top/link"_s)));

@@ -18,6 +18,7 @@ void chooseFromMenu(QWidget& window, Qt::Key accessKey, int downPresses)
     // No window manager offscreen to give the window back its activation after a dialog.
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
     QTest::keyClick(&window, accessKey, Qt::AltModifier);
     QTRY_VERIFY(QApplication::activePopupWidget());
     QWidget* menu = QApplication::activePopupWidget();

@@ -26,7 +26,8 @@ int main(int argc, char* argv[])
 
     TestPlatform test;
     QtJournal journal(arguments.value(2));
-    Platform platform{test.fileSystem, test.shell, test.messageBoxes, test.registry, journal};
+    Platform platform{test.fileSystem, test.shell, test.messageBoxes,
+                      test.registry,   journal,    test.passes};
     int renames = 0;
     test.fileSystem.beforeRename = [&](const QString&,
                                        const QString&) -> std::optional<FileSystemError> {
@@ -44,10 +45,10 @@ int main(int argc, char* argv[])
     const QStringList names = test.fileSystem.subfolderNames(tree).value_or(QStringList());
     for (const QString& name : names)
         paths.append(JoinPath(tree, name));
-    AddDirectories(window.rows(), test.fileSystem, paths);
+    AddDirectories(window.rows(), test.fileSystem, paths, test.passes);
     RenameRule rule;
     rule.appendText = u"_x"_s;
-    SimulateRename(window.rows(), test.fileSystem, rule);
+    SimulateRename(window.rows(), test.fileSystem, rule, test.passes);
     window.findChild<QAction*>(u"menu确认修改"_s)->trigger();
     return 1; // never reached: the test kills it
 }

@@ -22,7 +22,9 @@ void addRows(Form1& window, TestPlatform& test, const TestTree& tree,
              const QList<std::pair<QString, QString>>& renames)
 {
     for (const auto& [folder, newName] : renames) {
-        QCOMPARE(AddDirectories(window.rows(), test.fileSystem, {tree.path(folder)}).appended, 1);
+        QCOMPARE(AddDirectories(window.rows(), test.fileSystem, {tree.path(folder)}, test.passes)
+                     .appended,
+                 1);
         window.rows().setProposal(window.rows().count() - 1, newName,
                                   Verdict{Verdict::Outcome::CanRename, {}});
     }
@@ -193,8 +195,8 @@ private Q_SLOTS:
         tree.makeFile(u"notAFolder"_s);
         TestPlatform test;
         QtJournal unwritable(tree.path(u"notAFolder/journal.txt"_s));
-        Platform platform{test.fileSystem, test.shell, test.messageBoxes, test.registry,
-                          unwritable};
+        Platform platform{test.fileSystem, test.shell, test.messageBoxes,
+                          test.registry,   unwritable, test.passes};
         Form1 window(platform);
         addRows(window, test, tree, {{u"a"_s, u"b"_s}});
         int questions = 0;

@@ -93,6 +93,7 @@ private Q_SLOTS:
         tree.makeFolders({u"p/a"_s, u"p/b"_s, u"p/a_x"_s, u"p/c"_s});
         tree.makeFile(u"p/b_x"_s);
         NativeFileSystem fs;
+        QtPassRunner passes;
         DirectoryListModel rows;
         const QString parent = tree.path(u"p"_s);
         for (const QString& name : {u"a"_s, u"b"_s, u"c"_s, u"gone"_s})
@@ -105,7 +106,7 @@ private Q_SLOTS:
         rows.setProposal(2, u"stale"_s, Verdict{Verdict::Outcome::AlreadyExists, {}});
 
         QSignalSpy changed(&rows, &DirectoryListModel::dataChanged);
-        QVERIFY(SimulateRename(rows, fs, append(u"_x"_s)));
+        QVERIFY(SimulateRename(rows, fs, append(u"_x"_s), passes));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(rows.row(0).newName, u"a_x"_s);
         QCOMPARE(rows.row(0).verdictText(), u"有相同目录"_s);
@@ -115,42 +116,43 @@ private Q_SLOTS:
         QCOMPARE(rows.row(3).verdictText(), u"可以修改"_s); // the source is never tested
         QCOMPARE(rows.row(4).verdictText(), u"根目录不能修改"_s);
         QCOMPARE(rows.row(5).verdictText(), u"可以修改"_s);
-        QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s)));
+        QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s), passes));
         QCOMPARE(rows.row(5).verdictText(), u"有相同目录"_s);
 
         // Each pass starts from name, not from the previous newName.
-        QVERIFY(SimulateRename(rows, fs, append(u"_x"_s)));
+        QVERIFY(SimulateRename(rows, fs, append(u"_x"_s), passes));
         QCOMPARE(rows.row(0).newName, u"a_x"_s);
 
         // An unchanged name finds its own folder; a name no folder can have is said so first.
-        QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s)));
+        QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s), passes));
         QCOMPARE(rows.row(0).verdictText(), u"有相同目录"_s);
         for (const QString& invalid : {QString(), u".."_s, u"."_s, u"b/y"_s, QString(256, u'n')}) {
-            QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, invalid)));
+            QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, invalid), passes));
             QCOMPARE(rows.row(0).newName, invalid);
             QCOMPARE(rows.row(0).verdictText(), u"新名称无效"_s);
         }
         // A case-only change is a new name where the file system tells case apart; on Windows it
         // finds the folder itself.
-        QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, u"A"_s)));
+        QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, u"A"_s), passes));
         QCOMPARE(rows.row(0).verdictText(), OnWindows() ? u"有相同目录"_s : u"可以修改"_s);
     }
 
     void blankRuleTextChangesNothing()
     {
         NativeFileSystem fs;
+        QtPassRunner passes;
         DirectoryListModel rows;
         rows.append(u"/tmp"_s, u"tmp"_s, u"/"_s);
-        QVERIFY(!SimulateRename(rows, fs, append(u"   "_s)));
-        QVERIFY(!SimulateRename(rows, fs, prepend(QString())));
-        QVERIFY(!SimulateRename(rows, fs, replace(u" "_s, u"x"_s)));
+        QVERIFY(!SimulateRename(rows, fs, append(u"   "_s), passes));
+        QVERIFY(!SimulateRename(rows, fs, prepend(QString()), passes));
+        QVERIFY(!SimulateRename(rows, fs, replace(u" "_s, u"x"_s), passes));
         QCOMPARE(rows.row(0).newName, QString());
         QCOMPARE(rows.row(0).verdictText(), QString());
         // Only the selected rule's text is tested; an empty replacement is valid.
         RenameRule rule = prepend(u"x"_s);
         rule.appendText = u"  "_s;
-        QVERIFY(SimulateRename(rows, fs, rule));
-        QVERIFY(SimulateRename(rows, fs, replace(u"t"_s, {})));
+        QVERIFY(SimulateRename(rows, fs, rule, passes));
+        QVERIFY(SimulateRename(rows, fs, replace(u"t"_s, {}), passes));
         QCOMPARE(rows.row(0).newName, u"mp"_s);
     }
 
@@ -162,7 +164,7 @@ private Q_SLOTS:
         Form1 window(test.platform);
         window.rows().append(tree.path(u"a"_s), u"a"_s, tree.root());
 
-        FormRename dialog(&window, window.rows(), test.fileSystem);
+        FormRename dialog(&window, window.rows(), test.fileSystem, test.passes);
         QCOMPARE(dialog.windowTitle(), u"模拟修改目录名称"_s);
         QVERIFY(FindChild<QRadioButton>(dialog, u"Option1"_s)->isChecked());
         QCOMPARE(FindChild<QRadioButton>(dialog, u"Option3"_s)->text(),
@@ -197,7 +199,7 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        FormRename dialog(&window, window.rows(), test.fileSystem);
+        FormRename dialog(&window, window.rows(), test.fileSystem, test.passes);
         QVERIFY(ShowActive(dialog));
         auto* option1 = FindChild<QRadioButton>(dialog, u"Option1"_s);
         auto* option2 = FindChild<QRadioButton>(dialog, u"Option2"_s);

@@ -84,16 +84,6 @@ void FakeRegistry::closeKey(Handle key)
     closedHandles.append(key);
 }
 
-std::vector<FolderLookup> FaultyFileSystem::lookupFolders(const QStringList& paths)
-{
-    std::vector<FolderLookup> lookups = NativeFileSystem::lookupFolders(paths);
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        if (vanished.contains(paths[i]))
-            lookups[size_t(i)] = FolderLookup{{}, {FileSystemError::Kind::SourceMissing, {}}};
-    }
-    return lookups;
-}
-
 std::optional<QStringList> FaultyFileSystem::subfolderNames(const QString& folder)
 {
     if (unreadable.contains(folder))
@@ -102,6 +92,46 @@ std::optional<QStringList> FaultyFileSystem::subfolderNames(const QString& folde
 }
 
 namespace {
+
+class FaultyFinder : public FolderFinder
+{
+public:
+    FaultyFinder(FaultyFileSystem& fileSystem, std::unique_ptr<FolderFinder> real)
+        : m_fileSystem(fileSystem), m_real(std::move(real))
+    {}
+
+    FolderLookup lookUp(const QString& path) override
+    {
+        if (m_fileSystem.beforeEachCall)
+            m_fileSystem.beforeEachCall(path);
+        if (m_fileSystem.vanished.contains(path))
+            return FolderLookup{{}, {FileSystemError::Kind::SourceMissing, {}}};
+        return m_real->lookUp(path);
+    }
+
+private:
+    FaultyFileSystem& m_fileSystem;
+    std::unique_ptr<FolderFinder> m_real;
+};
+
+class FaultyProbe : public FolderProbe
+{
+public:
+    FaultyProbe(FaultyFileSystem& fileSystem, std::unique_ptr<FolderProbe> real)
+        : m_fileSystem(fileSystem), m_real(std::move(real))
+    {}
+
+    bool folderExists(const QString& parent, const QString& name) override
+    {
+        if (m_fileSystem.beforeEachCall)
+            m_fileSystem.beforeEachCall(JoinPath(parent, name));
+        return m_real->folderExists(parent, name);
+    }
+
+private:
+    FaultyFileSystem& m_fileSystem;
+    std::unique_ptr<FolderProbe> m_real;
+};
 
 class FaultyRenamer : public FolderRenamer
 {
@@ -114,6 +144,8 @@ public:
                                           const QString& newName) override
     {
         ++m_fileSystem.renameCalls;
+        if (m_fileSystem.beforeEachCall)
+            m_fileSystem.beforeEachCall(JoinPath(folder.parent, folder.name));
         if (m_fileSystem.beforeRename) {
             if (std::optional<FileSystemError> error = m_fileSystem.beforeRename(
                     JoinPath(folder.parent, folder.name), JoinPath(folder.parent, newName)))
@@ -128,6 +160,16 @@ private:
 };
 
 } // namespace
+
+std::unique_ptr<FolderFinder> FaultyFileSystem::folderFinder()
+{
+    return std::make_unique<FaultyFinder>(*this, NativeFileSystem::folderFinder());
+}
+
+std::unique_ptr<FolderProbe> FaultyFileSystem::folderProbe()
+{
+    return std::make_unique<FaultyProbe>(*this, NativeFileSystem::folderProbe());
+}
 
 std::unique_ptr<FolderRenamer> FaultyFileSystem::folderRenamer()
 {

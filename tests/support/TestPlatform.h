@@ -5,6 +5,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/QtJournal.h"
+#include "platform/QtPassRunner.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 
@@ -92,10 +93,14 @@ public:
     QStringList vanished;
     // Folders that cannot be listed.
     QStringList unreadable;
+    // Called, on the thread of the pass, before every lookup, probe and rename of a folder,
+    // with the folder's path: a test can stop a pass there.
+    std::function<void(const QString& path)> beforeEachCall;
     int renameCalls = 0;
 
-    std::vector<FolderLookup> lookupFolders(const QStringList& paths) override;
+    std::unique_ptr<FolderFinder> folderFinder() override;
     std::optional<QStringList> subfolderNames(const QString& folder) override;
+    std::unique_ptr<FolderProbe> folderProbe() override;
     std::unique_ptr<FolderRenamer> folderRenamer() override;
 };
 
@@ -108,7 +113,8 @@ struct TestPlatform
     FakeRegistry registry;
     QTemporaryDir journalFolder;
     QtJournal journal{journalFolder.filePath(QStringLiteral("journal.txt"))};
-    Platform platform{fileSystem, shell, messageBoxes, registry, journal};
+    QtPassRunner passes;
+    Platform platform{fileSystem, shell, messageBoxes, registry, journal, passes};
 };
 
 // The child of that objectName; a missing one ends the test run, as it is a fault of the test.

@@ -116,14 +116,14 @@ int main(int argc, char* argv[])
     Form1 window(test.platform);
     window.move(0, 0);
 
-    FormAdd add(&window, window.rows(), test.fileSystem, test.messageBoxes);
+    FormAdd add(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
     add.directoryList().setListIndex(1);
     const QImage addPicture = framed(add);
     save(addPicture, out + u"/add-dialog.png"_s);
     add.addToList();
     add.hide();
 
-    FormRename rename(&window, window.rows(), test.fileSystem);
+    FormRename rename(&window, window.rows(), test.fileSystem, test.passes);
     rename.findChild<QRadioButton*>(u"Option3"_s)->setChecked(true);
     rename.findChild<QLineEdit*>(u"Text3"_s)->setText(u"旧"_s);
     rename.findChild<QLineEdit*>(u"Text4"_s)->setText(u"新"_s);

@@ -6,6 +6,7 @@
 #include "PosixFileSystem.h"
 #include "platform/QtJournal.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/QtPassRunner.h"
 #include "platform/QtShell.h"
 
 // What this platform works through.
@@ -15,5 +16,6 @@ struct NativePlatform::Objects
     QtShell shell;
     QtMessageBoxes messageBoxes;
     QtJournal journal;
+    QtPassRunner passes;
     LinuxRegistry registry;
 };

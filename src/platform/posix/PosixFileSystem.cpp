@@ -181,6 +181,52 @@ FileSystemError takenTargetError(int directory, const QByteArray& to, FileId fol
     return PosixFileSystem::errorFromErrno(EEXIST);
 }
 
+class PosixFolderFinder : public FolderFinder
+{
+public:
+    FolderLookup lookUp(const QString& path) override
+    {
+        FolderLookup result;
+        const auto native = nativePath(path);
+        if (!native) {
+            result.error = FileSystemError{FileSystemError::Kind::InvalidName, {}};
+            return result;
+        }
+        auto [name, parent] = splitPath(path);
+        struct stat info = {};
+        if (parent.isNull()) {
+            if (::lstat(native->constData(), &info) != 0)
+                result.error = PosixFileSystem::errorFromErrno(errno);
+            else
+                result.folder = FolderInfo{std::move(name), std::move(parent), idOf(info), {}};
+            return result;
+        }
+        const std::optional<int> parentFd = m_parent.open(parent, result.error);
+        if (!parentFd)
+            return result;
+        const QByteArray nativeName = name.toUtf8();
+        if (::fstatat(*parentFd, nativeName.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            result.error = PosixFileSystem::errorFromErrno(errno);
+            return result;
+        }
+        const FileId id = idOf(info);
+        // A link counts when it leads to a folder, and stands for itself.
+        if (S_ISLNK(info.st_mode) && ::fstatat(*parentFd, nativeName.constData(), &info, 0) != 0) {
+            result.error = PosixFileSystem::errorFromErrno(errno);
+            return result;
+        }
+        if (!S_ISDIR(info.st_mode)) {
+            result.error = PosixFileSystem::errorFromErrno(ENOTDIR);
+            return result;
+        }
+        result.folder = FolderInfo{std::move(name), std::move(parent), id, m_parent.id()};
+        return result;
+    }
+
+private:
+    ParentCache m_parent;
+};
+
 class PosixFolderProbe : public FolderProbe
 {
 public:
@@ -259,49 +305,9 @@ bool PosixFileSystem::fileExists(const QString& path)
     return statPath(path, info, true) && S_ISREG(info.st_mode);
 }
 
-std::vector<FolderLookup> PosixFileSystem::lookupFolders(const QStringList& paths)
+std::unique_ptr<FolderFinder> PosixFileSystem::folderFinder()
 {
-    std::vector<FolderLookup> results;
-    results.reserve(size_t(paths.size()));
-    ParentCache parents;
-    for (const QString& path : paths) {
-        FolderLookup& result = results.emplace_back();
-        const auto native = nativePath(path);
-        if (!native) {
-            result.error = FileSystemError{FileSystemError::Kind::InvalidName, {}};
-            continue;
-        }
-        auto [name, parent] = splitPath(path);
-        struct stat info = {};
-        if (parent.isNull()) {
-            if (::lstat(native->constData(), &info) != 0) {
-                result.error = errorFromErrno(errno);
-                continue;
-            }
-            result.folder = FolderInfo{std::move(name), std::move(parent), idOf(info), {}};
-            continue;
-        }
-        const std::optional<int> parentFd = parents.open(parent, result.error);
-        if (!parentFd)
-            continue;
-        const QByteArray nativeName = name.toUtf8();
-        if (::fstatat(*parentFd, nativeName.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            result.error = errorFromErrno(errno);
-            continue;
-        }
-        const FileId id = idOf(info);
-        // A link counts when it leads to a folder, and stands for itself.
-        if (S_ISLNK(info.st_mode) && ::fstatat(*parentFd, nativeName.constData(), &info, 0) != 0) {
-            result.error = errorFromErrno(errno);
-            continue;
-        }
-        if (!S_ISDIR(info.st_mode)) {
-            result.error = errorFromErrno(ENOTDIR);
-            continue;
-        }
-        result.folder = FolderInfo{std::move(name), std::move(parent), id, parents.id()};
-    }
-    return results;
+    return std::make_unique<PosixFolderFinder>();
 }
 
 std::optional<QStringList> PosixFileSystem::subfolderNames(const QString& folder)

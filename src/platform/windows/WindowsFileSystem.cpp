@@ -131,6 +131,45 @@ FileSystemError takenTargetError(const QString& target, FileId folder)
     return WindowsFileSystem::errorFromLastError(ERROR_ALREADY_EXISTS);
 }
 
+class WindowsFolderFinder : public FolderFinder
+{
+public:
+    FolderLookup lookUp(const QString& path) override
+    {
+        FolderLookup result;
+        if (!nativePath(path)) {
+            result.error = FileSystemError{FileSystemError::Kind::InvalidName, {}};
+            return result;
+        }
+        auto [name, parent] = splitPath(path);
+        const auto entry = informationOf(openEntry(path, 0, false));
+        if (!entry) {
+            result.error = lastError();
+            return result;
+        }
+        if (!isFolder(*entry)) {
+            result.error = WindowsFileSystem::errorFromLastError(ERROR_DIRECTORY);
+            return result;
+        }
+        if (!parent.isNull() && (m_lastParent.isNull() || parent != m_lastParent)) {
+            const auto parentInformation = informationOf(openEntry(parent, 0, true));
+            if (!parentInformation) {
+                result.error = lastError();
+                return result;
+            }
+            m_lastParent = parent;
+            m_lastParentId = idOf(*parentInformation);
+        }
+        const FileId parentId = parent.isNull() ? FileId() : m_lastParentId;
+        result.folder = FolderInfo{std::move(name), std::move(parent), idOf(*entry), parentId};
+        return result;
+    }
+
+private:
+    QString m_lastParent;
+    FileId m_lastParentId;
+};
+
 class WindowsFolderProbe : public FolderProbe
 {
 public:
@@ -217,41 +256,9 @@ bool WindowsFileSystem::fileExists(const QString& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::vector<FolderLookup> WindowsFileSystem::lookupFolders(const QStringList& paths)
+std::unique_ptr<FolderFinder> WindowsFileSystem::folderFinder()
 {
-    std::vector<FolderLookup> results;
-    results.reserve(size_t(paths.size()));
-    QString lastParent;
-    FileId lastParentId;
-    for (const QString& path : paths) {
-        FolderLookup& result = results.emplace_back();
-        if (!nativePath(path)) {
-            result.error = FileSystemError{FileSystemError::Kind::InvalidName, {}};
-            continue;
-        }
-        auto [name, parent] = splitPath(path);
-        const auto entry = informationOf(openEntry(path, 0, false));
-        if (!entry) {
-            result.error = lastError();
-            continue;
-        }
-        if (!isFolder(*entry)) {
-            result.error = errorFromLastError(ERROR_DIRECTORY);
-            continue;
-        }
-        if (!parent.isNull() && (lastParent.isNull() || parent != lastParent)) {
-            const auto parentInformation = informationOf(openEntry(parent, 0, true));
-            if (!parentInformation) {
-                result.error = lastError();
-                continue;
-            }
-            lastParent = parent;
-            lastParentId = idOf(*parentInformation);
-        }
-        const FileId parentId = parent.isNull() ? FileId() : lastParentId;
-        result.folder = FolderInfo{std::move(name), std::move(parent), idOf(*entry), parentId};
-    }
-    return results;
+    return std::make_unique<WindowsFolderFinder>();
 }
 
 std::optional<QStringList> WindowsFileSystem::subfolderNames(const QString& folder)

@@ -9,7 +9,7 @@ class WindowsFileSystem : public FileSystem
 public:
     bool folderExists(const QString& path) override;
     bool fileExists(const QString& path) override;
-    std::vector<FolderLookup> lookupFolders(const QStringList& paths) override;
+    std::unique_ptr<FolderFinder> folderFinder() override;
     std::optional<QStringList> subfolderNames(const QString& folder) override;
     std::optional<FileSystemError> checkFolderName(const QString& name) override;
     std::unique_ptr<FolderProbe> folderProbe() override;

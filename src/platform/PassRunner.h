@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+#include <atomic>
+#include <functional>
+
+// What a pass over many folders and the window waiting for it share: the count of folders
+// done and the user's wish to stop. Safe to use from both threads.
+class PassControl
+{
+public:
+    // Asked by the pass before each folder: true when the user cancelled, and the pass then
+    // counts as stopped before its end.
+    bool stopHere()
+    {
+        if (!m_cancel.load(std::memory_order_relaxed))
+            return false;
+        m_stopped.store(true, std::memory_order_relaxed);
+        return true;
+    }
+    // Called by the pass after each folder.
+    void advance() { m_done.fetch_add(1, std::memory_order_relaxed); }
+
+    void requestCancel() { m_cancel.store(true, std::memory_order_relaxed); }
+    bool cancelRequested() const { return m_cancel.load(std::memory_order_relaxed); }
+    bool stopped() const { return m_stopped.load(std::memory_order_relaxed); }
+    int done() const { return m_done.load(std::memory_order_relaxed); }
+
+private:
+    std::atomic<bool> m_cancel{false};
+    std::atomic<bool> m_stopped{false};
+    std::atomic<int> m_done{0};
+};
+
+// How a pass ended.
+enum class PassEnd {
+    Completed,
+    Cancelled, // by the user, before its end
+    Closing,   // cancelled because the program is closing: say nothing more
+};
+
+// Runs the long passes (the addition, the preview, the rename, the undo) away from the
+// windows' thread, so that the windows repaint and a slow or hanging disk freezes nothing.
+class PassRunner
+{
+public:
+    virtual ~PassRunner() = default;
+
+    // Runs work(control) on a worker thread and returns when it has ended. Meanwhile the
+    // windows repaint but take no input, a pass still running after half a second shows its
+    // progress ("<progressText> done / total") with a cancel button, and takeResults runs on
+    // this thread now and then and once at the end, to bring what the pass did into the list.
+    virtual PassEnd run(const QString& progressText, int total,
+                        const std::function<void(PassControl&)>& work,
+                        const std::function<void()>& takeResults) = 0;
+
+    virtual bool isRunning() const = 0;
+
+    // While a pass runs: cancels it and calls closeWindow once it has ended; the pass then
+    // ends as Closing. False, calling nothing, when no pass runs.
+    virtual bool cancelForClosing(std::function<void()> closeWindow) = 0;
+};

@@ -1,0 +1,86 @@
+#include "QtPassRunner.h"
+
+#include "PassProgressDialog.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+
+#include <memory>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Until then a pass shows nothing new; input waits, as it would for a short pass.
+constexpr auto progressDialogDelay = 500ms;
+// How often the list takes over what the pass did, and the dialog shows the count.
+constexpr auto resultsInterval = 100ms;
+
+} // namespace
+
+PassEnd QtPassRunner::run(const QString& progressText, int total,
+                          const std::function<void(PassControl&)>& work,
+                          const std::function<void()>& takeResults)
+{
+    Q_ASSERT(!m_control);
+    PassControl control;
+    m_control = &control;
+    m_closing = false;
+
+    const std::unique_ptr<QThread> worker(QThread::create([&work, &control] { work(control); }));
+    QEventLoop loop;
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    std::unique_ptr<PassProgressDialog> dialog;
+    QTimer resultsTimer;
+    resultsTimer.setInterval(resultsInterval);
+    QObject::connect(&resultsTimer, &QTimer::timeout, &loop, [&] {
+        takeResults();
+        if (dialog)
+            dialog->showProgress();
+    });
+    bool dialogDue = false;
+    QTimer::singleShot(progressDialogDelay, &loop, [&] {
+        dialogDue = true;
+        loop.quit();
+    });
+
+    worker->start();
+    resultsTimer.start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (dialogDue && !worker->isFinished()) {
+        QWidget* owner = QApplication::activeModalWidget();
+        dialog = std::make_unique<PassProgressDialog>(owner ? owner : QApplication::activeWindow(),
+                                                      progressText, total, control);
+        dialog->show();
+        loop.exec();
+    }
+    if (!worker->isFinished()) {
+        // The loops were ended from outside: the program is quitting.
+        m_closing = true;
+        control.requestCancel();
+        worker->wait();
+    }
+    resultsTimer.stop();
+    takeResults();
+    dialog.reset();
+
+    m_control = nullptr;
+    const PassEnd end = m_closing           ? PassEnd::Closing
+                        : control.stopped() ? PassEnd::Cancelled
+                                            : PassEnd::Completed;
+    if (m_closeWindow)
+        QTimer::singleShot(0, qApp, std::exchange(m_closeWindow, {}));
+    return end;
+}
+
+bool QtPassRunner::cancelForClosing(std::function<void()> closeWindow)
+{
+    if (!m_control)
+        return false;
+    m_closing = true;
+    m_closeWindow = std::move(closeWindow);
+    m_control->requestCancel();
+    return true;
+}
