@@ -1,0 +1,212 @@
+#include "common/PathJoin.h"
+#include "mainwindow/Form1.h"
+#include "rows/DirectoryListModel.h"
+#include "rules/RenameRule.h"
+#include "rules/SimulateRename.h"
+#include "support/TestPlatform.h"
+#include "support/TestTree.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QSemaphore>
+#include <QTest>
+
+#include <atomic>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int folderCount = 5;
+
+// Holds a pass inside one call of the file system (lookup, probe or rename, counted from 0)
+// until the test lets it go, as a dead network share would.
+class CallGate
+{
+public:
+    CallGate(FaultyFileSystem& fileSystem, int heldCall) : m_fileSystem(fileSystem)
+    {
+        fileSystem.beforeEachCall = [this, heldCall](const QString&) {
+            if (m_calls.fetch_add(1) == heldCall)
+                m_released.acquire();
+        };
+    }
+    ~CallGate() { m_fileSystem.beforeEachCall = nullptr; }
+
+    void release() { m_released.release(); }
+    int calls() const { return m_calls.load(); }
+
+private:
+    FaultyFileSystem& m_fileSystem;
+    std::atomic<int> m_calls{0};
+    QSemaphore m_released;
+};
+
+RenameRule appendRule(const QString& text)
+{
+    RenameRule rule;
+    rule.appendText = text;
+    return rule;
+}
+
+QString folderName(int i)
+{
+    return u"d"_s + QString::number(i);
+}
+
+// Once the progress dialog is up (the gate holds the pass): `act`, then the gate opens.
+void WhenProgressShown(CallGate& gate, std::function<void(QWidget* dialog)> act)
+{
+    WhenDialogShown([&gate, act = std::move(act)](QWidget* dialog) {
+        QCOMPARE(dialog->objectName(), u"PassProgressDialog"_s);
+        act(dialog);
+        gate.release();
+    });
+}
+
+void clickCancel(QWidget* dialog)
+{
+    QPushButton* cancel = FindChild<QPushButton>(*dialog, u"cancelButton"_s);
+    QCOMPARE(cancel->text(), u"取消"_s);
+    cancel->click();
+}
+
+} // namespace
+
+// The passes over many folders on their worker thread: cancel, a call that hangs, closing.
+class TestLongPasses : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
+
+    // The user cancels while the file system holds the pass in a call; the call completes,
+    // its folder's row says so, and no later folder is touched, on disk or in the rows.
+    void cancelStopsBeforeTheNextFolder_data()
+    {
+        QTest::addColumn<QString>("pass");
+        QTest::addColumn<int>("heldCall");
+        for (const QString& pass : {u"add"_s, u"preview"_s, u"rename"_s, u"undo"_s}) {
+            for (const int held : {0, folderCount / 2, folderCount - 1})
+                QTest::addRow("%s at %d", qPrintable(pass), held) << pass << held;
+        }
+    }
+    void cancelStopsBeforeTheNextFolder()
+    {
+        QFETCH(QString, pass);
+        QFETCH(int, heldCall);
+        TestTree tree;
+        QStringList paths;
+        for (int i = 0; i < folderCount; ++i) {
+            tree.makeFolders({u"p/"_s + folderName(i)});
+            paths.append(tree.path(u"p/"_s + folderName(i)));
+        }
+        TestPlatform test;
+        Form1 window(test.platform);
+        DirectoryListModel& rows = window.rows();
+        if (pass != u"add"_s) {
+            window.addFolders(paths);
+            QVERIFY(SimulateRename(rows, test.fileSystem, appendRule(u"_x"_s), test.passes));
+        }
+        if (pass == u"undo"_s)
+            window.confirmRename();
+        test.messageBoxes.shown.clear();
+
+        const bool cutShort = heldCall < folderCount - 1;
+        CallGate gate(test.fileSystem, heldCall);
+        bool progressShown = false;
+        WhenProgressShown(gate, [&](QWidget* dialog) {
+            progressShown = true;
+            QVERIFY(FindChild<QLabel>(*dialog, u"progressLabel"_s)
+                        ->text()
+                        .endsWith(u" / "_s + QString::number(folderCount)));
+            clickCancel(dialog);
+        });
+        std::optional<PassEnd> end;
+        if (pass == u"add"_s)
+            end = window.addFolders(paths).end;
+        else if (pass == u"preview"_s)
+            end = SimulateRename(rows, test.fileSystem, appendRule(u"_y"_s), test.passes);
+        else if (pass == u"rename"_s)
+            window.confirmRename();
+        else
+            window.undoRename();
+        QVERIFY(progressShown);
+        QCOMPARE(gate.calls(), heldCall + 1);
+        if (end)
+            QCOMPARE(*end, cutShort ? PassEnd::Cancelled : PassEnd::Completed);
+
+        // Folders reached: 0..heldCall, except the undo, which goes newest first.
+        const auto reached = [&](int i) {
+            return pass == u"undo"_s ? i >= folderCount - 1 - heldCall : i <= heldCall;
+        };
+        if (pass == u"add"_s) {
+            QCOMPARE(KeysOf(rows), paths.mid(0, heldCall + 1));
+            return;
+        }
+        for (int i = 0; i < folderCount; ++i) {
+            const DirectoryRow& row = rows.row(i);
+            const QString name = folderName(i);
+            if (pass == u"preview"_s) {
+                QCOMPARE(row.newName, name + (reached(i) ? u"_y"_s : u"_x"_s));
+                QVERIFY(tree.isFolder(u"p/"_s + name));
+            } else if (pass == u"rename"_s) {
+                QCOMPARE(row.name, reached(i) ? name + u"_x"_s : name);
+                QCOMPARE(row.verdictText(), reached(i) ? u"修改成功"_s : u"可以修改"_s);
+                QVERIFY(tree.isFolder(u"p/"_s + row.name));
+            } else {
+                QCOMPARE(row.name, reached(i) ? name : name + u"_x"_s);
+                QCOMPARE(row.verdictText(), reached(i) ? u"已撤销"_s : u"修改成功"_s);
+                QVERIFY(tree.isFolder(u"p/"_s + row.name));
+            }
+        }
+        QCOMPARE(tree.entries(u"p"_s).size(), folderCount);
+        if (pass == u"rename"_s) {
+            QCOMPARE(test.messageBoxes.shown.last().text,
+                     cutShort ? u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(
+                                    heldCall + 1)
+                              : u"批量修改目录名称完成！"_s);
+        }
+        if (pass == u"undo"_s) {
+            // What the cancel left out can still be undone.
+            QCOMPARE(FindChild<QAction>(window, u"menu撤销修改"_s)->isEnabled(), cutShort);
+        }
+    }
+
+    // A call that does not return: the dialog says it waits; closing the main window asks
+    // nothing, cancels, and closes it once the call has returned.
+    void closingDuringAHangingCall()
+    {
+        TestTree tree;
+        QStringList paths;
+        for (int i = 0; i < folderCount; ++i) {
+            tree.makeFolders({u"p/"_s + folderName(i)});
+            paths.append(tree.path(u"p/"_s + folderName(i)));
+        }
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.show();
+        window.addFolders(paths);
+        QVERIFY(SimulateRename(window.rows(), test.fileSystem, appendRule(u"_x"_s), test.passes));
+        test.messageBoxes.shown.clear();
+
+        CallGate gate(test.fileSystem, 1);
+        WhenProgressShown(gate, [&](QWidget* dialog) {
+            QLabel* waiting = FindChild<QLabel>(*dialog, u"waitingLabel"_s);
+            QTRY_COMPARE_WITH_TIMEOUT(waiting->text(), u"正在等待磁盘或网络响应……"_s, 10000);
+            QVERIFY(!window.close());
+            QVERIFY(window.isVisible());
+            QTRY_COMPARE(waiting->text(), u"正在取消，等待当前的操作结束……"_s);
+        });
+        window.confirmRename();
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(test.messageBoxes.shown.size(), 1); // the question before the batch, no more
+        QCOMPARE(tree.entries(u"p"_s),
+                 (QStringList{u"d0_x"_s, u"d1_x"_s, u"d2"_s, u"d3"_s, u"d4"_s}));
+    }
+};
+
+QTEST_MAIN(TestLongPasses)
+#include "tst_longpasses.moc"
