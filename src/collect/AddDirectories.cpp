@@ -61,6 +61,7 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
         if (!rows.containsKey(path))
             unlisted.append(path);
     }
+    rows.reserve(rows.count() + int(unlisted.size()));
     AdditionReport report;
     Outbox<DirectoryRow> found;
     const auto lookUp = [&](PassControl& control) {

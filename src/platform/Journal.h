@@ -14,8 +14,8 @@ public:
     // Starts a new record with the lines, replacing the old one. False when it cannot be
     // written.
     virtual bool begin(const QStringList& lines) = 0;
-    // Adds a line and hands it to the system before returning.
-    virtual bool append(const QString& line) = 0;
+    // Adds the lines and hands them to the system, in one write, before returning.
+    virtual bool append(const QStringList& lines) = 0;
     // The record's lines; nothing when there is none or it cannot be read.
     virtual std::optional<QStringList> read() = 0;
     // Replaces the record as a whole, all at once.

@@ -23,10 +23,12 @@ bool QtJournal::begin(const QStringList& lines)
     return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
 
-bool QtJournal::append(const QString& line)
+bool QtJournal::append(const QStringList& lines)
 {
-    // Unbuffered: the line is with the system when write() returns.
-    const QByteArray bytes = line.toUtf8() + '\n';
+    // Unbuffered: the lines are with the system when write() returns.
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + '\n';
     return m_file.isOpen() && m_file.write(bytes) == bytes.size();
 }
 

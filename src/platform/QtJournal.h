@@ -14,7 +14,7 @@ public:
     const QString& path() const { return m_path; }
 
     bool begin(const QStringList& lines) override;
-    bool append(const QString& line) override;
+    bool append(const QStringList& lines) override;
     std::optional<QStringList> read() override;
     bool rewrite(const QStringList& lines) override;
 

@@ -70,6 +70,32 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
     const auto renameAll = [&](PassControl& control) {
         const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
         RowsByParent rowsByParent(snapshot);
+        const auto pendingEntry = [](const DirectoryRow& row) {
+            return RecordEntry{RecordEntry::State::Pending, row.key,
+                               JoinPath(row.parent, row.newName), row.parentId, row.id};
+        };
+        const auto attempted = [](const DirectoryRow& row) {
+            return row.hasParent() && row.isPreviewed() && row.newName != row.name;
+        };
+        // Renames go on record before they happen, so that a batch cut off anywhere can be
+        // undone; a block of them at a time, one write each. A block ends at a folder with
+        // rows below it, as its rename changes their paths.
+        int recordedUpTo = 0;
+        const auto recordAhead = [&](int first) {
+            constexpr int block = 256;
+            QStringList lines;
+            int i = first;
+            while (i < snapshot.count() && lines.size() < block) {
+                const DirectoryRow& row = snapshot.row(i++);
+                if (!attempted(row))
+                    continue;
+                lines.append(RenameRecord::line(pendingEntry(row)));
+                if (rowsByParent.hasRowsBelow(row.key))
+                    break;
+            }
+            recordedUpTo = i;
+            return journal.append(lines);
+        };
         for (int i = 0; i < snapshot.count(); ++i) {
             if (control.stopHere())
                 return;
@@ -83,29 +109,25 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                 snapshot.setVerdict(i, Verdict{Outcome::NeedsPreview, {}});
                 continue;
             }
-            // On record before the rename, so that a batch cut off right after it can be
-            // undone; what happened is written with the whole record at the end.
-            const bool attempted = row.newName != row.name;
-            if (attempted) {
-                record.push_back(RecordEntry{RecordEntry::State::Pending, row.key,
-                                             JoinPath(row.parent, row.newName), row.parentId,
-                                             row.id});
-                if (recording)
-                    recording = journal.append(RenameRecord::line(record.back()));
+            if (attempted(row)) {
+                if (recording && i >= recordedUpTo)
+                    recording = recordAhead(i);
+                record.push_back(pendingEntry(row));
             }
             const Verdict verdict = 目录重命名(fileSystem, *renamer, row);
-            if (attempted) {
+            if (attempted(row)) {
                 record.back().state = verdict.outcome == Outcome::Renamed
                                           ? RecordEntry::State::Renamed
                                           : RecordEntry::State::Failed;
             }
-            snapshot.setVerdict(i, verdict);
-            if (verdict.outcome == Outcome::Renamed) {
-                ++renamed;
-                const QString oldPath = row.key;
-                snapshot.setRenamed(i, JoinPath(row.parent, row.newName));
-                rowsByParent.follow(snapshot, oldPath, row.key);
+            if (verdict.outcome != Outcome::Renamed) {
+                snapshot.setVerdict(i, verdict);
+                continue;
             }
+            ++renamed;
+            const QString oldPath = row.key;
+            snapshot.setRenamed(i, record.back().newPath, verdict);
+            rowsByParent.follow(snapshot, oldPath, row.key);
         }
     };
     const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(), renameAll,

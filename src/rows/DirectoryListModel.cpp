@@ -61,6 +61,12 @@ bool DirectoryListModel::append(const QString& key, const QString& name, const Q
     return appendAll({DirectoryRow{name, {}, key, parent, {}, {}, {}}}) == 1;
 }
 
+void DirectoryListModel::reserve(int rows)
+{
+    m_rows.reserve(size_t(rows));
+    m_keys.reserve(rows);
+}
+
 int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
 {
     auto firstRefused = std::remove_if(rows.begin(), rows.end(), [this](const DirectoryRow& r) {
@@ -138,19 +144,27 @@ void DirectoryListModel::setProposal(int position, const QString& newName, const
     r.verdict = verdict;
 }
 
-void DirectoryListModel::takeOver(const std::vector<ChangedRow>& changes)
+void DirectoryListModel::takeOver(std::vector<ChangedRow> changes)
 {
     if (changes.empty())
         return;
     int first = count();
     int last = -1;
-    for (const ChangedRow& change : changes) {
+    for (ChangedRow& change : changes) {
         DirectoryRow& r = m_rows[size_t(change.position)];
-        if (r.key != change.row.key) {
-            m_keys.remove(r.key);
-            m_keys.insert(change.row.key);
+        if (change.parts & ChangedRow::Proposal)
+            r.newName = std::move(change.row.newName);
+        if (change.parts & (ChangedRow::Proposal | ChangedRow::Outcome))
+            r.verdict = std::move(change.row.verdict);
+        if (change.parts & ChangedRow::Place) {
+            if (r.key != change.row.key) {
+                m_keys.remove(r.key);
+                m_keys.insert(change.row.key);
+            }
+            r.name = std::move(change.row.name);
+            r.key = std::move(change.row.key);
+            r.parent = std::move(change.row.parent);
         }
-        r = change.row;
         first = std::min(first, change.position);
         last = std::max(last, change.position);
     }

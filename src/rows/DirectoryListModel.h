@@ -38,13 +38,16 @@ public:
     // notification. Returns how many were appended.
     int appendAll(std::vector<DirectoryRow> rows);
 
+    // Room for that many rows in all, for a pass that appends them in batches.
+    void reserve(int rows);
+
     // Removes the marked rows (marked[i] for row i) in one pass, keeping the others' order.
     void removeMarked(const std::vector<bool>& marked);
     void removeAll();
 
     void setProposal(int position, const QString& newName, const Verdict& verdict);
     // Takes over rows a pass changed on its copy, in order, with one notification.
-    void takeOver(const std::vector<ChangedRow>& changes);
+    void takeOver(std::vector<ChangedRow> changes);
     void rowsUpdated();
 
 private:

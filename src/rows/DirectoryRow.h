@@ -25,9 +25,16 @@ struct DirectoryRow
     QString verdictText() const { return VerdictText(verdict); }
 };
 
-// A row's new state, as a pass that worked on a copy of the rows hands it over.
+// What a pass that works on a copy of the rows changed in one of them: only the parts named
+// are handed over, so that the threads share as few strings as they can.
 struct ChangedRow
 {
+    enum Part : quint8 {
+        Proposal = 1, // newName and verdict
+        Outcome = 2,  // verdict
+        Place = 4,    // name, key and parent
+    };
     int position;
+    quint8 parts;
     DirectoryRow row;
 };

@@ -40,3 +40,15 @@ int RowsByParent::follow(RowsSnapshot& rows, const QString& oldPath, const QStri
     }
     return changed;
 }
+
+bool RowsByParent::hasRowsBelow(const QString& path) const
+{
+    const auto it = m_rows.lower_bound(path);
+    if (it == m_rows.end())
+        return false;
+    if (it->first == path)
+        return true;
+    // Past the path itself, its subfolders' paths come first among those it begins.
+    const auto below = m_rows.lower_bound(path + PathSeparator);
+    return below != m_rows.end() && below->first.startsWith(path + PathSeparator);
+}

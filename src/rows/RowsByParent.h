@@ -18,6 +18,9 @@ public:
     // changed.
     int follow(RowsSnapshot& rows, const QString& oldPath, const QString& newPath);
 
+    // Whether any row lies below the folder at the path, at any depth.
+    bool hasRowsBelow(const QString& path) const;
+
 private:
     std::map<QString, std::vector<int>> m_rows;
 };

@@ -10,9 +10,20 @@ RowsSnapshot::RowsSnapshot(const DirectoryListModel& rows)
         m_rows.push_back(rows.row(i));
 }
 
-void RowsSnapshot::handOver(int position)
+void RowsSnapshot::handOver(int position, quint8 parts)
 {
-    m_changes.put(ChangedRow{position, m_rows[size_t(position)]});
+    const DirectoryRow& r = m_rows[size_t(position)];
+    ChangedRow change{position, parts, {}};
+    if (parts & ChangedRow::Proposal)
+        change.row.newName = r.newName;
+    if (parts & (ChangedRow::Proposal | ChangedRow::Outcome))
+        change.row.verdict = r.verdict;
+    if (parts & ChangedRow::Place) {
+        change.row.name = r.name;
+        change.row.key = r.key;
+        change.row.parent = r.parent;
+    }
+    m_changes.put(std::move(change));
 }
 
 void RowsSnapshot::setProposal(int position, const QString& newName, const Verdict& verdict)
@@ -20,21 +31,22 @@ void RowsSnapshot::setProposal(int position, const QString& newName, const Verdi
     DirectoryRow& r = m_rows[size_t(position)];
     r.newName = newName;
     r.verdict = verdict;
-    handOver(position);
+    handOver(position, ChangedRow::Proposal);
 }
 
 void RowsSnapshot::setVerdict(int position, const Verdict& verdict)
 {
     m_rows[size_t(position)].verdict = verdict;
-    handOver(position);
+    handOver(position, ChangedRow::Outcome);
 }
 
-void RowsSnapshot::setRenamed(int position, const QString& newKey)
+void RowsSnapshot::setRenamed(int position, const QString& newKey, const Verdict& verdict)
 {
     DirectoryRow& r = m_rows[size_t(position)];
     r.name = r.newName;
     r.key = newKey;
-    handOver(position);
+    r.verdict = verdict;
+    handOver(position, ChangedRow::Place | ChangedRow::Outcome);
 }
 
 void RowsSnapshot::setUndone(int position, const QString& name, const QString& key)
@@ -42,7 +54,7 @@ void RowsSnapshot::setUndone(int position, const QString& name, const QString& k
     DirectoryRow& r = m_rows[size_t(position)];
     r.name = name;
     r.key = key;
-    handOver(position);
+    handOver(position, ChangedRow::Place);
 }
 
 void RowsSnapshot::setParent(int position, const QString& parent)
@@ -50,5 +62,5 @@ void RowsSnapshot::setParent(int position, const QString& parent)
     DirectoryRow& r = m_rows[size_t(position)];
     r.parent = parent;
     r.key = JoinPath(parent, r.name);
-    handOver(position);
+    handOver(position, ChangedRow::Place);
 }

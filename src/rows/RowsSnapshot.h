@@ -20,8 +20,8 @@ public:
 
     void setProposal(int position, const QString& newName, const Verdict& verdict);
     void setVerdict(int position, const Verdict& verdict);
-    // After a successful rename: name becomes newName, key the new path.
-    void setRenamed(int position, const QString& newKey);
+    // After a successful rename: name becomes newName, key the new path; and the verdict.
+    void setRenamed(int position, const QString& newKey, const Verdict& verdict);
     // After the undo of the row's rename: the old name and path again.
     void setUndone(int position, const QString& name, const QString& key);
     // After a folder above the row was renamed: the row's parent path, and so its key.
@@ -31,7 +31,7 @@ public:
     std::vector<ChangedRow> takeChanges() { return m_changes.take(); }
 
 private:
-    void handOver(int position);
+    void handOver(int position, quint8 parts);
 
     std::vector<DirectoryRow> m_rows;
     Outbox<ChangedRow> m_changes;

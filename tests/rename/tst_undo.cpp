@@ -132,6 +132,32 @@ private Q_SLOTS:
         QVERIFY(tree.isFolder(u"taken"_s) && !tree.isFolder(u"taken2"_s));
     }
 
+    // Each rename is on record, with the paths it has then, before it happens: also for a folder
+    // below one renamed just before it.
+    void eachRenameIsOnRecordBeforeItHappens()
+    {
+        TestTree tree;
+        tree.makeFolders({u"a/b/c"_s, u"d"_s});
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, test, tree,
+                {{u"a"_s, u"a2"_s}, {u"a/b"_s, u"b2"_s}, {u"a/b/c"_s, u"c2"_s}, {u"d"_s, u"d2"_s}});
+        QStringList onRecord;
+        QStringList notOnRecord;
+        test.fileSystem.beforeEachCall = [&](const QString& path) {
+            const auto entries = RenameRecord::read(test.journal.read().value_or(QStringList()));
+            const bool found = entries && std::any_of(entries->begin(), entries->end(),
+                                                      [&](const RecordEntry& entry) {
+                                                          return entry.oldPath == path;
+                                                      });
+            (found ? onRecord : notOnRecord).append(path);
+        };
+        action(window, u"menu确认修改"_s).trigger();
+        QCOMPARE(notOnRecord, QStringList());
+        QCOMPARE(onRecord, (QStringList{tree.path(u"a"_s), tree.path(u"a2/b"_s),
+                                        tree.path(u"a2/b2/c"_s), tree.path(u"d"_s)}));
+    }
+
     // A batch cut off between a rename and its outcome, read back by a fresh program.
     void aBatchCutOffIsUndoneFromItsRecord()
     {
@@ -151,10 +177,10 @@ private Q_SLOTS:
         for (RecordEntry entry : {renamed, happened, notYet}) {
             if (entry.state == State::Renamed) {
                 entry.state = State::Pending;
-                QVERIFY(test.journal.append(RenameRecord::line(entry)));
+                QVERIFY(test.journal.append({RenameRecord::line(entry)}));
                 entry.state = State::Renamed;
             }
-            QVERIFY(test.journal.append(RenameRecord::line(entry)));
+            QVERIFY(test.journal.append({RenameRecord::line(entry)}));
         }
 
         Form1 window(test.platform);
