@@ -163,7 +163,8 @@ void Form1::createMenus()
     // Beyond the design: the undo of the last batch.
     menu撤销修改 = addItem(menu修改, u"menu撤销修改"_s, u"撤销修改(&U)"_s);
     connect(menu撤销修改, &QAction::triggered, this, &Form1::undoRename);
-    updateUndoItem();
+    // On exactly while the last batch has something to undo.
+    menu撤销修改->setEnabled(CanUndoLastBatch(m_platform.journal));
 
     QMenu* menu帮助 = addSubmenu(this, u"menu帮助"_s, u"帮助(&H)"_s);
     connect(addItem(menu帮助, u"menu关于"_s, u"关于"_s), &QAction::triggered, this,
@@ -269,21 +270,16 @@ void Form1::openRenameDialog()
 
 void Form1::confirmRename()
 {
-    ConfirmBatchRename(*m_rows, m_platform.fileSystem, m_platform.messageBoxes, m_platform.journal,
-                       m_platform.passes);
-    updateUndoItem();
+    if (const std::optional<bool> undoable =
+            ConfirmBatchRename(*m_rows, m_platform.fileSystem, m_platform.messageBoxes,
+                               m_platform.journal, m_platform.passes))
+        menu撤销修改->setEnabled(*undoable);
 }
 
 void Form1::undoRename()
 {
-    UndoLastBatch(*m_rows, m_platform.fileSystem, m_platform.journal, m_platform.messageBoxes,
-                  m_platform.passes);
-    updateUndoItem();
-}
-
-void Form1::updateUndoItem()
-{
-    menu撤销修改->setEnabled(CanUndoLastBatch(m_platform.journal));
+    menu撤销修改->setEnabled(UndoLastBatch(*m_rows, m_platform.fileSystem, m_platform.journal,
+                                           m_platform.messageBoxes, m_platform.passes));
 }
 
 void Form1::openAboutBox()

@@ -57,8 +57,6 @@ private:
     void popUpListMenu(const QPoint& globalPosition);
     void showPathOf(int row);
     void showRowCount();
-    // The undo item is on exactly while the last batch has something to undo.
-    void updateUndoItem();
 
     Platform& m_platform;
     DirectoryListModel* m_rows = nullptr;

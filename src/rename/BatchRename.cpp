@@ -1,6 +1,7 @@
 #include "BatchRename.h"
 
 #include "RenameRecord.h"
+#include "UndoRename.h"
 #include "common/AppInfo.h"
 #include "common/PathJoin.h"
 #include "platform/FileSystem.h"
@@ -48,21 +49,22 @@ Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const Di
     return Verdict{Outcome::Failed, *error};
 }
 
-void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                        MessageBoxes& messageBoxes, Journal& journal, PassRunner& passes)
+std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
+                                       MessageBoxes& messageBoxes, Journal& journal,
+                                       PassRunner& passes)
 {
     using Outcome = Verdict::Outcome;
     if (rows.count() > 0 && !anyPreviewed(rows)) {
         messageBoxes.inform(AppInfo::title, u"还没有模拟修改，请先模拟修改。"_s);
-        return;
+        return std::nullopt;
     }
     if (!messageBoxes.askYesNo(AppInfo::title, u"你确定要全部修改目录名称吗？"_s))
-        return;
+        return std::nullopt;
     bool recording = journal.begin({RenameRecord::header()});
     if (!recording &&
         !messageBoxes.askYesNo(AppInfo::title,
                                u"无法保存修改记录，这次修改之后将不能撤销。仍然继续修改吗？"_s))
-        return;
+        return std::nullopt;
 
     RowsSnapshot snapshot(rows);
     std::vector<RecordEntry> record;
@@ -98,7 +100,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
         };
         for (int i = 0; i < snapshot.count(); ++i) {
             if (control.stopHere())
-                return;
+                break;
             const DirectoryRow& row = snapshot.row(i);
             control.advance();
             if (!row.hasParent()) {
@@ -129,15 +131,16 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             snapshot.setRenamed(i, record.back().newPath, verdict);
             rowsByParent.follow(snapshot, oldPath, row.key);
         }
+        if (recording)
+            recording = journal.rewrite(RenameRecord::lines(record));
     };
     const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(), renameAll,
                                    [&] { rows.takeOver(snapshot.takeChanges()); });
-    if (recording)
-        journal.rewrite(RenameRecord::lines(record));
-
     if (end == PassEnd::Completed)
         messageBoxes.inform(AppInfo::title, u"批量修改目录名称完成！"_s);
     else if (end == PassEnd::Cancelled)
         messageBoxes.inform(AppInfo::title,
                             u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(renamed));
+    // A record that failed along the way is read back for what it holds.
+    return recording ? renamed > 0 : CanUndoLastBatch(journal);
 }

@@ -2,6 +2,8 @@
 
 #include "rows/Verdict.h"
 
+#include <optional>
+
 class DirectoryListModel;
 class FileSystem;
 class FolderRenamer;
@@ -19,6 +21,8 @@ Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const Di
 // list order, writes each verdict into its row and reports that the batch is done (or how far
 // a cancelled one got). Rows below a renamed folder follow it to its new path. The journal
 // records each rename as it happens, for the undo; when it cannot be written, the user decides
-// whether to go on without undo.
-void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                        MessageBoxes& messageBoxes, Journal& journal, PassRunner& passes);
+// whether to go on without undo. Returns whether the record holds renames to undo now, or
+// nothing when no batch ran.
+std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
+                                       MessageBoxes& messageBoxes, Journal& journal,
+                                       PassRunner& passes);

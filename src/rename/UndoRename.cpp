@@ -41,16 +41,19 @@ bool CanUndoLastBatch(Journal& journal)
                                   [](const RecordEntry& entry) { return entry.needsUndo(); });
 }
 
-void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& journal,
+bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& journal,
                    MessageBoxes& messageBoxes, PassRunner& passes)
 {
     using Outcome = Verdict::Outcome;
     using State = RecordEntry::State;
     std::optional<std::vector<RecordEntry>> entries = readRecord(journal);
     if (!entries)
-        return;
+        return false;
+    const auto needsUndo = [](const RecordEntry& entry) {
+        return entry.needsUndo();
+    };
     if (!messageBoxes.askYesNo(AppInfo::title, u"你确定要撤销上次的修改吗？"_s))
-        return;
+        return std::any_of(entries->begin(), entries->end(), needsUndo);
 
     RowsSnapshot snapshot(rows);
     int undone = 0;
@@ -65,7 +68,7 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
             if (!entry->needsUndo())
                 continue;
             if (control.stopHere())
-                return;
+                break;
             control.advance();
             const auto [parent, name] = SplitPath(entry->newPath);
             const QString oldName = SplitPath(entry->oldPath).second;
@@ -102,15 +105,14 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
             if (rowsByParent.follow(snapshot, entry->newPath, entry->oldPath) > 0)
                 rowOfKey = rowsByKey(snapshot);
         }
+        journal.rewrite(RenameRecord::lines(*entries));
     };
-    const int toUndo =
-        int(std::count_if(entries->begin(), entries->end(),
-                          [](const RecordEntry& entry) { return entry.needsUndo(); }));
+    const int toUndo = int(std::count_if(entries->begin(), entries->end(), needsUndo));
     const PassEnd end = passes.run(u"正在撤销修改……"_s, toUndo, undoAll,
                                    [&] { rows.takeOver(snapshot.takeChanges()); });
-    journal.rewrite(RenameRecord::lines(*entries));
+    const bool leftToUndo = std::any_of(entries->begin(), entries->end(), needsUndo);
     if (end == PassEnd::Closing)
-        return;
+        return leftToUndo;
 
     QString message =
         end == PassEnd::Cancelled
@@ -121,4 +123,5 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
                    u"原因见列表。"_s.arg(failed);
     }
     messageBoxes.inform(AppInfo::title, message);
+    return leftToUndo;
 }

@@ -13,6 +13,7 @@ bool CanUndoLastBatch(Journal& journal);
 // The undo command: asks, then gives the folders the last batch renamed their old names back,
 // newest first, with the same checks as the rename. Rows that stand for them say how it went;
 // the record keeps what was undone (a cancelled undo leaves the rest for another one). Ends
-// with one message that counts both outcomes.
-void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& journal,
+// with one message that counts both outcomes. Returns whether the record still holds renames
+// to undo.
+bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& journal,
                    MessageBoxes& messageBoxes, PassRunner& passes);
