@@ -18,8 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSemaphore>
 #include <QTest>
+
+#include <atomic>
 
 using namespace Qt::StringLiterals;
 
@@ -160,6 +164,51 @@ int main(int argc, char* argv[])
         QApplication::processEvents();
         save(framed(fresh), out + u"/main-from-desktop.png"_s);
         fresh.hide();
+    }
+
+    // A batch rename on a disk that stopped answering: the progress dialog over the window.
+    {
+        QStringList photos;
+        for (int i = 1; i <= 2000; ++i)
+            photos.append(u"照片/%1 年旅行 %2"_s.arg(2000 + i % 25).arg(i, 4, 10, QChar(u'0')));
+        tree.makeFolders(photos);
+        Form1 slow(test.platform);
+        slow.move(0, 0);
+        QStringList paths;
+        for (const QString& photo : photos)
+            paths.append(tree.path(photo));
+        slow.addFolders(paths);
+        FormRename rule(&slow, slow.rows(), test.fileSystem, test.passes);
+        rule.findChild<QLineEdit*>(u"Text1"_s)->setText(u"（已整理）"_s);
+        rule.simulate();
+        slow.show();
+        slow.listView().scrollTo(slow.rows().index(1230, 0));
+        QSemaphore released;
+        std::atomic<int> calls = 0;
+        test.fileSystem.beforeEachCall = [&](const QString&) {
+            if (calls++ == 1234)
+                released.acquire();
+        };
+        WhenDialogShown([&](QWidget* dialog) {
+            auto* waiting = dialog->findChild<QLabel*>(u"waitingLabel"_s);
+            QTRY_VERIFY_WITH_TIMEOUT(!waiting->text().isEmpty(), 10000);
+            QImage picture = framed(slow);
+            const QImage dialogPicture = framed(*dialog);
+            QPainter painter(&picture);
+            const qreal ratio = picture.devicePixelRatio();
+            const QPointF corner((picture.width() - dialogPicture.width()) / 2.0 / ratio,
+                                 (picture.height() - dialogPicture.height()) / 2.0 / ratio);
+            painter.fillRect(QRectF(corner + QPointF(4, 4), dialogPicture.size() / ratio),
+                             QColor(0, 0, 0, 60));
+            painter.drawImage(corner, dialogPicture);
+            painter.end();
+            save(picture, out + u"/progress-dialog.png"_s);
+            dialog->findChild<QPushButton*>(u"cancelButton"_s)->click();
+            released.release();
+        });
+        slow.confirmRename();
+        test.fileSystem.beforeEachCall = nullptr;
+        slow.hide();
     }
 
     frmAbout about(test.platform, &window);
