@@ -84,8 +84,9 @@ private:
     QIcon m_openFolder;
 };
 
-DirListBox::DirListBox(FileSystem& fileSystem, QWidget* parent)
-    : QListView(parent), m_listing(fileSystem), m_model(new DirListBoxModel(m_listing, this))
+DirListBox::DirListBox(FileSystem& fileSystem, PassRunner& passes, QWidget* parent)
+    : QListView(parent), m_listing(fileSystem, passes),
+      m_model(new DirListBoxModel(m_listing, this))
 {
     setModel(m_model);
     setItemDelegate(new IndentingDelegate(this));

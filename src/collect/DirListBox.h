@@ -14,7 +14,7 @@ class DirListBox : public QListView
     Q_OBJECT
 
 public:
-    explicit DirListBox(FileSystem& fileSystem, QWidget* parent = nullptr);
+    DirListBox(FileSystem& fileSystem, PassRunner& passes, QWidget* parent = nullptr);
     ~DirListBox() override;
 
     QString Path() const { return m_listing.path(); }

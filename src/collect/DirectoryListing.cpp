@@ -2,12 +2,15 @@
 
 #include "common/PathJoin.h"
 #include "platform/FileSystem.h"
+#include "platform/PassRunner.h"
 
 #include <QCollator>
 
 #include <algorithm>
 #include <numeric>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -66,17 +69,26 @@ void SortNaturally(QStringList& names)
     names = std::move(sorted);
 }
 
-DirectoryListing::DirectoryListing(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
+DirectoryListing::DirectoryListing(FileSystem& fileSystem, PassRunner& passes)
+    : m_fileSystem(fileSystem), m_passes(passes)
+{}
 
 bool DirectoryListing::setPath(const QString& directory)
 {
     const QString path = withoutTrailingSeparators(directory);
     if (RootLength(path) == 0)
         return false;
-    std::optional<QStringList> names = m_fileSystem.subfolderNames(path);
+    std::optional<QStringList> names;
+    const auto read = [&](PassControl& control) {
+        names = m_fileSystem.subfolderNames(path);
+        if (control.stopHere())
+            names.reset();
+        else if (names)
+            SortNaturally(*names);
+    };
+    m_passes.run(u"正在读取目录……"_s, 0, read, [] {});
     if (!names)
         return false;
-    SortNaturally(*names);
     m_path = path;
     m_ancestors = ancestorsOf(path);
     m_subfolders = std::move(*names);

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class FileSystem;
+class PassRunner;
 
 // Natural, case-insensitive order ("dir2" before "dir10") in the user's language, or in the
 // interface's (Chinese) where the system names none.
@@ -17,11 +18,12 @@ void SortNaturally(QStringList& names);
 class DirectoryListing
 {
 public:
-    explicit DirectoryListing(FileSystem& fileSystem);
+    DirectoryListing(FileSystem& fileSystem, PassRunner& passes);
 
     // The open directory: a root with its trailing separator, any other directory without.
     const QString& path() const { return m_path; }
-    // Opens the directory and reads its subdirectories afresh. On failure nothing changes.
+    // Opens the directory and reads its subdirectories afresh, away from the windows' thread
+    // (a slow drive can be cancelled). On failure or cancel nothing changes.
     bool setPath(const QString& directory);
 
     int listCount() const { return int(m_subfolders.size()); }
@@ -33,6 +35,7 @@ public:
 
 private:
     FileSystem& m_fileSystem;
+    PassRunner& m_passes;
     QString m_path;
     QStringList m_ancestors;  // the root first, the open directory last
     QStringList m_subfolders; // names, in natural order

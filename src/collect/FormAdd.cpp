@@ -58,7 +58,7 @@ void FormAdd::createControls()
     Drive1->setAccessibleName(u"驱动器"_s);
     Drive1->setGeometry(drivePlace);
 
-    Dir1 = new DirListBox(m_fileSystem, this);
+    Dir1 = new DirListBox(m_fileSystem, m_passes, this);
     Dir1->setObjectName(u"Dir1"_s);
     Dir1->setAccessibleName(u"目录"_s);
     Dir1->setGeometry(directoryPlace);

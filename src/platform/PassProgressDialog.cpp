@@ -33,7 +33,8 @@ PassProgressDialog::PassProgressDialog(QWidget* parent, const QString& progressT
     m_progressLabel->setObjectName(u"progressLabel"_s);
     m_progressBar = new QProgressBar(this);
     m_progressBar->setObjectName(u"progressBar"_s);
-    m_progressBar->setRange(0, std::max(total, 1));
+    // A pass of one long call has no count: the bar only says that it is busy.
+    m_progressBar->setRange(0, std::max(total, 0));
     m_progressBar->setTextVisible(false);
     m_waitingLabel = new QLabel(this);
     m_waitingLabel->setObjectName(u"waitingLabel"_s);
@@ -60,9 +61,12 @@ void PassProgressDialog::showProgress()
     const int done = m_control.done();
     if (done != m_shownDone) {
         const QLocale chinese(QLocale::Chinese, QLocale::China);
-        m_progressLabel->setText(
-            u"%1 %2 / %3"_s.arg(m_progressText, chinese.toString(done), chinese.toString(m_total)));
-        m_progressBar->setValue(std::min(done, m_progressBar->maximum()));
+        m_progressLabel->setText(m_total <= 0
+                                     ? m_progressText
+                                     : u"%1 %2 / %3"_s.arg(m_progressText, chinese.toString(done),
+                                                           chinese.toString(m_total)));
+        if (m_total > 0)
+            m_progressBar->setValue(std::min(done, m_total));
         m_shownDone = done;
         m_sinceProgress.restart();
     }

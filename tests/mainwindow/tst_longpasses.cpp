@@ -1,3 +1,5 @@
+#include "collect/DirListBox.h"
+#include "collect/FormAdd.h"
 #include "common/PathJoin.h"
 #include "mainwindow/Form1.h"
 #include "rows/DirectoryListModel.h"
@@ -173,6 +175,26 @@ private Q_SLOTS:
             // What the cancel left out can still be undone.
             QCOMPARE(FindChild<QAction>(window, u"menu撤销修改"_s)->isEnabled(), cutShort);
         }
+    }
+
+    // Opening a folder on a drive that does not answer: 取消 leaves Dir1 where it was.
+    void cancelledListingLeavesTheBoxAsItWas()
+    {
+        TestTree tree;
+        tree.makeFolders({u"p/a"_s, u"q/b"_s, u"q/c"_s});
+        TestPlatform test;
+        Form1 window(test.platform);
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        DirListBox& box = dialog.directoryList();
+        QVERIFY(box.setPath(tree.path(u"p"_s)));
+        CallGate gate(test.fileSystem, 0);
+        WhenProgressShown(gate, [](QWidget* progress) {
+            QCOMPARE(FindChild<QLabel>(*progress, u"progressLabel"_s)->text(), u"正在读取目录……"_s);
+            clickCancel(progress);
+        });
+        QVERIFY(!box.setPath(tree.path(u"q"_s)));
+        QCOMPARE(box.Path(), tree.path(u"p"_s));
+        QCOMPARE(box.ListCount(), 1);
     }
 
     // A call that does not return: the dialog says it waits; closing the main window asks

@@ -86,6 +86,8 @@ void FakeRegistry::closeKey(Handle key)
 
 std::optional<QStringList> FaultyFileSystem::subfolderNames(const QString& folder)
 {
+    if (beforeEachCall)
+        beforeEachCall(folder);
     if (unreadable.contains(folder))
         return std::nullopt;
     return NativeFileSystem::subfolderNames(folder);

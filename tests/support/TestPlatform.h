@@ -93,8 +93,8 @@ public:
     QStringList vanished;
     // Folders that cannot be listed.
     QStringList unreadable;
-    // Called, on the thread of the pass, before every lookup, probe and rename of a folder,
-    // with the folder's path: a test can stop a pass there.
+    // Called, on the thread of the pass, before every lookup, probe, rename and listing of a
+    // folder, with the folder's path: a test can stop a pass there.
     std::function<void(const QString& path)> beforeEachCall;
     int renameCalls = 0;
 
