@@ -23,6 +23,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -345,7 +346,10 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     // A pass stops before its next folder; the window closes once the call in progress has
     // returned, asking nothing.
-    if (m_platform.passes.cancelForClosing([this] { close(); })) {
+    if (m_platform.passes.cancelForClosing([window = QPointer<Form1>(this)] {
+            if (window)
+                window->close();
+        })) {
         event->ignore();
         return;
     }

@@ -18,6 +18,18 @@ constexpr auto progressDialogDelay = 500ms;
 // How often the list takes over what the pass did, and the dialog shows the count.
 constexpr auto resultsInterval = 100ms;
 
+// The window the progress dialog belongs to: the modal dialog that started the pass, or the
+// active window (the window of a menu rather than the menu).
+QWidget* dialogOwner()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    QWidget* active = QApplication::activeWindow();
+    while (active && active->windowType() == Qt::Popup && active->parentWidget())
+        active = active->parentWidget()->window();
+    return active;
+}
+
 } // namespace
 
 PassEnd QtPassRunner::run(const QString& progressText, int total,
@@ -50,9 +62,7 @@ PassEnd QtPassRunner::run(const QString& progressText, int total,
     resultsTimer.start();
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (dialogDue && !worker->isFinished()) {
-        QWidget* owner = QApplication::activeModalWidget();
-        dialog = std::make_unique<PassProgressDialog>(owner ? owner : QApplication::activeWindow(),
-                                                      progressText, total, control);
+        dialog = std::make_unique<PassProgressDialog>(dialogOwner(), progressText, total, control);
         dialog->show();
         loop.exec();
     }
