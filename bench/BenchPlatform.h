@@ -1,7 +1,13 @@
 #pragma once
 
 #include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "platform/QtJournal.h"
+#include "platform/QtPassRunner.h"
+#include "platform/QtShell.h"
 #include "platform/Registry.h"
+
+#include <QTemporaryDir>
 
 // Says yes to every question, as a user who wants the work done.
 class YesMessageBoxes : public MessageBoxes
@@ -25,4 +31,20 @@ public:
         return ErrorNotFound;
     }
     void closeKey(Handle) override {}
+};
+
+// What a benchmark's window works through, over the given file system.
+struct BenchPlatform
+{
+    explicit BenchPlatform(FileSystem& fileSystem)
+        : platform{fileSystem, shell, messageBoxes, registry, journal, passes}
+    {}
+
+    QtShell shell;
+    YesMessageBoxes messageBoxes;
+    NoRegistry registry;
+    QTemporaryDir journalFolder;
+    QtJournal journal{journalFolder.filePath(QStringLiteral("journal.txt"))};
+    QtPassRunner passes;
+    Platform platform;
 };

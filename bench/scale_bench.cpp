@@ -10,9 +10,6 @@
 #include "collect/FormAdd.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
-#include "platform/QtJournal.h"
-#include "platform/QtPassRunner.h"
-#include "platform/QtShell.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
 
@@ -141,14 +138,8 @@ void runScale(int n, int repetitions)
     QDir::setCurrent(parent);
 
     PosixFileSystem fileSystem;
-    QtShell shell;
-    YesMessageBoxes messageBoxes;
-    NoRegistry registry;
-    QTemporaryDir journalFolder;
-    QtJournal journal(journalFolder.filePath(u"journal.txt"_s));
-    QtPassRunner passes;
-    Platform platform{fileSystem, shell, messageBoxes, registry, journal, passes};
-    Form1 window(platform);
+    BenchPlatform bench(fileSystem);
+    Form1 window(bench.platform);
     window.show();
     QApplication::processEvents();
     DirectoryListModel& rows = window.rows();
@@ -162,7 +153,7 @@ void runScale(int n, int repetitions)
         floors.clear();
     };
 
-    FormAdd addDialog(&window, window.rows(), fileSystem, messageBoxes, passes);
+    FormAdd addDialog(&window, window.rows(), fileSystem, bench.messageBoxes, bench.passes);
     addDialog.show();
     for (int r = 0; r < repetitions; ++r) {
         floors.push_back(readdirFloor(nativeParent));
@@ -193,7 +184,7 @@ void runScale(int n, int repetitions)
     addDialog.hide();
 
     const auto preview = [&](const QString& suffix) {
-        FormRename dialog(&window, window.rows(), fileSystem, passes);
+        FormRename dialog(&window, window.rows(), fileSystem, bench.passes);
         dialog.findChild<QLineEdit*>(u"Text1"_s)->setText(suffix);
         return seconds([&] { dialog.simulate(); });
     };

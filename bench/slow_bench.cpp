@@ -6,11 +6,8 @@
 //   build/release/bench/slow_bench [N] [delay_ms]        (default: 20000 1)
 
 #include "BenchPlatform.h"
-#include "NativeFileSystem.h"
+#include "FaultyFileSystem.h"
 #include "mainwindow/Form1.h"
-#include "platform/QtJournal.h"
-#include "platform/QtPassRunner.h"
-#include "platform/QtShell.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/RenameRule.h"
 #include "rules/SimulateRename.h"
@@ -20,137 +17,17 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
-#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <optional>
-#include <thread>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The real file system, each folder call delayed; one call can be held until released, as a
-// dead share holds it.
-class SlowFileSystem : public FileSystem
-{
-public:
-    SlowFileSystem(FileSystem& real, std::chrono::microseconds delay) : m_real(real), m_delay(delay)
-    {}
-
-    void holdCall(int call) { m_heldCall = call; }
-    void release() { m_released.release(); }
-    bool holding() const { return m_holding; }
-    int calls() const { return m_calls; }
-
-    // Before each folder call of a pass.
-    void call()
-    {
-        std::this_thread::sleep_for(m_delay);
-        if (m_calls++ == m_heldCall) {
-            m_holding = true;
-            m_released.acquire();
-            m_holding = false;
-        }
-    }
-
-    bool folderExists(const QString& path) override { return m_real.folderExists(path); }
-    bool fileExists(const QString& path) override { return m_real.fileExists(path); }
-    std::unique_ptr<FolderFinder> folderFinder() override;
-    std::optional<QStringList> subfolderNames(const QString& folder) override
-    {
-        return m_real.subfolderNames(folder);
-    }
-    std::optional<FileSystemError> checkFolderName(const QString& name) override
-    {
-        return m_real.checkFolderName(name);
-    }
-    std::unique_ptr<FolderProbe> folderProbe() override;
-    std::unique_ptr<FolderRenamer> folderRenamer() override;
-    QList<Volume> volumes() override { return m_real.volumes(); }
-    QString volumeRootOf(const QString& path) override { return m_real.volumeRootOf(path); }
-    QString currentDirectory() override { return m_real.currentDirectory(); }
-
-private:
-    FileSystem& m_real;
-    std::chrono::microseconds m_delay;
-    std::atomic<int> m_calls{0};
-    std::atomic<int> m_heldCall{-1};
-    std::atomic<bool> m_holding{false};
-    QSemaphore m_released;
-};
-
-class SlowFinder : public FolderFinder
-{
-public:
-    SlowFinder(SlowFileSystem& slow, std::unique_ptr<FolderFinder> real)
-        : m_slow(slow), m_real(std::move(real))
-    {}
-    FolderLookup lookUp(const QString& path) override
-    {
-        m_slow.call();
-        return m_real->lookUp(path);
-    }
-
-private:
-    SlowFileSystem& m_slow;
-    std::unique_ptr<FolderFinder> m_real;
-};
-
-class SlowProbe : public FolderProbe
-{
-public:
-    SlowProbe(SlowFileSystem& slow, std::unique_ptr<FolderProbe> real)
-        : m_slow(slow), m_real(std::move(real))
-    {}
-    bool folderExists(const QString& parent, const QString& name) override
-    {
-        m_slow.call();
-        return m_real->folderExists(parent, name);
-    }
-
-private:
-    SlowFileSystem& m_slow;
-    std::unique_ptr<FolderProbe> m_real;
-};
-
-class SlowRenamer : public FolderRenamer
-{
-public:
-    SlowRenamer(SlowFileSystem& slow, std::unique_ptr<FolderRenamer> real)
-        : m_slow(slow), m_real(std::move(real))
-    {}
-    std::optional<FileSystemError> rename(const ListedFolder& folder,
-                                          const QString& newName) override
-    {
-        m_slow.call();
-        return m_real->rename(folder, newName);
-    }
-
-private:
-    SlowFileSystem& m_slow;
-    std::unique_ptr<FolderRenamer> m_real;
-};
-
-std::unique_ptr<FolderFinder> SlowFileSystem::folderFinder()
-{
-    return std::make_unique<SlowFinder>(*this, m_real.folderFinder());
-}
-
-std::unique_ptr<FolderProbe> SlowFileSystem::folderProbe()
-{
-    return std::make_unique<SlowProbe>(*this, m_real.folderProbe());
-}
-
-std::unique_ptr<FolderRenamer> SlowFileSystem::folderRenamer()
-{
-    return std::make_unique<SlowRenamer>(*this, m_real.folderRenamer());
-}
 
 // What the user felt during one pass.
 struct Feel
@@ -171,7 +48,7 @@ QWidget* progressDialog()
 // Runs the pass with a 10 ms timer ticking on this thread. With cancelAfter, clicks 取消 that
 // many seconds in; with a held call, waits until the dialog says it waits, cancels, and
 // releases the call a second later.
-Feel measure(SlowFileSystem& fileSystem, const std::function<void()>& pass,
+Feel measure(FaultyFileSystem& disk, const std::function<void()>& pass,
              std::optional<double> cancelAfter, bool heldCall = false)
 {
     Feel feel;
@@ -197,19 +74,19 @@ Feel measure(SlowFileSystem& fileSystem, const std::function<void()>& pass,
             return;
         if (feel.dialogAfter < 0)
             feel.dialogAfter = double(now) / 1e9;
-        const bool due = heldCall
-                             ? fileSystem.holding() &&
-                                   !dialog->findChild<QLabel*>(u"waitingLabel"_s)->text().isEmpty()
-                             : cancelAfter && double(now) / 1e9 >= *cancelAfter;
+        const bool due =
+            heldCall
+                ? disk.holding() && !dialog->findChild<QLabel*>(u"waitingLabel"_s)->text().isEmpty()
+                : cancelAfter && double(now) / 1e9 >= *cancelAfter;
         if (due && callsAtCancel < 0) {
             feel.waitingNotice = heldCall;
-            callsAtCancel = fileSystem.calls();
+            callsAtCancel = disk.folderCalls();
             cancelledAt = now;
             dialog->findChild<QPushButton*>(u"cancelButton"_s)->click();
         }
         if (heldCall && callsAtCancel >= 0 && !released && now - cancelledAt > 1'000'000'000) {
             released = true;
-            fileSystem.release();
+            disk.release();
         }
     });
     ticker.start();
@@ -217,7 +94,7 @@ Feel measure(SlowFileSystem& fileSystem, const std::function<void()>& pass,
     gap(); // the pass's last stretch counts as well
     ticker.stop();
     if (callsAtCancel >= 0)
-        feel.callsAfterCancel = fileSystem.calls() - callsAtCancel;
+        feel.callsAfterCancel = disk.folderCalls() - callsAtCancel;
     return feel;
 }
 
@@ -258,16 +135,10 @@ int main(int argc, char* argv[])
         QDir().mkpath(paths.back());
     }
 
-    NativeFileSystem real;
-    SlowFileSystem fileSystem(real, std::chrono::milliseconds(delayMs));
-    QtShell shell;
-    YesMessageBoxes messageBoxes;
-    NoRegistry registry;
-    QTemporaryDir journalFolder;
-    QtJournal journal(journalFolder.filePath(u"journal.txt"_s));
-    QtPassRunner passes;
-    Platform platform{fileSystem, shell, messageBoxes, registry, journal, passes};
-    Form1 window(platform);
+    FaultyFileSystem fileSystem;
+    fileSystem.delay = std::chrono::milliseconds(delayMs);
+    BenchPlatform bench(fileSystem);
+    Form1 window(bench.platform);
     window.show();
     QApplication::processEvents();
     DirectoryListModel& rows = window.rows();
@@ -278,7 +149,7 @@ int main(int argc, char* argv[])
     };
     const auto preview = [&](const QString& suffix) {
         return [&, suffix] {
-            SimulateRename(rows, fileSystem, appendRule(suffix), passes);
+            SimulateRename(rows, fileSystem, appendRule(suffix), bench.passes);
         };
     };
     const auto rename = [&] {
@@ -298,11 +169,11 @@ int main(int argc, char* argv[])
     window.clearList();
     window.addFolders(QStringList(paths.mid(0, 3000)));
     report("preview_cancel", 3000, measure(fileSystem, preview(u"_b"_s), 1.0));
-    SimulateRename(rows, fileSystem, appendRule(u"_c"_s), passes);
+    SimulateRename(rows, fileSystem, appendRule(u"_c"_s), bench.passes);
     report("rename_cancel", 3000, measure(fileSystem, rename, 1.0));
 
-    SimulateRename(rows, fileSystem, appendRule(u"_d"_s), passes);
-    fileSystem.holdCall(fileSystem.calls() + 100);
+    SimulateRename(rows, fileSystem, appendRule(u"_d"_s), bench.passes);
+    fileSystem.holdCall(fileSystem.folderCalls() + 100);
     report("held_call", 3000, measure(fileSystem, rename, {}, true));
     return 0;
 }

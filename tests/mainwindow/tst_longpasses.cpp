@@ -11,39 +11,13 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
-#include <QSemaphore>
 #include <QTest>
-
-#include <atomic>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int folderCount = 5;
-
-// Holds a pass inside one call of the file system (lookup, probe or rename, counted from 0)
-// until the test lets it go, as a dead network share would.
-class CallGate
-{
-public:
-    CallGate(FaultyFileSystem& fileSystem, int heldCall) : m_fileSystem(fileSystem)
-    {
-        fileSystem.beforeEachCall = [this, heldCall](const QString&) {
-            if (m_calls.fetch_add(1) == heldCall)
-                m_released.acquire();
-        };
-    }
-    ~CallGate() { m_fileSystem.beforeEachCall = nullptr; }
-
-    void release() { m_released.release(); }
-    int calls() const { return m_calls.load(); }
-
-private:
-    FaultyFileSystem& m_fileSystem;
-    std::atomic<int> m_calls{0};
-    QSemaphore m_released;
-};
 
 RenameRule appendRule(const QString& text)
 {
@@ -57,13 +31,25 @@ QString folderName(int i)
     return u"d"_s + QString::number(i);
 }
 
-// Once the progress dialog is up (the gate holds the pass): `act`, then the gate opens.
-void WhenProgressShown(CallGate& gate, std::function<void(QWidget* dialog)> act)
+// p/d0 .. p/d4, by their paths.
+QStringList makeFolders(TestTree& tree)
 {
-    WhenDialogShown([&gate, act = std::move(act)](QWidget* dialog) {
+    QStringList paths;
+    for (int i = 0; i < folderCount; ++i) {
+        tree.makeFolders({u"p/"_s + folderName(i)});
+        paths.append(tree.path(u"p/"_s + folderName(i)));
+    }
+    return paths;
+}
+
+// Once the progress dialog is up (a held call keeps the pass going): `act`, then the call
+// returns.
+void WhenProgressShown(FaultyFileSystem& fileSystem, std::function<void(QWidget* dialog)> act)
+{
+    WhenDialogShown([&fileSystem, act = std::move(act)](QWidget* dialog) {
         QCOMPARE(dialog->objectName(), u"PassProgressDialog"_s);
         act(dialog);
-        gate.release();
+        fileSystem.release();
     });
 }
 
@@ -100,11 +86,7 @@ private Q_SLOTS:
         QFETCH(QString, pass);
         QFETCH(int, heldCall);
         TestTree tree;
-        QStringList paths;
-        for (int i = 0; i < folderCount; ++i) {
-            tree.makeFolders({u"p/"_s + folderName(i)});
-            paths.append(tree.path(u"p/"_s + folderName(i)));
-        }
+        const QStringList paths = makeFolders(tree);
         TestPlatform test;
         Form1 window(test.platform);
         DirectoryListModel& rows = window.rows();
@@ -117,9 +99,10 @@ private Q_SLOTS:
         test.messageBoxes.shown.clear();
 
         const bool cutShort = heldCall < folderCount - 1;
-        CallGate gate(test.fileSystem, heldCall);
+        const int callsBefore = test.fileSystem.folderCalls();
+        test.fileSystem.holdCall(callsBefore + heldCall);
         bool progressShown = false;
-        WhenProgressShown(gate, [&](QWidget* dialog) {
+        WhenProgressShown(test.fileSystem, [&](QWidget* dialog) {
             progressShown = true;
             QVERIFY(FindChild<QLabel>(*dialog, u"progressLabel"_s)
                         ->text()
@@ -136,7 +119,7 @@ private Q_SLOTS:
         else
             window.undoRename();
         QVERIFY(progressShown);
-        QCOMPARE(gate.calls(), heldCall + 1);
+        QCOMPARE(test.fileSystem.folderCalls() - callsBefore, heldCall + 1);
         if (end)
             QCOMPARE(*end, cutShort ? PassEnd::Cancelled : PassEnd::Completed);
 
@@ -187,8 +170,8 @@ private Q_SLOTS:
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         DirListBox& box = dialog.directoryList();
         QVERIFY(box.setPath(tree.path(u"p"_s)));
-        CallGate gate(test.fileSystem, 0);
-        WhenProgressShown(gate, [](QWidget* progress) {
+        test.fileSystem.holdCall(test.fileSystem.folderCalls());
+        WhenProgressShown(test.fileSystem, [](QWidget* progress) {
             QCOMPARE(FindChild<QLabel>(*progress, u"progressLabel"_s)->text(), u"正在读取目录……"_s);
             clickCancel(progress);
         });
@@ -202,11 +185,7 @@ private Q_SLOTS:
     void closingDuringAHangingCall()
     {
         TestTree tree;
-        QStringList paths;
-        for (int i = 0; i < folderCount; ++i) {
-            tree.makeFolders({u"p/"_s + folderName(i)});
-            paths.append(tree.path(u"p/"_s + folderName(i)));
-        }
+        const QStringList paths = makeFolders(tree);
         TestPlatform test;
         Form1 window(test.platform);
         window.show();
@@ -214,8 +193,8 @@ private Q_SLOTS:
         QVERIFY(SimulateRename(window.rows(), test.fileSystem, appendRule(u"_x"_s), test.passes));
         test.messageBoxes.shown.clear();
 
-        CallGate gate(test.fileSystem, 1);
-        WhenProgressShown(gate, [&](QWidget* dialog) {
+        test.fileSystem.holdCall(test.fileSystem.folderCalls() + 1);
+        WhenProgressShown(test.fileSystem, [&](QWidget* dialog) {
             QLabel* waiting = FindChild<QLabel>(*dialog, u"waitingLabel"_s);
             QTRY_COMPARE_WITH_TIMEOUT(waiting->text(), u"正在等待磁盘或网络响应……"_s, 10000);
             QVERIFY(!window.close());

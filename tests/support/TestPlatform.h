@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NativeFileSystem.h"
+#include "FaultyFileSystem.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
@@ -79,29 +79,6 @@ public:
 
 private:
     QStringList m_handles; // handle n names m_handles[n - 1]
-};
-
-// The real file system, with faults a test can inject where the real fault cannot be made.
-class FaultyFileSystem : public NativeFileSystem
-{
-public:
-    // Called before each rename with the folder's path and the new one; a returned error is
-    // reported instead of renaming.
-    std::function<std::optional<FileSystemError>(const QString& from, const QString& to)>
-        beforeRename;
-    // Paths whose lookup fails as if the folder had gone.
-    QStringList vanished;
-    // Folders that cannot be listed.
-    QStringList unreadable;
-    // Called, on the thread of the pass, before every lookup, probe, rename and listing of a
-    // folder, with the folder's path: a test can stop a pass there.
-    std::function<void(const QString& path)> beforeEachCall;
-    int renameCalls = 0;
-
-    std::unique_ptr<FolderFinder> folderFinder() override;
-    std::optional<QStringList> subfolderNames(const QString& folder) override;
-    std::unique_ptr<FolderProbe> folderProbe() override;
-    std::unique_ptr<FolderRenamer> folderRenamer() override;
 };
 
 // Everything a window needs, faked where a test must answer or observe.

@@ -20,10 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSemaphore>
 #include <QTest>
-
-#include <atomic>
 
 using namespace Qt::StringLiterals;
 
@@ -183,12 +180,7 @@ int main(int argc, char* argv[])
         rule.simulate();
         slow.show();
         slow.listView().scrollTo(slow.rows().index(1230, 0));
-        QSemaphore released;
-        std::atomic<int> calls = 0;
-        test.fileSystem.beforeEachCall = [&](const QString&) {
-            if (calls++ == 1234)
-                released.acquire();
-        };
+        test.fileSystem.holdCall(test.fileSystem.folderCalls() + 1234);
         WhenDialogShown([&](QWidget* dialog) {
             auto* waiting = dialog->findChild<QLabel*>(u"waitingLabel"_s);
             QTRY_VERIFY_WITH_TIMEOUT(!waiting->text().isEmpty(), 10000);
@@ -204,10 +196,9 @@ int main(int argc, char* argv[])
             painter.end();
             save(picture, out + u"/progress-dialog.png"_s);
             dialog->findChild<QPushButton*>(u"cancelButton"_s)->click();
-            released.release();
+            test.fileSystem.release();
         });
         slow.confirmRename();
-        test.fileSystem.beforeEachCall = nullptr;
         slow.hide();
     }
 
