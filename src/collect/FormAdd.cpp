@@ -6,6 +6,7 @@
 #include "common/WindowPlacement.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PassRunner.h"
 #include "rows/DirectoryListModel.h"
 
 #include <QComboBox>
@@ -42,9 +43,8 @@ FormAdd::FormAdd(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSyst
     fillDrives();
 
     // Every opening starts at the working directory.
-    const QString start = m_fileSystem.currentDirectory();
-    if (!Dir1->setPath(start))
-        Dir1->setPath(m_fileSystem.volumes().value(0).rootPath);
+    if (!Dir1->setPath(m_workingDirectory))
+        Dir1->setPath(Drive1->itemData(0).toString());
     Dir1->setFocus();
     CentreOnScreen(*this);
 }
@@ -94,21 +94,29 @@ void FormAdd::createControls()
 
 void FormAdd::fillDrives()
 {
-    const QString current = m_fileSystem.volumeRootOf(m_fileSystem.currentDirectory());
-    for (const Volume& volume : m_fileSystem.volumes()) {
+    // Away from the windows' thread: a dead network drive can keep these calls for long.
+    QList<Volume> volumes;
+    QString workingDirectoryRoot;
+    const auto read = [&](PassControl&) {
+        m_workingDirectory = m_fileSystem.currentDirectory();
+        volumes = m_fileSystem.volumes();
+        workingDirectoryRoot = m_fileSystem.volumeRootOf(m_workingDirectory);
+    };
+    m_passes.run(u"正在读取驱动器……"_s, 0, read, [] {});
+    for (const Volume& volume : std::as_const(volumes)) {
         Drive1->addItem(volume.displayName, volume.rootPath);
-        if (volume.rootPath == current)
+        if (volume.rootPath == workingDirectoryRoot) {
             Drive1->setCurrentIndex(Drive1->count() - 1);
+            m_workingDirectoryDrive = Drive1->count() - 1;
+        }
     }
 }
 
 void FormAdd::openDrive(int index)
 {
-    const QString root = Drive1->itemData(index).toString();
-    const QString workingDirectory = m_fileSystem.currentDirectory();
-    const bool workingDirectoryOnDrive = m_fileSystem.volumeRootOf(workingDirectory) == root;
     // A volume that cannot be opened changes nothing but what Drive1 shows.
-    Dir1->setPath(workingDirectoryOnDrive ? workingDirectory : root);
+    Dir1->setPath(index == m_workingDirectoryDrive ? m_workingDirectory
+                                                   : Drive1->itemData(index).toString());
 }
 
 void FormAdd::addToList()

@@ -38,6 +38,9 @@ private:
     FileSystem& m_fileSystem;
     MessageBoxes& m_messageBoxes;
     PassRunner& m_passes;
+    // As the dialog opened: the working directory and the Drive1 item of its volume.
+    QString m_workingDirectory;
+    int m_workingDirectoryDrive = -1;
 
     QComboBox* Drive1 = nullptr;
     DirListBox* Dir1 = nullptr;

@@ -9,6 +9,7 @@
 #include "support/TestTree.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -158,6 +159,24 @@ private Q_SLOTS:
             // What the cancel left out can still be undone.
             QCOMPARE(FindChild<QAction>(window, u"menu撤销修改"_s)->isEnabled(), cutShort);
         }
+    }
+
+    // Drives that do not answer when the add dialog opens: the progress dialog says what it
+    // waits for, and the add dialog comes up with the drives once they answer.
+    void addDialogWaitsForTheDrives()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        test.fileSystem.holdCall(test.fileSystem.folderCalls());
+        bool progressShown = false;
+        WhenProgressShown(test.fileSystem, [&](QWidget* progress) {
+            progressShown = true;
+            QCOMPARE(FindChild<QLabel>(*progress, u"progressLabel"_s)->text(),
+                     u"正在读取驱动器……"_s);
+        });
+        FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        QVERIFY(progressShown);
+        QVERIFY(FindChild<QComboBox>(dialog, u"Drive1"_s)->count() > 0);
     }
 
     // Opening a folder on a drive that does not answer: 取消 leaves Dir1 where it was.

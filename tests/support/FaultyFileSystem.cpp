@@ -106,3 +106,9 @@ std::unique_ptr<FolderRenamer> FaultyFileSystem::folderRenamer()
 {
     return std::make_unique<FaultyRenamer>(*this, NativeFileSystem::folderRenamer());
 }
+
+QList<Volume> FaultyFileSystem::volumes()
+{
+    enterCall({});
+    return NativeFileSystem::volumes();
+}

@@ -22,7 +22,7 @@ public:
     // Folders that cannot be listed.
     QStringList unreadable;
     // Called, on the thread of the pass, before every lookup, probe, rename and listing of a
-    // folder ("folder call"), with the folder's path.
+    // folder and every reading of the volumes ("folder call"), with the folder's path.
     std::function<void(const QString& path)> beforeEachCall;
     // How long each folder call waits first, as on a network share.
     std::chrono::microseconds delay{0};
@@ -41,6 +41,7 @@ public:
     std::optional<QStringList> subfolderNames(const QString& folder) override;
     std::unique_ptr<FolderProbe> folderProbe() override;
     std::unique_ptr<FolderRenamer> folderRenamer() override;
+    QList<Volume> volumes() override;
 
 private:
     std::atomic<int> m_folderCalls{0};
