@@ -111,13 +111,14 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
                 snapshot.setVerdict(i, Verdict{Outcome::NeedsPreview, {}});
                 continue;
             }
-            if (attempted(row)) {
+            const bool attempt = attempted(row);
+            if (attempt) {
                 if (recording && i >= recordedUpTo)
                     recording = recordAhead(i);
                 record.push_back(pendingEntry(row));
             }
             const Verdict verdict = 目录重命名(fileSystem, *renamer, row);
-            if (attempted(row)) {
+            if (attempt) {
                 record.back().state = verdict.outcome == Outcome::Renamed
                                           ? RecordEntry::State::Renamed
                                           : RecordEntry::State::Failed;
@@ -128,7 +129,7 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
             }
             ++renamed;
             const QString oldPath = row.key;
-            snapshot.setRenamed(i, record.back().newPath, verdict);
+            snapshot.setPlace(i, row.newName, record.back().newPath, verdict);
             rowsByParent.follow(snapshot, oldPath, row.key);
         }
         if (recording)

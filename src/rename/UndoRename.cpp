@@ -13,6 +13,8 @@
 
 #include <QHash>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -32,13 +34,17 @@ QHash<QString, int> rowsByKey(const RowsSnapshot& rows)
     return positions;
 }
 
+bool anyToUndo(const std::vector<RecordEntry>& entries)
+{
+    return std::any_of(entries.begin(), entries.end(), std::mem_fn(&RecordEntry::needsUndo));
+}
+
 } // namespace
 
 bool CanUndoLastBatch(Journal& journal)
 {
     const auto entries = readRecord(journal);
-    return entries && std::any_of(entries->begin(), entries->end(),
-                                  [](const RecordEntry& entry) { return entry.needsUndo(); });
+    return entries && anyToUndo(*entries);
 }
 
 bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& journal,
@@ -49,11 +55,8 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
     std::optional<std::vector<RecordEntry>> entries = readRecord(journal);
     if (!entries)
         return false;
-    const auto needsUndo = [](const RecordEntry& entry) {
-        return entry.needsUndo();
-    };
     if (!messageBoxes.askYesNo(AppInfo::title, u"你确定要撤销上次的修改吗？"_s))
-        return std::any_of(entries->begin(), entries->end(), needsUndo);
+        return anyToUndo(*entries);
 
     RowsSnapshot snapshot(rows);
     int undone = 0;
@@ -95,8 +98,7 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
             entry->state = State::Undone;
             ++undone;
             if (row >= 0) {
-                snapshot.setUndone(row, oldName, entry->oldPath);
-                snapshot.setVerdict(row, Verdict{Outcome::Undone, {}});
+                snapshot.setPlace(row, oldName, entry->oldPath, Verdict{Outcome::Undone, {}});
                 rowOfKey.remove(entry->newPath);
                 rowOfKey.insert(entry->oldPath, row);
             }
@@ -107,10 +109,11 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
         }
         journal.rewrite(RenameRecord::lines(*entries));
     };
-    const int toUndo = int(std::count_if(entries->begin(), entries->end(), needsUndo));
+    const int toUndo =
+        int(std::count_if(entries->begin(), entries->end(), std::mem_fn(&RecordEntry::needsUndo)));
     const PassEnd end = passes.run(u"正在撤销修改……"_s, toUndo, undoAll,
                                    [&] { rows.takeOver(snapshot.takeChanges()); });
-    const bool leftToUndo = std::any_of(entries->begin(), entries->end(), needsUndo);
+    const bool leftToUndo = anyToUndo(*entries);
     if (end == PassEnd::Closing)
         return leftToUndo;
 

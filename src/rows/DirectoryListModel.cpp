@@ -137,13 +137,6 @@ void DirectoryListModel::removeAll()
     endResetModel();
 }
 
-void DirectoryListModel::setProposal(int position, const QString& newName, const Verdict& verdict)
-{
-    DirectoryRow& r = m_rows[size_t(position)];
-    r.newName = newName;
-    r.verdict = verdict;
-}
-
 void DirectoryListModel::takeOver(std::vector<ChangedRow> changes)
 {
     if (changes.empty())
@@ -169,10 +162,4 @@ void DirectoryListModel::takeOver(std::vector<ChangedRow> changes)
         last = std::max(last, change.position);
     }
     Q_EMIT dataChanged(index(first, 0), index(last, ColumnCount - 1));
-}
-
-void DirectoryListModel::rowsUpdated()
-{
-    if (!m_rows.empty())
-        Q_EMIT dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1));
 }

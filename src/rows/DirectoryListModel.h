@@ -10,8 +10,7 @@
 // The rows of the directory list, in display order. Keys are unique: a hash of them makes the
 // duplicate test O(1). Row positions are 0-based.
 //
-// setProposal writes without notifying the views: call rowsUpdated() once afterwards. The
-// passes work on a copy (RowsSnapshot) and hand their changes over in batches.
+// The passes work on a copy (RowsSnapshot) and hand their changes over in batches.
 class DirectoryListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -45,10 +44,8 @@ public:
     void removeMarked(const std::vector<bool>& marked);
     void removeAll();
 
-    void setProposal(int position, const QString& newName, const Verdict& verdict);
     // Takes over rows a pass changed on its copy, in order, with one notification.
     void takeOver(std::vector<ChangedRow> changes);
-    void rowsUpdated();
 
 private:
     std::vector<DirectoryRow> m_rows;

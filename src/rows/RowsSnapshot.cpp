@@ -40,21 +40,14 @@ void RowsSnapshot::setVerdict(int position, const Verdict& verdict)
     handOver(position, ChangedRow::Outcome);
 }
 
-void RowsSnapshot::setRenamed(int position, const QString& newKey, const Verdict& verdict)
-{
-    DirectoryRow& r = m_rows[size_t(position)];
-    r.name = r.newName;
-    r.key = newKey;
-    r.verdict = verdict;
-    handOver(position, ChangedRow::Place | ChangedRow::Outcome);
-}
-
-void RowsSnapshot::setUndone(int position, const QString& name, const QString& key)
+void RowsSnapshot::setPlace(int position, const QString& name, const QString& key,
+                            const Verdict& verdict)
 {
     DirectoryRow& r = m_rows[size_t(position)];
     r.name = name;
     r.key = key;
-    handOver(position, ChangedRow::Place);
+    r.verdict = verdict;
+    handOver(position, ChangedRow::Place | ChangedRow::Outcome);
 }
 
 void RowsSnapshot::setParent(int position, const QString& parent)

@@ -20,10 +20,8 @@ public:
 
     void setProposal(int position, const QString& newName, const Verdict& verdict);
     void setVerdict(int position, const Verdict& verdict);
-    // After a successful rename: name becomes newName, key the new path; and the verdict.
-    void setRenamed(int position, const QString& newKey, const Verdict& verdict);
-    // After the undo of the row's rename: the old name and path again.
-    void setUndone(int position, const QString& name, const QString& key);
+    // After a rename or its undo: the folder's name and path now, and the verdict.
+    void setPlace(int position, const QString& name, const QString& key, const Verdict& verdict);
     // After a folder above the row was renamed: the row's parent path, and so its key.
     void setParent(int position, const QString& parent);
 

@@ -105,8 +105,7 @@ private Q_SLOTS:
                  u"a2"_s, {}, u"/p/a"_s, u"/p"_s, {}, {}, {}}}); // a duplicate in the batch
         QCOMPARE(rows.count(), 2);
         rows.append(u"/p/c"_s, u"c"_s, u"/p"_s);
-        rows.setProposal(0, u"x"_s, Verdict{Verdict::Outcome::CanRename, {}});
-        rows.rowsUpdated();
+        Propose(rows, 0, u"x"_s);
         QCOMPARE(rows.data(rows.index(0, 1)).toString(), u"x"_s);
         rows.removeMarked({true, false, true});
         QCOMPARE(rows.count(), 1);
@@ -130,7 +129,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         addRows(window, 2);
-        window.rows().setProposal(1, u"新"_s, Verdict{Verdict::Outcome::CanRename, {}});
+        Propose(window.rows(), 1, u"新"_s);
         QVERIFY(ShowActive(window));
 
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&window.listView());

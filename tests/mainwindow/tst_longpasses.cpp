@@ -20,13 +20,6 @@ namespace {
 
 constexpr int folderCount = 5;
 
-RenameRule appendRule(const QString& text)
-{
-    RenameRule rule;
-    rule.appendText = text;
-    return rule;
-}
-
 QString folderName(int i)
 {
     return u"d"_s + QString::number(i);
@@ -93,7 +86,7 @@ private Q_SLOTS:
         DirectoryListModel& rows = window.rows();
         if (pass != u"add"_s) {
             window.addFolders(paths);
-            QVERIFY(SimulateRename(rows, test.fileSystem, appendRule(u"_x"_s), test.passes));
+            QVERIFY(SimulateRename(rows, test.fileSystem, AppendRule(u"_x"_s), test.passes));
         }
         if (pass == u"undo"_s)
             window.confirmRename();
@@ -114,7 +107,7 @@ private Q_SLOTS:
         if (pass == u"add"_s)
             end = window.addFolders(paths).end;
         else if (pass == u"preview"_s)
-            end = SimulateRename(rows, test.fileSystem, appendRule(u"_y"_s), test.passes);
+            end = SimulateRename(rows, test.fileSystem, AppendRule(u"_y"_s), test.passes);
         else if (pass == u"rename"_s)
             window.confirmRename();
         else
@@ -209,7 +202,7 @@ private Q_SLOTS:
         Form1 window(test.platform);
         window.show();
         window.addFolders(paths);
-        QVERIFY(SimulateRename(window.rows(), test.fileSystem, appendRule(u"_x"_s), test.passes));
+        QVERIFY(SimulateRename(window.rows(), test.fileSystem, AppendRule(u"_x"_s), test.passes));
         test.messageBoxes.shown.clear();
 
         test.fileSystem.holdCall(test.fileSystem.folderCalls() + 1);

@@ -46,9 +46,7 @@ int main(int argc, char* argv[])
     for (const QString& name : names)
         paths.append(JoinPath(tree, name));
     AddDirectories(window.rows(), test.fileSystem, paths, test.passes);
-    RenameRule rule;
-    rule.appendText = u"_x"_s;
-    SimulateRename(window.rows(), test.fileSystem, rule, test.passes);
+    SimulateRename(window.rows(), test.fileSystem, AppendRule(u"_x"_s), test.passes);
     window.findChild<QAction*>(u"menu确认修改"_s)->trigger();
     return 1; // never reached: the test kills it
 }

@@ -38,7 +38,7 @@ void addRow(DirectoryListModel& rows, const QString& parent, const QString& name
 {
     NativeFileSystem fileSystem;
     addFolders(rows, fileSystem, {JoinPath(parent, name)});
-    rows.setProposal(rows.count() - 1, newName, Verdict{Verdict::Outcome::CanRename, {}});
+    Propose(rows, rows.count() - 1, newName);
 }
 
 QString verdictOf(DirectoryListModel& rows, int i)
@@ -113,13 +113,6 @@ QHash<QString, Place> placesBelow(const QString& root)
                                      objectIdOf(folder.key())});
     }
     return places;
-}
-
-RenameRule appendRule(const QString& text)
-{
-    RenameRule rule;
-    rule.appendText = text;
-    return rule;
 }
 
 void confirm(Form1& window)
@@ -316,7 +309,7 @@ private Q_SLOTS:
         for (const QString& row : rows)
             paths.append(tree.path(row));
         addFolders(window.rows(), test.fileSystem, paths);
-        QVERIFY(SimulateRename(window.rows(), test.fileSystem, appendRule(u"X"_s), test.passes));
+        QVERIFY(SimulateRename(window.rows(), test.fileSystem, AppendRule(u"X"_s), test.passes));
         QList<quint64> inodes;
         for (const QString& path : paths)
             inodes.append(objectIdOf(path));
@@ -367,7 +360,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         addFolders(window.rows(), test.fileSystem, {tree.path(u"p/c"_s)});
-        QVERIFY(SimulateRename(window.rows(), test.fileSystem, appendRule(u"2"_s), test.passes));
+        QVERIFY(SimulateRename(window.rows(), test.fileSystem, AppendRule(u"2"_s), test.passes));
         interfere(tree, interference);
         const QStringList before = treeBelow(tree.root());
         confirm(window);
@@ -410,7 +403,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         QVERIFY(window.rows().append(u"/"_s, QString(), QString()));
-        window.rows().setProposal(0, u"x"_s, {});
+        Propose(window.rows(), 0, u"x"_s, {});
         addRow(window.rows(), tree.root(), u"a"_s, u"b"_s);
         confirm(window);
         QCOMPARE(verdictOf(window.rows(), 0), u"根目录不能修改"_s);
@@ -439,9 +432,7 @@ private Q_SLOTS:
             paths.append(JoinPath(parent, u"d"_s + QString::number(i)));
         addFolders(rows, test.fileSystem, paths);
         QSignalSpy changed(&rows, &QAbstractItemModel::dataChanged);
-        RenameRule rule;
-        rule.appendText = u"_x"_s;
-        QVERIFY(SimulateRename(rows, test.fileSystem, rule, test.passes));
+        QVERIFY(SimulateRename(rows, test.fileSystem, AppendRule(u"_x"_s), test.passes));
         const qsizetype previewNotifications = changed.size();
         QVERIFY(previewNotifications >= 1 && previewNotifications < n / 10);
         for (int i = 0; i < n; ++i) {

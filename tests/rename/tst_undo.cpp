@@ -25,8 +25,7 @@ void addRows(Form1& window, TestPlatform& test, const TestTree& tree,
         QCOMPARE(AddDirectories(window.rows(), test.fileSystem, {tree.path(folder)}, test.passes)
                      .appended,
                  1);
-        window.rows().setProposal(window.rows().count() - 1, newName,
-                                  Verdict{Verdict::Outcome::CanRename, {}});
+        Propose(window.rows(), window.rows().count() - 1, newName);
     }
 }
 

@@ -18,14 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-RenameRule append(const QString& text)
-{
-    RenameRule rule;
-    rule.kind = RenameRule::Kind::Append;
-    rule.appendText = text;
-    return rule;
-}
-
 RenameRule prepend(const QString& text)
 {
     RenameRule rule;
@@ -57,9 +49,9 @@ private Q_SLOTS:
         QTest::addColumn<RenameRule>("rule");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("append") << append(u"_old"_s) << u"Banana"_s << u"Banana_old"_s;
+        QTest::newRow("append") << AppendRule(u"_old"_s) << u"Banana"_s << u"Banana_old"_s;
         QTest::newRow("append keeps inner spaces")
-            << append(u"  x  "_s) << u"Banana"_s << u"Banana  x"_s;
+            << AppendRule(u"  x  "_s) << u"Banana"_s << u"Banana  x"_s;
         QTest::newRow("prepend trims") << prepend(u" new_"_s) << u"Banana"_s << u"new_Banana"_s;
         QTest::newRow("delete ignoring case") << replace(u"A"_s, {}) << u"Banana"_s << u"Bnn"_s;
         QTest::newRow("replace ignoring case")
@@ -71,7 +63,8 @@ private Q_SLOTS:
         QTest::newRow("replacement spaces kept inside")
             << replace(u"-"_s, u" - "_s) << u"a-b"_s << u"a - b"_s;
         QTest::newRow("whole name removed") << replace(u"abc"_s, {}) << u"abc"_s << QString();
-        QTest::newRow("only U+0020 trimmed") << append(u"\t "_s) << u"\u3000a"_s << u"\u3000a\t"_s;
+        QTest::newRow("only U+0020 trimmed")
+            << AppendRule(u"\t "_s) << u"\u3000a"_s << u"\u3000a\t"_s;
         QTest::newRow("non-ASCII case") << replace(u"ä"_s, u"ae"_s) << u"BÄR"_s << u"BaeR"_s;
         QTest::newRow("CJK") << replace(u"旧"_s, u"新"_s) << u"旧文件夹旧"_s << u"新文件夹新"_s;
         QTest::newRow("find with spaces, as typed")
@@ -103,10 +96,10 @@ private Q_SLOTS:
         // A folder just below the root: one separator between them.
         const QString belowRoot = fs.subfolderNames(root)->first();
         rows.append(JoinPath(root, belowRoot), belowRoot, root);
-        rows.setProposal(2, u"stale"_s, Verdict{Verdict::Outcome::AlreadyExists, {}});
+        Propose(rows, 2, u"stale"_s, Verdict{Verdict::Outcome::AlreadyExists, {}});
 
         QSignalSpy changed(&rows, &DirectoryListModel::dataChanged);
-        QVERIFY(SimulateRename(rows, fs, append(u"_x"_s), passes));
+        QVERIFY(SimulateRename(rows, fs, AppendRule(u"_x"_s), passes));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(rows.row(0).newName, u"a_x"_s);
         QCOMPARE(rows.row(0).verdictText(), u"有相同目录"_s);
@@ -120,7 +113,7 @@ private Q_SLOTS:
         QCOMPARE(rows.row(5).verdictText(), u"有相同目录"_s);
 
         // Each pass starts from name, not from the previous newName.
-        QVERIFY(SimulateRename(rows, fs, append(u"_x"_s), passes));
+        QVERIFY(SimulateRename(rows, fs, AppendRule(u"_x"_s), passes));
         QCOMPARE(rows.row(0).newName, u"a_x"_s);
 
         // An unchanged name finds its own folder; a name no folder can have is said so first.
@@ -143,7 +136,7 @@ private Q_SLOTS:
         QtPassRunner passes;
         DirectoryListModel rows;
         rows.append(u"/tmp"_s, u"tmp"_s, u"/"_s);
-        QVERIFY(!SimulateRename(rows, fs, append(u"   "_s), passes));
+        QVERIFY(!SimulateRename(rows, fs, AppendRule(u"   "_s), passes));
         QVERIFY(!SimulateRename(rows, fs, prepend(QString()), passes));
         QVERIFY(!SimulateRename(rows, fs, replace(u" "_s, u"x"_s), passes));
         QCOMPARE(rows.row(0).newName, QString());

@@ -84,6 +84,21 @@ void FakeRegistry::closeKey(Handle key)
     closedHandles.append(key);
 }
 
+void Propose(DirectoryListModel& rows, int position, const QString& newName, const Verdict& verdict)
+{
+    ChangedRow change{position, ChangedRow::Proposal, {}};
+    change.row.newName = newName;
+    change.row.verdict = verdict;
+    rows.takeOver({change});
+}
+
+RenameRule AppendRule(const QString& text)
+{
+    RenameRule rule;
+    rule.appendText = text;
+    return rule;
+}
+
 QStringList KeysOf(const DirectoryListModel& rows)
 {
     QStringList keys;

@@ -8,6 +8,8 @@
 #include "platform/QtPassRunner.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "rows/Verdict.h"
+#include "rules/RenameRule.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -102,6 +104,13 @@ template <typename T> T* FindChild(QObject& parent, const QString& name)
         qFatal("no child %s", qPrintable(name));
     return found;
 }
+
+// Gives the row a proposed name and verdict, as a preview does.
+void Propose(DirectoryListModel& rows, int position, const QString& newName,
+             const Verdict& verdict = Verdict{Verdict::Outcome::CanRename, {}});
+
+// The rule that appends the text to each name.
+RenameRule AppendRule(const QString& text);
 
 // The rows' keys, in list order.
 QStringList KeysOf(const DirectoryListModel& rows);
