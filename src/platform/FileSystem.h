@@ -142,16 +142,6 @@ public:
     virtual bool fileExists(const QString& path) = 0;
 
     virtual std::unique_ptr<FolderFinder> folderFinder() = 0;
-    // One lookup per path, in order, by one finder.
-    std::vector<FolderLookup> lookupFolders(const QStringList& paths)
-    {
-        std::vector<FolderLookup> lookups;
-        lookups.reserve(size_t(paths.size()));
-        const std::unique_ptr<FolderFinder> finder = folderFinder();
-        for (const QString& path : paths)
-            lookups.push_back(finder->lookUp(path));
-        return lookups;
-    }
 
     // The names of the folder's immediate, visible subfolders (links to folders included),
     // unsorted; nothing when the folder cannot be read.

@@ -63,9 +63,8 @@ QStringList treeBelow(const QString& folder)
 quint64 objectIdOf(const QString& path)
 {
     NativeFileSystem fileSystem;
-    const std::vector<FolderLookup> found =
-        fileSystem.lookupFolders({QDir::toNativeSeparators(path)});
-    return found[0].folder ? found[0].folder->id.object : 0;
+    const FolderLookup found = fileSystem.folderFinder()->lookUp(QDir::toNativeSeparators(path));
+    return found.folder ? found.folder->id.object : 0;
 }
 
 // Runs steps such as "mv p away", "mkdir p/c", "touch p", "ln other p" (a link at p to

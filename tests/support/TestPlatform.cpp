@@ -109,10 +109,10 @@ QStringList KeysOf(const DirectoryListModel& rows)
 
 FolderInfo LookUpFolder(FileSystem& fileSystem, const QString& path)
 {
-    const std::vector<FolderLookup> found = fileSystem.lookupFolders({path});
-    if (!found[0].folder)
+    const FolderLookup found = fileSystem.folderFinder()->lookUp(path);
+    if (!found.folder)
         qFatal("no folder at %s", qPrintable(path));
-    return *found[0].folder;
+    return *found.folder;
 }
 
 std::optional<FileSystemError> RenameFolderAt(FileSystem& fileSystem, const QString& path,
