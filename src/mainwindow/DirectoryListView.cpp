@@ -22,7 +22,7 @@ DirectoryListView::DirectoryListView(QWidget* parent) : QTreeView(parent)
     setEditTriggers(NoEditTriggers);
     setSortingEnabled(false);
     setMouseTracking(true);
-    setTextElideMode(Qt::ElideRight);
+    setTextElideMode(Qt::ElideMiddle); // what a rule adds at the end stays visible
     header()->setSectionsClickable(false);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);

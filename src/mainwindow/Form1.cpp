@@ -134,6 +134,14 @@ void Form1::createControls()
     connect(ListView1, &DirectoryListView::rightButtonPressed, this, &Form1::popUpListMenu);
     connect(ListView1, &DirectoryListView::contextMenuKeyPressed, this, &Form1::popUpListMenu);
     connect(ListView1, &DirectoryListView::rowPointedAt, this, &Form1::showPathOf);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &Form1::showCurrentRow);
+    connect(m_rows, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                const int current = currentRow();
+                if (current >= topLeft.row() && current <= bottomRight.row())
+                    showCurrentRow();
+            });
     ListView1->setFocus();
 }
 
@@ -205,6 +213,25 @@ void Form1::popUpListMenu(const QPoint& globalPosition)
 void Form1::showPathOf(int row)
 {
     StatusBar1Panel2->setText(m_rows->row(row).key);
+    StatusBar1Panel2->setToolTip(m_rows->row(row).key);
+}
+
+void Form1::showCurrentRow()
+{
+    using Outcome = Verdict::Outcome;
+    const int current = currentRow();
+    if (current < 0)
+        return;
+    const DirectoryRow& row = m_rows->row(current);
+    QString text = row.key;
+    const Outcome outcome = row.verdict.outcome;
+    if (outcome == Outcome::Failed || outcome == Outcome::UndoFailed ||
+        outcome == Outcome::NameProposedEarlier) {
+        const QModelIndex verdict = m_rows->index(current, DirectoryListModel::VerdictColumn);
+        text += u"　"_s + verdict.data(Qt::ToolTipRole).toString().replace(u'\n', u' ');
+    }
+    StatusBar1Panel2->setText(text);
+    StatusBar1Panel2->setToolTip(text);
 }
 
 void Form1::openAddDialog()

@@ -56,6 +56,8 @@ private:
     void createMenus();
     void popUpListMenu(const QPoint& globalPosition);
     void showPathOf(int row);
+    // The current row's path and, where its rename failed, why.
+    void showCurrentRow();
     void showRowCount();
 
     Platform& m_platform;

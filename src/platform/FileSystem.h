@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,11 @@ struct FileId
 
     bool operator==(const FileId&) const = default;
 };
+
+inline size_t qHash(const FileId& id, size_t seed = 0) noexcept
+{
+    return qHashMulti(seed, id.volume, id.object);
+}
 
 // Why an operation failed, in terms the program words for the user.
 struct FileSystemError
@@ -112,15 +118,27 @@ public:
     virtual FolderLookup lookUp(const QString& path) = 0;
 };
 
-// Tells whether folders exist, for many names in a few parents, sharing what consecutive
-// questions about one parent can share. Lives for one pass.
+// What has a name within a folder.
+enum class NameHolder : quint8 {
+    Nothing,
+    Folder, // or a link to one
+    Other,  // a file, a link to no folder, anything else
+};
+
+// Tells what holds names, for many names in a few parents, sharing what consecutive questions
+// about one parent can share. Lives for one pass.
 class FolderProbe
 {
 public:
     virtual ~FolderProbe() = default;
 
-    // As FileSystem::folderExists for the name within the parent.
-    virtual bool folderExists(const QString& parent, const QString& name) = 0;
+    // The next `questions` questions are about this parent: a probe may read the parent whole
+    // once rather than ask for each name. Only a hint.
+    virtual void expect(const QString& parent, int questions) = 0;
+    // What holds the name within the parent; Nothing also when the parent cannot be reached.
+    virtual NameHolder holderOf(const QString& parent, const QString& name) = 0;
+    // Whether the parent's file system matches names without regard to letter case.
+    virtual bool ignoresCase(const QString& parent) = 0;
 };
 
 // A mounted volume that the user can browse: what a "drive" is on this platform.

@@ -27,6 +27,14 @@ bool anyPreviewed(const DirectoryListModel& rows)
     return false;
 }
 
+int countRenamable(const DirectoryListModel& rows)
+{
+    int renamable = 0;
+    for (int i = 0; i < rows.count(); ++i)
+        renamable += rows.row(i).verdict.outcome == Verdict::Outcome::CanRename;
+    return renamable;
+}
+
 } // namespace
 
 Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const DirectoryRow& row)
@@ -58,7 +66,11 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
         messageBoxes.inform(AppInfo::title, u"还没有模拟修改，请先模拟修改。"_s);
         return std::nullopt;
     }
-    if (!messageBoxes.askYesNo(AppInfo::title, u"你确定要全部修改目录名称吗？"_s))
+    const int renamable = countRenamable(rows);
+    if (!messageBoxes.askYesNo(AppInfo::title,
+                               u"你确定要全部修改目录名称吗？\n将修改 %1 个目录；%2 个不会修改"
+                               u"（见“可否修改”一列）。"_s.arg(renamable)
+                                   .arg(rows.count() - renamable)))
         return std::nullopt;
     bool recording = journal.begin({RenameRecord::header()});
     if (!recording &&
@@ -69,6 +81,7 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
     RowsSnapshot snapshot(rows);
     std::vector<RecordEntry> record;
     int renamed = 0;
+    int failed = 0;
     const auto renameAll = [&](PassControl& control) {
         const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
         RowsByParent rowsByParent(snapshot);
@@ -124,6 +137,8 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
                                           : RecordEntry::State::Failed;
             }
             if (verdict.outcome != Outcome::Renamed) {
+                failed +=
+                    verdict.outcome == Outcome::Failed || verdict.outcome == Outcome::AlreadyExists;
                 snapshot.setVerdict(i, verdict);
                 continue;
             }
@@ -137,11 +152,15 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
     };
     const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(), renameAll,
                                    [&] { rows.takeOver(snapshot.takeChanges()); });
+    const QString counts =
+        u"\n修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(renamed).arg(failed).arg(
+            snapshot.count() - renamed - failed);
     if (end == PassEnd::Completed)
-        messageBoxes.inform(AppInfo::title, u"批量修改目录名称完成！"_s);
+        messageBoxes.inform(AppInfo::title, u"批量修改目录名称完成！"_s + counts);
     else if (end == PassEnd::Cancelled)
         messageBoxes.inform(AppInfo::title,
-                            u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(renamed));
+                            u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(renamed) +
+                                counts);
     // A record that failed along the way is read back for what it holds.
     return recording ? renamed > 0 : CanUndoLastBatch(journal);
 }

@@ -121,6 +121,11 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
         end == PassEnd::Cancelled
             ? u"撤销已取消：已恢复 %1 个目录的原名，其余的仍可再次撤销。"_s.arg(undone)
             : u"已恢复 %1 个目录的原名。"_s.arg(undone);
+    const int notReached =
+        int(std::count_if(entries->begin(), entries->end(), std::mem_fn(&RecordEntry::needsUndo))) -
+        failed;
+    message += u"\n恢复成功 %1 个，恢复出错 %2 个，未恢复 %3 个。"_s.arg(undone).arg(failed).arg(
+        notReached);
     if (failed > 0) {
         message += u"\n有 %1 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），"
                    u"原因见列表。"_s.arg(failed);

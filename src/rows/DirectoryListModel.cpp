@@ -24,7 +24,7 @@ QVariant DirectoryListModel::data(const QModelIndex& index, int role) const
         return {};
     const DirectoryRow& r = row(index.row());
     if (role == Qt::ToolTipRole)
-        return index.column() == NameColumn ? r.key : QVariant();
+        return toolTip(index.row(), index.column());
     switch (index.column()) {
     case NameColumn:
         return r.name;
@@ -35,6 +35,42 @@ QVariant DirectoryListModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+int DirectoryListModel::rowProposingFirst(int position) const
+{
+    const DirectoryRow& r = row(position);
+    for (int i = position - 1; i >= 0; --i) {
+        const DirectoryRow& earlier = row(i);
+        if (earlier.parentId == r.parentId &&
+            earlier.verdict.outcome == Verdict::Outcome::CanRename &&
+            earlier.newName.compare(r.newName, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QString DirectoryListModel::toolTip(int position, int column) const
+{
+    using namespace Qt::StringLiterals;
+    const DirectoryRow& r = row(position);
+    switch (column) {
+    case NameColumn:
+        return r.key;
+    case NewNameColumn:
+        return r.newName;
+    default:
+        break;
+    }
+    QString text = r.verdictText();
+    if (r.verdict.outcome == Verdict::Outcome::NameProposedEarlier) {
+        // Found when asked: a row number kept in every verdict would go stale as rows go.
+        const int first = rowProposingFirst(position);
+        if (first >= 0) {
+            text += u"\n第 %1 行的目录“%2”先改为这个名称。"_s.arg(first + 1).arg(row(first).name);
+        }
+    }
+    return text;
 }
 
 QVariant DirectoryListModel::headerData(int section, Qt::Orientation orientation, int role) const

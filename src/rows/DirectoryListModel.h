@@ -47,7 +47,13 @@ public:
     // Takes over rows a pass changed on its copy, in order, with one notification.
     void takeOver(std::vector<ChangedRow> changes);
 
+    // The earlier row that takes the new name first, for a row whose preview found it so;
+    // -1 for none.
+    int rowProposingFirst(int position) const;
+
 private:
+    QString toolTip(int position, int column) const;
+
     std::vector<DirectoryRow> m_rows;
     QSet<QString> m_keys;
 };

@@ -83,7 +83,10 @@ QString VerdictText(const Verdict& verdict)
     case Outcome::CanRename:
         return u"可以修改"_s;
     case Outcome::FolderExists:
+    case Outcome::NameProposedEarlier:
         return u"有相同目录"_s;
+    case Outcome::TakenByFile:
+        return u"有同名文件"_s;
     case Outcome::InvalidName:
         return u"新名称无效"_s;
     case Outcome::RootNotRenamed:

@@ -9,10 +9,12 @@
 struct Verdict
 {
     enum class Outcome : quint8 {
-        None,         // not previewed yet: column 3 is empty
-        CanRename,    // the preview found the new name free
-        FolderExists, // the preview found a folder of the new name
-        InvalidName,  // the preview found a name no folder can have
+        None,                // not previewed yet: column 3 is empty
+        CanRename,           // the preview found the new name free
+        FolderExists,        // the preview found a folder of the new name
+        InvalidName,         // the preview found a name no folder can have
+        NameProposedEarlier, // an earlier row in the same folder gets the new name first
+        TakenByFile,         // the preview found a file (or a link to no folder) of the new name
         RootNotRenamed,
         NeedsPreview, // added after the last preview, so the rename left it alone
         SameName,

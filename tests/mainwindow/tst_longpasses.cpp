@@ -143,10 +143,13 @@ private Q_SLOTS:
         }
         QCOMPARE(tree.entries(u"p"_s).size(), folderCount);
         if (pass == u"rename"_s) {
+            const int renamed = cutShort ? heldCall + 1 : folderCount;
             QCOMPARE(test.messageBoxes.shown.last().text,
-                     cutShort ? u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(
-                                    heldCall + 1)
-                              : u"批量修改目录名称完成！"_s);
+                     (cutShort
+                          ? u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(renamed)
+                          : u"批量修改目录名称完成！"_s) +
+                         u"\n修改成功 %1 个，修改出错 0 个，未修改 %2 个。"_s.arg(renamed).arg(
+                             folderCount - renamed));
         }
         if (pass == u"undo"_s) {
             // What the cancel left out can still be undone.

@@ -58,7 +58,8 @@ private Q_SLOTS:
         QVERIFY(QFile::link(tree.path(u"gone"_s), tree.path(u"dangling"_s)));
         PosixFileSystem fs;
         QCOMPARE(fs.folderExists(tree.path(parent) + u'/' + name), exists);
-        QCOMPARE(fs.folderProbe()->folderExists(tree.path(parent), name), exists);
+        const NameHolder holder = fs.folderProbe()->holderOf(tree.path(parent), name);
+        QCOMPARE(holder == NameHolder::Folder, exists);
     }
 
     void folderExistsForOddPaths()

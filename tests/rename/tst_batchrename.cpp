@@ -114,6 +114,28 @@ QHash<QString, Place> placesBelow(const QString& root)
     return places;
 }
 
+// Whether the batch did what the preview said it would.
+bool foretold(const Verdict& preview, const Verdict& outcome)
+{
+    using Outcome = Verdict::Outcome;
+    using Kind = FileSystemError::Kind;
+    const Kind kind = outcome.error.kind;
+    switch (preview.outcome) {
+    case Outcome::CanRename:
+        return outcome.outcome == Outcome::Renamed;
+    case Outcome::FolderExists:
+    case Outcome::NameProposedEarlier:
+        return outcome.outcome == Outcome::AlreadyExists;
+    case Outcome::TakenByFile:
+        return outcome.outcome == Outcome::Failed && kind == Kind::TargetExists;
+    case Outcome::InvalidName:
+        return outcome.outcome == Outcome::Failed &&
+               (kind == Kind::InvalidName || kind == Kind::NameTooLong);
+    default:
+        return outcome == preview;
+    }
+}
+
 void confirm(Form1& window)
 {
     window.findChild<QAction*>(u"menu确认修改"_s)->trigger();
@@ -140,7 +162,9 @@ private Q_SLOTS:
         QCOMPARE(test.messageBoxes.shown.size(), 1);
         QCOMPARE(test.messageBoxes.shown[0].kind, u"ask"_s);
         QCOMPARE(test.messageBoxes.shown[0].title, u"Morvel文件夹名称批量修改"_s);
-        QCOMPARE(test.messageBoxes.shown[0].text, u"你确定要全部修改目录名称吗？"_s);
+        QCOMPARE(
+            test.messageBoxes.shown[0].text,
+            u"你确定要全部修改目录名称吗？\n将修改 1 个目录；0 个不会修改（见“可否修改”一列）。"_s);
         QVERIFY(tree.isFolder(u"a"_s));
         QCOMPARE(verdictOf(window.rows(), 0), u"可以修改"_s);
 
@@ -150,7 +174,8 @@ private Q_SLOTS:
         confirm(window);
         QCOMPARE(test.messageBoxes.shown.size(), 2);
         QCOMPARE(test.messageBoxes.shown[1].kind, u"inform"_s);
-        QCOMPARE(test.messageBoxes.shown[1].text, u"批量修改目录名称完成！"_s);
+        QCOMPARE(test.messageBoxes.shown[1].text,
+                 u"批量修改目录名称完成！\n修改成功 0 个，修改出错 0 个，未修改 0 个。"_s);
     }
 
     void aSuccessfulRenameAndTheRowAfterwards()
@@ -276,6 +301,109 @@ private Q_SLOTS:
         QCOMPARE(verdictOf(window.rows(), 0), u"修改成功"_s);
         QCOMPARE(verdictOf(window.rows(), 1), u"修改成功"_s);
         QCOMPARE(tree.entries(), (QStringList{u"b"_s, u"c"_s}));
+    }
+
+    // The preview says what the batch will do, row by row: in list order, over the names as
+    // earlier rows leave them, letter case folded where the file system folds it.
+    void thePreviewForetellsTheBatch_data()
+    {
+        QTest::addColumn<QStringList>("folders"); // in the tree; "file:" makes a file
+        QTest::addColumn<QStringList>("listed");  // in list order
+        QTest::addColumn<QString>("find");        // the replace rule
+        QTest::addColumn<QString>("replaceWith");
+        QTest::addColumn<bool>("ignoreCase");
+        QTest::addColumn<QStringList>("previewed"); // the verdict cells' tooltips
+        QTest::addColumn<QStringList>("outcomes");
+        const QString can = u"可以修改"_s, taken = u"有相同目录"_s, same = u"目录名称一样"_s;
+        const QString done = u"修改成功"_s, exists = u"目录已经存在"_s;
+        const bool blind = OnWindows();
+        QTest::newRow("name unchanged")
+            << QStringList{u"a1"_s, u"b"_s} << QStringList{u"a1"_s, u"b"_s} << u"1"_s << u"2"_s
+            << false << QStringList{can, same} << QStringList{done, same};
+        QTest::newRow("two rows propose one name")
+            << QStringList{u"a-b"_s, u"ab-"_s} << QStringList{u"a-b"_s, u"ab-"_s} << u"-"_s
+            << QString() << false
+            << QStringList{can, taken + u"\n第 1 行的目录“a-b”先改为这个名称。"_s}
+            << QStringList{done, exists};
+        QTest::newRow("chain in list order")
+            << QStringList{u"x"_s, u"xx"_s} << QStringList{u"xx"_s, u"x"_s} << u"x"_s << u"xx"_s
+            << false << QStringList{can, can} << QStringList{done, done};
+        QTest::newRow("chain against it")
+            << QStringList{u"x"_s, u"xx"_s} << QStringList{u"x"_s, u"xx"_s} << u"x"_s << u"xx"_s
+            << false << QStringList{taken, can} << QStringList{exists, done};
+        QTest::newRow("nested folder")
+            << QStringList{u"p1/c1"_s} << QStringList{u"p1"_s, u"p1/c1"_s} << u"1"_s << u"2"_s
+            << false << QStringList{can, can} << QStringList{done, done};
+        QTest::newRow("a file has the name")
+            << QStringList{u"f1"_s, u"file:f2"_s} << QStringList{u"f1"_s} << u"1"_s << u"2"_s
+            << false << QStringList{u"有同名文件"_s}
+            << QStringList{u"修改出错:新名称已被另一个文件或目录占用"_s};
+        QTest::newRow("case only, case told apart")
+            << QStringList{u"ab"_s} << QStringList{u"ab"_s} << u"ab"_s << u"AB"_s << false
+            << QStringList{blind ? same : can} << QStringList{blind ? same : done};
+        QTest::newRow("case only, case folded")
+            << QStringList{u"ab"_s} << QStringList{u"ab"_s} << u"ab"_s << u"AB"_s << true
+            << QStringList{same} << QStringList{same};
+        QTest::newRow("another folder's case variant, case folded")
+            << QStringList{u"Ab"_s, u"xb"_s} << QStringList{u"xb"_s} << u"x"_s << u"a"_s << true
+            << QStringList{taken} << QStringList{exists};
+        QTest::newRow("case variants proposed twice, case folded")
+            << QStringList{u"x1"_s, u"X2"_s} << QStringList{u"x1"_s, u"X2"_s} << u"2"_s << u"1"_s
+            << true << QStringList{same, taken} << QStringList{same, exists};
+    }
+    void thePreviewForetellsTheBatch()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QStringList, listed);
+        QFETCH(QString, find);
+        QFETCH(QString, replaceWith);
+        QFETCH(bool, ignoreCase);
+        QFETCH(QStringList, previewed);
+        QFETCH(QStringList, outcomes);
+        TestTree tree;
+        for (const QString& folder : folders) {
+            if (folder.startsWith(u"file:"_s))
+                tree.makeFile(folder.mid(5));
+            else
+                tree.makeFolders({folder});
+        }
+        TestPlatform test;
+        test.fileSystem.ignoreCase = ignoreCase;
+        Form1 window(test.platform);
+        DirectoryListModel& rows = window.rows();
+        QStringList paths;
+        for (const QString& folder : listed)
+            paths.append(tree.path(folder));
+        addFolders(rows, test.fileSystem, paths);
+        RenameRule rule;
+        rule.kind = RenameRule::Kind::Replace;
+        rule.findText = find;
+        rule.replaceWith = replaceWith;
+        QVERIFY(SimulateRename(rows, test.fileSystem, rule, test.passes));
+        QStringList tips;
+        for (int i = 0; i < rows.count(); ++i)
+            tips.append(
+                rows.index(i, DirectoryListModel::VerdictColumn).data(Qt::ToolTipRole).toString());
+        QCOMPARE(tips, previewed);
+        const int renamable = int(previewed.count(u"可以修改"_s));
+        confirm(window);
+        QStringList verdicts;
+        for (int i = 0; i < rows.count(); ++i)
+            verdicts.append(verdictOf(rows, i));
+        QCOMPARE(verdicts, outcomes);
+        // The question and the message count what the verdicts say.
+        QCOMPARE(test.messageBoxes.shown[0].text.section(u'\n', 1),
+                 u"将修改 %1 个目录；%2 个不会修改（见“可否修改”一列）。"_s.arg(renamable).arg(
+                     rows.count() - renamable));
+        const auto count = [&](const QString& prefix) {
+            return std::count_if(verdicts.begin(), verdicts.end(),
+                                 [&](const QString& v) { return v.startsWith(prefix); });
+        };
+        const qsizetype renamed = count(u"修改成功"_s);
+        const qsizetype failed = count(u"修改出错"_s) + count(u"目录已经存在"_s);
+        QCOMPARE(test.messageBoxes.shown[1].text.section(u'\n', 1),
+                 u"修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(renamed).arg(failed).arg(
+                     rows.count() - renamed - failed));
     }
 
     // Rows below a renamed folder follow it, in any order, however deep, through a linked
@@ -524,14 +652,20 @@ private Q_SLOTS:
             rule.prependText = randomText(2);
             rule.findText = randomText(2);
             rule.replaceWith = randomText(2);
+            if (random.bounded(4) == 0) // a change of letter case only
+                rule.replaceWith = rule.findText.toUpper();
 
             TestPlatform test;
+            test.fileSystem.ignoreCase = random.bounded(3) == 0;
             Form1 window(test.platform);
             DirectoryListModel& rows = window.rows();
             AddDirectories(rows, test.fileSystem, listed, test.passes);
             QCOMPARE(rows.count(), listed.size());
             const QHash<QString, Place> original = placesBelow(tree.root());
             SimulateRename(rows, test.fileSystem, rule, test.passes);
+            std::vector<Verdict> previewed;
+            for (int r = 0; r < rows.count(); ++r)
+                previewed.push_back(rows.row(r).verdict);
 
             const bool interfering = random.bounded(2);
             if (interfering) {
@@ -560,6 +694,15 @@ private Q_SLOTS:
             QHash<quint64, const DirectoryRow*> renamed;
             for (int r = 0; r < rows.count(); ++r) {
                 const DirectoryRow& row = rows.row(r);
+                // Undisturbed, the batch does what the preview said, but where a row leads
+                // through a link whose folder the batch renames.
+                if (!interfering && !listed[r].startsWith(tree.path(u"L"_s) + PathSeparator)) {
+                    QVERIFY2(foretold(previewed[size_t(r)], row.verdict),
+                             context + " row " + QByteArray::number(r) + ": " +
+                                 rows.row(r).newName.toUtf8() + " " +
+                                 VerdictText(previewed[size_t(r)]).toUtf8() + " → " +
+                                 row.verdictText().toUtf8());
+                }
                 if (row.verdict.outcome == Verdict::Outcome::Renamed) {
                     renamed.insert(row.id.object, &row);
                     QCOMPARE(row.name, row.newName);

@@ -80,7 +80,8 @@ private Q_SLOTS:
         action(window, u"menu撤销修改"_s).trigger();
         QCOMPARE(test.messageBoxes.shown[0].text, u"你确定要撤销上次的修改吗？"_s);
         QCOMPARE(test.messageBoxes.shown[1].text,
-                 u"已恢复 %1 个目录的原名。"_s.arg(folders.size()));
+                 u"已恢复 %1 个目录的原名。\n恢复成功 %1 个，恢复出错 0 个，未恢复 0 个。"_s.arg(
+                     folders.size()));
         for (const QString& folder : {u"a"_s, u"a/sub"_s, u"b"_s})
             QVERIFY(QFile::exists(
                 tree.path(folder + u"/marker-"_s + QString(folder).replace(u'/', u'-'))));
@@ -118,7 +119,7 @@ private Q_SLOTS:
         action(window, u"menu撤销修改"_s).trigger();
         QCOMPARE(
             test.messageBoxes.shown[1].text,
-            u"已恢复 2 个目录的原名。\n有 3 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），原因见列表。"_s);
+            u"已恢复 2 个目录的原名。\n恢复成功 2 个，恢复出错 3 个，未恢复 0 个。\n有 3 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），原因见列表。"_s);
         QCOMPARE(tree.entries(),
                  (QStringList{u"again3"_s, u"fine"_s, u"taken"_s, u"taken2"_s, u"unlisted"_s}));
         for (int i : {0, 1, 2})

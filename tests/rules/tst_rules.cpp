@@ -103,31 +103,32 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), 1);
         QCOMPARE(rows.row(0).newName, u"a_x"_s);
         QCOMPARE(rows.row(0).verdictText(), u"有相同目录"_s);
-        QCOMPARE(rows.row(1).verdictText(), u"可以修改"_s); // only folders count, not files
+        QCOMPARE(rows.row(1).verdictText(), u"有同名文件"_s); // the batch could not replace it
         QCOMPARE(rows.row(2).newName, u"c_x"_s);
         QCOMPARE(rows.row(2).verdictText(), u"可以修改"_s);
         QCOMPARE(rows.row(3).verdictText(), u"可以修改"_s); // the source is never tested
         QCOMPARE(rows.row(4).verdictText(), u"根目录不能修改"_s);
         QCOMPARE(rows.row(5).verdictText(), u"可以修改"_s);
         QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s), passes));
-        QCOMPARE(rows.row(5).verdictText(), u"有相同目录"_s);
+        QCOMPARE(rows.row(5).verdictText(), u"目录名称一样"_s);
 
         // Each pass starts from name, not from the previous newName.
         QVERIFY(SimulateRename(rows, fs, AppendRule(u"_x"_s), passes));
         QCOMPARE(rows.row(0).newName, u"a_x"_s);
 
-        // An unchanged name finds its own folder; a name no folder can have is said so first.
+        // An unchanged name is said so, as the batch will; a name no folder can have is said so
+        // first.
         QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s), passes));
-        QCOMPARE(rows.row(0).verdictText(), u"有相同目录"_s);
+        QCOMPARE(rows.row(0).verdictText(), u"目录名称一样"_s);
         for (const QString& invalid : {QString(), u".."_s, u"."_s, u"b/y"_s, QString(256, u'n')}) {
             QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, invalid), passes));
             QCOMPARE(rows.row(0).newName, invalid);
             QCOMPARE(rows.row(0).verdictText(), u"新名称无效"_s);
         }
         // A case-only change is a new name where the file system tells case apart; on Windows it
-        // finds the folder itself.
+        // is the same name, as the batch will find.
         QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, u"A"_s), passes));
-        QCOMPARE(rows.row(0).verdictText(), OnWindows() ? u"有相同目录"_s : u"可以修改"_s);
+        QCOMPARE(rows.row(0).verdictText(), OnWindows() ? u"目录名称一样"_s : u"可以修改"_s);
     }
 
     void blankRuleTextChangesNothing()

@@ -2,6 +2,9 @@
 
 #include "common/PathJoin.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <thread>
 
 void FaultyFileSystem::enterCall(const QString& path)
@@ -47,6 +50,19 @@ private:
     std::unique_ptr<FolderFinder> m_real;
 };
 
+// The entry of the folder whose name matches without regard to case, or a null string.
+QString nameMatchingCase(const QString& folder, const QString& name)
+{
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                       QDir::Hidden | QDir::System);
+    const QString key = name.toCaseFolded();
+    for (const QString& entry : entries) {
+        if (entry.toCaseFolded() == key)
+            return entry;
+    }
+    return {};
+}
+
 class FaultyProbe : public FolderProbe
 {
 public:
@@ -54,10 +70,23 @@ public:
         : m_fileSystem(fileSystem), m_real(std::move(real))
     {}
 
-    bool folderExists(const QString& parent, const QString& name) override
+    void expect(const QString& parent, int questions) override
+    {
+        m_real->expect(parent, questions);
+    }
+
+    NameHolder holderOf(const QString& parent, const QString& name) override
     {
         m_fileSystem.enterCall(JoinPath(parent, name));
-        return m_real->folderExists(parent, name);
+        if (!m_fileSystem.ignoreCase)
+            return m_real->holderOf(parent, name);
+        const QString match = nameMatchingCase(parent, name);
+        return match.isNull() ? NameHolder::Nothing : m_real->holderOf(parent, match);
+    }
+
+    bool ignoresCase(const QString& parent) override
+    {
+        return m_fileSystem.ignoreCase || m_real->ignoresCase(parent);
     }
 
 private:
@@ -81,6 +110,17 @@ public:
             if (std::optional<FileSystemError> error = m_fileSystem.beforeRename(
                     JoinPath(folder.parent, folder.name), JoinPath(folder.parent, newName)))
                 return error;
+        }
+        if (m_fileSystem.ignoreCase) {
+            const QString match = nameMatchingCase(folder.parent, newName);
+            if (match == folder.name)
+                return FileSystemError{FileSystemError::Kind::TargetIsSameFolder, {}};
+            if (!match.isNull()) {
+                const bool folderThere = QFileInfo(JoinPath(folder.parent, match)).isDir();
+                return FileSystemError{folderThere ? FileSystemError::Kind::TargetIsFolder
+                                                   : FileSystemError::Kind::TargetExists,
+                                       {}};
+            }
         }
         return m_real->rename(folder, newName);
     }

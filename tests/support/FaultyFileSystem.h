@@ -24,6 +24,8 @@ public:
     // Called, on the thread of the pass, before every lookup, probe, rename and listing of a
     // folder and every reading of the volumes ("folder call"), with the folder's path.
     std::function<void(const QString& path)> beforeEachCall;
+    // Names match without regard to letter case in every folder, as on a FAT disk.
+    bool ignoreCase = false;
     // How long each folder call waits first, as on a network share.
     std::chrono::microseconds delay{0};
     int renameCalls = 0;

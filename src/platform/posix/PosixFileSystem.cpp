@@ -3,6 +3,7 @@
 #include "common/PathJoin.h"
 
 #include <QDir>
+#include <QHash>
 #include <QSet>
 #include <QStorageInfo>
 
@@ -12,6 +13,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -162,10 +164,23 @@ public:
     }
     FileId id() const { return m_id; }
 
+    // Of the open folder's file system, asked once per volume.
+    bool ignoresCase()
+    {
+        const auto known = m_ignoresCase.constFind(m_id.volume);
+        if (known != m_ignoresCase.cend())
+            return *known;
+        struct statfs info = {};
+        const bool ignores = ::fstatfs(m_folder.get(), &info) == 0 && NamesIgnoreCase(info.f_type);
+        m_ignoresCase.insert(m_id.volume, ignores);
+        return ignores;
+    }
+
 private:
     QString m_path;
     Descriptor m_folder;
     FileId m_id;
+    QHash<quint64, bool> m_ignoresCase;
 };
 
 // What took the new name, once a rename found it taken.
@@ -227,24 +242,90 @@ private:
     ParentCache m_parent;
 };
 
+// The names in a folder as hashes, for telling at once that a name is not there.
+class NameHashes
+{
+public:
+    // Reads the folder, giving up past maxEntries; names folded when case does not count.
+    static std::optional<NameHashes> read(int folder, size_t maxEntries, bool foldCase)
+    {
+        Descriptor readable(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        DIR* directory = readable.isOpen() ? ::fdopendir(readable.get()) : nullptr;
+        if (!directory)
+            return std::nullopt;
+        readable.release(); // closedir closes it
+        NameHashes names(foldCase);
+        while (const dirent* entry = ::readdir(directory)) {
+            if (size_t(names.m_hashes.size()) >= maxEntries) {
+                ::closedir(directory);
+                return std::nullopt;
+            }
+            names.m_hashes.insert(names.hashOf(QByteArrayView(entry->d_name)));
+        }
+        ::closedir(directory);
+        return names;
+    }
+
+    bool mayHold(QByteArrayView name) const { return m_hashes.contains(hashOf(name)); }
+
+private:
+    explicit NameHashes(bool foldCase) : m_foldCase(foldCase) {}
+
+    size_t hashOf(QByteArrayView name) const
+    {
+        return m_foldCase ? qHash(QString::fromUtf8(name).toCaseFolded()) : qHash(name);
+    }
+
+    QSet<size_t> m_hashes;
+    bool m_foldCase;
+};
+
 class PosixFolderProbe : public FolderProbe
 {
 public:
-    bool folderExists(const QString& parent, const QString& name) override
+    void expect(const QString& parent, int questions) override
+    {
+        // A name that is not there costs the kernel more than one that is; reading the folder
+        // once pays off for many questions, unless the folder holds far more than is asked.
+        constexpr int worthReading = 16;
+        constexpr size_t entriesPerQuestion = 64;
+        m_listing.reset();
+        FileSystemError error;
+        const std::optional<int> folder = m_parent.open(parent, error);
+        if (questions < worthReading || !folder)
+            return;
+        m_listing = NameHashes::read(*folder, size_t(questions) * entriesPerQuestion + 1024,
+                                     m_parent.ignoresCase());
+        m_listingId = m_parent.id();
+    }
+
+    NameHolder holderOf(const QString& parent, const QString& name) override
     {
         FileSystemError error;
         const std::optional<int> folder = m_parent.open(parent, error);
-        const auto nativeName = nativePath(name);
+        if (!folder || PosixFolderNameProblem(name))
+            return NameHolder::Nothing;
+        const QByteArray nativeName = name.toUtf8();
+        if (m_listing && m_listingId == m_parent.id() && !m_listing->mayHold(nativeName))
+            return NameHolder::Nothing;
         struct stat info = {};
-        if (!folder || !nativeName)
-            return false;
-        if (PosixFolderNameProblem(name)) // "..", "a/b" and the like: as the joined path says
-            return PosixFileSystem().folderExists(JoinPath(parent, name));
-        return ::fstatat(*folder, nativeName->constData(), &info, 0) == 0 && S_ISDIR(info.st_mode);
+        if (::fstatat(*folder, nativeName.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return NameHolder::Nothing;
+        if (S_ISLNK(info.st_mode) && ::fstatat(*folder, nativeName.constData(), &info, 0) != 0)
+            return NameHolder::Other;
+        return S_ISDIR(info.st_mode) ? NameHolder::Folder : NameHolder::Other;
+    }
+
+    bool ignoresCase(const QString& parent) override
+    {
+        FileSystemError error;
+        return m_parent.open(parent, error) && m_parent.ignoresCase();
     }
 
 private:
     ParentCache m_parent;
+    std::optional<NameHashes> m_listing;
+    FileId m_listingId;
 };
 
 class PosixFolderRenamer : public FolderRenamer
@@ -273,6 +354,10 @@ public:
             return PosixFileSystem::errorFromErrno(errno);
         if (idOf(info) != folder.id)
             return FileSystemError{Kind::MovedOrReplaced, {}};
+        // Where case does not count, a case-only change is no change, whatever the file
+        // system would make of it.
+        if (folder.name.compare(newName, Qt::CaseInsensitive) == 0 && m_parent.ignoresCase())
+            return FileSystemError{Kind::TargetIsSameFolder, {}};
 
         if (::renameat2(*parent, from->constData(), *parent, to->constData(), RENAME_NOREPLACE) ==
             0)
@@ -466,6 +551,22 @@ FileSystemError::Kind ErrorKindFromErrno(int error)
         return Kind::InternalFault;
     default:
         return Kind::Other;
+    }
+}
+
+bool NamesIgnoreCase(long fileSystemType)
+{
+    switch (fileSystemType) {
+    case 0x4d44:     // vfat, msdos
+    case 0x2011bab0: // exfat
+    case 0x5346544e: // ntfs
+    case 0x7366746e: // ntfs3
+    case 0xff534d42: // cifs
+    case 0xfe534d42: // smb3
+    case 0x517b:     // smbfs
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -39,6 +39,8 @@ FileSystemError::Kind ErrorKindFromErrno(int error);
 // True when renameat2() failed only because the file system lacks RENAME_NOREPLACE. Within
 // one parent, EINVAL cannot mean a move into the folder's own subfolder.
 bool RenameNeedsFallback(int error);
+// Whether a file system of that type (statfs' f_type) matches names without regard to case.
+bool NamesIgnoreCase(long fileSystemType);
 std::optional<FileSystemError::Kind> PosixFolderNameProblem(QStringView name);
 
 // One line of the mount table.

@@ -173,15 +173,21 @@ private:
 class WindowsFolderProbe : public FolderProbe
 {
 public:
-    explicit WindowsFolderProbe(WindowsFileSystem& fileSystem) : m_fileSystem(fileSystem) {}
+    void expect(const QString&, int) override {}
 
-    bool folderExists(const QString& parent, const QString& name) override
+    NameHolder holderOf(const QString& parent, const QString& name) override
     {
-        return m_fileSystem.folderExists(JoinPath(parent, name));
+        const auto native = nativePath(JoinPath(parent, name));
+        if (!native)
+            return NameHolder::Nothing;
+        const DWORD attributes = ::GetFileAttributesW(native->c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES)
+            return NameHolder::Nothing;
+        // As the rename finds it: a link to a folder carries the folder's attribute too.
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? NameHolder::Folder : NameHolder::Other;
     }
 
-private:
-    WindowsFileSystem& m_fileSystem;
+    bool ignoresCase(const QString&) override { return true; }
 };
 
 class WindowsFolderRenamer : public FolderRenamer
@@ -299,7 +305,7 @@ std::optional<FileSystemError> WindowsFileSystem::checkFolderName(const QString&
 
 std::unique_ptr<FolderProbe> WindowsFileSystem::folderProbe()
 {
-    return std::make_unique<WindowsFolderProbe>(*this);
+    return std::make_unique<WindowsFolderProbe>();
 }
 
 std::unique_ptr<FolderRenamer> WindowsFileSystem::folderRenamer()
