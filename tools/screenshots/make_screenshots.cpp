@@ -17,10 +17,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -200,6 +203,51 @@ int main(int argc, char* argv[])
         });
         slow.confirmRename();
         slow.hide();
+    }
+
+    // What the preview foretells: a name two rows propose, a name that stays, a name taken by
+    // a folder that stays, and a chain that works in list order; then the batch's counts.
+    {
+        tree.makeFolders({u"整理/报告"_s, u"整理/报告 - 副本"_s, u"整理/计划 - 副本"_s,
+                          u"整理/计划 - 副本 - 副本"_s, u"整理/文档"_s, u"归档/旧_照片"_s,
+                          u"归档/照片"_s, u"归档/视频"_s});
+        const auto previewOf = [&](Form1& list, const QStringList& folders,
+                                   const std::function<void(FormRename&)>& setRule) {
+            list.move(0, 0);
+            QStringList paths;
+            for (const QString& folder : folders)
+                paths.append(tree.path(folder));
+            list.addFolders(paths);
+            FormRename rule(&list, list.rows(), test.fileSystem, test.passes);
+            setRule(rule);
+            rule.simulate();
+            list.listView().setCurrentIndex(list.rows().index(2, 0));
+            return framed(list);
+        };
+        Form1 copies(test.platform);
+        const QImage copiesPicture =
+            previewOf(copies,
+                      {u"整理/计划 - 副本"_s, u"整理/报告 - 副本"_s, u"整理/计划 - 副本 - 副本"_s,
+                       u"整理/报告"_s, u"整理/文档"_s},
+                      [](FormRename& rule) {
+                          rule.findChild<QRadioButton*>(u"Option3"_s)->setChecked(true);
+                          rule.findChild<QLineEdit*>(u"Text3"_s)->setText(u" - 副本"_s);
+                      });
+        Form1 chain(test.platform);
+        const QImage chainPicture = previewOf(
+            chain, {u"归档/旧_照片"_s, u"归档/照片"_s, u"归档/视频"_s}, [](FormRename& rule) {
+                rule.findChild<QRadioButton*>(u"Option2"_s)->setChecked(true);
+                rule.findChild<QLineEdit*>(u"Text2"_s)->setText(u"旧_"_s);
+            });
+        save(journey(
+                 {{u"替换“ - 副本”为空"_s, copiesPicture}, {u"在名称前添加“旧_”"_s, chainPicture}}),
+             out + u"/preview-verdicts.png"_s);
+        copies.confirmRename();
+        QMessageBox counts(QMessageBox::Information, test.messageBoxes.shown.last().title,
+                           test.messageBoxes.shown.last().text, QMessageBox::Ok);
+        save(framed(counts), out + u"/batch-counts.png"_s);
+        copies.hide();
+        chain.hide();
     }
 
     frmAbout about(test.platform, &window);
