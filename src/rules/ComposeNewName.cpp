@@ -21,6 +21,8 @@ QString TrimSpaces(const QString& text)
         ++first;
     while (end > first && text[end - 1] == u' ')
         --end;
+    if (first == 0 && end == text.size())
+        return text; // shared, not copied: most names need no trimming
     return text.sliced(first, end - first);
 }
 

@@ -21,6 +21,30 @@ struct ParentNames
     QSet<QString> vacated; // names that earlier rows give up here
 
     QString keyOf(const QString& name) const { return ignoresCase ? name.toCaseFolded() : name; }
+
+    // What the batch will make of renaming the folder to the valid new name, given what
+    // holds that name on disk now; the names as the rename leaves them.
+    template <typename HolderNow>
+    Verdict::Outcome foretell(const QString& name, const QString& newName, HolderNow holderNow)
+    {
+        using Outcome = Verdict::Outcome;
+        const QString key = keyOf(newName);
+        const QString oldKey = keyOf(name);
+        if (key == oldKey) // a case-only change where case does not count
+            return Outcome::SameName;
+        // One lookup for both the question and the claim: proposals rarely collide.
+        const qsizetype takenBefore = taken.size();
+        taken.insert(key);
+        if (taken.size() == takenBefore)
+            return Outcome::NameProposedEarlier;
+        const NameHolder holder = holderNow();
+        if (holder != NameHolder::Nothing && !vacated.contains(key)) {
+            taken.remove(key);
+            return holder == NameHolder::Folder ? Outcome::FolderExists : Outcome::TakenByFile;
+        }
+        vacated.insert(oldKey);
+        return Outcome::CanRename;
+    }
 };
 
 struct FileIdHash
@@ -66,6 +90,8 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
                 names = &place->second;
                 if (isNew)
                     names->ignoresCase = probe->ignoresCase(row.parent);
+                names->taken.reserve(names->taken.size() + (runEnd - i));
+                names->vacated.reserve(names->vacated.size() + (runEnd - i));
             } else if (i == runEnd) {
                 runEnd = i + 1;
             }
@@ -78,21 +104,8 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
             } else if (fileSystem.checkFolderName(newName)) {
                 outcome = Outcome::InvalidName;
             } else {
-                const QString key = names->keyOf(newName);
-                const QString oldKey = names->keyOf(row.name);
-                NameHolder holder = NameHolder::Nothing;
-                if (key == oldKey) // a case-only change where case does not count
-                    outcome = Outcome::SameName;
-                else if (names->taken.contains(key))
-                    outcome = Outcome::NameProposedEarlier;
-                else if ((holder = probe->holderOf(row.parent, newName)) != NameHolder::Nothing &&
-                         !names->vacated.contains(key))
-                    outcome =
-                        holder == NameHolder::Folder ? Outcome::FolderExists : Outcome::TakenByFile;
-                if (outcome == Outcome::CanRename) {
-                    names->taken.insert(key);
-                    names->vacated.insert(oldKey);
-                }
+                outcome = names->foretell(row.name, newName,
+                                          [&] { return probe->holderOf(row.parent, newName); });
             }
             snapshot.setProposal(i, newName, Verdict{outcome, {}});
             control.advance();

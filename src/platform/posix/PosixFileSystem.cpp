@@ -163,6 +163,8 @@ public:
         return m_folder.get();
     }
     FileId id() const { return m_id; }
+    // The open folder's path, one string shared by every row that names it.
+    const QString& path() const { return m_path; }
 
     // Of the open folder's file system, asked once per volume.
     bool ignoresCase()
@@ -234,7 +236,7 @@ public:
             result.error = PosixFileSystem::errorFromErrno(ENOTDIR);
             return result;
         }
-        result.folder = FolderInfo{std::move(name), std::move(parent), id, m_parent.id()};
+        result.folder = FolderInfo{std::move(name), m_parent.path(), id, m_parent.id()};
         return result;
     }
 
@@ -247,7 +249,8 @@ class NameHashes
 {
 public:
     // Reads the folder, giving up past maxEntries; names folded when case does not count.
-    static std::optional<NameHashes> read(int folder, size_t maxEntries, bool foldCase)
+    static std::optional<NameHashes> read(int folder, size_t expected, size_t maxEntries,
+                                          bool foldCase)
     {
         Descriptor readable(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         DIR* directory = readable.isOpen() ? ::fdopendir(readable.get()) : nullptr;
@@ -255,6 +258,7 @@ public:
             return std::nullopt;
         readable.release(); // closedir closes it
         NameHashes names(foldCase);
+        names.m_hashes.reserve(qsizetype(expected));
         while (const dirent* entry = ::readdir(directory)) {
             if (size_t(names.m_hashes.size()) >= maxEntries) {
                 ::closedir(directory);
@@ -294,8 +298,9 @@ public:
         const std::optional<int> folder = m_parent.open(parent, error);
         if (questions < worthReading || !folder)
             return;
-        m_listing = NameHashes::read(*folder, size_t(questions) * entriesPerQuestion + 1024,
-                                     m_parent.ignoresCase());
+        m_listing =
+            NameHashes::read(*folder, size_t(questions),
+                             size_t(questions) * entriesPerQuestion + 1024, m_parent.ignoresCase());
         m_listingId = m_parent.id();
     }
 

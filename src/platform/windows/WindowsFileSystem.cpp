@@ -161,6 +161,8 @@ public:
             m_lastParentId = idOf(*parentInformation);
         }
         const FileId parentId = parent.isNull() ? FileId() : m_lastParentId;
+        if (!parent.isNull())
+            parent = m_lastParent; // one string shared by every row that names it
         result.folder = FolderInfo{std::move(name), std::move(parent), idOf(*entry), parentId};
         return result;
     }
