@@ -304,106 +304,90 @@ private Q_SLOTS:
     }
 
     // The preview says what the batch will do, row by row: in list order, over the names as
-    // earlier rows leave them, letter case folded where the file system folds it.
+    // earlier rows leave them, letter case folded where the file system folds it. Lists are
+    // "|"-separated; a folder "file:x" is a file; the preview's column is the verdict tooltips.
     void thePreviewForetellsTheBatch_data()
     {
-        QTest::addColumn<QStringList>("folders"); // in the tree; "file:" makes a file
-        QTest::addColumn<QStringList>("listed");  // in list order
-        QTest::addColumn<QString>("find");        // the replace rule
-        QTest::addColumn<QString>("replaceWith");
+        QTest::addColumn<QString>("folders");
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<QString>("rule"); // find>replacement
         QTest::addColumn<bool>("ignoreCase");
-        QTest::addColumn<QStringList>("previewed"); // the verdict cells' tooltips
-        QTest::addColumn<QStringList>("outcomes");
-        const QString can = u"可以修改"_s, taken = u"有相同目录"_s, same = u"目录名称一样"_s;
-        const QString done = u"修改成功"_s, exists = u"目录已经存在"_s;
+        QTest::addColumn<QString>("previewed");
+        QTest::addColumn<QString>("outcomes");
         const bool blind = OnWindows();
-        QTest::newRow("name unchanged")
-            << QStringList{u"a1"_s, u"b"_s} << QStringList{u"a1"_s, u"b"_s} << u"1"_s << u"2"_s
-            << false << QStringList{can, same} << QStringList{done, same};
+        QTest::newRow("name unchanged") << u"a1|b"_s << u"a1|b"_s << u"1>2"_s << false
+                                        << u"可以修改|目录名称一样"_s << u"修改成功|目录名称一样"_s;
         QTest::newRow("two rows propose one name")
-            << QStringList{u"a-b"_s, u"ab-"_s} << QStringList{u"a-b"_s, u"ab-"_s} << u"-"_s
-            << QString() << false
-            << QStringList{can, taken + u"\n第 1 行的目录“a-b”先改为这个名称。"_s}
-            << QStringList{done, exists};
-        QTest::newRow("chain in list order")
-            << QStringList{u"x"_s, u"xx"_s} << QStringList{u"xx"_s, u"x"_s} << u"x"_s << u"xx"_s
-            << false << QStringList{can, can} << QStringList{done, done};
-        QTest::newRow("chain against it")
-            << QStringList{u"x"_s, u"xx"_s} << QStringList{u"x"_s, u"xx"_s} << u"x"_s << u"xx"_s
-            << false << QStringList{taken, can} << QStringList{exists, done};
-        QTest::newRow("nested folder")
-            << QStringList{u"p1/c1"_s} << QStringList{u"p1"_s, u"p1/c1"_s} << u"1"_s << u"2"_s
-            << false << QStringList{can, can} << QStringList{done, done};
+            << u"a-b|ab-"_s << u"a-b|ab-"_s << u"->"_s << false
+            << u"可以修改|有相同目录\n第 1 行的目录“a-b”先改为这个名称。"_s
+            << u"修改成功|目录已经存在"_s;
+        QTest::newRow("chain in list order") << u"x|xx"_s << u"xx|x"_s << u"x>xx"_s << false
+                                             << u"可以修改|可以修改"_s << u"修改成功|修改成功"_s;
+        QTest::newRow("chain against it") << u"x|xx"_s << u"x|xx"_s << u"x>xx"_s << false
+                                          << u"有相同目录|可以修改"_s << u"目录已经存在|修改成功"_s;
+        QTest::newRow("nested folder") << u"p1/c1"_s << u"p1|p1/c1"_s << u"1>2"_s << false
+                                       << u"可以修改|可以修改"_s << u"修改成功|修改成功"_s;
         QTest::newRow("a file has the name")
-            << QStringList{u"f1"_s, u"file:f2"_s} << QStringList{u"f1"_s} << u"1"_s << u"2"_s
-            << false << QStringList{u"有同名文件"_s}
-            << QStringList{u"修改出错:新名称已被另一个文件或目录占用"_s};
-        QTest::newRow("case only, case told apart")
-            << QStringList{u"ab"_s} << QStringList{u"ab"_s} << u"ab"_s << u"AB"_s << false
-            << QStringList{blind ? same : can} << QStringList{blind ? same : done};
+            << u"f1|file:f2"_s << u"f1"_s << u"1>2"_s << false << u"有同名文件"_s
+            << u"修改出错:新名称已被另一个文件或目录占用"_s;
+        QTest::newRow("case only, case told apart") << u"ab"_s << u"ab"_s << u"ab>AB"_s << false
+                                                    << (blind ? u"目录名称一样"_s : u"可以修改"_s)
+                                                    << (blind ? u"目录名称一样"_s : u"修改成功"_s);
         QTest::newRow("case only, case folded")
-            << QStringList{u"ab"_s} << QStringList{u"ab"_s} << u"ab"_s << u"AB"_s << true
-            << QStringList{same} << QStringList{same};
+            << u"ab"_s << u"ab"_s << u"ab>AB"_s << true << u"目录名称一样"_s << u"目录名称一样"_s;
         QTest::newRow("another folder's case variant, case folded")
-            << QStringList{u"Ab"_s, u"xb"_s} << QStringList{u"xb"_s} << u"x"_s << u"a"_s << true
-            << QStringList{taken} << QStringList{exists};
+            << u"Ab|xb"_s << u"xb"_s << u"x>a"_s << true << u"有相同目录"_s << u"目录已经存在"_s;
         QTest::newRow("case variants proposed twice, case folded")
-            << QStringList{u"x1"_s, u"X2"_s} << QStringList{u"x1"_s, u"X2"_s} << u"2"_s << u"1"_s
-            << true << QStringList{same, taken} << QStringList{same, exists};
+            << u"x1|X2"_s << u"x1|X2"_s << u"2>1"_s << true << u"目录名称一样|有相同目录"_s
+            << u"目录名称一样|目录已经存在"_s;
     }
     void thePreviewForetellsTheBatch()
     {
-        QFETCH(QStringList, folders);
-        QFETCH(QStringList, listed);
-        QFETCH(QString, find);
-        QFETCH(QString, replaceWith);
+        QFETCH(QString, folders);
+        QFETCH(QString, listed);
+        QFETCH(QString, rule);
         QFETCH(bool, ignoreCase);
-        QFETCH(QStringList, previewed);
-        QFETCH(QStringList, outcomes);
+        QFETCH(QString, previewed);
+        QFETCH(QString, outcomes);
         TestTree tree;
-        for (const QString& folder : folders) {
-            if (folder.startsWith(u"file:"_s))
-                tree.makeFile(folder.mid(5));
-            else
-                tree.makeFolders({folder});
-        }
+        QStringList paths;
+        for (const QString& folder : folders.split(u'|'))
+            folder.startsWith(u"file:"_s) ? tree.makeFile(folder.mid(5))
+                                          : tree.makeFolders({folder});
+        for (const QString& folder : listed.split(u'|'))
+            paths.append(tree.path(folder));
         TestPlatform test;
         test.fileSystem.ignoreCase = ignoreCase;
         Form1 window(test.platform);
         DirectoryListModel& rows = window.rows();
-        QStringList paths;
-        for (const QString& folder : listed)
-            paths.append(tree.path(folder));
         addFolders(rows, test.fileSystem, paths);
-        RenameRule rule;
-        rule.kind = RenameRule::Kind::Replace;
-        rule.findText = find;
-        rule.replaceWith = replaceWith;
-        QVERIFY(SimulateRename(rows, test.fileSystem, rule, test.passes));
+        RenameRule replace{
+            RenameRule::Kind::Replace, {}, {}, rule.section(u'>', 0, 0), rule.section(u'>', 1)};
+        QVERIFY(SimulateRename(rows, test.fileSystem, replace, test.passes));
         QStringList tips;
         for (int i = 0; i < rows.count(); ++i)
             tips.append(
                 rows.index(i, DirectoryListModel::VerdictColumn).data(Qt::ToolTipRole).toString());
-        QCOMPARE(tips, previewed);
-        const int renamable = int(previewed.count(u"可以修改"_s));
+        QCOMPARE(tips.join(u'|'), previewed);
         confirm(window);
         QStringList verdicts;
         for (int i = 0; i < rows.count(); ++i)
             verdicts.append(verdictOf(rows, i));
-        QCOMPARE(verdicts, outcomes);
+        QCOMPARE(verdicts.join(u'|'), outcomes);
         // The question and the message count what the verdicts say.
-        QCOMPARE(test.messageBoxes.shown[0].text.section(u'\n', 1),
-                 u"将修改 %1 个目录；%2 个不会修改（见“可否修改”一列）。"_s.arg(renamable).arg(
-                     rows.count() - renamable));
-        const auto count = [&](const QString& prefix) {
-            return std::count_if(verdicts.begin(), verdicts.end(),
-                                 [&](const QString& v) { return v.startsWith(prefix); });
+        const auto count = [](const QString& list, const QString& what) {
+            return list.count(what);
         };
-        const qsizetype renamed = count(u"修改成功"_s);
-        const qsizetype failed = count(u"修改出错"_s) + count(u"目录已经存在"_s);
+        const qsizetype can = count(previewed, u"可以修改"_s),
+                        done = count(outcomes, u"修改成功"_s);
+        const qsizetype failed =
+            count(outcomes, u"修改出错"_s) + count(outcomes, u"目录已经存在"_s);
+        QCOMPARE(test.messageBoxes.shown[0].text.section(u'\n', 1),
+                 u"将修改 %1 个目录；%2 个不会修改（见“可否修改”一列）。"_s.arg(can).arg(
+                     rows.count() - can));
         QCOMPARE(test.messageBoxes.shown[1].text.section(u'\n', 1),
-                 u"修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(renamed).arg(failed).arg(
-                     rows.count() - renamed - failed));
+                 u"修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(done).arg(failed).arg(
+                     rows.count() - done - failed));
     }
 
     // Rows below a renamed folder follow it, in any order, however deep, through a linked
