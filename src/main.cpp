@@ -6,18 +6,23 @@
 #include "platform/NativePlatform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 
 int main(int argc, char* argv[])
 {
-    if (AsksForHelpOrVersion(argc, argv)) {
-        QCoreApplication terminal(argc, argv);
-        SetUpNameAndTexts(terminal);
-        ParseCommandLine(terminal); // answers and ends the program
+    const CommandLineRequest request =
+        ReadCommandLine(CommandLineArguments(argc, argv), QDir::currentPath());
+    if (request.action != CommandLineRequest::Action::Start) {
+        const bool refused = request.action == CommandLineRequest::Action::Refuse;
+        PrintForTheUser(request.text, refused);
+        return refused ? 2 : 0;
     }
-    QApplication application(argc, argv);
+    // Qt sees no argument: every one of them was the program's, folders included.
+    int qtArgumentCount = 1;
+    QApplication application(qtArgumentCount, argv);
     SetUpApplication(application);
-    const QStringList folders = ParseCommandLine(application); // Qt's own options taken out
+    const QStringList& folders = request.folders;
 
     NativePlatform native;
     Form1 window(native.platform());

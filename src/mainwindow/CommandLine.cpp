@@ -1,32 +1,54 @@
 #include "CommandLine.h"
 
+#include "common/AppInfo.h"
+
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
-bool AsksForHelpOrVersion(int argc, char* argv[])
+namespace {
+
+QString usage(const QString& program)
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "-h" || argument == "--help" || argument == "--help-all" ||
-            argument == "-v" || argument == "--version" || argument == "-?")
-            return true;
-    }
-    return false;
+    return u"用法：%1 [选项] [目录...]\n"
+           u"批量修改文件夹名称：把文件夹加入列表，选择规则，模拟修改后再确认修改。\n\n"
+           u"选项：\n"
+           u"  -h, --help       显示这段说明\n"
+           u"  -v, --version    显示版本\n"
+           u"  --               其后的参数都是目录，即使以“-”开头\n\n"
+           u"参数：\n"
+           u"  目录             启动时加入列表的目录\n"_s.arg(program);
 }
 
-QStringList ParseCommandLine(QCoreApplication& application)
+} // namespace
+
+CommandLineRequest ReadCommandLine(const QStringList& arguments, const QString& workingDirectory)
 {
+    using Action = CommandLineRequest::Action;
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"批量修改文件夹名称：把文件夹加入列表，选择规则，模拟修改后再确认修改。"_s);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(u"目录"_s, u"启动时加入列表的目录。"_s, u"[目录...]"_s);
-    parser.process(application);
-    return FolderArguments(parser.positionalArguments(), QDir::currentPath());
+    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s, u"?"_s});
+    const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
+    parser.addOptions({help, version});
+    const QString program =
+        arguments.isEmpty() ? u"folder-batch-rename"_s : QFileInfo(arguments.first()).fileName();
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        QString wrong = unknown.isEmpty()
+                            ? parser.errorText()
+                            : (unknown.first().size() == 1 ? u"-"_s : u"--"_s) + unknown.first();
+        return {
+            Action::Refuse,
+            {},
+            u"%1：未知的选项“%2”。\n以“-”开头的目录请写在“--”之后；用“%1 --help”查看用法。\n"_s.arg(
+                program, wrong)};
+    }
+    if (parser.isSet(help))
+        return {Action::Answer, {}, usage(program)};
+    if (parser.isSet(version))
+        return {Action::Answer, {}, AppInfo::title + u' ' + AppInfo::versionString() + u'\n'};
+    return {Action::Start, FolderArguments(parser.positionalArguments(), workingDirectory), {}};
 }
 
 QStringList FolderArguments(const QStringList& arguments, const QString& workingDirectory)

@@ -2,16 +2,24 @@
 
 #include <QStringList>
 
-class QCoreApplication;
+// What the command line asks of the program.
+struct CommandLineRequest
+{
+    enum class Action {
+        Start,  // with the folders
+        Answer, // print text (help, version) and end
+        Refuse, // print text (what was wrong) to the error stream and end with status 2
+    };
+    Action action = Action::Start;
+    QStringList folders; // full paths in the platform's own form
+    QString text;
+};
 
-// True when the arguments ask only for help or the version: answered from a QCoreApplication,
-// so that no display is needed.
-bool AsksForHelpOrVersion(int argc, char* argv[]);
+// Reads the arguments (the program first) before any window exists, so that answers and
+// refusals need no display. Every argument that is not one of the program's options is a
+// folder (Qt's own options are not taken: a folder named "-reverse" follows "--"); relative
+// folders are taken from the working directory. Texts are Chinese whatever the system has.
+CommandLineRequest ReadCommandLine(const QStringList& arguments, const QString& workingDirectory);
 
-// The folders given on the command line, as full paths in the platform's own form; relative
-// ones are taken from the working directory. Answers --help and --version in the terminal, in
-// Chinese, and ends the program there.
-QStringList ParseCommandLine(QCoreApplication& application);
-
-// The arguments as full paths, as ParseCommandLine gives them.
+// The arguments as full paths, as ReadCommandLine gives them.
 QStringList FolderArguments(const QStringList& arguments, const QString& workingDirectory);

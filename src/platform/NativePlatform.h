@@ -28,5 +28,13 @@ private:
 // that the program ends the way it always does.
 void CloseWithTheSession(QWidget& window);
 
+// The program's arguments, the program first, as the system handed them over: before any Qt
+// application exists, which would take some of them for itself.
+QStringList CommandLineArguments(int argc, char* argv[]);
+
+// Text for whoever started the program from a terminal (on Windows, its console, or a message
+// box when there is none), on the error stream when it reports an error.
+void PrintForTheUser(const QString& text, bool isError);
+
 // The interface font's families, most wanted first.
 QStringList InterfaceFontFamilies();

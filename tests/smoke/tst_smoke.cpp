@@ -50,6 +50,39 @@ private Q_SLOTS:
         QVERIFY2(!errors.contains("ERROR: AddressSanitizer"), errors.constData());
         QVERIFY2(!errors.contains("runtime error"), errors.constData());
     }
+
+    // Answers and refusals come before any window: in Chinese, without a display.
+    void answersTheCommandLineWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output"); // the start of what it prints
+        QTest::newRow("help") << QStringList{u"--help"_s} << 0 << u"用法："_s;
+        QTest::newRow("version") << QStringList{u"-v"_s} << 0 << u"Morvel文件夹名称批量修改 1."_s;
+        QTest::newRow("unknown option")
+            << QStringList{u"--bogus"_s} << 2 << u"folder-batch-rename：未知的选项“--bogus”。"_s;
+        QTest::newRow("one of Qt's own")
+            << QStringList{u"-reverse"_s} << 2 << u"folder-batch-rename：未知的选项“-r”。"_s;
+    }
+    void answersTheCommandLineWithoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+            environment.remove(name);
+        environment.insert(u"LANG"_s, u"C.UTF-8"_s);
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(PROGRAM_PATH), arguments);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), exitCode);
+        const QString printed = QString::fromUtf8(exitCode == 0 ? program.readAllStandardOutput()
+                                                                : program.readAllStandardError());
+        QVERIFY2(printed.startsWith(output), qPrintable(printed));
+        QVERIFY2(!printed.contains(u"Usage"_s), qPrintable(printed));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSmoke)
