@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # Installs, through apt-get, whatever this project needs and the machine lacks.
-# Usage: scripts/install-deps.sh [--test]   (--test adds what the tests need)
+# Usage: scripts/install-deps.sh [--test] [--package]
+#   --test adds what the tests need, --package what making the Debian package needs.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-noto-cjk)
-if [[ "${1:-}" == "--test" ]]; then
-    packages+=(desktop-file-utils lintian)
-fi
+for option in "$@"; do
+    case $option in
+        --test) packages+=(desktop-file-utils lintian file dpkg-dev) ;;
+        --package) packages+=(file dpkg-dev) ;;
+        *) echo "unknown option $option" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -16,8 +21,27 @@ for p in "${packages[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
-sudo=()
-if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+as_root=(env DEBIAN_FRONTEND=noninteractive)
+if [[ $(id -u) -ne 0 ]]; then
+    if ! command -v sudo >/dev/null; then
+        cat >&2 <<MESSAGE
+需要以 root 身份安装软件包：${missing[*]}
+请以 root 身份运行一次 "$0 $*"（例如 su -c '$0 $*'），
+或先安装 sudo 并加入 sudo 组：su -c 'apt-get install sudo && adduser $(id -un) sudo'，重新登录后再运行。
+Installing packages needs root: run "$0 $*" once as root (su -c '...'), or install sudo and
+join its group (su -c 'apt-get install sudo && adduser $(id -un) sudo'), log in again and retry.
+MESSAGE
+        exit 1
+    fi
+    # sudo's env_reset would drop a plain DEBIAN_FRONTEND= before the command.
+    as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
+fi
+log=$(mktemp -t folder-batch-rename-apt.XXXXXX.log)
+echo "Installing: ${missing[*]} (apt-get's output: $log)"
+if ! { "${as_root[@]}" apt-get update -qq &&
+       "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "apt-get failed; its whole output: $log" >&2
+    exit 1
+fi
+rm -f "$log"
