@@ -2,6 +2,7 @@
 
 #include "AddDirectories.h"
 #include "DirListBox.h"
+#include "StartFolder.h"
 #include "common/AppInfo.h"
 #include "common/WindowPlacement.h"
 #include "platform/FileSystem.h"
@@ -10,9 +11,11 @@
 #include "rows/DirectoryListModel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +53,13 @@ FormAdd::FormAdd(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSyst
 }
 
 FormAdd::~FormAdd() = default;
+
+void FormAdd::showEvent(QShowEvent* event)
+{
+    FixedDialog::showEvent(event);
+    // Windows shows a tool window without activating it: the keys would go to no window.
+    activateWindow();
+}
 
 void FormAdd::createControls()
 {
@@ -98,7 +108,9 @@ void FormAdd::fillDrives()
     QList<Volume> volumes;
     QString workingDirectoryRoot;
     const auto read = [&](PassControl&) {
-        m_workingDirectory = m_fileSystem.currentDirectory();
+        m_workingDirectory =
+            StartFolder(m_fileSystem.currentDirectory(), QCoreApplication::applicationDirPath(),
+                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         volumes = m_fileSystem.volumes();
         workingDirectoryRoot = m_fileSystem.volumeRootOf(m_workingDirectory);
     };

@@ -30,6 +30,9 @@ public:
     // Drive1: opens the chosen volume (the working directory when it lies on it).
     void openDrive(int index);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createControls();
     void fillDrives();

@@ -1,5 +1,6 @@
 #include "collect/DirListBox.h"
 #include "collect/FormAdd.h"
+#include "collect/StartFolder.h"
 #include "mainwindow/Form1.h"
 #include "rows/DirectoryListModel.h"
 #include "support/TestPlatform.h"
@@ -141,6 +142,31 @@ private Q_SLOTS:
         QFETCH(QStringList, sorted);
         SortNaturally(names);
         QCOMPARE(names, sorted);
+    }
+
+    // Started from its own folder (a shortcut, a double-click on the portable program), the
+    // dialog would offer the program's subfolders for renaming.
+    void startFolder_data()
+    {
+        QTest::addColumn<QString>("working");
+        QTest::addColumn<QString>("documents");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("elsewhere") << u"p"_s << u"docs"_s << u"p"_s;
+        QTest::newRow("the program's folder") << u"prog"_s << u"docs"_s << u"docs"_s;
+        QTest::newRow("the program's folder, spelt otherwise")
+            << u"prog/../prog/"_s << u"docs"_s << u"docs"_s;
+        QTest::newRow("no documents folder") << u"prog"_s << u"none"_s << u"~"_s;
+    }
+    void startFolder()
+    {
+        QFETCH(QString, working);
+        QFETCH(QString, documents);
+        QFETCH(QString, start);
+        tree->makeFolders({u"prog"_s, u"docs"_s});
+        const QString expected = start == u"~"_s ? QDir::homePath() : tree->path(start);
+        QCOMPARE(QDir::fromNativeSeparators(StartFolder(tree->path(working), tree->path(u"prog"_s),
+                                                        tree->path(documents))),
+                 QDir::fromNativeSeparators(expected));
     }
 
     void theOpenFolderAndItsSubfoldersIntoAnEmptyList()
