@@ -30,7 +30,10 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "${PUBLISHER}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!define MUI_FINISHPAGE_RUN "$INSTDIR\folder-batch-rename.exe"
+; The installer runs as administrator: the program is started through Explorer, as the user
+; who is logged in, never elevated.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartAsTheUser
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
@@ -48,6 +51,10 @@ Function .onInit
     ${EndIf}
     SetRegView 64
     SetShellVarContext all
+FunctionEnd
+
+Function StartAsTheUser
+    Exec '"$WINDIR\explorer.exe" "$INSTDIR\folder-batch-rename.exe"'
 FunctionEnd
 
 Function un.onInit
@@ -72,9 +79,6 @@ Section "!${PRODUCT}" SectionProgram
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\folder-batch-rename.exe" "" \
         "$INSTDIR\folder-batch-rename.exe" 0
-    ; Explorer's "发送到" menu: the selected folders arrive on the command line.
-    CreateShortcut "$SENDTO\${PRODUCT}.lnk" "$INSTDIR\folder-batch-rename.exe" "" \
-        "$INSTDIR\folder-batch-rename.exe" 0
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -90,6 +94,13 @@ Section "!${PRODUCT}" SectionProgram
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; Explorer's "发送到" menu: the selected folders arrive on the command line. Windows keeps that
+; menu per user, so only the account that installs gets it.
+Section "“发送到”菜单（仅当前用户）" SectionSendTo
+    CreateShortcut "$SENDTO\${PRODUCT}.lnk" "$INSTDIR\folder-batch-rename.exe" "" \
+        "$INSTDIR\folder-batch-rename.exe" 0
+SectionEnd
+
 Section /o "桌面快捷方式" SectionDesktop
     CreateShortcut "$DESKTOP\${PRODUCT}.lnk" "$INSTDIR\folder-batch-rename.exe" "" \
         "$INSTDIR\folder-batch-rename.exe" 0
@@ -97,6 +108,7 @@ SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
     !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} "程序本身和开始菜单中的快捷方式。"
+    !insertmacro MUI_DESCRIPTION_TEXT ${SectionSendTo} "在资源管理器右键菜单的“发送到”中加入本程序，选中的文件夹直接加入列表。只为正在安装的这个 Windows 帐户添加；其他用户可以把开始菜单中的快捷方式复制到自己的“发送到”文件夹（在资源管理器地址栏输入 shell:sendto 打开）。"
     !insertmacro MUI_DESCRIPTION_TEXT ${SectionDesktop} "在桌面上放一个快捷方式。"
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 

@@ -43,12 +43,13 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     wineserver -w
 fi
 # Windows' Chinese fonts (and wine's own dialog font) are not there: stand a Chinese font in.
-if [[ ! -f "$WINEPREFIX/.chinese-fonts" ]]; then
+# wine reads its arguments in the terminal's character set: UTF-8, or 宋体 would become "??".
+if [[ ! -f "$WINEPREFIX/.chinese-fonts-utf8" ]]; then
     for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" SimSun 宋体 NSimSun "Microsoft YaHei" \
                 "Microsoft YaHei UI"; do
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" \
+        LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" \
             /d "Noto Sans CJK SC" /f >/dev/null 2>&1
     done
     wineserver -w
-    touch "$WINEPREFIX/.chinese-fonts"
+    touch "$WINEPREFIX/.chinese-fonts-utf8"
 fi
