@@ -36,8 +36,10 @@ void SetUpApplication(QApplication& application)
     application.setDesktopFileName(u"folder-batch-rename"_s);
     application.setWindowIcon(ProgramIcon());
 
+    // The desktop's family for what it can show, Chinese families for the rest; the size the
+    // fixed layouts are drawn for (at 11 pt their captions no longer fit).
     QFont font = QApplication::font();
-    font.setFamilies(InterfaceFontFamilies() << font.family());
+    font.setFamilies(QStringList{font.family()} << InterfaceFontFamilies());
     font.setPointSize(9);
     QApplication::setFont(font);
 }

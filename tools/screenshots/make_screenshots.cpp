@@ -1,5 +1,5 @@
 // Renders the pictures in docs/ from the real windows over a real folder tree.
-//   make_screenshots <output folder>
+//   make_screenshots <output folder> [<empty folder for the tree, as a user's own>]
 
 #include "about/frmAbout.h"
 #include "collect/DirListBox.h"
@@ -10,7 +10,6 @@
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
 #include "support/TestPlatform.h"
-#include "support/TestTree.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -101,6 +101,32 @@ QImage journey(const QList<QPair<QString, QImage>>& steps)
     return image;
 }
 
+// The folders the pictures show: in the given folder, or in a temporary one.
+class PictureTree
+{
+public:
+    explicit PictureTree(const QString& folder)
+        : m_root(folder.isEmpty() ? m_temporary.path() : folder)
+    {
+        QDir().mkpath(m_root);
+    }
+    ~PictureTree() { QDir(m_root).removeRecursively(); }
+
+    QString path(const QString& relative) const
+    {
+        return QDir::toNativeSeparators(m_root + u'/' + relative);
+    }
+    void makeFolders(const QStringList& relatives) const
+    {
+        for (const QString& relative : relatives)
+            QDir().mkpath(path(relative));
+    }
+
+private:
+    QTemporaryDir m_temporary;
+    QString m_root;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -110,7 +136,7 @@ int main(int argc, char* argv[])
     const QString out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"docs"_s).absolutePath();
     QDir().mkpath(out);
 
-    TestTree tree;
+    const PictureTree tree(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
     tree.makeFolders({u"我的文件夹/旧照片"_s, u"我的文件夹/旧项目"_s, u"我的文件夹/新项目"_s,
                       u"我的文件夹/文档"_s, u"我的文件夹/旧报告"_s, u"我的文件夹/音乐 2024"_s});
     const QString start = tree.path(u"我的文件夹"_s);
