@@ -55,6 +55,12 @@ QString LookupFailureReason(const FileSystemError& error)
 AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
                               const QStringList& paths, PassRunner& passes)
 {
+    AdditionReport report;
+    std::optional<DirectoryListModel::Hold> hold = rows.hold();
+    if (!hold) {
+        report.end = PassEnd::Refused;
+        return report;
+    }
     // A listed path would be refused anyway: spare it the lookup.
     QStringList unlisted;
     for (const QString& path : paths) {
@@ -62,11 +68,9 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
             unlisted.append(path);
     }
     rows.reserve(rows.count() + int(unlisted.size()));
-    AdditionReport report;
     Outbox<DirectoryRow> found;
     const auto lookUp = [&](PassControl& control) {
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
-        QString lastParent; // rows of one parent share its text
         for (const QString& path : std::as_const(unlisted)) {
             if (control.stopHere())
                 return;
@@ -80,12 +84,6 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
             }
             FolderInfo& folder = *lookup.folder;
             QString key = folder.parent.isNull() ? path : JoinPath(folder.parent, folder.name);
-            if (!folder.parent.isNull()) {
-                if (folder.parent == lastParent)
-                    folder.parent = lastParent;
-                else
-                    lastParent = folder.parent;
-            }
             found.put(DirectoryRow{std::move(folder.name),
                                    {},
                                    std::move(key),
@@ -96,7 +94,7 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
         }
     };
     report.end = passes.run(u"正在加入目录……"_s, int(unlisted.size()), lookUp,
-                            [&] { report.appended += rows.appendAll(found.take()); });
+                            [&] { report.appended += hold->appendAll(found.take()); });
     return report;
 }
 

@@ -7,6 +7,7 @@
 #include "common/AppInfo.h"
 #include "common/WindowPlacement.h"
 #include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
 #include "platform/PassRunner.h"
 #include "platform/Shell.h"
 #include "rename/BatchRename.h"
@@ -25,6 +26,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 
 #include <vector>
@@ -274,7 +276,7 @@ void Form1::removeSelected()
 
 void Form1::clearList()
 {
-    m_rows->removeAll();
+    m_rows->removeAll(); // refused while a pass holds the rows
 }
 
 void Form1::openCurrentDirectory()
@@ -328,18 +330,27 @@ AdditionReport Form1::addFolders(const QStringList& paths)
 
 namespace {
 
-// The local folders among the dropped things, as the platform writes their paths.
-QStringList droppedFolders(const QMimeData* data, FileSystem& fileSystem)
+// What was dropped: local paths as the platform writes them (the addition tells folders from
+// the rest), and anything else, such as web addresses. Asks no file system: a dead share must
+// not stall a drag.
+struct Dropped
 {
-    QStringList folders;
+    QStringList localPaths;
+    QStringList others;
+};
+
+Dropped droppedItems(const QMimeData* data)
+{
+    Dropped dropped;
     if (!data || !data->hasUrls())
-        return folders;
+        return dropped;
     for (const QUrl& url : data->urls()) {
-        const QString path = QDir::toNativeSeparators(url.toLocalFile());
-        if (url.isLocalFile() && fileSystem.folderExists(path))
-            folders.append(path);
+        if (url.isLocalFile())
+            dropped.localPaths.append(QDir::toNativeSeparators(url.toLocalFile()));
+        else
+            dropped.others.append(url.toDisplayString());
     }
-    return folders;
+    return dropped;
 }
 
 } // namespace
@@ -349,7 +360,7 @@ void Form1::dragEnterEvent(QDragEnterEvent* event)
     // One pass at a time: a drop waits for the running one to end.
     if (m_platform.passes.isRunning())
         return;
-    if (!droppedFolders(event->mimeData(), m_platform.fileSystem).isEmpty())
+    if (!droppedItems(event->mimeData()).localPaths.isEmpty())
         event->acceptProposedAction();
 }
 
@@ -362,11 +373,19 @@ void Form1::dropEvent(QDropEvent* event)
 {
     if (m_platform.passes.isRunning())
         return;
-    const QStringList folders = droppedFolders(event->mimeData(), m_platform.fileSystem);
-    if (folders.isEmpty())
+    const Dropped dropped = droppedItems(event->mimeData());
+    if (dropped.localPaths.isEmpty())
         return;
     event->acceptProposedAction();
-    addFolders(folders);
+    AdditionReport report = addFolders(dropped.localPaths);
+    for (const QString& other : dropped.others)
+        report.skipped.append({other, u"不是本地文件夹"_s});
+    if (report.skipped.isEmpty())
+        return;
+    // After the drop has ended: the file manager that started the drag waits for it.
+    QTimer::singleShot(0, this, [this, message = report.skippedMessage()] {
+        m_platform.messageBoxes.inform(AppInfo::title, message);
+    });
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -38,6 +38,7 @@ enum class PassEnd {
     Completed,
     Cancelled, // by the user, before its end
     Closing,   // cancelled because the program is closing: say nothing more
+    Refused,   // never started: another pass was running
 };
 
 // Runs the long passes (the addition, the preview, the rename, the undo) away from the
@@ -47,7 +48,8 @@ class PassRunner
 public:
     virtual ~PassRunner() = default;
 
-    // Runs work(control) on a worker thread and returns when it has ended. Meanwhile the
+    // Runs work(control) on a worker thread and returns when it has ended; refuses, running
+    // nothing, while another pass runs. Meanwhile the
     // windows repaint but take no input, a pass still running after half a second shows its
     // progress ("<progressText> done / total") with a cancel button, and takeResults runs on
     // this thread now and then and once at the end, to bring what the pass did into the list.

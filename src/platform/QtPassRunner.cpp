@@ -36,7 +36,8 @@ PassEnd QtPassRunner::run(const QString& progressText, int total,
                           const std::function<void(PassControl&)>& work,
                           const std::function<void()>& takeResults)
 {
-    Q_ASSERT(!m_control);
+    if (m_control)
+        return PassEnd::Refused;
     PassControl control;
     m_control = &control;
     m_closing = false;

@@ -62,6 +62,9 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
                                        PassRunner& passes)
 {
     using Outcome = Verdict::Outcome;
+    std::optional<DirectoryListModel::Hold> hold = rows.hold();
+    if (!hold)
+        return std::nullopt; // another pass works on the rows
     if (rows.count() > 0 && !anyPreviewed(rows)) {
         messageBoxes.inform(AppInfo::title, u"还没有模拟修改，请先模拟修改。"_s);
         return std::nullopt;
@@ -151,7 +154,7 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
             recording = journal.rewrite(RenameRecord::lines(record));
     };
     const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(), renameAll,
-                                   [&] { rows.takeOver(snapshot.takeChanges()); });
+                                   [&] { hold->takeOver(snapshot.takeChanges()); });
     const QString counts =
         u"\n修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(renamed).arg(failed).arg(
             snapshot.count() - renamed - failed);

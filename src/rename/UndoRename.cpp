@@ -55,6 +55,9 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
     std::optional<std::vector<RecordEntry>> entries = readRecord(journal);
     if (!entries)
         return false;
+    std::optional<DirectoryListModel::Hold> hold = rows.hold();
+    if (!hold)
+        return anyToUndo(*entries); // another pass works on the rows
     if (!messageBoxes.askYesNo(AppInfo::title, u"你确定要撤销上次的修改吗？"_s))
         return anyToUndo(*entries);
 
@@ -112,9 +115,9 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
     const int toUndo =
         int(std::count_if(entries->begin(), entries->end(), std::mem_fn(&RecordEntry::needsUndo)));
     const PassEnd end = passes.run(u"正在撤销修改……"_s, toUndo, undoAll,
-                                   [&] { rows.takeOver(snapshot.takeChanges()); });
+                                   [&] { hold->takeOver(snapshot.takeChanges()); });
     const bool leftToUndo = anyToUndo(*entries);
-    if (end == PassEnd::Closing)
+    if (end == PassEnd::Closing || end == PassEnd::Refused)
         return leftToUndo;
 
     QString message =

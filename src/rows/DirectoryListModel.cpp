@@ -103,7 +103,19 @@ void DirectoryListModel::reserve(int rows)
     m_keys.reserve(rows);
 }
 
+std::optional<DirectoryListModel::Hold> DirectoryListModel::hold()
+{
+    if (m_held)
+        return std::nullopt;
+    return Hold(*this);
+}
+
 int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
+{
+    return m_held ? 0 : append(std::move(rows));
+}
+
+int DirectoryListModel::append(std::vector<DirectoryRow> rows)
 {
     auto firstRefused = std::remove_if(rows.begin(), rows.end(), [this](const DirectoryRow& r) {
         if (m_keys.contains(r.key))
@@ -122,8 +134,10 @@ int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
     return int(rows.size());
 }
 
-void DirectoryListModel::removeMarked(const std::vector<bool>& marked)
+bool DirectoryListModel::removeMarked(const std::vector<bool>& marked)
 {
+    if (m_held)
+        return false;
     const auto isMarked = [&](size_t i) {
         return i < marked.size() && marked[i];
     };
@@ -131,7 +145,7 @@ void DirectoryListModel::removeMarked(const std::vector<bool>& marked)
     while (firstMarked < m_rows.size() && !isMarked(firstMarked))
         ++firstMarked;
     if (firstMarked == m_rows.size())
-        return;
+        return true;
     size_t lastMarked = m_rows.size() - 1;
     while (!isMarked(lastMarked))
         --lastMarked;
@@ -147,7 +161,7 @@ void DirectoryListModel::removeMarked(const std::vector<bool>& marked)
         m_rows.erase(m_rows.begin() + qsizetype(firstMarked),
                      m_rows.begin() + qsizetype(lastMarked) + 1);
         endRemoveRows();
-        return;
+        return true;
     }
 
     // Scattered rows: one compaction and one reset, instead of a notification per row.
@@ -161,16 +175,20 @@ void DirectoryListModel::removeMarked(const std::vector<bool>& marked)
     }
     m_rows.resize(kept);
     endResetModel();
+    return true;
 }
 
-void DirectoryListModel::removeAll()
+bool DirectoryListModel::removeAll()
 {
+    if (m_held)
+        return false;
     beginResetModel();
     m_rows.clear();
     m_rows.shrink_to_fit();
     m_keys.clear();
     m_keys.squeeze();
     endResetModel();
+    return true;
 }
 
 void DirectoryListModel::takeOver(std::vector<ChangedRow> changes)
@@ -180,6 +198,8 @@ void DirectoryListModel::takeOver(std::vector<ChangedRow> changes)
     int first = count();
     int last = -1;
     for (ChangedRow& change : changes) {
+        if (change.position < 0 || change.position >= count())
+            continue; // never past the rows, whatever a pass hands over
         DirectoryRow& r = m_rows[size_t(change.position)];
         if (change.parts & ChangedRow::Proposal)
             r.newName = std::move(change.row.newName);
@@ -197,5 +217,6 @@ void DirectoryListModel::takeOver(std::vector<ChangedRow> changes)
         first = std::min(first, change.position);
         last = std::max(last, change.position);
     }
-    Q_EMIT dataChanged(index(first, 0), index(last, ColumnCount - 1));
+    if (last >= 0)
+        Q_EMIT dataChanged(index(first, 0), index(last, ColumnCount - 1));
 }

@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QSet>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 // The rows of the directory list, in display order. Keys are unique: a hash of them makes the
@@ -31,21 +33,48 @@ public:
     const DirectoryRow& row(int position) const { return m_rows[size_t(position)]; }
     bool containsKey(const QString& key) const { return m_keys.contains(key); }
 
-    // Appends one row; false, and nothing changes, when the key is already listed.
+    // A pass's claim on the rows while it works away from them: meanwhile the rows change only
+    // through it, and every other append, removal or clearing is refused. One at a time.
+    class Hold
+    {
+    public:
+        Hold(Hold&& other) noexcept : m_rows(std::exchange(other.m_rows, nullptr)) {}
+        Hold& operator=(Hold&&) = delete;
+        ~Hold()
+        {
+            if (m_rows)
+                m_rows->m_held = false;
+        }
+
+        // As DirectoryListModel::appendAll.
+        int appendAll(std::vector<DirectoryRow> rows) { return m_rows->append(std::move(rows)); }
+        // Takes over rows the pass changed on its copy, in order, with one notification.
+        void takeOver(std::vector<ChangedRow> changes) { m_rows->takeOver(std::move(changes)); }
+
+    private:
+        friend class DirectoryListModel;
+        explicit Hold(DirectoryListModel& rows) : m_rows(&rows) { rows.m_held = true; }
+
+        DirectoryListModel* m_rows;
+    };
+    // Nothing while another pass holds the rows.
+    std::optional<Hold> hold();
+    bool isHeld() const { return m_held; }
+
+    // Appends one row; false, and nothing changes, when the key is already listed or a pass
+    // holds the rows.
     bool append(const QString& key, const QString& name, const QString& parent);
     // Appends the rows whose keys are new (to the list and to the batch), with one
-    // notification. Returns how many were appended.
+    // notification. Returns how many were appended: none while a pass holds the rows.
     int appendAll(std::vector<DirectoryRow> rows);
 
     // Room for that many rows in all, for a pass that appends them in batches.
     void reserve(int rows);
 
     // Removes the marked rows (marked[i] for row i) in one pass, keeping the others' order.
-    void removeMarked(const std::vector<bool>& marked);
-    void removeAll();
-
-    // Takes over rows a pass changed on its copy, in order, with one notification.
-    void takeOver(std::vector<ChangedRow> changes);
+    // False, removing nothing, while a pass holds the rows.
+    bool removeMarked(const std::vector<bool>& marked);
+    bool removeAll();
 
     // The earlier row that takes the new name first, for a row whose preview found it so;
     // -1 for none.
@@ -53,7 +82,10 @@ public:
 
 private:
     QString toolTip(int position, int column) const;
+    int append(std::vector<DirectoryRow> rows);
+    void takeOver(std::vector<ChangedRow> changes);
 
     std::vector<DirectoryRow> m_rows;
     QSet<QString> m_keys;
+    bool m_held = false;
 };

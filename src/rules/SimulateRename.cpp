@@ -71,6 +71,9 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
     if (TrimSpaces(rule.ruleText()).isEmpty())
         return std::nullopt;
 
+    std::optional<DirectoryListModel::Hold> hold = rows.hold();
+    if (!hold)
+        return PassEnd::Refused;
     RowsSnapshot snapshot(rows);
     // The batch runs in list order: a row's new name is free unless a folder has it now and no
     // earlier row renames that folder away, or an earlier row gets it first.
@@ -112,5 +115,5 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
         }
     };
     return passes.run(u"正在模拟修改目录名称……"_s, snapshot.count(), preview,
-                      [&] { rows.takeOver(snapshot.takeChanges()); });
+                      [&] { hold->takeOver(snapshot.takeChanges()); });
 }

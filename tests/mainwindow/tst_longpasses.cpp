@@ -101,6 +101,16 @@ private Q_SLOTS:
             QVERIFY(FindChild<QLabel>(*dialog, u"progressLabel"_s)
                         ->text()
                         .endsWith(u" / "_s + QString::number(folderCount)));
+            // Meanwhile nothing else changes the rows, no second pass starts, and the dialog's
+            // Esc and close box cancel rather than free the window.
+            QVERIFY(!rows.removeAll() && !rows.removeMarked(std::vector<bool>(100, true)));
+            QCOMPARE(rows.appendAll({DirectoryRow{u"x"_s, {}, u"/x"_s, u"/"_s, {}, {}, {}}}), 0);
+            QCOMPARE(SimulateRename(rows, test.fileSystem, AppendRule(u"_z"_s), test.passes),
+                     PassEnd::Refused);
+            QCOMPARE(test.passes.run({}, 0, [](PassControl&) {}, [] {}), PassEnd::Refused);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            dialog->close();
+            QVERIFY(dialog->isVisible());
             clickCancel(dialog);
         });
         std::optional<PassEnd> end;

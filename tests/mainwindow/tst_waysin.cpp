@@ -22,30 +22,37 @@ class TestWaysIn : public QObject
 private Q_SLOTS:
     void cleanup() { VerifyNoWindowLeftOpen(); }
 
-    // Drops of local folders, files and web addresses on the real window: only folders
-    // become rows, once each, with one notification for the drop.
+    // Drops of local folders, files and web addresses on the real window: any local path is
+    // taken without asking the disk during the drag; only folders become rows, once each, with
+    // one notification for the drop, and what was left out is said in one message.
     void drops_data()
     {
         QTest::addColumn<QStringList>("dropped"); // relative to the tree, or an address
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QStringList>("added");
-        QTest::newRow("a folder") << QStringList{u"a"_s} << true << QStringList{u"a"_s};
+        QTest::addColumn<QString>("leftOut"); // the message's second line, if any
+        QTest::newRow("a folder") << QStringList{u"a"_s} << true << QStringList{u"a"_s}
+                                  << QString();
         QTest::newRow("several") << QStringList{u"a"_s, u"b"_s} << true
-                                 << QStringList{u"a"_s, u"b"_s};
-        QTest::newRow("already listed") << QStringList{u"listed"_s} << true << QStringList();
-        QTest::newRow("a file") << QStringList{u"file"_s} << false << QStringList();
+                                 << QStringList{u"a"_s, u"b"_s} << QString();
+        QTest::newRow("already listed")
+            << QStringList{u"listed"_s} << true << QStringList() << QString();
+        QTest::newRow("a file") << QStringList{u"file"_s} << true << QStringList()
+                                << u"file（不是目录）"_s;
         QTest::newRow("a mixture")
-            << QStringList{u"file"_s, u"b"_s, u"listed"_s} << true << QStringList{u"b"_s};
+            << QStringList{u"file"_s, u"b"_s, u"listed"_s, u"https://example.com/a"_s} << true
+            << QStringList{u"b"_s} << u"file（不是目录）"_s;
         QTest::newRow("a web address")
-            << QStringList{u"https://example.com/a"_s} << false << QStringList();
+            << QStringList{u"https://example.com/a"_s} << false << QStringList() << QString();
         QTest::newRow("spaces and Chinese")
-            << QStringList{u"新 目录"_s} << true << QStringList{u"新 目录"_s};
+            << QStringList{u"新 目录"_s} << true << QStringList{u"新 目录"_s} << QString();
     }
     void drops()
     {
         QFETCH(QStringList, dropped);
         QFETCH(bool, accepted);
         QFETCH(QStringList, added);
+        QFETCH(QString, leftOut);
         TestTree tree;
         tree.makeFolders({u"a"_s, u"b"_s, u"listed"_s, u"新 目录"_s});
         tree.makeFile(u"file"_s);
@@ -74,6 +81,14 @@ private Q_SLOTS:
         QCOMPARE(KeysOf(window.rows()), expected);
         QCOMPARE(inserted.size(), added.isEmpty() ? 0 : 1);
         QCOMPARE(window.findChild<QLabel*>(u"Label2"_s)->text(), QString::number(expected.size()));
+        if (leftOut.isEmpty()) {
+            QCoreApplication::processEvents();
+            QVERIFY(test.messageBoxes.shown.isEmpty());
+        } else {
+            QTRY_COMPARE(test.messageBoxes.shown.size(), 1);
+            QCOMPARE(test.messageBoxes.shown[0].text.section(u'\n', 1, 1),
+                     tree.path(leftOut.section(u'（', 0, 0)) + u'（' + leftOut.section(u'（', 1));
+        }
     }
 
     // The command line: paths as the shell gives them, full paths in the list, and every path

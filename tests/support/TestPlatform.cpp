@@ -89,7 +89,7 @@ void Propose(DirectoryListModel& rows, int position, const QString& newName, con
     ChangedRow change{position, ChangedRow::Proposal, {}};
     change.row.newName = newName;
     change.row.verdict = verdict;
-    rows.takeOver({change});
+    rows.hold()->takeOver({change});
 }
 
 RenameRule AppendRule(const QString& text)
