@@ -273,6 +273,9 @@ private Q_SLOTS:
         QVERIFY(tree.isFolder(u"nonEmpty/child"_s));
         QVERIFY(tree.isFolder(u"emptyTarget"_s));
         QVERIFY(tree.isFolder(u"slash"_s) && tree.isFolder(u"dots"_s) && tree.isFolder(u"empty"_s));
+        confirm(window); // a second batch does not count the unpreviewed row as previewed
+        QCOMPARE(verdictOf(rows, 14), u"未模拟修改，请先模拟修改"_s);
+        QVERIFY(tree.isFolder(u"unpreviewed"_s));
     }
 
     void nothingRenamedBeforeAPreview()

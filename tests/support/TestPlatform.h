@@ -91,7 +91,8 @@ struct TestPlatform
     FakeMessageBoxes messageBoxes;
     FakeRegistry registry;
     QTemporaryDir journalFolder;
-    QtJournal journal{journalFolder.filePath(QStringLiteral("journal.txt"))};
+    // In a folder not made yet, as on a fresh account.
+    QtJournal journal{journalFolder.filePath(QStringLiteral("records/journal.txt"))};
     QtPassRunner passes;
     Platform platform{fileSystem, shell, messageBoxes, registry, journal, passes};
 };
