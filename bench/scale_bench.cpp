@@ -4,7 +4,7 @@
 //   build/release/bench/scale_bench [N ...]        (default: 10000 100000)
 
 #include "BenchPlatform.h"
-#include "PosixFileSystem.h"
+#include "LinuxFileSystem.h"
 #include "collect/DirListBox.h"
 #include "collect/DirectoryListing.h"
 #include "collect/FormAdd.h"
@@ -160,7 +160,7 @@ void runScale(int n, int repetitions)
     const QByteArray nativeParent = QFile::encodeName(parent);
     QDir::setCurrent(parent);
 
-    PosixFileSystem fileSystem;
+    LinuxFileSystem fileSystem;
     BenchPlatform bench(fileSystem);
     Form1 window(bench.platform);
     window.show();

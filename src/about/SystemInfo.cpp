@@ -1,9 +1,9 @@
 #include "SystemInfo.h"
 
 #include "common/AppInfo.h"
-#include "common/PathJoin.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PathJoin.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 

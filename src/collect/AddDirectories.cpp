@@ -2,7 +2,7 @@
 
 #include "DirectoryListing.h"
 #include "common/Outbox.h"
-#include "common/PathJoin.h"
+#include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 
 #include <numeric>

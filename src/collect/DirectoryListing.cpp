@@ -1,8 +1,8 @@
 #include "DirectoryListing.h"
 
-#include "common/PathJoin.h"
 #include "platform/FileSystem.h"
 #include "platform/PassRunner.h"
+#include "platform/PathJoin.h"
 
 #include <QCollator>
 

@@ -2,11 +2,11 @@
 
 #include "RenameRecord.h"
 #include "common/AppInfo.h"
-#include "common/PathJoin.h"
 #include "platform/FileSystem.h"
 #include "platform/Journal.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PassRunner.h"
+#include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 #include "rows/RowsByParent.h"
 #include "rows/RowsSnapshot.h"

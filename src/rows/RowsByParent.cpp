@@ -1,7 +1,7 @@
 #include "RowsByParent.h"
 
 #include "RowsSnapshot.h"
-#include "common/PathJoin.h"
+#include "platform/PathJoin.h"
 
 RowsByParent::RowsByParent(const RowsSnapshot& rows)
 {

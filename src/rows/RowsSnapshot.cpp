@@ -1,7 +1,7 @@
 #include "RowsSnapshot.h"
 
 #include "DirectoryListModel.h"
-#include "common/PathJoin.h"
+#include "platform/PathJoin.h"
 
 RowsSnapshot::RowsSnapshot(const DirectoryListModel& rows)
 {

@@ -1,5 +1,5 @@
 #include "common/AppInfo.h"
-#include "common/PathJoin.h"
+#include "platform/PathJoin.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "collect/DirListBox.h"
 #include "collect/FormAdd.h"
-#include "common/PathJoin.h"
 #include "mainwindow/Form1.h"
+#include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/RenameRule.h"
 #include "rules/SimulateRename.h"
@@ -107,7 +107,9 @@ private Q_SLOTS:
             QCOMPARE(rows.appendAll({DirectoryRow{u"x"_s, {}, u"/x"_s, u"/"_s, {}, {}, {}}}), 0);
             QCOMPARE(SimulateRename(rows, test.fileSystem, AppendRule(u"_z"_s), test.passes),
                      PassEnd::Refused);
-            QCOMPARE(test.passes.run({}, 0, [](PassControl&) {}, [] {}), PassEnd::Refused);
+            QCOMPARE(test.passes.run(
+                         {}, 0, [](PassControl&) {}, [] {}),
+                     PassEnd::Refused);
             QTest::keyClick(dialog, Qt::Key_Escape);
             dialog->close();
             QVERIFY(dialog->isVisible());

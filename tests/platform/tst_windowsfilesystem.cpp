@@ -1,7 +1,7 @@
 #include "WindowsFileSystem.h"
 #include "WindowsRegistry.h"
 #include "about/SystemInfo.h"
-#include "common/PathJoin.h"
+#include "platform/PathJoin.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 

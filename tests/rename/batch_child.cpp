@@ -2,8 +2,8 @@
 // and stops for good in the middle of the batch, so that a test can kill it there.
 //   batch_child TREE JOURNAL RENAMES_BEFORE_STOPPING
 #include "collect/AddDirectories.h"
-#include "common/PathJoin.h"
 #include "mainwindow/Form1.h"
+#include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/RenameRule.h"
 #include "rules/SimulateRename.h"

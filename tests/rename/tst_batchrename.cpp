@@ -1,7 +1,7 @@
 #include "collect/AddDirectories.h"
-#include "common/PathJoin.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
+#include "platform/PathJoin.h"
 #include "rename/BatchRename.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/ComposeNewName.h"

@@ -1,6 +1,6 @@
 #include "collect/AddDirectories.h"
-#include "common/PathJoin.h"
 #include "mainwindow/Form1.h"
+#include "platform/PathJoin.h"
 #include "rename/RenameRecord.h"
 #include "rows/DirectoryListModel.h"
 #include "support/TestPlatform.h"

@@ -1,5 +1,5 @@
-#include "common/PathJoin.h"
 #include "mainwindow/Form1.h"
+#include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/ComposeNewName.h"
 #include "rules/FormRename.h"

@@ -1,6 +1,7 @@
 # Dependencies point one way: windows -> logic -> platform interfaces. Only the main window
 # (and main.cpp) may include the main window's folder, and the rows, the platform interfaces
-# and the common helpers include nothing of the subsystems above them.
+# and the common helpers include nothing of the subsystems above them; nothing outside the
+# platform layer reaches into a platform's own folder.
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
 set(faults "")
 foreach(source IN LISTS sources)
@@ -13,6 +14,13 @@ foreach(source IN LISTS sources)
         if(source MATCHES "^(rows|platform|common)/"
            AND included MATCHES "^(mainwindow|collect|rules|rename|about)/")
             list(APPEND faults "${source} includes ${included}")
+        endif()
+        # A bare name is a header beside the source; any other comes from the chosen platform
+        # folder through the include path, which only the platform layer may use.
+        get_filename_component(folder "${source}" DIRECTORY)
+        if(NOT included MATCHES "/" AND NOT source MATCHES "^platform/"
+           AND NOT EXISTS "${SOURCE_DIR}/${folder}/${included}")
+            list(APPEND faults "${source} includes ${included} from a platform folder")
         endif()
     endforeach()
 endforeach()

@@ -1,6 +1,6 @@
 #include "FaultyFileSystem.h"
 
-#include "common/PathJoin.h"
+#include "platform/PathJoin.h"
 
 #include <QDir>
 #include <QFileInfo>

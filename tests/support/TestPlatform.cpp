@@ -1,6 +1,6 @@
 #include "TestPlatform.h"
 
-#include "common/PathJoin.h"
+#include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "WindowsFileSystem.h"
 
-#include "common/PathJoin.h"
+#include "platform/PathJoin.h"
 
 #include <QDir>
 

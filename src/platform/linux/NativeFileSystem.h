@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PosixFileSystem.h"
+#include "LinuxFileSystem.h"
 
 // The file system of the platform the program is built for.
-using NativeFileSystem = PosixFileSystem;
+using NativeFileSystem = LinuxFileSystem;

@@ -6,10 +6,11 @@
 
 struct stat;
 
-// The local file system through POSIX calls. Paths are encoded as the platform encodes file
-// names; a path that holds a NUL character names nothing. Paths longer than PATH_MAX are
-// reached through descriptors opened part by part.
-class PosixFileSystem : public FileSystem
+// The local file system through Linux's calls (POSIX, O_PATH, renameat2, the mount table).
+// Paths are encoded as the platform encodes file names; a path that holds a NUL character
+// names nothing. Paths longer than PATH_MAX are reached through descriptors opened part by
+// part.
+class LinuxFileSystem : public FileSystem
 {
 public:
     bool folderExists(const QString& path) override;
@@ -41,7 +42,7 @@ FileSystemError::Kind ErrorKindFromErrno(int error);
 bool RenameNeedsFallback(int error);
 // Whether a file system of that type (statfs' f_type) matches names without regard to case.
 bool NamesIgnoreCase(long fileSystemType);
-std::optional<FileSystemError::Kind> PosixFolderNameProblem(QStringView name);
+std::optional<FileSystemError::Kind> LinuxFolderNameProblem(QStringView name);
 
 // One line of the mount table.
 struct MountEntry

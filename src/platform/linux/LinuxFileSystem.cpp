@@ -1,6 +1,6 @@
-#include "PosixFileSystem.h"
+#include "LinuxFileSystem.h"
 
-#include "common/PathJoin.h"
+#include "platform/PathJoin.h"
 
 #include <QDir>
 #include <QHash>
@@ -154,7 +154,7 @@ public:
         m_folder = openFolder(path, folderFlags);
         struct stat info = {};
         if (!m_folder.isOpen() || ::fstat(m_folder.get(), &info) != 0) {
-            error = PosixFileSystem::errorFromErrno(errno);
+            error = LinuxFileSystem::errorFromErrno(errno);
             m_folder = Descriptor();
             return std::nullopt;
         }
@@ -195,10 +195,10 @@ FileSystemError takenTargetError(int directory, const QByteArray& to, FileId fol
         return FileSystemError{Kind::TargetIsSameFolder, {}};
     if (::fstatat(directory, to.constData(), &info, 0) == 0 && S_ISDIR(info.st_mode))
         return FileSystemError{Kind::TargetIsFolder, {}};
-    return PosixFileSystem::errorFromErrno(EEXIST);
+    return LinuxFileSystem::errorFromErrno(EEXIST);
 }
 
-class PosixFolderFinder : public FolderFinder
+class LinuxFolderFinder : public FolderFinder
 {
 public:
     FolderLookup lookUp(const QString& path) override
@@ -213,7 +213,7 @@ public:
         struct stat info = {};
         if (parent.isNull()) {
             if (::lstat(native->constData(), &info) != 0)
-                result.error = PosixFileSystem::errorFromErrno(errno);
+                result.error = LinuxFileSystem::errorFromErrno(errno);
             else
                 result.folder = FolderInfo{std::move(name), std::move(parent), idOf(info), {}};
             return result;
@@ -223,17 +223,17 @@ public:
             return result;
         const QByteArray nativeName = name.toUtf8();
         if (::fstatat(*parentFd, nativeName.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            result.error = PosixFileSystem::errorFromErrno(errno);
+            result.error = LinuxFileSystem::errorFromErrno(errno);
             return result;
         }
         const FileId id = idOf(info);
         // A link counts when it leads to a folder, and stands for itself.
         if (S_ISLNK(info.st_mode) && ::fstatat(*parentFd, nativeName.constData(), &info, 0) != 0) {
-            result.error = PosixFileSystem::errorFromErrno(errno);
+            result.error = LinuxFileSystem::errorFromErrno(errno);
             return result;
         }
         if (!S_ISDIR(info.st_mode)) {
-            result.error = PosixFileSystem::errorFromErrno(ENOTDIR);
+            result.error = LinuxFileSystem::errorFromErrno(ENOTDIR);
             return result;
         }
         result.folder = FolderInfo{std::move(name), m_parent.path(), id, m_parent.id()};
@@ -284,7 +284,7 @@ private:
     bool m_foldCase;
 };
 
-class PosixFolderProbe : public FolderProbe
+class LinuxFolderProbe : public FolderProbe
 {
 public:
     void expect(const QString& parent, int questions) override
@@ -308,7 +308,7 @@ public:
     {
         FileSystemError error;
         const std::optional<int> folder = m_parent.open(parent, error);
-        if (!folder || PosixFolderNameProblem(name))
+        if (!folder || LinuxFolderNameProblem(name))
             return NameHolder::Nothing;
         const QByteArray nativeName = name.toUtf8();
         if (m_listing && m_listingId == m_parent.id() && !m_listing->mayHold(nativeName))
@@ -333,7 +333,7 @@ private:
     FileId m_listingId;
 };
 
-class PosixFolderRenamer : public FolderRenamer
+class LinuxFolderRenamer : public FolderRenamer
 {
 public:
     std::optional<FileSystemError> rename(const ListedFolder& folder,
@@ -356,7 +356,7 @@ public:
             return FileSystemError{Kind::MovedOrReplaced, {}};
         struct stat info = {};
         if (::fstatat(*parent, from->constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
-            return PosixFileSystem::errorFromErrno(errno);
+            return LinuxFileSystem::errorFromErrno(errno);
         if (idOf(info) != folder.id)
             return FileSystemError{Kind::MovedOrReplaced, {}};
         // Where case does not count, a case-only change is no change, whatever the file
@@ -369,12 +369,12 @@ public:
             return std::nullopt;
         const int renameError = errno;
         if (RenameNeedsFallback(renameError)) {
-            return PosixFileSystem::renameByClaimingTarget(*parent, *from, *to,
+            return LinuxFileSystem::renameByClaimingTarget(*parent, *from, *to,
                                                            S_ISDIR(info.st_mode), folder.id);
         }
         if (renameError == EEXIST)
             return takenTargetError(*parent, *to, folder.id);
-        return PosixFileSystem::errorFromErrno(renameError);
+        return LinuxFileSystem::errorFromErrno(renameError);
     }
 
 private:
@@ -383,24 +383,24 @@ private:
 
 } // namespace
 
-bool PosixFileSystem::folderExists(const QString& path)
+bool LinuxFileSystem::folderExists(const QString& path)
 {
     struct stat info = {};
     return statPath(path, info, true) && S_ISDIR(info.st_mode);
 }
 
-bool PosixFileSystem::fileExists(const QString& path)
+bool LinuxFileSystem::fileExists(const QString& path)
 {
     struct stat info = {};
     return statPath(path, info, true) && S_ISREG(info.st_mode);
 }
 
-std::unique_ptr<FolderFinder> PosixFileSystem::folderFinder()
+std::unique_ptr<FolderFinder> LinuxFileSystem::folderFinder()
 {
-    return std::make_unique<PosixFolderFinder>();
+    return std::make_unique<LinuxFolderFinder>();
 }
 
-std::optional<QStringList> PosixFileSystem::subfolderNames(const QString& folder)
+std::optional<QStringList> LinuxFileSystem::subfolderNames(const QString& folder)
 {
     Descriptor opened = openFolder(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (!opened.isOpen() || ::faccessat(opened.get(), ".", R_OK | X_OK, 0) != 0)
@@ -433,24 +433,24 @@ std::optional<QStringList> PosixFileSystem::subfolderNames(const QString& folder
     return names;
 }
 
-std::optional<FileSystemError> PosixFileSystem::checkFolderName(const QString& name)
+std::optional<FileSystemError> LinuxFileSystem::checkFolderName(const QString& name)
 {
-    if (const auto problem = PosixFolderNameProblem(name))
+    if (const auto problem = LinuxFolderNameProblem(name))
         return FileSystemError{*problem, {}};
     return std::nullopt;
 }
 
-std::unique_ptr<FolderProbe> PosixFileSystem::folderProbe()
+std::unique_ptr<FolderProbe> LinuxFileSystem::folderProbe()
 {
-    return std::make_unique<PosixFolderProbe>();
+    return std::make_unique<LinuxFolderProbe>();
 }
 
-std::unique_ptr<FolderRenamer> PosixFileSystem::folderRenamer()
+std::unique_ptr<FolderRenamer> LinuxFileSystem::folderRenamer()
 {
-    return std::make_unique<PosixFolderRenamer>();
+    return std::make_unique<LinuxFolderRenamer>();
 }
 
-std::optional<FileSystemError> PosixFileSystem::renameByClaimingTarget(int directory,
+std::optional<FileSystemError> LinuxFileSystem::renameByClaimingTarget(int directory,
                                                                        const QByteArray& from,
                                                                        const QByteArray& to,
                                                                        bool isFolder, FileId folder)
@@ -580,7 +580,7 @@ bool RenameNeedsFallback(int error)
     return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
 }
 
-std::optional<FileSystemError::Kind> PosixFolderNameProblem(QStringView name)
+std::optional<FileSystemError::Kind> LinuxFolderNameProblem(QStringView name)
 {
     if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
         name.contains(QChar(u'\0')))
@@ -592,7 +592,7 @@ std::optional<FileSystemError::Kind> PosixFolderNameProblem(QStringView name)
     return std::nullopt;
 }
 
-FileSystemError PosixFileSystem::errorFromErrno(int error)
+FileSystemError LinuxFileSystem::errorFromErrno(int error)
 {
     return FileSystemError{ErrorKindFromErrno(error), QString::fromLocal8Bit(::strerror(error))};
 }
@@ -649,7 +649,7 @@ QString VolumeRootHolding(const QString& mountRoot, const QList<Volume>& volumes
     return best;
 }
 
-QList<Volume> PosixFileSystem::volumes()
+QList<Volume> LinuxFileSystem::volumes()
 {
     QList<MountEntry> mounts;
     for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
@@ -661,13 +661,13 @@ QList<Volume> PosixFileSystem::volumes()
     return VolumesFromMounts(mounts, QStorageInfo::root().device());
 }
 
-QString PosixFileSystem::volumeRootOf(const QString& path)
+QString LinuxFileSystem::volumeRootOf(const QString& path)
 {
     const QStorageInfo storage(path);
     return storage.isValid() ? VolumeRootHolding(storage.rootPath(), volumes()) : QString();
 }
 
-QString PosixFileSystem::currentDirectory()
+QString LinuxFileSystem::currentDirectory()
 {
     return QDir::currentPath();
 }

@@ -1,5 +1,5 @@
 #include "LinuxRegistry.h"
-#include "PosixFileSystem.h"
+#include "LinuxFileSystem.h"
 #include "about/SystemInfo.h"
 #include "platform/QtShell.h"
 #include "support/TestPlatform.h"
@@ -21,7 +21,7 @@ using Kind = FileSystemError::Kind;
 
 Q_DECLARE_METATYPE(FileSystemError::Kind)
 
-class TestPosixFileSystem : public QObject
+class TestLinuxFileSystem : public QObject
 {
     Q_OBJECT
 
@@ -56,7 +56,7 @@ private Q_SLOTS:
         QVERIFY(QFile::link(tree.path(u"dir"_s), tree.path(u"link"_s)));
         QVERIFY(QFile::link(tree.path(u"file"_s), tree.path(u"filelink"_s)));
         QVERIFY(QFile::link(tree.path(u"gone"_s), tree.path(u"dangling"_s)));
-        PosixFileSystem fs;
+        LinuxFileSystem fs;
         QCOMPARE(fs.folderExists(tree.path(parent) + u'/' + name), exists);
         const NameHolder holder = fs.folderProbe()->holderOf(tree.path(parent), name);
         QCOMPARE(holder == NameHolder::Folder, exists);
@@ -64,7 +64,7 @@ private Q_SLOTS:
 
     void folderExistsForOddPaths()
     {
-        PosixFileSystem fs;
+        LinuxFileSystem fs;
         QVERIFY(fs.folderExists(u"/tmp/"_s));
         QVERIFY(fs.folderExists(u"//tmp"_s));
         QVERIFY(!fs.folderExists(QString()));
@@ -89,7 +89,7 @@ private Q_SLOTS:
         tree.makeFile(u"file"_s);
         QVERIFY(QFile::link(tree.path(u"emptyDir"_s), tree.path(u"link"_s)));
         QVERIFY(QFile::link(tree.path(u"none"_s), tree.path(u"dangling"_s)));
-        PosixFileSystem fs;
+        LinuxFileSystem fs;
         const auto error = RenameFolderAt(fs, tree.path(u"src"_s), target);
         QVERIFY(error);
         QCOMPARE(error->kind, kind);
@@ -102,7 +102,7 @@ private Q_SLOTS:
     {
         TestTree tree;
         tree.makeFolders({u"p/a"_s, u"p/b"_s, u"p/c"_s, u"q/a"_s});
-        PosixFileSystem fs;
+        LinuxFileSystem fs;
         const FolderInfo a = LookUpFolder(fs, tree.path(u"p/a"_s));
         const FolderInfo b = LookUpFolder(fs, tree.path(u"p/b"_s));
         const FolderInfo c = LookUpFolder(fs, tree.path(u"p/c"_s));
@@ -133,12 +133,12 @@ private Q_SLOTS:
         tree.makeFolders({u"src/child"_s, u"emptyDir"_s});
         tree.makeFile(u"file"_s);
         QVERIFY(QFile::link(tree.path(u"src"_s), tree.path(u"srcLink"_s)));
-        PosixFileSystem fs;
+        LinuxFileSystem fs;
         const FileId src = LookUpFolder(fs, tree.path(u"src"_s)).id;
         const int dir = ::open(QFile::encodeName(tree.root()).constData(), O_PATH | O_DIRECTORY);
         QVERIFY(dir >= 0);
         const auto claim = [dir](const char* from, const char* to, bool isFolder, FileId id) {
-            return PosixFileSystem::renameByClaimingTarget(dir, from, to, isFolder, id);
+            return LinuxFileSystem::renameByClaimingTarget(dir, from, to, isFolder, id);
         };
         QCOMPARE(claim("src", "emptyDir", true, src)->kind, Kind::TargetIsFolder);
         QCOMPARE(claim("src", "file", true, src)->kind, Kind::TargetExists);
@@ -216,7 +216,7 @@ private Q_SLOTS:
         QFETCH(bool, fallback);
         QCOMPARE(ErrorKindFromErrno(error), kind);
         QCOMPARE(RenameNeedsFallback(error), fallback);
-        QVERIFY(!PosixFileSystem::errorFromErrno(error).systemText.isEmpty());
+        QVERIFY(!LinuxFileSystem::errorFromErrno(error).systemText.isEmpty());
     }
 
     void folderNames_data()
@@ -238,7 +238,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(std::optional<Kind>, problem);
-        QCOMPARE(PosixFolderNameProblem(name), problem);
+        QCOMPARE(LinuxFolderNameProblem(name), problem);
     }
 
     void volumesFromTheMountTable()
@@ -290,7 +290,7 @@ private Q_SLOTS:
         // A name that is not UTF-8 has no text that would name it again: it is not listed.
         QVERIFY(::mkdir((QFile::encodeName(tree.path(u"p"_s)) + "/bad\xff").constData(), 0755) ==
                 0);
-        PosixFileSystem fs;
+        LinuxFileSystem fs;
 
         // One finder for all, as an addition uses it: consecutive paths share their parent.
         const std::unique_ptr<FolderFinder> finder = fs.folderFinder();
@@ -367,7 +367,7 @@ private Q_SLOTS:
         const QString leaf = deep + u"/leaf"_s;
         QVERIFY(leaf.size() > PATH_MAX);
 
-        PosixFileSystem fs;
+        LinuxFileSystem fs;
         QVERIFY(fs.folderExists(leaf));
         QVERIFY(!fs.folderExists(deep + u"/none"_s));
         QCOMPARE(fs.subfolderNames(deep), QStringList{u"leaf"_s});
@@ -379,5 +379,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPosixFileSystem)
-#include "tst_posixfilesystem.moc"
+QTEST_GUILESS_MAIN(TestLinuxFileSystem)
+#include "tst_linuxfilesystem.moc"

@@ -3,7 +3,7 @@
 #include "platform/NativePlatform.h"
 
 #include "LinuxRegistry.h"
-#include "PosixFileSystem.h"
+#include "LinuxFileSystem.h"
 #include "platform/QtJournal.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPassRunner.h"
@@ -12,7 +12,7 @@
 // What this platform works through.
 struct NativePlatform::Objects
 {
-    PosixFileSystem fileSystem;
+    LinuxFileSystem fileSystem;
     QtShell shell;
     QtMessageBoxes messageBoxes;
     QtJournal journal;
