@@ -97,7 +97,11 @@ DirListBox::DirListBox(FileSystem& fileSystem, PassRunner& passes, QWidget* pare
     connect(this, &QListView::clicked, this, &DirListBox::openEntryAt);
 }
 
-DirListBox::~DirListBox() = default;
+DirListBox::~DirListBox()
+{
+    // The model reads the listing, a member that dies before the view's children do.
+    delete m_model;
+}
 
 bool DirListBox::setPath(const QString& directory)
 {

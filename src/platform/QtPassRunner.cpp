@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 
@@ -45,7 +46,8 @@ PassEnd QtPassRunner::run(const QString& progressText, int total,
     const std::unique_ptr<QThread> worker(QThread::create([&work, &control] { work(control); }));
     QEventLoop loop;
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    std::unique_ptr<PassProgressDialog> dialog;
+    // Owned by its window too, which may go first: held weakly.
+    QPointer<PassProgressDialog> dialog;
     QTimer resultsTimer;
     resultsTimer.setInterval(resultsInterval);
     QObject::connect(&resultsTimer, &QTimer::timeout, &loop, [&] {
@@ -63,7 +65,7 @@ PassEnd QtPassRunner::run(const QString& progressText, int total,
     resultsTimer.start();
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (dialogDue && !worker->isFinished()) {
-        dialog = std::make_unique<PassProgressDialog>(dialogOwner(), progressText, total, control);
+        dialog = new PassProgressDialog(dialogOwner(), progressText, total, control);
         dialog->show();
         loop.exec();
     }
@@ -75,7 +77,7 @@ PassEnd QtPassRunner::run(const QString& progressText, int total,
     }
     resultsTimer.stop();
     takeResults();
-    dialog.reset();
+    delete dialog.data();
 
     m_control = nullptr;
     const PassEnd end = m_closing           ? PassEnd::Closing

@@ -25,6 +25,32 @@ private Q_SLOTS:
         QCOMPARE(JoinPath(native(u"/"_s), u"b"_s), native(u"/b"_s));
         QCOMPARE(JoinPath(native(u"/a"_s), QString()), native(u"/a/"_s));
     }
+
+    // A folder right below a root keeps the root, separator and all, as its parent.
+    void splitKeepsTheRoot_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QString>("name");
+        if (PathSeparator == u'/') {
+            QTest::newRow("below the root") << u"/a"_s << u"/"_s << u"a"_s;
+            QTest::newRow("deeper") << u"/a/b"_s << u"/a"_s << u"b"_s;
+            return;
+        }
+        QTest::newRow("below a drive") << u"C:\\a"_s << u"C:\\"_s << u"a"_s;
+        QTest::newRow("deeper") << u"C:\\a\\b"_s << u"C:\\a"_s << u"b"_s;
+        QTest::newRow("below a share")
+            << u"\\\\server\\share\\a"_s << u"\\\\server\\share\\"_s << u"a"_s;
+        QTest::newRow("long form") << u"\\\\?\\C:\\a"_s << u"\\\\?\\C:\\"_s << u"a"_s;
+    }
+    void splitKeepsTheRoot()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, parent);
+        QFETCH(QString, name);
+        QCOMPARE(SplitPath(path), std::make_pair(parent, name));
+        QCOMPARE(JoinPath(parent, name), path);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCommon)

@@ -3,6 +3,7 @@
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
+#include "rules/FormRename.h"
 #include "rules/RenameRule.h"
 #include "rules/SimulateRename.h"
 #include "support/TestPlatform.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -118,9 +120,13 @@ private Q_SLOTS:
         std::optional<PassEnd> end;
         if (pass == u"add"_s)
             end = window.addFolders(paths).end;
-        else if (pass == u"preview"_s)
-            end = SimulateRename(rows, test.fileSystem, AppendRule(u"_y"_s), test.passes);
-        else if (pass == u"rename"_s)
+        else if (pass == u"preview"_s) {
+            FormRename dialog(&window, rows, test.fileSystem, test.passes);
+            dialog.show();
+            FindChild<QLineEdit>(dialog, u"Text1"_s)->setText(u"_y"_s);
+            dialog.simulate();
+            QCOMPARE(dialog.isVisible(), cutShort); // cancelled, it stays open to try again
+        } else if (pass == u"rename"_s)
             window.confirmRename();
         else
             window.undoRename();

@@ -136,6 +136,21 @@ bool foretold(const Verdict& preview, const Verdict& outcome)
     }
 }
 
+// Counts the paint events of a widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 void confirm(Form1& window)
 {
     window.findChild<QAction*>(u"menu确认修改"_s)->trigger();
@@ -546,7 +561,12 @@ private Q_SLOTS:
             paths.append(JoinPath(parent, u"d"_s + QString::number(i)));
         addFolders(rows, test.fileSystem, paths);
         QSignalSpy changed(&rows, &QAbstractItemModel::dataChanged);
+        PaintCounter painted(window.listView().viewport());
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(painted.paints > 0); // the first picture of the rows
+        painted.paints = 0;
         QVERIFY(SimulateRename(rows, test.fileSystem, AppendRule(u"_x"_s), test.passes));
+        QTRY_VERIFY(painted.paints > 0); // what the view shows follows the rows
         const qsizetype previewNotifications = changed.size();
         QVERIFY(previewNotifications >= 1 && previewNotifications < n / 10);
         for (int i = 0; i < n; ++i) {

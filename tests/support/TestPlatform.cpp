@@ -48,11 +48,13 @@ bool FakeShell::startProgram(const QString& program)
     return startSucceeds;
 }
 
-long FakeRegistry::openKey(quint32 root, const QString& keyPath, quint32, Handle& key)
+long FakeRegistry::openKey(quint32 root, const QString& keyPath, quint32 access, Handle& key)
 {
     key = 0;
     openedKeys.append(keyPath);
-    if (denyAccess)
+    // A standard user may read these keys, not write them (KEY_READ and nothing more).
+    constexpr quint32 keyRead = 0x20019;
+    if (denyAccess || (access & ~keyRead) != 0)
         return 5; // access denied
     if (root != LocalMachine || !keys.contains(keyPath))
         return ErrorNotFound;
