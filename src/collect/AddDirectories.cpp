@@ -71,16 +71,14 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
     Outbox<DirectoryRow> found;
     const auto lookUp = [&](PassControl& control) {
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
-        for (const QString& path : std::as_const(unlisted)) {
-            if (control.stopHere())
-                return;
+        control.forEach(int(unlisted.size()), [&](int i) {
+            const QString& path = unlisted[i];
             FolderLookup lookup = finder->lookUp(path);
-            control.advance();
             if (!lookup.folder) {
                 const QString reason = LookupFailureReason(lookup.error);
                 ++report.failures[reason];
                 report.skipped.append({path, reason});
-                continue;
+                return;
             }
             FolderInfo& folder = *lookup.folder;
             QString key = folder.parent.isNull() ? path : JoinPath(folder.parent, folder.name);
@@ -91,7 +89,7 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
                                    folder.id,
                                    folder.parentId,
                                    {}});
-        }
+        });
     };
     report.end = passes.run(u"正在加入目录……"_s, int(unlisted.size()), lookUp,
                             [&] { report.appended += hold->appendAll(found.take()); });

@@ -10,8 +10,20 @@
 class PassControl
 {
 public:
-    // Asked by the pass before each folder: true when the user cancelled, and the pass then
-    // counts as stopped before its end.
+    // What every pass over many folders does, in one place: for each i in [0, count), asks
+    // whether the user cancelled (then the pass stops there), runs each(i), and counts it.
+    template <typename Each> void forEach(int count, const Each& each)
+    {
+        for (int i = 0; i < count; ++i) {
+            if (stopHere())
+                return;
+            each(i);
+            m_done.fetch_add(1, std::memory_order_relaxed);
+        }
+    }
+
+    // For a pass of one call: true when the user cancelled, and the pass then counts as
+    // stopped before its end.
     bool stopHere()
     {
         if (!m_cancel.load(std::memory_order_relaxed))
@@ -19,8 +31,6 @@ public:
         m_stopped.store(true, std::memory_order_relaxed);
         return true;
     }
-    // Called by the pass after each folder.
-    void advance() { m_done.fetch_add(1, std::memory_order_relaxed); }
 
     void requestCancel() { m_cancel.store(true, std::memory_order_relaxed); }
     bool cancelRequested() const { return m_cancel.load(std::memory_order_relaxed); }

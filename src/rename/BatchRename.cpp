@@ -114,18 +114,15 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
             recordedUpTo = i;
             return journal.append(lines);
         };
-        for (int i = 0; i < snapshot.count(); ++i) {
-            if (control.stopHere())
-                break;
+        control.forEach(snapshot.count(), [&](int i) {
             const DirectoryRow& row = snapshot.row(i);
-            control.advance();
             if (!row.hasParent()) {
                 snapshot.setVerdict(i, Verdict{Outcome::RootNotRenamed, {}});
-                continue;
+                return;
             }
             if (!row.isPreviewed()) {
                 snapshot.setVerdict(i, Verdict{Outcome::NeedsPreview, {}});
-                continue;
+                return;
             }
             const bool attempt = attempted(row);
             if (attempt) {
@@ -143,13 +140,13 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
                 failed +=
                     verdict.outcome == Outcome::Failed || verdict.outcome == Outcome::AlreadyExists;
                 snapshot.setVerdict(i, verdict);
-                continue;
+                return;
             }
             ++renamed;
             const QString oldPath = row.key;
             snapshot.setPlace(i, row.newName, record.back().newPath, verdict);
             rowsByParent.follow(snapshot, oldPath, row.key);
-        }
+        });
         if (recording)
             recording = journal.rewrite(RenameRecord::lines(record));
     };

@@ -70,12 +70,13 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
         RowsByParent rowsByParent(snapshot);
         QHash<QString, int> rowOfKey = rowsByKey(snapshot);
         // Newest first, so that chains and swaps made in list order unwind.
+        std::vector<RecordEntry*> newestFirst;
         for (auto entry = entries->rbegin(); entry != entries->rend(); ++entry) {
-            if (!entry->needsUndo())
-                continue;
-            if (control.stopHere())
-                break;
-            control.advance();
+            if (entry->needsUndo())
+                newestFirst.push_back(&*entry);
+        }
+        control.forEach(int(newestFirst.size()), [&](int i) {
+            RecordEntry* entry = newestFirst[size_t(i)];
             const auto [parent, name] = SplitPath(entry->newPath);
             const QString oldName = SplitPath(entry->oldPath).second;
             if (entry->state == State::Pending) {
@@ -83,7 +84,7 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
                 const FolderLookup found = finder->lookUp(entry->newPath);
                 if (!found.folder || !(found.folder->id == entry->id)) {
                     entry->state = State::Undone;
-                    continue;
+                    return;
                 }
             }
             std::optional<FileSystemError> error = fileSystem.checkFolderName(oldName);
@@ -96,7 +97,7 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
                 ++failed;
                 if (row >= 0)
                     snapshot.setVerdict(row, Verdict{Outcome::UndoFailed, *error});
-                continue;
+                return;
             }
             entry->state = State::Undone;
             ++undone;
@@ -109,7 +110,7 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
             // to look them up afresh.
             if (rowsByParent.follow(snapshot, entry->newPath, entry->oldPath) > 0)
                 rowOfKey = rowsByKey(snapshot);
-        }
+        });
         journal.rewrite(RenameRecord::lines(*entries));
     };
     const int toUndo =

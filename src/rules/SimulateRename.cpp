@@ -82,9 +82,7 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
         std::unordered_map<FileId, ParentNames, FileIdHash> parents;
         ParentNames* names = nullptr;
         int runEnd = 0;
-        for (int i = 0; i < snapshot.count(); ++i) {
-            if (control.stopHere())
-                return;
+        control.forEach(snapshot.count(), [&](int i) {
             const DirectoryRow& row = snapshot.row(i);
             if (i == runEnd && row.hasParent()) {
                 runEnd = i + runOfParent(snapshot, i);
@@ -111,8 +109,7 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
                                           [&] { return probe->holderOf(row.parent, newName); });
             }
             snapshot.setProposal(i, newName, Verdict{outcome, {}});
-            control.advance();
-        }
+        });
     };
     return passes.run(u"正在模拟修改目录名称……"_s, snapshot.count(), preview,
                       [&] { hold->takeOver(snapshot.takeChanges()); });
