@@ -93,7 +93,11 @@ private Q_SLOTS:
                                    u"COM1"_s,
                                    u"com9.log"_s,
                                    u"LPT1"_s,
-                                   u"lpt9"_s})
+                                   u"lpt9"_s,
+                                   u"COM¹"_s,
+                                   u"lpt³.txt"_s,
+                                   u"CONIN$"_s,
+                                   u"conout$"_s})
             QTest::newRow(qPrintable(u"invalid: "_s + bad))
                 << bad << std::optional(Kind::InvalidName);
         QTest::newRow("255 units") << QString(255, u'n') << std::optional<Kind>();
@@ -151,6 +155,22 @@ private Q_SLOTS:
     }
 
     // Beyond MAX_PATH: listed, looked up and renamed; what the user sees keeps its normal form.
+    // A batch file's %~s1 hands over the 8.3 short name: the row gets the folder's own name.
+    void aShortNameBecomesTheLongName()
+    {
+        TestTree tree;
+        tree.makeFolders({u"一个很长的文件夹名称 2024"_s});
+        const std::wstring full = tree.path(u"一个很长的文件夹名称 2024"_s).toStdWString();
+        std::wstring shortPath(MAX_PATH, L'\0');
+        shortPath.resize(::GetShortPathNameW(full.c_str(), shortPath.data(), MAX_PATH));
+        if (!QString::fromStdWString(shortPath).contains(u'~'))
+            QSKIP("this volume keeps no short names");
+        WindowsFileSystem fs;
+        const FolderInfo found = LookUpFolder(fs, QString::fromStdWString(shortPath));
+        QCOMPARE(found.name, u"一个很长的文件夹名称 2024"_s);
+        QCOMPARE(JoinPath(found.parent, found.name), tree.path(u"一个很长的文件夹名称 2024"_s));
+    }
+
     void pathsLongerThanMaxPath()
     {
         TestTree tree;

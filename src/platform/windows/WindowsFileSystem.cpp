@@ -51,6 +51,26 @@ std::optional<std::wstring> nativePath(const QString& path)
     return ExtendedLengthPath(path).toStdWString();
 }
 
+// The path with its 8.3 short names ("LONGNA~1", as a batch file's %~s1 gives them) in their
+// long form: a row's name must be the folder's own. The path as given when it has none.
+QString longPathOf(const QString& path)
+{
+    const auto native = nativePath(path);
+    if (!path.contains(u'~') || !native)
+        return path;
+    std::wstring buffer(::GetLongPathNameW(native->c_str(), nullptr, 0), L'\0');
+    const DWORD length = ::GetLongPathNameW(native->c_str(), buffer.data(), DWORD(buffer.size()));
+    if (length == 0 || length >= buffer.size())
+        return path;
+    buffer.resize(length);
+    const QString longPath = QString::fromStdWString(buffer);
+    // Without the long form's prefix where the path had none.
+    const bool prefixAdded = !path.startsWith(u"\\\\?\\") && longPath.startsWith(u"\\\\?\\");
+    return prefixAdded ? (longPath.startsWith(u"\\\\?\\UNC\\") ? u"\\\\"_s + longPath.mid(8)
+                                                               : longPath.mid(4))
+                       : longPath;
+}
+
 // Opens the entry for its attributes (and more access when asked). A link or junction is opened
 // as itself unless followLinks.
 FileHandle openEntry(const QString& path, DWORD access, bool followLinks)
@@ -134,9 +154,10 @@ FileSystemError takenTargetError(const QString& target, FileId folder)
 class WindowsFolderFinder : public FolderFinder
 {
 public:
-    FolderLookup lookUp(const QString& path) override
+    FolderLookup lookUp(const QString& givenPath) override
     {
         FolderLookup result;
+        const QString path = longPathOf(givenPath);
         if (!nativePath(path)) {
             result.error = FileSystemError{FileSystemError::Kind::InvalidName, {}};
             return result;
@@ -435,13 +456,18 @@ std::optional<FileSystemError::Kind> WindowsFolderNameProblem(QStringView name)
     }
     if (name.endsWith(u' ') || name.endsWith(u'.'))
         return Kind::InvalidName;
-    // The device names, also with an extension: "con", "COM1.txt".
-    static const QStringList devices = {u"CON"_s, u"PRN"_s, u"AUX"_s, u"NUL"_s};
+    // The device names, also with an extension: "con", "COM1.txt"; Windows counts the
+    // superscript digits ¹ ² ³ as digits there too.
+    static const QStringList devices = {u"CON"_s, u"PRN"_s,    u"AUX"_s,
+                                        u"NUL"_s, u"CONIN$"_s, u"CONOUT$"_s};
     const QStringView base = name.left(name.indexOf(u'.')).trimmed();
+    const auto isDeviceDigit = [](QChar c) {
+        return (c >= u'1' && c <= u'9') || c == u'¹' || c == u'²' || c == u'³';
+    };
     const bool numberedDevice = base.size() == 4 &&
                                 (base.startsWith(u"COM", Qt::CaseInsensitive) ||
                                  base.startsWith(u"LPT", Qt::CaseInsensitive)) &&
-                                base[3] >= u'1' && base[3] <= u'9';
+                                isDeviceDigit(base[3]);
     if (numberedDevice || devices.contains(base.toString(), Qt::CaseInsensitive))
         return Kind::InvalidName;
     if (name.size() > 255)
