@@ -55,6 +55,11 @@ struct FileSystemError
         Unsupported,
         TooLarge,
         InternalFault,
+        FileSystemDamaged, // the file system needs checking (fsck, chkdsk)
+        NoMedium,          // no disc or card in the drive
+        KeyMissing,        // an encrypted folder whose key is not loaded
+        NetworkProtocol,
+        RemoteInputOutput,
         // The program's own findings rather than the system's.
         MovedOrReplaced,    // the listed folder or its parent is no longer the one listed
         TargetIsFolder,     // a folder (or a link to one) has the new name
@@ -63,7 +68,7 @@ struct FileSystemError
         PlaceholderLeft,    // as NoSafeRename, and the program's placeholder could not be removed
     };
     Kind kind = Kind::Other;
-    QString systemText; // the system's own wording, in the user's locale, for Other
+    QString systemText; // for Other: the system's own wording, or its name for the error
 
     bool operator==(const FileSystemError&) const = default;
 };

@@ -17,7 +17,8 @@ QString DescribeError(const FileSystemError& error)
     case Kind::Busy:
         return u"目录正在使用中"_s;
     case Kind::CrossDevice:
-        return u"不能把目录移到另一个文件系统"_s;
+        // Only ever renamed within its parent: a file system such as overlayfs refuses that.
+        return u"这个文件系统不能就地修改这个目录的名称"_s;
     case Kind::IntoOwnSubfolder:
         return u"不能把目录移到它自己的子目录中"_s;
     case Kind::InvalidName:
@@ -58,6 +59,16 @@ QString DescribeError(const FileSystemError& error)
         return u"文件系统无法处理这么大的数值"_s;
     case Kind::InternalFault:
         return u"程序内部出错"_s;
+    case Kind::FileSystemDamaged:
+        return u"文件系统已损坏，需要先检查修复磁盘"_s;
+    case Kind::NoMedium:
+        return u"驱动器中没有光盘或存储卡"_s;
+    case Kind::KeyMissing:
+        return u"目录已加密，解密所需的密钥尚未载入"_s;
+    case Kind::NetworkProtocol:
+        return u"网络通信出错"_s;
+    case Kind::RemoteInputOutput:
+        return u"远程存储设备读写出错"_s;
     case Kind::MovedOrReplaced:
         return u"目录在加入列表后被移动或替换了"_s;
     case Kind::TargetIsFolder:

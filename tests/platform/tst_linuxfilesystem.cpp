@@ -1,5 +1,5 @@
-#include "LinuxRegistry.h"
 #include "LinuxFileSystem.h"
+#include "LinuxRegistry.h"
 #include "about/SystemInfo.h"
 #include "platform/QtShell.h"
 #include "support/TestPlatform.h"
@@ -204,7 +204,9 @@ private Q_SLOTS:
             {EOVERFLOW, Kind::TooLarge, false},
             {EBADF, Kind::InternalFault, false},
             {EFAULT, Kind::InternalFault, false},
-            {EPROTO, Kind::Other, false},
+            {EUCLEAN, Kind::FileSystemDamaged, false},
+            {EPROTO, Kind::NetworkProtocol, false},
+            {EBADMSG, Kind::Other, false},
         };
         for (const auto& [error, kind, fallback] : table)
             QTest::newRow(::strerrorname_np(error)) << error << kind << fallback;
@@ -216,7 +218,9 @@ private Q_SLOTS:
         QFETCH(bool, fallback);
         QCOMPARE(ErrorKindFromErrno(error), kind);
         QCOMPARE(RenameNeedsFallback(error), fallback);
-        QVERIFY(!LinuxFileSystem::errorFromErrno(error).systemText.isEmpty());
+        // Words of its own even for an error without them, never the system's English.
+        QCOMPARE(LinuxFileSystem::errorFromErrno(error).systemText,
+                 u"系统错误（%1）"_s.arg(QLatin1StringView(::strerrorname_np(error))));
     }
 
     void folderNames_data()

@@ -9,7 +9,7 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstring>
+#include <cstring> // strerrorname_np
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -554,6 +554,16 @@ FileSystemError::Kind ErrorKindFromErrno(int error)
     case EBADF:
     case EFAULT:
         return Kind::InternalFault;
+    case EUCLEAN:
+        return Kind::FileSystemDamaged;
+    case ENOMEDIUM:
+        return Kind::NoMedium;
+    case ENOKEY:
+        return Kind::KeyMissing;
+    case EPROTO:
+        return Kind::NetworkProtocol;
+    case EREMOTEIO:
+        return Kind::RemoteInputOutput;
     default:
         return Kind::Other;
     }
@@ -594,7 +604,11 @@ std::optional<FileSystemError::Kind> LinuxFolderNameProblem(QStringView name)
 
 FileSystemError LinuxFileSystem::errorFromErrno(int error)
 {
-    return FileSystemError{ErrorKindFromErrno(error), QString::fromLocal8Bit(::strerror(error))};
+    // Chinese words with the error's name, never the system's text in another language.
+    const char* name = ::strerrorname_np(error);
+    return FileSystemError{
+        ErrorKindFromErrno(error),
+        u"系统错误（%1）"_s.arg(name ? QString::fromLatin1(name) : QString::number(error))};
 }
 QList<Volume> VolumesFromMounts(const QList<MountEntry>& mounts, const QByteArray& rootDevice)
 {
