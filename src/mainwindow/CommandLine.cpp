@@ -51,12 +51,36 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments, const QString& 
     return {Action::Start, FolderArguments(parser.positionalArguments(), workingDirectory), {}};
 }
 
+namespace {
+
+// The path as the system reads it: the folders above the last component with links followed
+// (so "L/../x", L a link, is x beside L's target, not beside L), the last component as given,
+// so that a listed link stands for itself. Text alone decides where nothing can be read.
+QString asTheSystemReadsIt(const QString& absolute)
+{
+    QString path = absolute;
+    while (path.size() > 1 && path.endsWith(u'/'))
+        path.chop(1);
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString last = path.mid(slash + 1);
+    if (slash <= 0 || last == u"."_s || last == u".."_s) {
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+    }
+    QString parent = QFileInfo(path.left(slash)).canonicalFilePath();
+    if (parent.isEmpty())
+        parent = QDir::cleanPath(path.left(slash));
+    return parent.endsWith(u'/') ? parent + last : parent + u'/' + last;
+}
+
+} // namespace
+
 QStringList FolderArguments(const QStringList& arguments, const QString& workingDirectory)
 {
     const QDir base(workingDirectory);
     QStringList paths;
     paths.reserve(arguments.size());
     for (const QString& argument : arguments)
-        paths.append(QDir::toNativeSeparators(QDir::cleanPath(base.absoluteFilePath(argument))));
+        paths.append(QDir::toNativeSeparators(asTheSystemReadsIt(base.absoluteFilePath(argument))));
     return paths;
 }

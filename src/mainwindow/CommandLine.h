@@ -21,5 +21,6 @@ struct CommandLineRequest
 // folders are taken from the working directory. Texts are Chinese whatever the system has.
 CommandLineRequest ReadCommandLine(const QStringList& arguments, const QString& workingDirectory);
 
-// The arguments as full paths, as ReadCommandLine gives them.
+// The arguments as full paths, as ReadCommandLine gives them: relative to the working
+// directory, resolved above their last component as the system resolves them. Reads the disk.
 QStringList FolderArguments(const QStringList& arguments, const QString& workingDirectory);

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -96,12 +97,17 @@ private Q_SLOTS:
     void commandLine()
     {
         TestTree tree;
-        tree.makeFolders({u"a"_s, u"sub/b"_s});
+        tree.makeFolders({u"a"_s, u"sub/b"_s, u"sub/c"_s, u"c"_s});
         tree.makeFile(u"file"_s);
         const QStringList paths = FolderArguments(
             {u"a"_s, u"sub/../sub/b"_s, tree.path(u"a"_s), u"missing"_s, u"file"_s}, tree.root());
         QCOMPARE(paths, (QStringList{tree.path(u"a"_s), tree.path(u"sub/b"_s), tree.path(u"a"_s),
                                      tree.path(u"missing"_s), tree.path(u"file"_s)}));
+        // Through a link, ".." leads where the system goes, not where the text points.
+        if (tree.link(u"sub/b"_s, u"L"_s)) {
+            QCOMPARE(FolderArguments({u"L/../c"_s}, tree.root()),
+                     QStringList{QFileInfo(tree.path(u"sub"_s)).canonicalFilePath() + u"/c"_s});
+        }
         TestPlatform test;
         Form1 window(test.platform);
         const AdditionReport report = window.addFolders(paths);
