@@ -44,7 +44,7 @@ struct BenchPlatform
     YesMessageBoxes messageBoxes;
     NoRegistry registry;
     QTemporaryDir journalFolder;
-    QtJournal journal{journalFolder.filePath(QStringLiteral("journal.txt"))};
+    QtJournal journal{journalFolder.filePath(QStringLiteral("records"))};
     QtPassRunner passes;
     Platform platform;
 };

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-// A small text record that must reach the system line by line: what the last batch rename did,
-// so that it can be undone even after the program was killed.
+// A small text record that must reach the system line by line: what a window's last batch
+// rename did, so that it can be undone even after the program was killed.
 class Journal
 {
 public:
@@ -20,4 +20,6 @@ public:
     virtual std::optional<QStringList> read() = 0;
     // Replaces the record as a whole, all at once.
     virtual bool rewrite(const QStringList& lines) = 0;
+    // The record has nothing more to undo: it is kept, but never offered again.
+    virtual void retire() = 0;
 };

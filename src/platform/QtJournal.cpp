@@ -1,23 +1,78 @@
 #include "QtJournal.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
-QtJournal::QtJournal(QString path) : m_path(std::move(path)) {}
+namespace {
 
-QString QtJournal::defaultPath()
+// A record's name sorts by when its batch began; a retired one ends differently.
+const QString recordPrefix = u"batch-"_s;
+const QString recordSuffix = u".txt"_s;
+const QString retiredSuffix = u".done.txt"_s;
+// Records kept, retired or not, besides those that windows hold.
+constexpr qsizetype recordsKept = 20;
+
+QStringList recordsNewestFirst(const QString& folder)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-           u"/last-batch-rename.txt"_s;
+    QStringList names = QDir(folder).entryList({recordPrefix + u'*' + recordSuffix}, QDir::Files,
+                                               QDir::Name | QDir::Reversed);
+    return names;
+}
+
+} // namespace
+
+QtJournal::QtJournal(QString folder) : m_folder(std::move(folder)) {}
+
+QtJournal::~QtJournal() = default;
+
+QString QtJournal::defaultFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + u"/records"_s;
+}
+
+bool QtJournal::own(const QString& path)
+{
+    auto lock = std::make_unique<QLockFile>(path + u".lock"_s);
+    if (!lock->tryLock(0))
+        return false; // another window's, or a running program's
+    m_file.close();
+    m_lock = std::move(lock);
+    m_path = path;
+    return true;
+}
+
+void QtJournal::takeNewestFreeRecord()
+{
+    for (const QString& name : recordsNewestFirst(m_folder)) {
+        if (!name.endsWith(retiredSuffix) && own(m_folder + u'/' + name))
+            return;
+    }
 }
 
 bool QtJournal::begin(const QStringList& lines)
 {
-    if (!rewrite(lines))
+    if (!QDir().mkpath(m_folder))
+        return false;
+    // The old records beyond those kept go, unless a window holds them.
+    const QStringList old = recordsNewestFirst(m_folder);
+    for (qsizetype i = recordsKept; i < old.size(); ++i) {
+        QLockFile lock(m_folder + u'/' + old[i] + u".lock"_s);
+        if (lock.tryLock(0))
+            QFile::remove(m_folder + u'/' + old[i]);
+    }
+    const QString name = recordPrefix +
+                         QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmss-zzz"_s) + u'-' +
+                         QString::number(QCoreApplication::applicationPid()) + recordSuffix;
+    m_lock.reset(); // the last batch's record is free for others now
+    m_path.clear();
+    if (!own(m_folder + u'/' + name) || !rewrite(lines))
         return false;
     m_file.setFileName(m_path);
     return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
@@ -34,8 +89,10 @@ bool QtJournal::append(const QStringList& lines)
 
 std::optional<QStringList> QtJournal::read()
 {
+    if (m_path.isEmpty())
+        takeNewestFreeRecord();
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -47,11 +104,24 @@ bool QtJournal::rewrite(const QStringList& lines)
 {
     // Windows replaces no file that is open, and a rewrite ends the record's appending anyway.
     m_file.close();
-    QDir().mkpath(QFileInfo(m_path).path());
+    if (m_path.isEmpty())
+        return false;
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     for (const QString& line : lines)
         file.write(line.toUtf8() + '\n');
     return file.commit();
+}
+
+void QtJournal::retire()
+{
+    m_file.close();
+    if (m_path.isEmpty())
+        return;
+    QString retired = m_path;
+    retired.replace(retired.size() - recordSuffix.size(), recordSuffix.size(), retiredSuffix);
+    QFile::rename(m_path, retired);
+    m_lock.reset();
+    m_path.clear();
 }

@@ -4,21 +4,38 @@
 
 #include <QFile>
 
-// The record as a UTF-8 text file, by default in the user's data folder.
+#include <memory>
+
+class QLockFile;
+
+// The records of batch renames as UTF-8 text files in a folder, one a batch, by default in the
+// user's data folder. A journal (one a window) owns the record of its own last batch, with a
+// lock file beside it while it lives, and never touches another window's: several windows of
+// the program may run at once. Until its first batch it takes the newest record that nobody
+// holds and that still has something to undo, such as one a closed or killed program left.
 class QtJournal : public Journal
 {
 public:
-    explicit QtJournal(QString path = defaultPath());
+    explicit QtJournal(QString folder = defaultFolder());
+    ~QtJournal() override;
 
-    static QString defaultPath();
+    static QString defaultFolder();
+    const QString& folder() const { return m_folder; }
+    // The record this journal owns; empty before it has one.
     const QString& path() const { return m_path; }
 
     bool begin(const QStringList& lines) override;
     bool append(const QStringList& lines) override;
     std::optional<QStringList> read() override;
     bool rewrite(const QStringList& lines) override;
+    void retire() override;
 
 private:
+    bool own(const QString& path);
+    void takeNewestFreeRecord();
+
+    QString m_folder;
     QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
     QFile m_file;
 };

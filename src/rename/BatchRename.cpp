@@ -162,5 +162,8 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
                             u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(renamed) +
                                 counts);
     // A record that failed along the way is read back for what it holds.
-    return recording ? renamed > 0 : CanUndoLastBatch(journal);
+    const bool undoable = recording ? renamed > 0 : CanUndoLastBatch(journal);
+    if (!undoable)
+        journal.retire();
+    return undoable;
 }

@@ -118,6 +118,8 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
     const PassEnd end = passes.run(u"正在撤销修改……"_s, toUndo, undoAll,
                                    [&] { hold->takeOver(snapshot.takeChanges()); });
     const bool leftToUndo = anyToUndo(*entries);
+    if (!leftToUndo)
+        journal.retire();
     if (end == PassEnd::Closing || end == PassEnd::Refused)
         return leftToUndo;
 

@@ -13,6 +13,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -188,7 +190,13 @@ private Q_SLOTS:
         action(window, u"menu撤销修改"_s).trigger();
         QCOMPARE(tree.entries(), (QStringList{u"a"_s, u"b"_s, u"c"_s}));
         QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
-        QCOMPARE(test.journal.read()->size(), 4); // the header and one line per folder
+        // Kept with nothing more to undo: the header and one line per folder.
+        const QDir records(test.journal.folder());
+        const QStringList retired = records.entryList({u"*.done.txt"_s});
+        QCOMPARE(retired.size(), 1);
+        QFile record(records.filePath(retired[0]));
+        QVERIFY(record.open(QIODevice::ReadOnly));
+        QCOMPARE(record.readAll().count('\n'), 4);
     }
 
     void aDamagedOrForeignRecordIsIgnored_data()
@@ -206,7 +214,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, lines);
         TestPlatform test;
-        QVERIFY(test.journal.rewrite(lines));
+        QVERIFY(test.journal.begin(lines));
         Form1 window(test.platform);
         QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
         action(window, u"menu撤销修改"_s).trigger();
@@ -220,7 +228,7 @@ private Q_SLOTS:
         tree.makeFolders({u"a"_s});
         tree.makeFile(u"notAFolder"_s);
         TestPlatform test;
-        QtJournal unwritable(tree.path(u"notAFolder/journal.txt"_s));
+        QtJournal unwritable(tree.path(u"notAFolder/records"_s));
         Platform platform{test.fileSystem, test.shell, test.messageBoxes,
                           test.registry,   unwritable, test.passes};
         Form1 window(platform);
@@ -241,6 +249,46 @@ private Q_SLOTS:
         QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
     }
 
+    // Two windows (each a process of its own, as the launcher and Send To start them) share the
+    // records folder: each undoes its own batch, in either order; once a window has closed, a
+    // new one offers its batch, not one that another window still holds.
+    void eachWindowUndoesItsOwnBatch_data()
+    {
+        QTest::addColumn<bool>("secondClosesFirst");
+        QTest::newRow("both undo") << false;
+        QTest::newRow("the second closes, a new window undoes its batch") << true;
+    }
+    void eachWindowUndoesItsOwnBatch()
+    {
+        QFETCH(bool, secondClosesFirst);
+        TestTree tree;
+        tree.makeFolders({u"a"_s, u"b"_s});
+        TestPlatform test;
+        const auto windowWithItsJournal = [&] {
+            auto journal = std::make_shared<QtJournal>(test.journal.folder());
+            auto platform =
+                std::make_shared<Platform>(Platform{test.fileSystem, test.shell, test.messageBoxes,
+                                                    test.registry, *journal, test.passes});
+            auto window = std::make_shared<Form1>(*platform);
+            return std::shared_ptr<Form1>(window.get(), [journal, platform, window](Form1*) {});
+        };
+        Form1 windowA(test.platform);
+        std::shared_ptr<Form1> windowB = windowWithItsJournal();
+        addRows(windowA, test, tree, {{u"a"_s, u"a1"_s}});
+        addRows(*windowB, test, tree, {{u"b"_s, u"b1"_s}});
+        action(*windowB, u"menu确认修改"_s).trigger();
+        action(windowA, u"menu确认修改"_s).trigger(); // the newest record, held by A
+        if (secondClosesFirst) {
+            windowB.reset();
+            windowB = windowWithItsJournal();
+            QVERIFY(action(*windowB, u"menu撤销修改"_s).isEnabled());
+        }
+        action(*windowB, u"menu撤销修改"_s).trigger();
+        QCOMPARE(tree.entries(), (QStringList{u"a1"_s, u"b"_s}));
+        action(windowA, u"menu撤销修改"_s).trigger();
+        QCOMPARE(tree.entries(), (QStringList{u"a"_s, u"b"_s}));
+    }
+
     // The program killed in the middle of a batch: a fresh one undoes what the record says.
     void theRecordSurvivesAKilledProgram()
     {
@@ -255,7 +303,7 @@ private Q_SLOTS:
         const QString childProgram = QStandardPaths::findExecutable(
             u"batch_child"_s, {QCoreApplication::applicationDirPath()});
         QVERIFY(!childProgram.isEmpty());
-        child.start(childProgram, {tree.root(), test.journal.path(), u"5"_s});
+        child.start(childProgram, {tree.root(), test.journal.folder(), u"5"_s});
         QVERIFY(child.waitForStarted(20000));
         QVERIFY(child.waitForReadyRead(60000)); // it says when it is stuck in its sixth rename
         child.kill();

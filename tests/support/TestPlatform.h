@@ -92,7 +92,7 @@ struct TestPlatform
     FakeRegistry registry;
     QTemporaryDir journalFolder;
     // In a folder not made yet, as on a fresh account.
-    QtJournal journal{journalFolder.filePath(QStringLiteral("records/journal.txt"))};
+    QtJournal journal{journalFolder.filePath(QStringLiteral("records"))};
     QtPassRunner passes;
     Platform platform{fileSystem, shell, messageBoxes, registry, journal, passes};
 };
