@@ -61,11 +61,12 @@ struct FileSystemError
         NetworkProtocol,
         RemoteInputOutput,
         // The program's own findings rather than the system's.
-        MovedOrReplaced,    // the listed folder or its parent is no longer the one listed
-        TargetIsFolder,     // a folder (or a link to one) has the new name
-        TargetIsSameFolder, // the new name names the folder itself (letter case aside)
-        NoSafeRename,       // the file system offers no way to rename without replacing
-        PlaceholderLeft,    // as NoSafeRename, and the program's placeholder could not be removed
+        MovedOrReplaced,     // the listed folder or its parent is no longer the one listed
+        ChangedDuringRename, // another program swapped a folder in while it was renamed
+        TargetIsFolder,      // a folder (or a link to one) has the new name
+        TargetIsSameFolder,  // the new name names the folder itself (letter case aside)
+        NoSafeRename,        // the file system offers no way to rename without replacing
+        PlaceholderLeft,     // as NoSafeRename, and the program's placeholder could not be removed
     };
     Kind kind = Kind::Other;
     QString systemText; // for Other: the system's own wording, or its name for the error

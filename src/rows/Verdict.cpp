@@ -71,6 +71,8 @@ QString DescribeError(const FileSystemError& error)
         return u"远程存储设备读写出错"_s;
     case Kind::MovedOrReplaced:
         return u"目录在加入列表后被移动或替换了"_s;
+    case Kind::ChangedDuringRename:
+        return u"改名的同时另一个程序移动或替换了这个目录"_s;
     case Kind::TargetIsFolder:
         return u"目录已经存在"_s;
     case Kind::TargetIsSameFolder:

@@ -10,6 +10,9 @@
 #include <QProcess>
 #include <QTest>
 
+#include <atomic>
+#include <thread>
+
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -68,6 +71,49 @@ private Q_SLOTS:
         QVERIFY(fs.folderExists(u"/tmp/"_s));
         QVERIFY(fs.folderExists(u"//tmp"_s));
         QVERIFY(!fs.folderExists(QString()));
+    }
+
+    // Another process keeps exchanging listed folders with unlisted ones while they are
+    // renamed: a rename reported done renamed the listed folder, and no unlisted folder keeps
+    // a new name.
+    void aFolderSwappedInDuringTheRenameIsNotRenamed()
+    {
+        TestTree tree;
+        constexpr int count = 300;
+        for (int i = 0; i < count; ++i)
+            tree.makeFolders({u"c"_s + QString::number(i), u"d"_s + QString::number(i)});
+        LinuxFileSystem fs;
+        std::vector<FolderInfo> listed;
+        for (int i = 0; i < count; ++i)
+            listed.push_back(LookUpFolder(fs, tree.path(u"c"_s + QString::number(i))));
+        const QByteArray root = QFile::encodeName(tree.root());
+        std::atomic<bool> done{false};
+        std::thread racer([&] {
+            for (unsigned i = 0; !done; ++i) {
+                const QByteArray c = root + "/c" + QByteArray::number(i % count);
+                const QByteArray d = root + "/d" + QByteArray::number(i % count);
+                ::renameat2(AT_FDCWD, c.constData(), AT_FDCWD, d.constData(), RENAME_EXCHANGE);
+            }
+        });
+        const std::unique_ptr<FolderRenamer> renamer = fs.folderRenamer();
+        QList<FileId> renamed;
+        for (const FolderInfo& folder : listed) {
+            if (!renamer->rename(
+                    ListedFolder{folder.parent, folder.parentId, folder.name, folder.id},
+                    folder.name + u"_x"_s))
+                renamed.append(folder.id);
+        }
+        done = true;
+        racer.join();
+        QStringList bearers;
+        for (const QString& name : tree.entries()) {
+            if (name.endsWith(u"_x"_s))
+                bearers.append(name);
+        }
+        QCOMPARE(bearers.size(), renamed.size());
+        for (const QString& name : std::as_const(bearers))
+            QVERIFY2(renamed.contains(LookUpFolder(fs, tree.path(name)).id), qPrintable(name));
+        QCOMPARE(tree.entries().size(), 2 * count);
     }
 
     void renameNeverReplacesAnything_data()

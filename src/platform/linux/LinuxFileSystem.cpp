@@ -335,6 +335,20 @@ private:
 
 class LinuxFolderRenamer : public FolderRenamer
 {
+    // The check and the rename are two calls: another program may swap a folder in between.
+    // So the entry that bears the new name afterwards must be the listed folder; one swapped
+    // in gets its name back at once, never replacing anything.
+    static std::optional<FileSystemError> confirmRenamed(int directory, const QByteArray& from,
+                                                         const QByteArray& to, FileId folder)
+    {
+        struct stat info = {};
+        if (::fstatat(directory, to.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            idOf(info) == folder)
+            return std::nullopt;
+        ::renameat2(directory, to.constData(), directory, from.constData(), RENAME_NOREPLACE);
+        return FileSystemError{FileSystemError::Kind::ChangedDuringRename, {}};
+    }
+
 public:
     std::optional<FileSystemError> rename(const ListedFolder& folder,
                                           const QString& newName) override
@@ -366,11 +380,13 @@ public:
 
         if (::renameat2(*parent, from->constData(), *parent, to->constData(), RENAME_NOREPLACE) ==
             0)
-            return std::nullopt;
+            return confirmRenamed(*parent, *from, *to, folder.id);
         const int renameError = errno;
         if (RenameNeedsFallback(renameError)) {
-            return LinuxFileSystem::renameByClaimingTarget(*parent, *from, *to,
-                                                           S_ISDIR(info.st_mode), folder.id);
+            if (auto failure = LinuxFileSystem::renameByClaimingTarget(
+                    *parent, *from, *to, S_ISDIR(info.st_mode), folder.id))
+                return failure;
+            return confirmRenamed(*parent, *from, *to, folder.id);
         }
         if (renameError == EEXIST)
             return takenTargetError(*parent, *to, folder.id);
