@@ -2,6 +2,7 @@
 
 #include <QHashFunctions>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -181,4 +182,10 @@ public:
     // The root of the listed volume holding the path, or an empty string.
     virtual QString volumeRootOf(const QString& path) = 0;
     virtual QString currentDirectory() = 0;
+    // The folders the running program needs (its own, its records'): no batch may rename them
+    // or any folder above them.
+    virtual QStringList programFolders() = 0;
 };
+
+// The identities of the program's folders and of every folder above them.
+QSet<FileId> ProgramFolderIds(FileSystem& fileSystem);

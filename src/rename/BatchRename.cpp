@@ -92,8 +92,10 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
             return RecordEntry{RecordEntry::State::Pending, row.key,
                                JoinPath(row.parent, row.newName), row.parentId, row.id};
         };
-        const auto attempted = [](const DirectoryRow& row) {
-            return row.hasParent() && row.isPreviewed() && row.newName != row.name;
+        const QSet<FileId> programFolders = ProgramFolderIds(fileSystem);
+        const auto attempted = [&](const DirectoryRow& row) {
+            return row.hasParent() && row.isPreviewed() && row.newName != row.name &&
+                   !programFolders.contains(row.id);
         };
         // Renames go on record before they happen, so that a batch cut off anywhere can be
         // undone; a block of them at a time, one write each. A block ends at a folder with
@@ -122,6 +124,10 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
             }
             if (!row.isPreviewed()) {
                 snapshot.setVerdict(i, Verdict{Outcome::NeedsPreview, {}});
+                return;
+            }
+            if (programFolders.contains(row.id)) {
+                snapshot.setVerdict(i, Verdict{Outcome::ProgramsOwnFolder, {}});
                 return;
             }
             const bool attempt = attempted(row);

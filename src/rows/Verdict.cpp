@@ -105,6 +105,8 @@ QString VerdictText(const Verdict& verdict)
     case Outcome::RootNotRenamed:
         // A root has no parent and so nothing to be renamed within.
         return u"根目录不能修改"_s;
+    case Outcome::ProgramsOwnFolder:
+        return u"本程序正在使用这个目录，不能修改"_s;
     case Outcome::NeedsPreview:
         return u"未模拟修改，请先模拟修改"_s;
     case Outcome::SameName:

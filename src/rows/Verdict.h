@@ -16,7 +16,8 @@ struct Verdict
         NameProposedEarlier, // an earlier row in the same folder gets the new name first
         TakenByFile,         // the preview found a file (or a link to no folder) of the new name
         RootNotRenamed,
-        NeedsPreview, // added after the last preview, so the rename left it alone
+        ProgramsOwnFolder, // holds the running program or its records: never renamed
+        NeedsPreview,      // added after the last preview, so the rename left it alone
         SameName,
         AlreadyExists,
         Renamed,

@@ -79,6 +79,7 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
     // earlier row renames that folder away, or an earlier row gets it first.
     const auto preview = [&](PassControl& control) {
         const std::unique_ptr<FolderProbe> probe = fileSystem.folderProbe();
+        const QSet<FileId> programFolders = ProgramFolderIds(fileSystem);
         std::unordered_map<FileId, ParentNames, FileIdHash> parents;
         ParentNames* names = nullptr;
         int runEnd = 0;
@@ -100,6 +101,8 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
             Outcome outcome = Outcome::CanRename;
             if (!row.hasParent()) {
                 outcome = Outcome::RootNotRenamed;
+            } else if (programFolders.contains(row.id)) {
+                outcome = Outcome::ProgramsOwnFolder;
             } else if (newName == row.name) {
                 outcome = Outcome::SameName;
             } else if (fileSystem.checkFolderName(newName)) {

@@ -355,6 +355,10 @@ private Q_SLOTS:
             << u"ab"_s << u"ab"_s << u"ab>AB"_s << true << u"目录名称一样"_s << u"目录名称一样"_s;
         QTest::newRow("another folder's case variant, case folded")
             << u"Ab|xb"_s << u"xb"_s << u"x>a"_s << true << u"有相同目录"_s << u"目录已经存在"_s;
+        QTest::newRow("the program's own folder, or one above it")
+            << u"prog1/bin1|x1"_s << u"prog1|prog1/bin1|x1"_s << u"1>2"_s << false
+            << u"本程序正在使用这个目录，不能修改|本程序正在使用这个目录，不能修改|可以修改"_s
+            << u"本程序正在使用这个目录，不能修改|本程序正在使用这个目录，不能修改|修改成功"_s;
         QTest::newRow("case variants proposed twice, case folded")
             << u"x1|X2"_s << u"x1|X2"_s << u"2>1"_s << true << u"目录名称一样|有相同目录"_s
             << u"目录名称一样|目录已经存在"_s;
@@ -376,6 +380,7 @@ private Q_SLOTS:
             paths.append(tree.path(folder));
         TestPlatform test;
         test.fileSystem.ignoreCase = ignoreCase;
+        test.fileSystem.programFoldersInstead = {tree.path(u"prog1/bin1"_s)};
         Form1 window(test.platform);
         DirectoryListModel& rows = window.rows();
         addFolders(rows, test.fileSystem, paths);

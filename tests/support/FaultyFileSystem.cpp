@@ -152,3 +152,8 @@ QList<Volume> FaultyFileSystem::volumes()
     enterCall({});
     return NativeFileSystem::volumes();
 }
+
+QStringList FaultyFileSystem::programFolders()
+{
+    return programFoldersInstead;
+}

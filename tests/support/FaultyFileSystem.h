@@ -24,6 +24,9 @@ public:
     // Called, on the thread of the pass, before every lookup, probe, rename and listing of a
     // folder and every reading of the volumes ("folder call"), with the folder's path.
     std::function<void(const QString& path)> beforeEachCall;
+    // The program's folders as a test lays them out; none unless set, so that no test counts
+    // their lookups among its folder calls.
+    QStringList programFoldersInstead;
     // Names match without regard to letter case in every folder, as on a FAT disk.
     bool ignoreCase = false;
     // How long each folder call waits first, as on a network share.
@@ -44,6 +47,7 @@ public:
     std::unique_ptr<FolderProbe> folderProbe() override;
     std::unique_ptr<FolderRenamer> folderRenamer() override;
     QList<Volume> volumes() override;
+    QStringList programFolders() override;
 
 private:
     std::atomic<int> m_folderCalls{0};

@@ -1,7 +1,9 @@
 #include "LinuxFileSystem.h"
 
 #include "platform/PathJoin.h"
+#include "platform/QtJournal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -700,4 +702,10 @@ QString LinuxFileSystem::volumeRootOf(const QString& path)
 QString LinuxFileSystem::currentDirectory()
 {
     return QDir::currentPath();
+}
+
+QStringList LinuxFileSystem::programFolders()
+{
+    return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
+            QDir::toNativeSeparators(QtJournal::defaultFolder())};
 }

@@ -23,6 +23,7 @@ public:
     QList<Volume> volumes() override;
     QString volumeRootOf(const QString& path) override;
     QString currentDirectory() override;
+    QStringList programFolders() override;
 
     // For file systems without an atomic no-replace rename, within one open folder: claims the
     // target first, so that nothing of anyone else's can be replaced. `folder` is the entry's

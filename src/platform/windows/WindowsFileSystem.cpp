@@ -1,7 +1,9 @@
 #include "WindowsFileSystem.h"
 
 #include "platform/PathJoin.h"
+#include "platform/QtJournal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <windows.h>
@@ -491,4 +493,10 @@ QString DriveDisplayName(const QString& root, const QString& label, const QStrin
     const QString drive = root.left(2).toLower();
     const QString detail = remoteName.isEmpty() ? label : remoteName;
     return detail.isEmpty() ? drive : drive + u" ["_s + detail + u']';
+}
+
+QStringList WindowsFileSystem::programFolders()
+{
+    return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
+            QDir::toNativeSeparators(QtJournal::defaultFolder())};
 }

@@ -17,6 +17,7 @@ public:
     QList<Volume> volumes() override;
     QString volumeRootOf(const QString& path) override;
     QString currentDirectory() override;
+    QStringList programFolders() override;
 
     // The error GetLastError() reported, in the program's terms.
     static FileSystemError errorFromLastError(quint32 error);
