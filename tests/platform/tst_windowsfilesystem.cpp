@@ -155,6 +155,32 @@ private Q_SLOTS:
     }
 
     // Beyond MAX_PATH: listed, looked up and renamed; what the user sees keeps its normal form.
+    // "bad." beside "bad", "sp " beside "sp": each is listed and renamed as itself.
+    void aTrailingDotOrSpaceIsPartOfTheName_data()
+    {
+        QTest::addColumn<QString>("odd");
+        QTest::addColumn<QString>("plain");
+        QTest::newRow("dot") << u"bad."_s << u"bad"_s;
+        QTest::newRow("space") << u"sp "_s << u"sp"_s;
+    }
+    void aTrailingDotOrSpaceIsPartOfTheName()
+    {
+        QFETCH(QString, odd);
+        QFETCH(QString, plain);
+        TestTree tree;
+        tree.makeFolders({plain});
+        QVERIFY(
+            ::CreateDirectoryW(ExtendedLengthPath(tree.path(odd)).toStdWString().c_str(), nullptr));
+        WindowsFileSystem fs;
+        const FolderInfo listed = LookUpFolder(fs, tree.path(odd));
+        QCOMPARE(listed.name, odd);
+        QVERIFY(listed.id != LookUpFolder(fs, tree.path(plain)).id);
+        QCOMPARE(RenameFolderAt(fs, tree.path(odd), u"renamed"_s), std::nullopt);
+        QStringList left{u"renamed"_s, plain};
+        left.sort();
+        QCOMPARE(tree.entries(), left);
+    }
+
     // A batch file's %~s1 hands over the 8.3 short name: the row gets the folder's own name.
     void aShortNameBecomesTheLongName()
     {

@@ -57,7 +57,11 @@ std::optional<std::wstring> nativePath(const QString& path)
 // long form: a row's name must be the folder's own. The path as given when it has none.
 QString longPathOf(const QString& path)
 {
-    const auto native = nativePath(path);
+    // The short form only where the system reads paths itself: wine, for one, resolves short
+    // names there and nowhere else.
+    const auto native = path.size() < MAX_PATH - 12 && !path.contains(QChar(u'\0'))
+                            ? std::optional(path.toStdWString())
+                            : nativePath(path);
     if (!path.contains(u'~') || !native)
         return path;
     std::wstring buffer(::GetLongPathNameW(native->c_str(), nullptr, 0), L'\0');
@@ -479,13 +483,17 @@ std::optional<FileSystemError::Kind> WindowsFolderNameProblem(QStringView name)
 
 QString ExtendedLengthPath(const QString& path)
 {
-    // MAX_PATH less room for a file name of 8.3 within a folder, as CreateDirectory counts.
-    constexpr qsizetype longest = MAX_PATH - 12;
-    if (path.size() < longest || path.startsWith(u"\\\\?\\"))
+    // Every full path in the form Windows takes as it is: any length, and no trailing dot or
+    // space stripped, so that "bad." is never read as "bad".
+    if (path.startsWith(u"\\\\?\\") || path.startsWith(u"\\\\.\\"))
         return path;
-    if (path.startsWith(u"\\\\"))
-        return u"\\\\?\\UNC\\"_s + path.mid(2);
-    return u"\\\\?\\"_s + path;
+    QString native = path;
+    native.replace(u'/', u'\\');
+    if (native.startsWith(u"\\\\"))
+        return u"\\\\?\\UNC\\"_s + native.mid(2);
+    if (native.size() >= 3 && native[0].isLetter() && native[1] == u':' && native[2] == u'\\')
+        return u"\\\\?\\"_s + native;
+    return path; // relative: as the system reads it
 }
 
 QString DriveDisplayName(const QString& root, const QString& label, const QString& remoteName)

@@ -26,7 +26,8 @@ public:
 // The pure decisions behind the system calls.
 FileSystemError::Kind ErrorKindFromWin32(quint32 error);
 std::optional<FileSystemError::Kind> WindowsFolderNameProblem(QStringView name);
-// The path as Windows takes it: "\\?\" before a long one, so that MAX_PATH does not apply.
+// The path as Windows takes it unchanged: "\\?\" before every full path, so that neither
+// MAX_PATH nor the stripping of a trailing dot or space applies.
 QString ExtendedLengthPath(const QString& path);
 // "c: [System]" for a drive with a label, "z: [\\server\share]" for a network drive, "e:" for
 // one that is not ready.
