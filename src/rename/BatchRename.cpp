@@ -85,6 +85,7 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
     std::vector<RecordEntry> record;
     int renamed = 0;
     int failed = 0;
+    bool recordStopped = false; // the record could not take the next renames: none were made
     const auto renameAll = [&](PassControl& control) {
         const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
         RowsByParent rowsByParent(snapshot);
@@ -117,6 +118,8 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
             return journal.append(lines);
         };
         control.forEach(snapshot.count(), [&](int i) {
+            if (recordStopped)
+                return;
             const DirectoryRow& row = snapshot.row(i);
             if (!row.hasParent()) {
                 snapshot.setVerdict(i, Verdict{Outcome::RootNotRenamed, {}});
@@ -132,8 +135,12 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
             }
             const bool attempt = attempted(row);
             if (attempt) {
-                if (recording && i >= recordedUpTo)
-                    recording = recordAhead(i);
+                // A record that could be written before the batch but not now (a disk that
+                // filled up): no rename without its line.
+                if (recording && i >= recordedUpTo && !recordAhead(i)) {
+                    recordStopped = true;
+                    return;
+                }
                 record.push_back(pendingEntry(row));
             }
             const Verdict verdict = 目录重命名(fileSystem, *renamer, row);
@@ -153,7 +160,7 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
             snapshot.setPlace(i, row.newName, record.back().newPath, verdict);
             rowsByParent.follow(snapshot, oldPath, row.key);
         });
-        if (recording)
+        if (recording && !recordStopped)
             recording = journal.rewrite(RenameRecord::lines(record));
     };
     const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(), renameAll,
@@ -161,14 +168,20 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
     const QString counts =
         u"\n修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(renamed).arg(failed).arg(
             snapshot.count() - renamed - failed);
-    if (end == PassEnd::Completed)
+    if (recordStopped && end != PassEnd::Closing)
+        messageBoxes.inform(
+            AppInfo::title,
+            u"无法继续写入修改记录（磁盘可能已满），批量修改已停止：%1 "
+            u"个目录已改名，其余目录没有修改。已改名的目录可以撤销。"_s.arg(renamed) +
+                counts);
+    else if (end == PassEnd::Completed)
         messageBoxes.inform(AppInfo::title, u"批量修改目录名称完成！"_s + counts);
     else if (end == PassEnd::Cancelled)
         messageBoxes.inform(AppInfo::title,
                             u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(renamed) +
                                 counts);
     // A record that failed along the way is read back for what it holds.
-    const bool undoable = recording ? renamed > 0 : CanUndoLastBatch(journal);
+    const bool undoable = recording && !recordStopped ? renamed > 0 : CanUndoLastBatch(journal);
     if (!undoable)
         journal.retire();
     return undoable;

@@ -289,6 +289,38 @@ private Q_SLOTS:
         QCOMPARE(tree.entries(), (QStringList{u"a"_s, u"b"_s}));
     }
 
+    // The disk fills up in the middle of a batch: it stops before the first rename the record
+    // could not take, says so, and what it renamed can be undone.
+    void aRecordThatFillsUpStopsTheBatch()
+    {
+        struct FillingJournal : QtJournal
+        {
+            using QtJournal::QtJournal;
+            int appendsLeft = 1;
+            bool append(const QStringList& lines) override
+            {
+                return appendsLeft-- > 0 && QtJournal::append(lines);
+            }
+        };
+        TestTree tree;
+        tree.makeFolders({u"a/sub"_s, u"b"_s});
+        TestPlatform test;
+        FillingJournal filling(test.journal.folder());
+        Platform platform{test.fileSystem, test.shell, test.messageBoxes,
+                          test.registry,   filling,    test.passes};
+        Form1 window(platform);
+        // The first block of the record ends at "a", whose rename moves the row below it.
+        addRows(window, test, tree,
+                {{u"a"_s, u"a2"_s}, {u"a/sub"_s, u"sub2"_s}, {u"b"_s, u"b2"_s}});
+        action(window, u"menu确认修改"_s).trigger();
+        QCOMPARE(tree.entries(), (QStringList{u"a2"_s, u"b"_s}));
+        QVERIFY(tree.isFolder(u"a2/sub"_s));
+        QVERIFY(test.messageBoxes.shown.last().text.startsWith(
+            u"无法继续写入修改记录（磁盘可能已满），批量修改已停止：1 个目录已改名"_s));
+        action(window, u"menu撤销修改"_s).trigger();
+        QCOMPARE(tree.entries(), (QStringList{u"a"_s, u"b"_s}));
+    }
+
     // The program killed in the middle of a batch: a fresh one undoes what the record says.
     void theRecordSurvivesAKilledProgram()
     {
