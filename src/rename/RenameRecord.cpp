@@ -36,13 +36,50 @@ std::optional<FileId> idFromText(QStringView text)
     return id;
 }
 
+const QString firstVersionHeader = u"Morvel文件夹名称批量修改 修改记录 1"_s;
+
+// A path as one field: "%", TAB and line ends, which a name on Linux may hold, are written as
+// %25, %09, %0A and %0D; everything else stays as a person reads it.
+QString escaped(const QString& path)
+{
+    if (!path.contains(u'%') && !path.contains(u'\t') && !path.contains(u'\n') &&
+        !path.contains(u'\r'))
+        return path;
+    QString text;
+    for (const QChar c : path) {
+        if (c == u'%' || c == u'\t' || c == u'\n' || c == u'\r')
+            text += u'%' + QString::number(c.unicode(), 16).rightJustified(2, u'0').toUpper();
+        else
+            text += c;
+    }
+    return text;
+}
+
+QString unescaped(const QString& field)
+{
+    if (!field.contains(u'%'))
+        return field;
+    QString path;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        bool isCode = false;
+        const ushort code = field.mid(i + 1, 2).toUShort(&isCode, 16);
+        if (field[i] == u'%' && isCode && i + 2 < field.size()) {
+            path += QChar(code);
+            i += 2;
+        } else {
+            path += field[i];
+        }
+    }
+    return path;
+}
+
 } // namespace
 
 namespace RenameRecord {
 
 QString header()
 {
-    return u"Morvel文件夹名称批量修改 修改记录 1"_s;
+    return u"Morvel文件夹名称批量修改 修改记录 2"_s;
 }
 
 QString line(const RecordEntry& entry)
@@ -52,20 +89,32 @@ QString line(const RecordEntry& entry)
         if (state == entry.state)
             word = &text;
     }
-    return *word % u'\t' % entry.oldPath % u'\t' % entry.newPath % u'\t' % idText(entry.parentId) %
-           u'\t' % idText(entry.id);
+    return *word % u'\t' % escaped(entry.oldPath) % u'\t' % escaped(entry.newPath) % u'\t' %
+           idText(entry.parentId) % u'\t' % idText(entry.id);
 }
 
-std::optional<std::vector<RecordEntry>> read(const QStringList& lines)
+std::optional<std::vector<RecordEntry>> read(const QStringList& lines, int* unreadable)
 {
-    if (lines.isEmpty() || lines.first() != header())
+    const bool firstVersion = !lines.isEmpty() && lines.first() == firstVersionHeader;
+    if (lines.isEmpty() || (lines.first() != header() && !firstVersion))
         return std::nullopt;
     std::vector<RecordEntry> entries;
     QHash<QString, size_t> entryOf; // by everything but the state
+    int badLines = 0;
     for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QStringList fields = lines[i].split(u'\t');
-        if (fields.size() != 5)
-            return std::nullopt;
+        QStringList fields = lines[i].split(u'\t');
+        // A line that cannot be read loses itself, not the record (a torn last line too).
+        const auto skip = [&] {
+            badLines += i + 1 < lines.size() || fields.size() == 5;
+        };
+        if (fields.size() != 5) {
+            skip();
+            continue;
+        }
+        if (!firstVersion) {
+            fields[1] = unescaped(fields[1]);
+            fields[2] = unescaped(fields[2]);
+        }
         std::optional<State> state;
         for (const auto& [candidate, text] : stateWords()) {
             if (text == fields[0])
@@ -73,8 +122,10 @@ std::optional<std::vector<RecordEntry>> read(const QStringList& lines)
         }
         const auto parentId = idFromText(fields[3]);
         const auto id = idFromText(fields[4]);
-        if (!state || !parentId || !id || fields[1].isEmpty() || fields[2].isEmpty())
-            return std::nullopt;
+        if (!state || !parentId || !id || fields[1].isEmpty() || fields[2].isEmpty()) {
+            skip();
+            continue;
+        }
         const QString identity = fields.mid(1).join(u'\t');
         const auto known = entryOf.constFind(identity);
         if (known != entryOf.cend()) {
@@ -84,6 +135,8 @@ std::optional<std::vector<RecordEntry>> read(const QStringList& lines)
         entryOf.insert(identity, entries.size());
         entries.push_back(RecordEntry{*state, fields[1], fields[2], *parentId, *id});
     }
+    if (unreadable)
+        *unreadable = badLines;
     return entries;
 }
 

@@ -8,7 +8,8 @@
 #include <vector>
 
 // One folder of a batch rename, as its record keeps it: a line of plain UTF-8 text,
-// "<what happened>\t<old path>\t<new path>\t<parent's identity>\t<folder's identity>".
+// "<what happened>\t<old path>\t<new path>\t<parent's identity>\t<folder's identity>", with
+// "%", TAB and line ends in the paths written as %25, %09, %0A and %0D.
 struct RecordEntry
 {
     enum class State { Pending, Renamed, Failed, Undone, UndoFailed };
@@ -32,8 +33,9 @@ namespace RenameRecord {
 QString header();
 QString line(const RecordEntry& entry);
 // The entries in batch order, each with the last state its lines give; nothing for a record
-// that is damaged or not one of ours.
-std::optional<std::vector<RecordEntry>> read(const QStringList& lines);
+// that is not one of ours. A line that cannot be read is left out and counted in unreadable,
+// but a torn last line (a batch cut off while writing it) is not counted.
+std::optional<std::vector<RecordEntry>> read(const QStringList& lines, int* unreadable = nullptr);
 // One line per entry, after the header.
 QStringList lines(const std::vector<RecordEntry>& entries);
 

@@ -19,10 +19,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::optional<std::vector<RecordEntry>> readRecord(Journal& journal)
+std::optional<std::vector<RecordEntry>> readRecord(Journal& journal, int* unreadable = nullptr)
 {
     const std::optional<QStringList> lines = journal.read();
-    return lines ? RenameRecord::read(*lines) : std::nullopt;
+    return lines ? RenameRecord::read(*lines, unreadable) : std::nullopt;
 }
 
 QHash<QString, int> rowsByKey(const RowsSnapshot& rows)
@@ -52,7 +52,8 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
 {
     using Outcome = Verdict::Outcome;
     using State = RecordEntry::State;
-    std::optional<std::vector<RecordEntry>> entries = readRecord(journal);
+    int unreadable = 0;
+    std::optional<std::vector<RecordEntry>> entries = readRecord(journal, &unreadable);
     if (!entries)
         return false;
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
@@ -132,6 +133,8 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
         failed;
     message += u"\n恢复成功 %1 个，恢复出错 %2 个，未恢复 %3 个。"_s.arg(undone).arg(failed).arg(
         notReached);
+    if (unreadable > 0)
+        message += u"\n修改记录中有 %1 行无法读取，这些行上的目录没有撤销。"_s.arg(unreadable);
     if (failed > 0) {
         message += u"\n有 %1 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），"
                    u"原因见列表。"_s.arg(failed);
