@@ -16,10 +16,18 @@ struct FileId
 {
     quint64 volume = 0;
     quint64 object = 0;
+    quint64 birth = 0; // when the object was made, where the file system says; 0: unknown
 
-    bool operator==(const FileId&) const = default;
+    // The same object; a birth unknown on either side (an older record, a file system that
+    // keeps none) is not held against it.
+    bool operator==(const FileId& other) const
+    {
+        return volume == other.volume && object == other.object &&
+               (birth == other.birth || birth == 0 || other.birth == 0);
+    }
 };
 
+// By volume and object alone, as equal identities may differ in a birth one side lacks.
 inline size_t qHash(const FileId& id, size_t seed = 0) noexcept
 {
     return qHashMulti(seed, id.volume, id.object);

@@ -21,17 +21,20 @@ const QList<std::pair<State, QString>>& stateWords()
 
 QString idText(FileId id)
 {
-    return QString::number(id.volume) % u':' % QString::number(id.object);
+    return QString::number(id.volume) % u':' % QString::number(id.object) % u':' %
+           QString::number(id.birth);
 }
 
+// "volume:object", or "volume:object:birth".
 std::optional<FileId> idFromText(QStringView text)
 {
-    const qsizetype colon = text.indexOf(u':');
-    bool volumeOk = false;
-    bool objectOk = false;
-    const FileId id{text.left(colon).toULongLong(&volumeOk),
-                    text.mid(colon + 1).toULongLong(&objectOk)};
-    if (colon < 0 || !volumeOk || !objectOk)
+    const QList<QStringView> parts = text.split(u':');
+    if (parts.size() < 2 || parts.size() > 3)
+        return std::nullopt;
+    bool ok[3] = {false, false, true};
+    const FileId id{parts[0].toULongLong(&ok[0]), parts[1].toULongLong(&ok[1]),
+                    parts.size() == 3 ? parts[2].toULongLong(&ok[2]) : 0};
+    if (!ok[0] || !ok[1] || !ok[2])
         return std::nullopt;
     return id;
 }

@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -61,9 +62,24 @@ std::optional<QByteArray> nativePath(QStringView path)
     return path.toUtf8();
 }
 
-FileId idOf(const struct stat& info)
+// Stats the entry (flags as for fstatat, or AT_EMPTY_PATH for the descriptor itself) and gives
+// its identity: device and inode, and its birth time where the file system keeps one, since
+// a folder deleted and made again may get the same inode number (on ext4, as a rule).
+bool statEntry(int directory, const char* name, int flags, struct stat& info, FileId& id)
 {
-    return FileId{quint64(info.st_dev), quint64(info.st_ino)};
+    struct statx extended = {};
+    if (::statx(directory, name, flags | AT_STATX_SYNC_AS_STAT,
+                STATX_TYPE | STATX_MODE | STATX_INO | STATX_BTIME, &extended) != 0)
+        return false;
+    info.st_mode = extended.stx_mode;
+    info.st_dev = makedev(extended.stx_dev_major, extended.stx_dev_minor);
+    info.st_ino = extended.stx_ino;
+    const quint64 birth = (extended.stx_mask & STATX_BTIME)
+                              ? quint64(extended.stx_btime.tv_sec) * 1000000000u +
+                                    extended.stx_btime.tv_nsec + 1 // never 0, which is unknown
+                              : 0;
+    id = FileId{quint64(info.st_dev), quint64(info.st_ino), birth};
+    return true;
 }
 
 // A path as a folder to start from and what is left below it, shorter than PATH_MAX.
@@ -155,13 +171,12 @@ public:
             return m_folder.get();
         m_folder = openFolder(path, folderFlags);
         struct stat info = {};
-        if (!m_folder.isOpen() || ::fstat(m_folder.get(), &info) != 0) {
+        if (!m_folder.isOpen() || !statEntry(m_folder.get(), "", AT_EMPTY_PATH, info, m_id)) {
             error = LinuxFileSystem::errorFromErrno(errno);
             m_folder = Descriptor();
             return std::nullopt;
         }
         m_path = path;
-        m_id = idOf(info);
         return m_folder.get();
     }
     FileId id() const { return m_id; }
@@ -192,8 +207,8 @@ FileSystemError takenTargetError(int directory, const QByteArray& to, FileId fol
 {
     using Kind = FileSystemError::Kind;
     struct stat info = {};
-    if (::fstatat(directory, to.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-        idOf(info) == folder)
+    FileId id;
+    if (statEntry(directory, to.constData(), AT_SYMLINK_NOFOLLOW, info, id) && id == folder)
         return FileSystemError{Kind::TargetIsSameFolder, {}};
     if (::fstatat(directory, to.constData(), &info, 0) == 0 && S_ISDIR(info.st_mode))
         return FileSystemError{Kind::TargetIsFolder, {}};
@@ -213,22 +228,22 @@ public:
         }
         auto [name, parent] = splitPath(path);
         struct stat info = {};
+        FileId id;
         if (parent.isNull()) {
-            if (::lstat(native->constData(), &info) != 0)
+            if (!statEntry(AT_FDCWD, native->constData(), AT_SYMLINK_NOFOLLOW, info, id))
                 result.error = LinuxFileSystem::errorFromErrno(errno);
             else
-                result.folder = FolderInfo{std::move(name), std::move(parent), idOf(info), {}};
+                result.folder = FolderInfo{std::move(name), std::move(parent), id, {}};
             return result;
         }
         const std::optional<int> parentFd = m_parent.open(parent, result.error);
         if (!parentFd)
             return result;
         const QByteArray nativeName = name.toUtf8();
-        if (::fstatat(*parentFd, nativeName.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (!statEntry(*parentFd, nativeName.constData(), AT_SYMLINK_NOFOLLOW, info, id)) {
             result.error = LinuxFileSystem::errorFromErrno(errno);
             return result;
         }
-        const FileId id = idOf(info);
         // A link counts when it leads to a folder, and stands for itself.
         if (S_ISLNK(info.st_mode) && ::fstatat(*parentFd, nativeName.constData(), &info, 0) != 0) {
             result.error = LinuxFileSystem::errorFromErrno(errno);
@@ -344,8 +359,8 @@ class LinuxFolderRenamer : public FolderRenamer
                                                          const QByteArray& to, FileId folder)
     {
         struct stat info = {};
-        if (::fstatat(directory, to.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-            idOf(info) == folder)
+        FileId id;
+        if (statEntry(directory, to.constData(), AT_SYMLINK_NOFOLLOW, info, id) && id == folder)
             return std::nullopt;
         ::renameat2(directory, to.constData(), directory, from.constData(), RENAME_NOREPLACE);
         return FileSystemError{FileSystemError::Kind::ChangedDuringRename, {}};
@@ -371,9 +386,11 @@ public:
         if (m_parent.id() != folder.parentId)
             return FileSystemError{Kind::MovedOrReplaced, {}};
         struct stat info = {};
-        if (::fstatat(*parent, from->constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        FileId id;
+        if (!statEntry(*parent, from->constData(), AT_SYMLINK_NOFOLLOW, info, id))
             return LinuxFileSystem::errorFromErrno(errno);
-        if (idOf(info) != folder.id)
+        // Made again under the same inode, or now a file: not the folder that was listed.
+        if (id != folder.id || !(S_ISDIR(info.st_mode) || S_ISLNK(info.st_mode)))
             return FileSystemError{Kind::MovedOrReplaced, {}};
         // Where case does not count, a case-only change is no change, whatever the file
         // system would make of it.

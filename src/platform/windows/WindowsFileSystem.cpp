@@ -101,6 +101,9 @@ std::optional<BY_HANDLE_FILE_INFORMATION> informationOf(const FileHandle& handle
     return information;
 }
 
+// The 64-bit file reference: on NTFS its top 16 bits count the reuses of the index, so that
+// a folder deleted and made again is another object. (The creation time cannot help: wine
+// reports a folder's change time there, which every rename inside it moves.)
 FileId idOf(const BY_HANDLE_FILE_INFORMATION& information)
 {
     return FileId{information.dwVolumeSerialNumber,
