@@ -63,6 +63,12 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
         return anyToUndo(*entries);
 
     RowsSnapshot snapshot(rows);
+    // Newest first, so that chains and swaps made in list order unwind.
+    std::vector<RecordEntry*> newestFirst;
+    for (auto entry = entries->rbegin(); entry != entries->rend(); ++entry) {
+        if (entry->needsUndo())
+            newestFirst.push_back(&*entry);
+    }
     int undone = 0;
     int failed = 0;
     const auto undoAll = [&](PassControl& control) {
@@ -70,12 +76,6 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
         RowsByParent rowsByParent(snapshot);
         QHash<QString, int> rowOfKey = rowsByKey(snapshot);
-        // Newest first, so that chains and swaps made in list order unwind.
-        std::vector<RecordEntry*> newestFirst;
-        for (auto entry = entries->rbegin(); entry != entries->rend(); ++entry) {
-            if (entry->needsUndo())
-                newestFirst.push_back(&*entry);
-        }
         control.forEach(int(newestFirst.size()), [&](int i) {
             RecordEntry* entry = newestFirst[size_t(i)];
             const auto [parent, name] = SplitPath(entry->newPath);
@@ -114,9 +114,7 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
         });
         journal.rewrite(RenameRecord::lines(*entries));
     };
-    const int toUndo =
-        int(std::count_if(entries->begin(), entries->end(), std::mem_fn(&RecordEntry::needsUndo)));
-    const PassEnd end = passes.run(u"正在撤销修改……"_s, toUndo, undoAll,
+    const PassEnd end = passes.run(u"正在撤销修改……"_s, int(newestFirst.size()), undoAll,
                                    [&] { hold->takeOver(snapshot.takeChanges()); });
     const bool leftToUndo = anyToUndo(*entries);
     if (!leftToUndo)

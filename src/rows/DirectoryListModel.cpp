@@ -112,10 +112,10 @@ std::optional<DirectoryListModel::Hold> DirectoryListModel::hold()
 
 int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
 {
-    return m_held ? 0 : append(std::move(rows));
+    return m_held ? 0 : appendRows(std::move(rows));
 }
 
-int DirectoryListModel::append(std::vector<DirectoryRow> rows)
+int DirectoryListModel::appendRows(std::vector<DirectoryRow> rows)
 {
     auto firstRefused = std::remove_if(rows.begin(), rows.end(), [this](const DirectoryRow& r) {
         if (m_keys.contains(r.key))

@@ -47,7 +47,10 @@ public:
         }
 
         // As DirectoryListModel::appendAll.
-        int appendAll(std::vector<DirectoryRow> rows) { return m_rows->append(std::move(rows)); }
+        int appendAll(std::vector<DirectoryRow> rows)
+        {
+            return m_rows->appendRows(std::move(rows));
+        }
         // Takes over rows the pass changed on its copy, in order, with one notification.
         void takeOver(std::vector<ChangedRow> changes) { m_rows->takeOver(std::move(changes)); }
 
@@ -76,13 +79,12 @@ public:
     bool removeMarked(const std::vector<bool>& marked);
     bool removeAll();
 
+private:
     // The earlier row that takes the new name first, for a row whose preview found it so;
     // -1 for none.
     int rowProposingFirst(int position) const;
-
-private:
     QString toolTip(int position, int column) const;
-    int append(std::vector<DirectoryRow> rows);
+    int appendRows(std::vector<DirectoryRow> rows);
     void takeOver(std::vector<ChangedRow> changes);
 
     std::vector<DirectoryRow> m_rows;

@@ -31,6 +31,21 @@ void addRows(Form1& window, TestPlatform& test, const TestTree& tree,
     }
 }
 
+// Another window of the program (another process, as far as the records go), with a journal
+// of its own over the same records folder.
+struct OtherWindow
+{
+    explicit OtherWindow(TestPlatform& test)
+        : journal(test.journal.folder()), platform{test.fileSystem, test.shell, test.messageBoxes,
+                                                   test.registry,   journal,    test.passes},
+          window(platform)
+    {}
+
+    QtJournal journal;
+    Platform platform;
+    Form1 window;
+};
+
 QAction& action(Form1& window, const QString& name)
 {
     return *FindChild<QAction>(window, name);
@@ -267,26 +282,18 @@ private Q_SLOTS:
         TestTree tree;
         tree.makeFolders({u"a"_s, u"b"_s});
         TestPlatform test;
-        const auto windowWithItsJournal = [&] {
-            auto journal = std::make_shared<QtJournal>(test.journal.folder());
-            auto platform =
-                std::make_shared<Platform>(Platform{test.fileSystem, test.shell, test.messageBoxes,
-                                                    test.registry, *journal, test.passes});
-            auto window = std::make_shared<Form1>(*platform);
-            return std::shared_ptr<Form1>(window.get(), [journal, platform, window](Form1*) {});
-        };
         Form1 windowA(test.platform);
-        std::shared_ptr<Form1> windowB = windowWithItsJournal();
+        auto windowB = std::make_unique<OtherWindow>(test);
         addRows(windowA, test, tree, {{u"a"_s, u"a1"_s}});
-        addRows(*windowB, test, tree, {{u"b"_s, u"b1"_s}});
-        action(*windowB, u"menu确认修改"_s).trigger();
+        addRows(windowB->window, test, tree, {{u"b"_s, u"b1"_s}});
+        action(windowB->window, u"menu确认修改"_s).trigger();
         action(windowA, u"menu确认修改"_s).trigger(); // the newest record, held by A
         if (secondClosesFirst) {
             windowB.reset();
-            windowB = windowWithItsJournal();
-            QVERIFY(action(*windowB, u"menu撤销修改"_s).isEnabled());
+            windowB = std::make_unique<OtherWindow>(test);
+            QVERIFY(action(windowB->window, u"menu撤销修改"_s).isEnabled());
         }
-        action(*windowB, u"menu撤销修改"_s).trigger();
+        action(windowB->window, u"menu撤销修改"_s).trigger();
         QCOMPARE(tree.entries(), (QStringList{u"a1"_s, u"b"_s}));
         action(windowA, u"menu撤销修改"_s).trigger();
         QCOMPARE(tree.entries(), (QStringList{u"a"_s, u"b"_s}));
