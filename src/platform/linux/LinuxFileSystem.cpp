@@ -140,26 +140,6 @@ Descriptor openFolder(QStringView path, int flags)
     return Descriptor(::openat(anchored->startFd(), anchored->rest.constData(), flags));
 }
 
-// The last component and the parent of a path, as text. No parent for a root.
-std::pair<QString, QString> splitPath(const QString& path)
-{
-    QString trimmed = path;
-    while (trimmed.size() > 1 && trimmed.endsWith(u'/'))
-        trimmed.chop(1);
-    const qsizetype slash = trimmed.lastIndexOf(u'/');
-    if (slash < 0)
-        return {trimmed, u"."_s};
-    const QString name = trimmed.mid(slash + 1);
-    if (name.isEmpty())
-        return {u""_s, QString()}; // the root
-    QString parent = trimmed.left(slash);
-    while (parent.endsWith(u'/'))
-        parent.chop(1);
-    if (parent.isEmpty())
-        parent = u"/"_s;
-    return {name, parent};
-}
-
 // A folder whose descriptor is kept while consecutive requests name it by the same text.
 class ParentCache
 {
@@ -226,7 +206,7 @@ public:
             result.error = FileSystemError{FileSystemError::Kind::InvalidName, {}};
             return result;
         }
-        auto [name, parent] = splitPath(path);
+        auto [parent, name] = SplitPath(path);
         struct stat info = {};
         FileId id;
         if (parent.isNull()) {

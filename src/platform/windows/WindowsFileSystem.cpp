@@ -120,24 +120,6 @@ FileSystemError lastError()
     return WindowsFileSystem::errorFromLastError(::GetLastError());
 }
 
-// The last component and the parent of a path, as text. No parent for a root.
-std::pair<QString, QString> splitPath(const QString& path)
-{
-    QString trimmed = path;
-    const qsizetype root = RootLength(path);
-    while (trimmed.size() > root && trimmed.endsWith(PathSeparator))
-        trimmed.chop(1);
-    if (root > 0 && trimmed.size() <= root)
-        return {u""_s, QString()};
-    const qsizetype separator = trimmed.lastIndexOf(PathSeparator);
-    if (separator < 0)
-        return {trimmed, u"."_s};
-    QString parent = trimmed.left(std::max(separator, root));
-    while (parent.size() > root && parent.endsWith(PathSeparator))
-        parent.chop(1);
-    return {trimmed.mid(separator + 1), parent};
-}
-
 // "\??\C:\a" or "\??\UNC\server\share\a": the form NtSetInformationFile reads.
 QString ntPath(const QString& path)
 {
@@ -171,7 +153,7 @@ public:
             result.error = FileSystemError{FileSystemError::Kind::InvalidName, {}};
             return result;
         }
-        auto [name, parent] = splitPath(path);
+        auto [parent, name] = SplitPath(path);
         const auto entry = informationOf(openEntry(path, 0, false));
         if (!entry) {
             result.error = lastError();
