@@ -5,7 +5,7 @@
 #include "platform/QtJournal.h"
 #include "platform/QtPassRunner.h"
 #include "platform/QtShell.h"
-#include "platform/Registry.h"
+#include "platform/SystemInfoViewer.h"
 
 #include <QTemporaryDir>
 
@@ -18,31 +18,22 @@ public:
     void notify(const QString&, const QString&) override {}
 };
 
-class NoRegistry : public Registry
+class NoViewer : public SystemInfoViewer
 {
 public:
-    long openKey(quint32, const QString&, quint32, Handle& key) override
-    {
-        key = 0;
-        return ErrorNotFound;
-    }
-    long queryValue(Handle, const QString&, QByteArray&, quint32&, quint32&) override
-    {
-        return ErrorNotFound;
-    }
-    void closeKey(Handle) override {}
+    QString program() override { return {}; }
 };
 
 // What a benchmark's window works through, over the given file system.
 struct BenchPlatform
 {
     explicit BenchPlatform(FileSystem& fileSystem)
-        : platform{fileSystem, shell, messageBoxes, registry, journal, passes}
+        : platform{fileSystem, shell, messageBoxes, viewer, journal, passes}
     {}
 
     QtShell shell;
     YesMessageBoxes messageBoxes;
-    NoRegistry registry;
+    NoViewer viewer;
     QTemporaryDir journalFolder;
     QtJournal journal{journalFolder.filePath(QStringLiteral("records"))};
     QtPassRunner passes;

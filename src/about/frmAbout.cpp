@@ -120,6 +120,5 @@ void frmAbout::load()
 
 void frmAbout::openSystemInformation()
 {
-    StartSysInfo(m_platform.registry, m_platform.fileSystem, m_platform.shell,
-                 m_platform.messageBoxes);
+    StartSysInfo(m_platform.viewer, m_platform.shell, m_platform.messageBoxes);
 }

@@ -4,8 +4,8 @@ class FileSystem;
 class Journal;
 class MessageBoxes;
 class PassRunner;
-class Registry;
 class Shell;
+class SystemInfoViewer;
 
 // The platform objects the windows work through; created in main() or by a test.
 struct Platform
@@ -13,7 +13,7 @@ struct Platform
     FileSystem& fileSystem;
     Shell& shell;
     MessageBoxes& messageBoxes;
-    Registry& registry;
+    SystemInfoViewer& viewer;
     Journal& journal;
     PassRunner& passes;
 };

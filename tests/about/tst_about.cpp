@@ -77,7 +77,7 @@ private Q_SLOTS:
             test.registry.keys[viewerKey][u"PATH"_s] = text("/nowhere/viewer");
             test.registry.keys[folderKey][u"MSINFO"_s] = text(tree.root().toUtf8());
             test.shell.startSucceeds = false;
-            StartSysInfo(test.registry, test.fileSystem, test.shell, test.messageBoxes);
+            StartSysInfo(test.viewer, test.shell, test.messageBoxes);
             QCOMPARE(test.shell.startedPrograms, QStringList{u"/nowhere/viewer"_s});
             QCOMPARE(test.registry.openedKeys, QStringList{viewerKey});
             QCOMPARE(test.messageBoxes.shown.size(), 1);
@@ -88,12 +88,12 @@ private Q_SLOTS:
             // Place 2 only when the viewer's file is there.
             TestPlatform test;
             test.registry.keys[folderKey][u"MSINFO"_s] = text(tree.root().toUtf8());
-            StartSysInfo(test.registry, test.fileSystem, test.shell, test.messageBoxes);
+            StartSysInfo(test.viewer, test.shell, test.messageBoxes);
             QCOMPARE(test.shell.startedPrograms, QStringList{tree.path(u"MSINFO32.EXE"_s)});
             QVERIFY(test.messageBoxes.shown.isEmpty());
 
             test.registry.keys[folderKey][u"MSINFO"_s] = text("/nowhere");
-            StartSysInfo(test.registry, test.fileSystem, test.shell, test.messageBoxes);
+            StartSysInfo(test.viewer, test.shell, test.messageBoxes);
             QCOMPARE(test.shell.startedPrograms.size(), 1);
             QCOMPARE(test.messageBoxes.shown.size(), 1);
         }
@@ -101,7 +101,7 @@ private Q_SLOTS:
             TestPlatform test;
             test.registry.keys[viewerKey][u"PATH"_s] = text("/usr/bin/viewer");
             test.registry.denyAccess = true;
-            StartSysInfo(test.registry, test.fileSystem, test.shell, test.messageBoxes);
+            StartSysInfo(test.viewer, test.shell, test.messageBoxes);
             QVERIFY(test.shell.startedPrograms.isEmpty());
             QCOMPARE(test.messageBoxes.shown.size(), 1);
             QCOMPARE(test.messageBoxes.shown[0].title, u"Morvel文件夹名称批量修改"_s);

@@ -1,5 +1,5 @@
 #include "LinuxFileSystem.h"
-#include "LinuxRegistry.h"
+#include "ViewerOnPath.h"
 #include "about/SystemInfo.h"
 #include "platform/QtShell.h"
 #include "support/TestPlatform.h"
@@ -382,19 +382,11 @@ private Q_SLOTS:
         QCOMPARE(fs.currentDirectory(), QDir::currentPath());
     }
 
-    // Linux keeps no registry: the About box's question is answered from the search path.
-    void linuxRegistryKnowsAViewerOnThePath()
+    // Linux keeps no registry: the About box's viewer is found on the search path.
+    void viewerIsFoundOnThePath()
     {
-        LinuxRegistry found({u"sh"_s});
-        QString out;
-        QVERIFY(GetKeyValue(found, Registry::LocalMachine, SystemInfoPlaces::viewerPathKey,
-                            SystemInfoPlaces::viewerPathValue, out));
-        QVERIFY(out.endsWith(u"/sh"_s));
-        LinuxRegistry none({u"no-such-viewer-here"_s});
-        QVERIFY(!GetKeyValue(none, Registry::LocalMachine, SystemInfoPlaces::viewerPathKey,
-                             SystemInfoPlaces::viewerPathValue, out));
-        QVERIFY(!GetKeyValue(found, Registry::LocalMachine, SystemInfoPlaces::viewerFolderKey,
-                             SystemInfoPlaces::viewerFolderValue, out));
+        QVERIFY(ViewerOnPath({u"no-such-viewer-here"_s, u"sh"_s}).program().endsWith(u"/sh"_s));
+        QVERIFY(ViewerOnPath({u"no-such-viewer-here"_s}).program().isEmpty());
     }
 
     // Far below PATH_MAX: every operation reaches the folder through open descriptors.

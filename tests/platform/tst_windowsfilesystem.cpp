@@ -311,7 +311,8 @@ private Q_SLOTS:
         QString placeOne;
         GetKeyValue(registry, Registry::LocalMachine, SystemInfoPlaces::viewerPathKey,
                     SystemInfoPlaces::viewerPathValue, placeOne);
-        StartSysInfo(registry, fs, test.shell, test.messageBoxes);
+        RegistryViewer viewer(registry, fs);
+        StartSysInfo(viewer, test.shell, test.messageBoxes);
         ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str());
         const QString expected =
             placeOne.isEmpty() ? JoinPath(tree.root(), u"MSINFO32.EXE"_s) : placeOne;

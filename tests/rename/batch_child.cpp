@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     TestPlatform test;
     QtJournal journal(arguments.value(2));
     Platform platform{test.fileSystem, test.shell, test.messageBoxes,
-                      test.registry,   journal,    test.passes};
+                      test.viewer,     journal,    test.passes};
     int renames = 0;
     test.fileSystem.beforeRename = [&](const QString&,
                                        const QString&) -> std::optional<FileSystemError> {

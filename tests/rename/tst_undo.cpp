@@ -37,7 +37,7 @@ struct OtherWindow
 {
     explicit OtherWindow(TestPlatform& test)
         : journal(test.journal.folder()), platform{test.fileSystem, test.shell, test.messageBoxes,
-                                                   test.registry,   journal,    test.passes},
+                                                   test.viewer,     journal,    test.passes},
           window(platform)
     {}
 
@@ -248,7 +248,7 @@ private Q_SLOTS:
         TestPlatform test;
         QtJournal unwritable(tree.path(u"notAFolder/records"_s));
         Platform platform{test.fileSystem, test.shell, test.messageBoxes,
-                          test.registry,   unwritable, test.passes};
+                          test.viewer,     unwritable, test.passes};
         Form1 window(platform);
         addRows(window, test, tree, {{u"a"_s, u"b"_s}});
         int questions = 0;
@@ -317,7 +317,7 @@ private Q_SLOTS:
         TestPlatform test;
         FillingJournal filling(test.journal.folder());
         Platform platform{test.fileSystem, test.shell, test.messageBoxes,
-                          test.registry,   filling,    test.passes};
+                          test.viewer,     filling,    test.passes};
         Form1 window(platform);
         // The first block of the record ends at "a", whose rename moves the row below it.
         addRows(window, test, tree,

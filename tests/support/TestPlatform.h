@@ -7,6 +7,7 @@
 #include "platform/QtJournal.h"
 #include "platform/QtPassRunner.h"
 #include "platform/Registry.h"
+#include "platform/RegistryViewer.h"
 #include "platform/Shell.h"
 #include "rows/Verdict.h"
 #include "rules/RenameRule.h"
@@ -90,11 +91,12 @@ struct TestPlatform
     FakeShell shell;
     FakeMessageBoxes messageBoxes;
     FakeRegistry registry;
+    RegistryViewer viewer{registry, fileSystem};
     QTemporaryDir journalFolder;
     // In a folder not made yet, as on a fresh account.
     QtJournal journal{journalFolder.filePath(QStringLiteral("records"))};
     QtPassRunner passes;
-    Platform platform{fileSystem, shell, messageBoxes, registry, journal, passes};
+    Platform platform{fileSystem, shell, messageBoxes, viewer, journal, passes};
 };
 
 // The child of that objectName; a missing one ends the test run, as it is a fault of the test.

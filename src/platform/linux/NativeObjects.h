@@ -2,8 +2,8 @@
 
 #include "platform/NativePlatform.h"
 
-#include "LinuxRegistry.h"
 #include "LinuxFileSystem.h"
+#include "ViewerOnPath.h"
 #include "platform/QtJournal.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPassRunner.h"
@@ -17,5 +17,5 @@ struct NativePlatform::Objects
     QtMessageBoxes messageBoxes;
     QtJournal journal;
     QtPassRunner passes;
-    LinuxRegistry registry;
+    ViewerOnPath viewer;
 };

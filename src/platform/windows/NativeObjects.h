@@ -4,6 +4,7 @@
 
 #include "WindowsFileSystem.h"
 #include "WindowsRegistry.h"
+#include "platform/RegistryViewer.h"
 #include "platform/QtJournal.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPassRunner.h"
@@ -18,4 +19,5 @@ struct NativePlatform::Objects
     QtJournal journal;
     QtPassRunner passes;
     WindowsRegistry registry;
+    RegistryViewer viewer{registry, fileSystem};
 };
