@@ -43,11 +43,6 @@ FormAdd::FormAdd(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSyst
     setObjectName(u"FormAdd"_s);
     setWindowTitle(u"添加目录"_s);
     createControls();
-    fillDrives();
-
-    // Every opening starts at the working directory.
-    if (!Dir1->setPath(m_workingDirectory))
-        Dir1->setPath(Drive1->itemData(0).toString());
     Dir1->setFocus();
     CentreOnScreen(*this);
 }
@@ -59,6 +54,21 @@ void FormAdd::showEvent(QShowEvent* event)
     FixedDialog::showEvent(event);
     // Windows shows a tool window without activating it: the keys would go to no window.
     activateWindow();
+    // The lists are read once the dialog is up, so that a slow drive shows its progress over
+    // the dialog rather than keeping it from opening.
+    if (!m_fillStarted) {
+        m_fillStarted = true;
+        QMetaObject::invokeMethod(this, &FormAdd::fillLists, Qt::QueuedConnection);
+    }
+}
+
+void FormAdd::fillLists()
+{
+    fillDrives();
+    // Every opening starts at the working directory.
+    if (!Dir1->setPath(m_workingDirectory))
+        Dir1->setPath(Drive1->itemData(0).toString());
+    Q_EMIT listsFilled();
 }
 
 void FormAdd::createControls()

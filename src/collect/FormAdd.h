@@ -30,11 +30,16 @@ public:
     // Drive1: opens the chosen volume (the working directory when it lies on it).
     void openDrive(int index);
 
+Q_SIGNALS:
+    // The volumes and the working directory's folders are read, after the first showing.
+    void listsFilled();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
+    void fillLists();
     void fillDrives();
 
     DirectoryListModel& m_rows;
@@ -44,6 +49,7 @@ private:
     // As the dialog opened: the working directory and the Drive1 item of its volume.
     QString m_workingDirectory;
     int m_workingDirectoryDrive = -1;
+    bool m_fillStarted = false;
 
     QComboBox* Drive1 = nullptr;
     DirListBox* Dir1 = nullptr;

@@ -19,6 +19,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The dialog as the user meets it: shown, its lists read.
+void Open(FormAdd& dialog)
+{
+    QSignalSpy filled(&dialog, &FormAdd::listsFilled);
+    dialog.show();
+    QVERIFY(filled.wait());
+}
+
 void press(FormAdd& dialog, const QString& option)
 {
     FindChild<QRadioButton>(dialog, option)->setChecked(true);
@@ -63,6 +71,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        Open(dialog);
         QCOMPARE(dialog.windowTitle(), u"添加目录"_s);
         QCOMPARE(dialog.size(), QSize(416, 258));
         QVERIFY(dialog.windowFlags() & Qt::Tool);
@@ -95,6 +104,7 @@ private Q_SLOTS:
         Form1 window(test.platform);
         window.rows().append(u"/already"_s, u"already"_s, u"/"_s);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        Open(dialog);
         const QString top = tree->path(u"top"_s);
 
         press(dialog, u"Option1"_s);
@@ -174,6 +184,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        Open(dialog);
         const QString top = tree->path(u"top"_s);
         press(dialog, u"Option3"_s);
         QCOMPARE(KeysOf(window.rows()),
@@ -186,6 +197,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        Open(dialog);
         DirListBox& dir1 = dialog.directoryList();
         QVERIFY(dir1.setPath(tree->path(u"empty"_s)));
         press(dialog, u"Option2"_s);
@@ -207,6 +219,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        Open(dialog);
         DirListBox& dir1 = dialog.directoryList();
         const QString root = fileSystemRoot();
         QVERIFY(dir1.setPath(root));
@@ -228,6 +241,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        Open(dialog);
         QVERIFY(ShowActive(dialog));
         DirListBox& dir1 = dialog.directoryList();
         QCOMPARE(QApplication::focusWidget(), &dir1);
@@ -256,6 +270,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        Open(dialog);
         DirListBox& dir1 = dialog.directoryList();
         QVERIFY(QDir(tree->path(u"top/dir10"_s)).removeRecursively());
         test.fileSystem.unreadable.append(tree->path(u"top/Dir3"_s));
@@ -270,6 +285,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        Open(dialog);
         auto* drive1 = FindChild<QComboBox>(dialog, u"Drive1"_s);
         DirListBox& dir1 = dialog.directoryList();
         dir1.setPath(fileSystemRoot());
@@ -296,6 +312,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        Open(dialog);
         QCOMPARE(dialog.directoryList().ListCount(), 4);
         press(dialog, u"Option2"_s);
         QVERIFY(KeysOf(window.rows()).contains(tree->path(u"top/link"_s)));
@@ -310,6 +327,7 @@ private Q_SLOTS:
         WhenDialogShown([&](QWidget* dialog) {
             answered = true;
             QCOMPARE(dialog->objectName(), u"FormAdd"_s);
+            QTRY_COMPARE(static_cast<FormAdd*>(dialog)->directoryList().ListCount(), 3);
             QVERIFY(dialog->isModal());
             FindChild<QPushButton>(*dialog, u"Command1"_s)->click();
             QTest::keyClick(dialog, Qt::Key_Escape); // no cancel button

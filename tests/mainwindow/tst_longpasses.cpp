@@ -14,11 +14,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The dialog as the user meets it: shown, its lists read.
+void Open(FormAdd& dialog)
+{
+    QSignalSpy filled(&dialog, &FormAdd::listsFilled);
+    dialog.show();
+    QVERIFY(filled.wait());
+}
 
 constexpr int folderCount = 5;
 
@@ -189,6 +198,8 @@ private Q_SLOTS:
                      u"正在读取驱动器……"_s);
         });
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        QVERIFY(!progressShown); // not before the dialog is up
+        Open(dialog);
         QVERIFY(progressShown);
         QVERIFY(FindChild<QComboBox>(dialog, u"Drive1"_s)->count() > 0);
     }
@@ -201,6 +212,7 @@ private Q_SLOTS:
         TestPlatform test;
         Form1 window(test.platform);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        Open(dialog);
         DirListBox& box = dialog.directoryList();
         QVERIFY(box.setPath(tree.path(u"p"_s)));
         test.fileSystem.holdCall(test.fileSystem.folderCalls());

@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -147,6 +148,9 @@ int main(int argc, char* argv[])
     window.move(0, 0);
 
     FormAdd add(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+    QSignalSpy filled(&add, &FormAdd::listsFilled);
+    add.show();
+    filled.wait();
     add.directoryList().setListIndex(1);
     const QImage addPicture = framed(add);
     save(addPicture, out + u"/add-dialog.png"_s);
