@@ -324,16 +324,17 @@ private Q_SLOTS:
         Form1 window(test.platform);
         window.show();
         bool answered = false;
-        WhenDialogShown([&](QWidget* dialog) {
-            answered = true;
-            QCOMPARE(dialog->objectName(), u"FormAdd"_s);
-            QTRY_COMPARE(static_cast<FormAdd*>(dialog)->directoryList().ListCount(), 3);
-            QVERIFY(dialog->isModal());
-            FindChild<QPushButton>(*dialog, u"Command1"_s)->click();
-            QTest::keyClick(dialog, Qt::Key_Escape); // no cancel button
-            QVERIFY(dialog->isVisible());
-            FindChild<QPushButton>(*dialog, u"Command2"_s)->click();
-        });
+        WhenDialogShown(
+            [&](QWidget* dialog) {
+                answered = true;
+                QCOMPARE(dialog->objectName(), u"FormAdd"_s);
+                QVERIFY(dialog->isModal());
+                FindChild<QPushButton>(*dialog, u"Command1"_s)->click();
+                QTest::keyClick(dialog, Qt::Key_Escape); // no cancel button
+                QVERIFY(dialog->isVisible());
+                FindChild<QPushButton>(*dialog, u"Command2"_s)->click();
+            },
+            AddDialogFilled);
         window.findChild<QAction*>(u"menu添加目录"_s)->trigger();
         QVERIFY(answered);
         QCOMPARE(window.rows().count(), 3);

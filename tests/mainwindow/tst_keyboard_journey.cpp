@@ -1,3 +1,5 @@
+#include "collect/DirListBox.h"
+#include "collect/FormAdd.h"
 #include "mainwindow/Form1.h"
 #include "rows/DirectoryListModel.h"
 #include "support/TestPlatform.h"
@@ -60,23 +62,25 @@ private Q_SLOTS:
         QCOMPARE(focused(), u"ListView1"_s);
 
         bool added = false;
-        WhenDialogShown([&](QWidget* dialog) {
-            // A tool window, which Qt shows without activating: keys would go nowhere.
-            QTRY_COMPARE(QApplication::activeWindow(), dialog);
-            QCOMPARE(focused(), u"Dir1"_s);
-            press(Qt::Key_Tab); // Drive1
-            QCOMPARE(focused(), u"Drive1"_s);
-            press(Qt::Key_Tab);
-            QCOMPARE(focused(), u"Command1"_s);
-            press(Qt::Key_Space); // the default mode: the subdirectories
-            QCOMPARE(focused(), u"Command1"_s);
-            press(Qt::Key_Tab); // into the options; Tab leaves the group in one step
-            QCOMPARE(focused(), u"Option3"_s);
-            press(Qt::Key_Tab);
-            QCOMPARE(focused(), u"Command2"_s);
-            added = true;
-            press(Qt::Key_Space);
-        });
+        WhenDialogShown(
+            [&](QWidget* dialog) {
+                // A tool window, which Qt shows without activating: keys would go nowhere.
+                QTRY_COMPARE(QApplication::activeWindow(), dialog);
+                QCOMPARE(focused(), u"Dir1"_s);
+                press(Qt::Key_Tab); // Drive1
+                QCOMPARE(focused(), u"Drive1"_s);
+                press(Qt::Key_Tab);
+                QCOMPARE(focused(), u"Command1"_s);
+                press(Qt::Key_Space); // the default mode: the subdirectories
+                QCOMPARE(focused(), u"Command1"_s);
+                press(Qt::Key_Tab); // into the options; Tab leaves the group in one step
+                QCOMPARE(focused(), u"Option3"_s);
+                press(Qt::Key_Tab);
+                QCOMPARE(focused(), u"Command2"_s);
+                added = true;
+                press(Qt::Key_Space);
+            },
+            AddDialogFilled);
         chooseFromMenu(window, Qt::Key_L, 0);
         QVERIFY(added);
         QCOMPARE(window.rows().count(), 2);

@@ -1,5 +1,7 @@
 #include "TestPlatform.h"
 
+#include "collect/DirListBox.h"
+#include "collect/FormAdd.h"
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 
@@ -144,20 +146,29 @@ void VerifyNoWindowLeftOpen()
     }
 }
 
-void WhenDialogShown(std::function<void(QWidget* dialog)> answer)
+bool AddDialogFilled(QWidget* dialog)
+{
+    auto* add = qobject_cast<FormAdd*>(dialog);
+    return add && add->directoryList().ListCount() > 0;
+}
+
+void WhenDialogShown(std::function<void(QWidget* dialog)> answer,
+                     std::function<bool(QWidget* dialog)> ready)
 {
     auto* timer = new QTimer(qApp);
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, qApp, [timer, answer = std::move(answer)] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || !dialog->isVisible() || !dialog->isActiveWindow())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        answer(dialog);
-        // A failed check must not leave the test waiting on a dialog forever.
-        if (QTest::currentTestFailed() && dialog->isVisible())
-            dialog->close();
-    });
+    QObject::connect(timer, &QTimer::timeout, qApp,
+                     [timer, answer = std::move(answer), ready = std::move(ready)] {
+                         QWidget* dialog = QApplication::activeModalWidget();
+                         if (!dialog || !dialog->isVisible() || !dialog->isActiveWindow() ||
+                             (ready && !ready(dialog)))
+                             return;
+                         timer->stop();
+                         timer->deleteLater();
+                         answer(dialog);
+                         // A failed check must not leave the test waiting on a dialog forever.
+                         if (QTest::currentTestFailed() && dialog->isVisible())
+                             dialog->close();
+                     });
     timer->start();
 }

@@ -132,5 +132,9 @@ bool ShowActive(QWidget& window);
 // For each test class's cleanup(): fails the test function that left a window open.
 void VerifyNoWindowLeftOpen();
 
-// Runs `answer` on the next modal dialog once it is shown (exec() blocks the test).
-void WhenDialogShown(std::function<void(QWidget* dialog)> answer);
+// The add dialog once its lists are read, which it does after it shows.
+bool AddDialogFilled(QWidget* dialog);
+
+// Runs `answer` on the next modal dialog once it is shown (exec() blocks the test) and ready.
+void WhenDialogShown(std::function<void(QWidget* dialog)> answer,
+                     std::function<bool(QWidget* dialog)> ready = {});
