@@ -1,5 +1,7 @@
 #include "DirListBox.h"
 
+#include "common/NameBytes.h"
+
 #include <QAbstractListModel>
 #include <QApplication>
 #include <QKeyEvent>
@@ -60,9 +62,9 @@ public:
         switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
-            return m_listing.displayName(listIndex);
+            return VisibleName(m_listing.displayName(listIndex));
         case Qt::ToolTipRole:
-            return m_listing.list(listIndex);
+            return VisibleName(m_listing.list(listIndex));
         case Qt::DecorationRole:
             return listIndex < 0 ? m_openFolder : m_closedFolder;
         case DepthRole:

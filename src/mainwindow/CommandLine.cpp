@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "common/AppInfo.h"
+#include "platform/NativePlatform.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -64,10 +65,10 @@ QString asTheSystemReadsIt(const QString& absolute)
     const qsizetype slash = path.lastIndexOf(u'/');
     const QString last = path.mid(slash + 1);
     if (slash <= 0 || last == u"."_s || last == u".."_s) {
-        const QString canonical = QFileInfo(path).canonicalFilePath();
+        const QString canonical = CanonicalPath(path);
         return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
     }
-    QString parent = QFileInfo(path.left(slash)).canonicalFilePath();
+    QString parent = CanonicalPath(path.left(slash));
     if (parent.isEmpty())
         parent = QDir::cleanPath(path.left(slash));
     return parent.endsWith(u'/') ? parent + last : parent + u'/' + last;

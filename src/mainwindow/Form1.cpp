@@ -5,9 +5,11 @@
 #include "about/frmAbout.h"
 #include "collect/FormAdd.h"
 #include "common/AppInfo.h"
+#include "common/NameBytes.h"
 #include "common/WindowPlacement.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
+#include "platform/NativePlatform.h"
 #include "platform/PassRunner.h"
 #include "platform/Shell.h"
 #include "rename/BatchRename.h"
@@ -214,8 +216,9 @@ void Form1::popUpListMenu(const QPoint& globalPosition)
 
 void Form1::showPathOf(int row)
 {
-    StatusBar1Panel2->setText(m_rows->row(row).key);
-    StatusBar1Panel2->setToolTip(m_rows->row(row).key);
+    const QString path = VisibleName(m_rows->row(row).key);
+    StatusBar1Panel2->setText(path);
+    StatusBar1Panel2->setToolTip(path);
 }
 
 void Form1::showCurrentRow()
@@ -225,7 +228,7 @@ void Form1::showCurrentRow()
     if (current < 0)
         return;
     const DirectoryRow& row = m_rows->row(current);
-    QString text = row.key;
+    QString text = VisibleName(row.key);
     const Outcome outcome = row.verdict.outcome;
     if (outcome == Outcome::Failed || outcome == Outcome::UndoFailed ||
         outcome == Outcome::NameProposedEarlier) {
@@ -346,7 +349,7 @@ Dropped droppedItems(const QMimeData* data)
         return dropped;
     for (const QUrl& url : data->urls()) {
         if (url.isLocalFile())
-            dropped.localPaths.append(QDir::toNativeSeparators(url.toLocalFile()));
+            dropped.localPaths.append(LocalPathOfUrl(url));
         else
             dropped.others.append(url.toDisplayString());
     }

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QUrl;
 class QWidget;
 
 // The platform objects of the system the program runs on, owned for the program's life.
@@ -31,6 +32,14 @@ void CloseWithTheSession(QWidget& window);
 // The program's arguments, the program first, as the system handed them over: before any Qt
 // application exists, which would take some of them for itself.
 QStringList CommandLineArguments(int argc, char* argv[]);
+
+// The path of a local file's URL, in this system's form; on Linux with the name's exact bytes,
+// which need not be UTF-8.
+QString LocalPathOfUrl(const QUrl& url);
+
+// The path with every link followed and no "." or "..", as the system reads it; empty when
+// it cannot be read.
+QString CanonicalPath(const QString& path);
 
 // Text for whoever started the program from a terminal (on Windows, its console, or a message
 // box when there is none), on the error stream when it reports an error.

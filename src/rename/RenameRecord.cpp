@@ -1,5 +1,7 @@
 #include "RenameRecord.h"
 
+#include "common/NameBytes.h"
+
 #include <QHash>
 #include <QStringBuilder>
 
@@ -42,18 +44,27 @@ std::optional<FileId> idFromText(QStringView text)
 const QString firstVersionHeader = u"Morvel文件夹名称批量修改 修改记录 1"_s;
 
 // A path as one field: "%", TAB and line ends, which a name on Linux may hold, are written as
-// %25, %09, %0A and %0D; everything else stays as a person reads it.
+// %25, %09, %0A and %0D, and a byte of a name that is not UTF-8 as %80 to %FF; everything else
+// stays as a person reads it.
 QString escaped(const QString& path)
 {
-    if (!path.contains(u'%') && !path.contains(u'\t') && !path.contains(u'\n') &&
-        !path.contains(u'\r'))
-        return path;
-    QString text;
-    for (const QChar c : path) {
+    const auto code = [&](qsizetype i) -> int {
+        const QChar c = path[i];
         if (c == u'%' || c == u'\t' || c == u'\n' || c == u'\r')
-            text += u'%' + QString::number(c.unicode(), 16).rightJustified(2, u'0').toUpper();
+            return c.unicode();
+        return EscapedByteAt(path, i);
+    };
+    qsizetype i = 0;
+    while (i < path.size() && code(i) < 0)
+        ++i;
+    if (i == path.size())
+        return path;
+    QString text = path.first(i);
+    for (; i < path.size(); ++i) {
+        if (const int c = code(i); c >= 0)
+            text += u'%' + QString::number(c, 16).rightJustified(2, u'0').toUpper();
         else
-            text += c;
+            text += path[i];
     }
     return text;
 }
@@ -67,7 +78,7 @@ QString unescaped(const QString& field)
         bool isCode = false;
         const ushort code = field.mid(i + 1, 2).toUShort(&isCode, 16);
         if (field[i] == u'%' && isCode && i + 2 < field.size()) {
-            path += QChar(code);
+            path += QChar(code < 0x80 ? code : 0xDC00 + code);
             i += 2;
         } else {
             path += field[i];

@@ -9,7 +9,8 @@
 
 // One folder of a batch rename, as its record keeps it: a line of plain UTF-8 text,
 // "<what happened>\t<old path>\t<new path>\t<parent's identity>\t<folder's identity>", with
-// "%", TAB and line ends in the paths written as %25, %09, %0A and %0D.
+// "%", TAB and line ends in the paths written as %25, %09, %0A and %0D, and the bytes of a name
+// that is not UTF-8 as %80 to %FF.
 struct RecordEntry
 {
     enum class State { Pending, Renamed, Failed, Undone, UndoFailed };

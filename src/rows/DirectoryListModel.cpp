@@ -1,5 +1,7 @@
 #include "DirectoryListModel.h"
 
+#include "common/NameBytes.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -27,9 +29,9 @@ QVariant DirectoryListModel::data(const QModelIndex& index, int role) const
         return toolTip(index.row(), index.column());
     switch (index.column()) {
     case NameColumn:
-        return r.name;
+        return VisibleName(r.name);
     case NewNameColumn:
-        return r.newName;
+        return VisibleName(r.newName);
     case VerdictColumn:
         return r.verdictText();
     default:
@@ -56,9 +58,9 @@ QString DirectoryListModel::toolTip(int position, int column) const
     const DirectoryRow& r = row(position);
     switch (column) {
     case NameColumn:
-        return r.key;
+        return VisibleName(r.key);
     case NewNameColumn:
-        return r.newName;
+        return VisibleName(r.newName);
     default:
         break;
     }
@@ -67,7 +69,8 @@ QString DirectoryListModel::toolTip(int position, int column) const
         // Found when asked: a row number kept in every verdict would go stale as rows go.
         const int first = rowProposingFirst(position);
         if (first >= 0) {
-            text += u"\n第 %1 行的目录“%2”先改为这个名称。"_s.arg(first + 1).arg(row(first).name);
+            text += u"\n第 %1 行的目录“%2”先改为这个名称。"_s.arg(first + 1).arg(
+                VisibleName(row(first).name));
         }
     }
     return text;

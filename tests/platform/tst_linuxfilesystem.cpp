@@ -1,6 +1,10 @@
 #include "LinuxFileSystem.h"
 #include "ViewerOnPath.h"
 #include "about/SystemInfo.h"
+#include "common/NameBytes.h"
+#include "mainwindow/CommandLine.h"
+#include "platform/NativePlatform.h"
+#include "platform/PathJoin.h"
 #include "platform/QtShell.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
@@ -9,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <QUrl>
 
 #include <atomic>
 #include <thread>
@@ -337,9 +342,10 @@ private Q_SLOTS:
         tree.makeFile(u"p/file"_s);
         QVERIFY(QFile::link(tree.path(u"p/a"_s), tree.path(u"p/link"_s)));
         QVERIFY(QFile::link(tree.path(u"p"_s), tree.path(u"pLink"_s)));
-        // A name that is not UTF-8 has no text that would name it again: it is not listed.
-        QVERIFY(::mkdir((QFile::encodeName(tree.path(u"p"_s)) + "/bad\xff").constData(), 0755) ==
-                0);
+        // A name that is not UTF-8 is listed and found as itself, not as its look-alike.
+        for (const char* name : {"/bad\xff", "/bad\xef\xbf\xbd"})
+            QCOMPARE(::mkdir((QFile::encodeName(tree.path(u"p"_s)) + name).constData(), 0755), 0);
+        const QString bad = NameFromBytes("bad\xff");
         LinuxFileSystem fs;
 
         // One finder for all, as an addition uses it: consecutive paths share their parent.
@@ -371,7 +377,13 @@ private Q_SLOTS:
         auto names = fs.subfolderNames(tree.path(u"p"_s));
         QVERIFY(names);
         names->sort();
-        QCOMPARE(*names, (QStringList{u"a"_s, u"b"_s, u"link"_s}));
+        QCOMPARE(*names, (QStringList{u"a"_s, u"b"_s, bad, u"bad\uFFFD"_s, u"link"_s}));
+        const FolderLookup badOne = finder->lookUp(JoinPath(tree.path(u"p"_s), bad));
+        QCOMPARE(badOne.folder->name, bad);
+        QVERIFY(!(badOne.folder->id == finder->lookUp(tree.path(u"p/bad\uFFFD"_s)).folder->id));
+        QCOMPARE(LocalPathOfUrl(QUrl(u"file:///p/bad%FF"_s)), u"/p/"_s + bad); // dropped
+        QCOMPARE(FolderArguments({u"bad"_s + bad.back()}, tree.path(u"p"_s)),
+                 QStringList{JoinPath(tree.path(u"p"_s), bad)});
         QVERIFY(!fs.subfolderNames(tree.path(u"p/none"_s)));
         QVERIFY(!fs.subfolderNames(tree.path(u"p/file"_s)));
 

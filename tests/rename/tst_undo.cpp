@@ -1,4 +1,5 @@
 #include "collect/AddDirectories.h"
+#include "common/NameBytes.h"
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
 #include "rename/RenameRecord.h"
@@ -72,9 +73,13 @@ private Q_SLOTS:
             << QStringList{u"a"_s, u"b"_s} << QStringList{u"t"_s, u"a"_s};
         QTest::newRow("a folder and its subfolder")
             << QStringList{u"a"_s, u"a/sub"_s} << QStringList{u"a2"_s, u"sub2"_s};
-        if (!OnWindows()) // names Linux allows, which the record must carry whole
-            QTest::newRow("tab, line end and percent")
-                << QStringList{u"a"_s, u"b"_s} << QStringList{u"a\t1%09"_s, u"b\n2\r"_s};
+        if (OnWindows())
+            return;
+        // Names Linux allows, which the record must carry whole.
+        QTest::newRow("tab, line end and percent")
+            << QStringList{u"a"_s, u"b"_s} << QStringList{u"a\t1%09"_s, u"b\n2\r"_s};
+        QTest::newRow("bytes that are not UTF-8")
+            << QStringList{u"a"_s, u"b"_s} << QStringList{NameFromBytes("a\xff"), u"b\uFFFD"_s};
     }
     void undoGivesTheOldNamesBack()
     {

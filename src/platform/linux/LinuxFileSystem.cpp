@@ -1,5 +1,6 @@
 #include "LinuxFileSystem.h"
 
+#include "common/NameBytes.h"
 #include "platform/PathJoin.h"
 #include "platform/QtJournal.h"
 
@@ -58,8 +59,8 @@ std::optional<QByteArray> nativePath(QStringView path)
 {
     if (path.isEmpty() || path.contains(QChar(u'\0')))
         return std::nullopt;
-    // Qt names files in UTF-8 on this platform (QFile::encodeName); toUtf8 is its fast path.
-    return path.toUtf8();
+    // The exact bytes of a name that is not UTF-8 come back too.
+    return BytesFromName(path);
 }
 
 // Stats the entry (flags as for fstatat, or AT_EMPTY_PATH for the descriptor itself) and gives
@@ -219,7 +220,7 @@ public:
         const std::optional<int> parentFd = m_parent.open(parent, result.error);
         if (!parentFd)
             return result;
-        const QByteArray nativeName = name.toUtf8();
+        const QByteArray nativeName = BytesFromName(name);
         if (!statEntry(*parentFd, nativeName.constData(), AT_SYMLINK_NOFOLLOW, info, id)) {
             result.error = LinuxFileSystem::errorFromErrno(errno);
             return result;
@@ -274,7 +275,7 @@ private:
 
     size_t hashOf(QByteArrayView name) const
     {
-        return m_foldCase ? qHash(QString::fromUtf8(name).toCaseFolded()) : qHash(name);
+        return m_foldCase ? qHash(NameFromBytes(name).toCaseFolded()) : qHash(name);
     }
 
     QSet<size_t> m_hashes;
@@ -307,7 +308,7 @@ public:
         const std::optional<int> folder = m_parent.open(parent, error);
         if (!folder || LinuxFolderNameProblem(name))
             return NameHolder::Nothing;
-        const QByteArray nativeName = name.toUtf8();
+        const QByteArray nativeName = BytesFromName(name);
         if (m_listing && m_listingId == m_parent.id() && !m_listing->mayHold(nativeName))
             return NameHolder::Nothing;
         struct stat info = {};
@@ -437,12 +438,7 @@ std::optional<QStringList> LinuxFileSystem::subfolderNames(const QString& folder
                 !S_ISDIR(info.st_mode))
                 continue;
         }
-        const QByteArray native(entry->d_name);
-        QString name = QString::fromUtf8(native);
-        // A name that is not UTF-8 has no text that would name it again.
-        if (name.toUtf8() != native)
-            continue;
-        names.append(std::move(name));
+        names.append(NameFromBytes(entry->d_name));
     }
     ::closedir(directory);
     return names;
@@ -612,7 +608,7 @@ std::optional<FileSystemError::Kind> LinuxFolderNameProblem(QStringView name)
         return FileSystemError::Kind::InvalidName;
     constexpr qsizetype maxBytes = 255;
     // Three UTF-8 bytes at most per UTF-16 unit: only long names need encoding.
-    if (name.size() * 3 > maxBytes && name.toUtf8().size() > maxBytes)
+    if (name.size() * 3 > maxBytes && BytesFromName(name).size() > maxBytes)
         return FileSystemError::Kind::NameTooLong;
     return std::nullopt;
 }

@@ -1,6 +1,11 @@
 #include "platform/NativePlatform.h"
 
+#include "common/NameBytes.h"
+
+#include <QUrl>
+
 #include <cstdio>
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
@@ -8,8 +13,23 @@ QStringList CommandLineArguments(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(NameFromBytes(argv[i])); // names need not be UTF-8
     return arguments;
+}
+
+QString LocalPathOfUrl(const QUrl& url)
+{
+    return NameFromBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+}
+
+QString CanonicalPath(const QString& path)
+{
+    char* resolved = ::realpath(BytesFromName(path).constData(), nullptr);
+    if (!resolved)
+        return {};
+    QString canonical = NameFromBytes(resolved);
+    std::free(resolved);
+    return canonical;
 }
 
 void PrintForTheUser(const QString& text, bool isError)

@@ -2,6 +2,10 @@
 
 #include "common/AppInfo.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -20,6 +24,16 @@ QStringList CommandLineArguments(int, char*[])
         ::LocalFree(list);
     }
     return arguments;
+}
+
+QString LocalPathOfUrl(const QUrl& url)
+{
+    return QDir::toNativeSeparators(url.toLocalFile());
+}
+
+QString CanonicalPath(const QString& path)
+{
+    return QFileInfo(path).canonicalFilePath();
 }
 
 void PrintForTheUser(const QString& text, bool isError)

@@ -1,0 +1,102 @@
+#include "NameBytes.h"
+
+namespace {
+
+constexpr char16_t firstEscape = 0xDC00;
+
+// The length of the valid UTF-8 sequence at the start of bytes, or 0.
+qsizetype validSequenceAt(QByteArrayView bytes)
+{
+    const auto byte = [&](qsizetype i) {
+        return uchar(bytes[i]);
+    };
+    const uchar lead = byte(0);
+    qsizetype length = 0;
+    char32_t least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (bytes.size() < length)
+        return 0;
+    char32_t code = lead & (0x7F >> length);
+    for (qsizetype i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    // No overlong forms, no surrogates, nothing beyond Unicode.
+    if (code < least || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        return 0;
+    return length;
+}
+
+} // namespace
+
+QString NameFromBytes(QByteArrayView bytes)
+{
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    QString name;
+    name.reserve(bytes.size());
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        if (uchar(bytes[i]) < 0x80) {
+            name += QLatin1Char(bytes[i++]);
+            continue;
+        }
+        if (const qsizetype length = validSequenceAt(bytes.sliced(i))) {
+            name += QString::fromUtf8(bytes.sliced(i, length));
+            i += length;
+        } else {
+            name += QChar(char16_t(firstEscape + uchar(bytes[i++])));
+        }
+    }
+    return name;
+}
+
+QByteArray BytesFromName(QStringView name)
+{
+    qsizetype firstEscaped = 0;
+    while (firstEscaped < name.size() && EscapedByteAt(name, firstEscaped) < 0)
+        ++firstEscaped;
+    if (firstEscaped == name.size())
+        return name.toUtf8();
+    QByteArray bytes = name.first(firstEscaped).toUtf8();
+    qsizetype textStart = firstEscaped;
+    for (qsizetype i = firstEscaped; i < name.size(); ++i) {
+        const int escaped = EscapedByteAt(name, i);
+        if (escaped < 0)
+            continue;
+        bytes += name.sliced(textStart, i - textStart).toUtf8();
+        bytes += char(escaped);
+        textStart = i + 1;
+    }
+    bytes += name.sliced(textStart).toUtf8();
+    return bytes;
+}
+
+QString VisibleName(const QString& name)
+{
+    qsizetype i = 0;
+    while (i < name.size() && EscapedByteAt(name, i) < 0)
+        ++i;
+    if (i == name.size())
+        return name;
+    QString visible = name.first(i);
+    for (; i < name.size(); ++i) {
+        if (const int escaped = EscapedByteAt(name, i); escaped >= 0)
+            visible += QStringLiteral("\\x") + QString::number(escaped, 16).toUpper();
+        else
+            visible += name[i];
+    }
+    return visible;
+}

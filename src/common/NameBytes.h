@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// A name on Linux is bytes and need not be UTF-8 (names from old archives and Windows disks are
+// often GBK). The program carries such a name as text: each byte that is not part of valid
+// UTF-8 becomes a lone low surrogate, U+DC80 to U+DCFF, which no decoded text holds, so that
+// writing the text back gives the exact bytes. Text added to such a name stays UTF-8.
+
+// The byte that the unit at i stands for, or -1 when it is text.
+inline int EscapedByteAt(QStringView text, qsizetype i)
+{
+    const char16_t unit = text[i].unicode();
+    if (unit < 0xDC80 || unit > 0xDCFF || (i > 0 && text[i - 1].isHighSurrogate()))
+        return -1;
+    return unit - 0xDC00;
+}
+
+QString NameFromBytes(QByteArrayView bytes);
+QByteArray BytesFromName(QStringView name);
+
+// The name as a person can read it: each byte that is not text shown as \xFF.
+QString VisibleName(const QString& name);
