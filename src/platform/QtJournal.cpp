@@ -1,5 +1,7 @@
 #include "QtJournal.h"
 
+#include "FileSync.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -80,11 +82,12 @@ bool QtJournal::begin(const QStringList& lines)
 
 bool QtJournal::append(const QStringList& lines)
 {
-    // Unbuffered: the lines are with the system when write() returns.
+    // Unbuffered: the lines are with the system when write() returns, and on the disk after
+    // the sync, before the renames they announce.
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toUtf8() + '\n';
-    return m_file.isOpen() && m_file.write(bytes) == bytes.size();
+    return m_file.isOpen() && m_file.write(bytes) == bytes.size() && SyncToDisk(m_file);
 }
 
 std::optional<QStringList> QtJournal::read()
@@ -109,8 +112,15 @@ bool QtJournal::rewrite(const QStringList& lines)
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    QByteArray bytes;
     for (const QString& line : lines)
-        file.write(line.toUtf8() + '\n');
+        bytes += line.toUtf8() + '\n';
+    // Every step checked: commit() alone may report success after a write that failed.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !SyncToDisk(file)) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
     return file.commit();
 }
 

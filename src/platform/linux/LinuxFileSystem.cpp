@@ -1,11 +1,13 @@
 #include "LinuxFileSystem.h"
 
 #include "common/NameBytes.h"
+#include "platform/FileSync.h"
 #include "platform/PathJoin.h"
 #include "platform/QtJournal.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QSet>
 #include <QStorageInfo>
@@ -701,4 +703,9 @@ QStringList LinuxFileSystem::programFolders()
 {
     return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
             QDir::toNativeSeparators(QtJournal::defaultFolder())};
+}
+
+bool SyncToDisk(QFileDevice& file)
+{
+    return file.isOpen() && ::fdatasync(file.handle()) == 0;
 }

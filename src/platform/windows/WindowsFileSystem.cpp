@@ -1,12 +1,16 @@
 #include "WindowsFileSystem.h"
 
+#include "platform/FileSync.h"
 #include "platform/PathJoin.h"
 #include "platform/QtJournal.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include <windows.h>
+
+#include <io.h>
 #include <winnetwk.h>
 
 #include <cstring>
@@ -492,4 +496,10 @@ QStringList WindowsFileSystem::programFolders()
 {
     return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
             QDir::toNativeSeparators(QtJournal::defaultFolder())};
+}
+
+bool SyncToDisk(QFileDevice& file)
+{
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(file.handle()));
+    return file.isOpen() && handle != INVALID_HANDLE_VALUE && ::FlushFileBuffers(handle);
 }
