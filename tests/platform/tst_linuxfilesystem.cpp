@@ -188,8 +188,9 @@ private Q_SLOTS:
         const FileId src = LookUpFolder(fs, tree.path(u"src"_s)).id;
         const int dir = ::open(QFile::encodeName(tree.root()).constData(), O_PATH | O_DIRECTORY);
         QVERIFY(dir >= 0);
-        const auto claim = [dir](const char* from, const char* to, bool isFolder, FileId id) {
-            return LinuxFileSystem::renameByClaimingTarget(dir, from, to, isFolder, id);
+        const auto claim = [dir](const char* from, const char* to, bool isFolder, FileId id,
+                                 std::function<void()> meanwhile = {}) {
+            return LinuxFileSystem::renameByClaimingTarget(dir, from, to, isFolder, id, meanwhile);
         };
         QCOMPARE(claim("src", "emptyDir", true, src)->kind, Kind::TargetIsFolder);
         QCOMPARE(claim("src", "file", true, src)->kind, Kind::TargetExists);
@@ -204,6 +205,19 @@ private Q_SLOTS:
         // A rename onto the placeholder that fails takes the placeholder away again.
         QCOMPARE(claim("gone", "new", true, {})->kind, Kind::SourceMissing);
         QVERIFY(!QFileInfo::exists(tree.path(u"new"_s)));
+        // Another program's folder put where the placeholder was is neither replaced nor
+        // removed, whether the rename would succeed or fail.
+        for (const char* from : {"moved", "gone"}) {
+            const auto replacePlaceholder = [&] {
+                QVERIFY(QDir(tree.root()).rmdir(u"theirs"_s));
+                QVERIFY(QDir(tree.root()).mkdir(u"theirs"_s));
+            };
+            QCOMPARE(claim(from, "theirs", true, src, replacePlaceholder)->kind,
+                     Kind::TargetIsFolder);
+            QVERIFY(tree.isFolder(u"theirs"_s));
+            QVERIFY(QDir(tree.root()).rmdir(u"theirs"_s));
+        }
+        QVERIFY(tree.isFolder(u"moved/child"_s));
         ::close(dir);
     }
 

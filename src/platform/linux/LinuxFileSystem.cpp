@@ -185,6 +185,20 @@ private:
     QHash<quint64, bool> m_ignoresCase;
 };
 
+// The entry's file handle (for most file systems its inode and generation), or nothing where
+// the file system gives none.
+QByteArray fileHandleOf(int directory, const char* name)
+{
+    alignas(file_handle) unsigned char storage[sizeof(file_handle) + MAX_HANDLE_SZ] = {};
+    auto* handle = reinterpret_cast<file_handle*>(storage);
+    handle->handle_bytes = MAX_HANDLE_SZ;
+    int mountId = 0;
+    if (::name_to_handle_at(directory, name, handle, &mountId, 0) != 0)
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(storage + sizeof(file_handle)),
+                      qsizetype(handle->handle_bytes));
+}
+
 // What took the new name, once a rename found it taken.
 FileSystemError takenTargetError(int directory, const QByteArray& to, FileId folder)
 {
@@ -463,23 +477,46 @@ std::unique_ptr<FolderRenamer> LinuxFileSystem::folderRenamer()
     return std::make_unique<LinuxFolderRenamer>();
 }
 
-std::optional<FileSystemError> LinuxFileSystem::renameByClaimingTarget(int directory,
-                                                                       const QByteArray& from,
-                                                                       const QByteArray& to,
-                                                                       bool isFolder, FileId folder)
+std::optional<FileSystemError>
+LinuxFileSystem::renameByClaimingTarget(int directory, const QByteArray& from, const QByteArray& to,
+                                        bool isFolder, FileId folder,
+                                        const std::function<void()>& meanwhile)
 {
     using Kind = FileSystemError::Kind;
     if (isFolder) {
         // mkdir fails if anything at all is there; afterwards the target is our own empty
         // folder, which rename may replace.
+        struct stat info = {};
+        FileId placeholder;
+        QByteArray placeholderHandle;
         if (::mkdirat(directory, to.constData(), 0700) != 0) {
             const int error = errno;
             return error == EEXIST ? takenTargetError(directory, to, folder)
                                    : errorFromErrno(error);
         }
+        if (!statEntry(directory, to.constData(), AT_SYMLINK_NOFOLLOW, info, placeholder))
+            return FileSystemError{Kind::PlaceholderLeft, {}};
+        placeholderHandle = fileHandleOf(directory, to.constData());
+        if (meanwhile)
+            meanwhile();
+        // Another program may have put its own folder where the placeholder was: never
+        // replace that, never remove it. (A change between this check and the call itself
+        // remains possible; the no-replace rename has no such window.)
+        const auto stillOurs = [&] {
+            FileId now;
+            // The file handle tells a folder made again in the same clock tick under the same
+            // inode number (its generation differs), where the file system gives one.
+            return statEntry(directory, to.constData(), AT_SYMLINK_NOFOLLOW, info, now) &&
+                   S_ISDIR(info.st_mode) && now == placeholder &&
+                   fileHandleOf(directory, to.constData()) == placeholderHandle;
+        };
+        if (!stillOurs())
+            return FileSystemError{Kind::TargetIsFolder, {}};
         if (::renameat(directory, from.constData(), directory, to.constData()) == 0)
             return std::nullopt;
         const int error = errno;
+        if (!stillOurs())
+            return FileSystemError{Kind::TargetIsFolder, {}}; // and it is not ours to remove
         if (::unlinkat(directory, to.constData(), AT_REMOVEDIR) != 0)
             return FileSystemError{Kind::PlaceholderLeft, {}};
         if (error == EEXIST || error == ENOTEMPTY || RenameNeedsFallback(error))

@@ -2,6 +2,8 @@
 
 #include "platform/FileSystem.h"
 
+#include <functional>
+
 #include <QByteArray>
 
 struct stat;
@@ -26,12 +28,14 @@ public:
     QStringList programFolders() override;
 
     // For file systems without an atomic no-replace rename, within one open folder: claims the
-    // target first, so that nothing of anyone else's can be replaced. `folder` is the entry's
-    // identity. Public so that it can be tested everywhere.
-    static std::optional<FileSystemError> renameByClaimingTarget(int directory,
-                                                                 const QByteArray& from,
-                                                                 const QByteArray& to,
-                                                                 bool isFolder, FileId folder);
+    // target first, so that nothing of anyone else's can be replaced, and checks by identity
+    // that the placeholder is still its own before it renames onto it or removes it.
+    // `folder` is the entry's identity; `meanwhile` stands for another program acting right
+    // after the claim. Public so that it can be tested everywhere.
+    static std::optional<FileSystemError>
+    renameByClaimingTarget(int directory, const QByteArray& from, const QByteArray& to,
+                           bool isFolder, FileId folder,
+                           const std::function<void()>& meanwhile = {});
 
     static FileSystemError errorFromErrno(int error);
 };
