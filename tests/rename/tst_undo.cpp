@@ -187,12 +187,22 @@ private Q_SLOTS:
     void aBatchCutOffIsUndoneFromItsRecord()
     {
         TestTree tree;
-        tree.makeFolders({u"a1"_s, u"b1"_s, u"c"_s});
+        tree.makeFolders({u"a1"_s, u"b1"_s, u"c"_s, u"d1"_s, u"older1"_s});
         TestPlatform test;
         const FolderInfo a = LookUpFolder(test.fileSystem, tree.path(u"a1"_s));
         const FolderInfo b = LookUpFolder(test.fileSystem, tree.path(u"b1"_s));
         const FolderInfo c = LookUpFolder(test.fileSystem, tree.path(u"c"_s));
+        const FolderInfo older = LookUpFolder(test.fileSystem, tree.path(u"older1"_s));
         using State = RecordEntry::State;
+        {
+            // An older batch's record, left by a program that ended.
+            QtJournal olderJournal(test.journal.folder());
+            QVERIFY(olderJournal.begin({RenameRecord::header()}));
+            QVERIFY(olderJournal.append(
+                {RenameRecord::line({State::Renamed, tree.path(u"older"_s), tree.path(u"older1"_s),
+                                     older.parentId, older.id})}));
+            QTest::qWait(5); // a later name
+        }
         const RecordEntry renamed{State::Renamed, tree.path(u"a"_s), tree.path(u"a1"_s), a.parentId,
                                   a.id};
         RecordEntry happened{State::Pending, tree.path(u"b"_s), tree.path(u"b1"_s), b.parentId,
@@ -207,19 +217,29 @@ private Q_SLOTS:
             }
             QVERIFY(test.journal.append({RenameRecord::line(entry)}));
         }
+        // Another folder than the listed one took the name of a rename that may not have
+        // happened; a line that cannot be read; a torn last line.
+        QVERIFY(test.journal.append({RenameRecord::line({State::Pending, tree.path(u"d"_s),
+                                                         tree.path(u"d1"_s), c.parentId, c.id}),
+                                     u"修改成功\tgarbage"_s, RenameRecord::line(notYet).left(20)}));
 
         Form1 window(test.platform);
         QVERIFY(action(window, u"menu撤销修改"_s).isEnabled());
         action(window, u"menu撤销修改"_s).trigger();
-        QCOMPARE(tree.entries(), (QStringList{u"a"_s, u"b"_s, u"c"_s}));
+        QCOMPARE(tree.entries(), (QStringList{u"a"_s, u"b"_s, u"c"_s, u"d1"_s, u"older1"_s}));
+        QVERIFY(test.messageBoxes.shown.last().text.endsWith(
+            u"修改记录中有 1 行无法读取，这些行上的目录没有撤销。"_s));
         QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
+        // After a restart, the older batch is offered, not the one undone.
+        Form1 restarted(test.platform);
+        QVERIFY(action(restarted, u"menu撤销修改"_s).isEnabled());
         // Kept with nothing more to undo: the header and one line per folder.
         const QDir records(test.journal.folder());
         const QStringList retired = records.entryList({u"*.done.txt"_s});
         QCOMPARE(retired.size(), 1);
         QFile record(records.filePath(retired[0]));
         QVERIFY(record.open(QIODevice::ReadOnly));
-        QCOMPARE(record.readAll().count('\n'), 4);
+        QCOMPARE(record.readAll().count('\n'), 5);
     }
 
     void aDamagedOrForeignRecordIsIgnored_data()
