@@ -359,6 +359,11 @@ private Q_SLOTS:
             << u"prog1/bin1|x1"_s << u"prog1|prog1/bin1|x1"_s << u"1>2"_s << false
             << u"本程序正在使用这个目录，不能修改|本程序正在使用这个目录，不能修改|可以修改"_s
             << u"本程序正在使用这个目录，不能修改|本程序正在使用这个目录，不能修改|修改成功"_s;
+        if (!blind) // two such folders side by side
+            QTest::newRow("two rows propose case variants, case folded")
+                << u"ax|Ax"_s << u"ax|Ax"_s << u"x>y"_s << true
+                << u"可以修改|有相同目录\n第 1 行的目录“ax”先改为这个名称。"_s
+                << u"修改成功|目录已经存在"_s;
         QTest::newRow("case variants proposed twice, case folded")
             << u"x1|X2"_s << u"x1|X2"_s << u"2>1"_s << true << u"目录名称一样|有相同目录"_s
             << u"目录名称一样|目录已经存在"_s;

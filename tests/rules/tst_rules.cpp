@@ -116,6 +116,13 @@ private Q_SLOTS:
         QVERIFY(SimulateRename(rows, fs, AppendRule(u"_x"_s), passes));
         QCOMPARE(rows.row(0).newName, u"a_x"_s);
 
+        // A list of one row is repainted too.
+        DirectoryListModel one;
+        one.append(tree.path(u"c"_s), u"c"_s, tree.root());
+        QSignalSpy oneChanged(&one, &DirectoryListModel::dataChanged);
+        QVERIFY(SimulateRename(one, fs, AppendRule(u"_x"_s), passes));
+        QCOMPARE(oneChanged.size(), 1);
+
         // An unchanged name is said so, as the batch will; a name no folder can have is said so
         // first.
         QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s), passes));
