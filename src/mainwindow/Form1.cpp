@@ -12,6 +12,7 @@
 #include "platform/NativePlatform.h"
 #include "platform/PassRunner.h"
 #include "platform/Shell.h"
+#include "rename/BatchRecord.h"
 #include "rename/BatchRename.h"
 #include "rename/UndoRename.h"
 #include "rows/DirectoryListModel.h"
@@ -73,7 +74,8 @@ QMenu* addSubmenu(QWidget* owner, const QString& objectName, const QString& capt
 Form1::Form1(Platform& platform, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_platform(platform), m_rows(new DirectoryListModel(this))
+      m_platform(platform), m_rows(new DirectoryListModel(this)),
+      m_record(new BatchRecord(platform.journal, this))
 {
     setObjectName(u"Form1"_s);
     createControls();
@@ -176,8 +178,11 @@ void Form1::createMenus()
     // Beyond the design: the undo of the last batch.
     menu撤销修改 = addItem(menu修改, u"menu撤销修改"_s, u"撤销修改(&U)"_s);
     connect(menu撤销修改, &QAction::triggered, this, &Form1::undoRename);
-    // On exactly while the last batch has something to undo.
-    menu撤销修改->setEnabled(CanUndoLastBatch(m_platform.journal));
+    // On exactly while the last batch has something to undo, as its record says.
+    menu撤销修改->setEnabled(false);
+    connect(m_record, &BatchRecord::undoableChanged, menu撤销修改, &QAction::setEnabled);
+    m_record->refresh();
+    m_record->announce();
 
     QMenu* menu帮助 = addSubmenu(this, u"menu帮助"_s, u"帮助(&H)"_s);
     connect(addItem(menu帮助, u"menu关于"_s, u"关于"_s), &QAction::triggered, this,
@@ -303,16 +308,14 @@ void Form1::openRenameDialog()
 
 void Form1::confirmRename()
 {
-    if (const std::optional<bool> undoable =
-            ConfirmBatchRename(*m_rows, m_platform.fileSystem, m_platform.messageBoxes,
-                               m_platform.journal, m_platform.passes))
-        menu撤销修改->setEnabled(*undoable);
+    ConfirmBatchRename(*m_rows, m_platform.fileSystem, m_platform.messageBoxes, *m_record,
+                       m_platform.passes);
 }
 
 void Form1::undoRename()
 {
-    menu撤销修改->setEnabled(UndoLastBatch(*m_rows, m_platform.fileSystem, m_platform.journal,
-                                           m_platform.messageBoxes, m_platform.passes));
+    UndoLastBatch(*m_rows, m_platform.fileSystem, *m_record, m_platform.messageBoxes,
+                  m_platform.passes);
 }
 
 void Form1::openAboutBox()

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+class BatchRecord;
 class DirectoryListModel;
 class DirectoryListView;
 class QLabel;
@@ -62,6 +63,7 @@ private:
 
     Platform& m_platform;
     DirectoryListModel* m_rows = nullptr;
+    BatchRecord* m_record = nullptr; // this window's last batch
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

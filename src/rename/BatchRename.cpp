@@ -1,10 +1,8 @@
 #include "BatchRename.h"
 
-#include "RenameRecord.h"
-#include "UndoRename.h"
+#include "BatchRecord.h"
 #include "common/AppInfo.h"
 #include "platform/FileSystem.h"
-#include "platform/Journal.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PassRunner.h"
 #include "platform/PathJoin.h"
@@ -57,32 +55,31 @@ Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const Di
     return Verdict{Outcome::Failed, *error};
 }
 
-std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                                       MessageBoxes& messageBoxes, Journal& journal,
-                                       PassRunner& passes)
+void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
+                        MessageBoxes& messageBoxes, BatchRecord& record, PassRunner& passes)
 {
     using Outcome = Verdict::Outcome;
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
-        return std::nullopt; // another pass works on the rows
+        return; // another pass works on the rows
     if (rows.count() > 0 && !anyPreviewed(rows)) {
         messageBoxes.inform(AppInfo::title, u"还没有模拟修改，请先模拟修改。"_s);
-        return std::nullopt;
+        return;
     }
     const int renamable = countRenamable(rows);
     if (!messageBoxes.askYesNo(AppInfo::title,
                                u"你确定要全部修改目录名称吗？\n将修改 %1 个目录；%2 个不会修改"
                                u"（见“可否修改”一列）。"_s.arg(renamable)
                                    .arg(rows.count() - renamable)))
-        return std::nullopt;
-    bool recording = journal.begin({RenameRecord::header()});
+        return;
+    const bool recording = record.begin(rows.previewRule());
     if (!recording &&
         !messageBoxes.askYesNo(AppInfo::title,
                                u"无法保存修改记录，这次修改之后将不能撤销。仍然继续修改吗？"_s))
-        return std::nullopt;
+        return;
 
     RowsSnapshot snapshot(rows);
-    std::vector<RecordEntry> record;
+    std::vector<RecordEntry> entries;
     int renamed = 0;
     int failed = 0;
     bool recordStopped = false; // the record could not take the next renames: none were made
@@ -103,19 +100,19 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
         // rows below it, as its rename changes their paths.
         int recordedUpTo = 0;
         const auto recordAhead = [&](int first) {
-            constexpr int block = 256;
-            QStringList lines;
+            constexpr size_t block = 256;
+            std::vector<RecordEntry> ahead;
             int i = first;
-            while (i < snapshot.count() && lines.size() < block) {
+            while (i < snapshot.count() && ahead.size() < block) {
                 const DirectoryRow& row = snapshot.row(i++);
                 if (!attempted(row))
                     continue;
-                lines.append(RenameRecord::line(pendingEntry(row)));
+                ahead.push_back(pendingEntry(row));
                 if (rowsByParent.hasRowsBelow(row.key))
                     break;
             }
             recordedUpTo = i;
-            return journal.append(lines);
+            return record.writeAhead(ahead);
         };
         control.forEach(snapshot.count(), [&](int i) {
             if (recordStopped)
@@ -141,13 +138,13 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
                     recordStopped = true;
                     return;
                 }
-                record.push_back(pendingEntry(row));
+                entries.push_back(pendingEntry(row));
             }
             const Verdict verdict = 目录重命名(fileSystem, *renamer, row);
             if (attempt) {
-                record.back().state = verdict.outcome == Outcome::Renamed
-                                          ? RecordEntry::State::Renamed
-                                          : RecordEntry::State::Failed;
+                entries.back().state = verdict.outcome == Outcome::Renamed
+                                           ? RecordEntry::State::Renamed
+                                           : RecordEntry::State::Failed;
             }
             if (verdict.outcome != Outcome::Renamed) {
                 failed +=
@@ -157,14 +154,17 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
             }
             ++renamed;
             const QString oldPath = row.key;
-            snapshot.setPlace(i, row.newName, record.back().newPath, verdict);
+            snapshot.setPlace(i, row.newName, entries.back().newPath, verdict);
             rowsByParent.follow(snapshot, oldPath, row.key);
         });
-        if (recording && !recordStopped)
-            recording = journal.rewrite(RenameRecord::lines(record));
+        if (!recordStopped)
+            record.finish(std::move(entries), control.stopped());
+        else
+            record.refresh(); // what reached the record can be undone
     };
     const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(), renameAll,
                                    [&] { hold->takeOver(snapshot.takeChanges()); });
+    record.announce();
     const QString counts =
         u"\n修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(renamed).arg(failed).arg(
             snapshot.count() - renamed - failed);
@@ -180,9 +180,4 @@ std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fil
         messageBoxes.inform(AppInfo::title,
                             u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(renamed) +
                                 counts);
-    // A record that failed along the way is read back for what it holds.
-    const bool undoable = recording && !recordStopped ? renamed > 0 : CanUndoLastBatch(journal);
-    if (!undoable)
-        journal.retire();
-    return undoable;
 }

@@ -4,10 +4,10 @@
 
 #include <optional>
 
+class BatchRecord;
 class DirectoryListModel;
 class FileSystem;
 class FolderRenamer;
-class Journal;
 class MessageBoxes;
 class PassRunner;
 struct DirectoryRow;
@@ -19,10 +19,8 @@ Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const Di
 
 // The confirm command: asks, renames every previewed row's directory to its proposed name in
 // list order, writes each verdict into its row and reports that the batch is done (or how far
-// a cancelled one got). Rows below a renamed folder follow it to its new path. The journal
-// records each rename as it happens, for the undo; when it cannot be written, the user decides
-// whether to go on without undo. Returns whether the record holds renames to undo now, or
-// nothing when no batch ran.
-std::optional<bool> ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                                       MessageBoxes& messageBoxes, Journal& journal,
-                                       PassRunner& passes);
+// a cancelled one got). Rows below a renamed folder follow it to its new path. The record
+// takes each rename before it happens, for the undo; when it cannot be written, the user
+// decides whether to go on without undo.
+void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
+                        MessageBoxes& messageBoxes, BatchRecord& record, PassRunner& passes);

@@ -1,9 +1,13 @@
 #include "RenameRecord.h"
 
 #include "common/NameBytes.h"
+#include "platform/PathJoin.h"
 
 #include <QHash>
+
 #include <QStringBuilder>
+#include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -42,6 +46,32 @@ std::optional<FileId> idFromText(QStringView text)
 }
 
 const QString firstVersionHeader = u"Morvel文件夹名称批量修改 修改记录 1"_s;
+const QString secondVersionHeader = u"Morvel文件夹名称批量修改 修改记录 2"_s;
+const QString header = u"Morvel文件夹名称批量修改 修改记录 3"_s;
+const QString ruleWord = u"规则"_s;
+const QString undoOfWord = u"撤销记录"_s;
+const QString parentWord = u"目录"_s;
+const QString endWord = u"结束"_s;
+const QString completedWord = u"已完成"_s;
+const QString cancelledWord = u"已取消"_s;
+
+QString stateWord(State state)
+{
+    for (const auto& [candidate, text] : stateWords()) {
+        if (candidate == state)
+            return text;
+    }
+    return stateWords().first().second;
+}
+
+std::optional<State> stateOf(const QString& word)
+{
+    for (const auto& [candidate, text] : stateWords()) {
+        if (text == word)
+            return candidate;
+    }
+    return std::nullopt;
+}
 
 // A path as one field: "%", TAB and line ends, which a name on Linux may hold, are written as
 // %25, %09, %0A and %0D, and a byte of a name that is not UTF-8 as %80 to %FF; everything else
@@ -89,77 +119,128 @@ QString unescaped(const QString& field)
 
 } // namespace
 
+bool BatchRecordContent::anyToUndo() const
+{
+    return std::any_of(entries.begin(), entries.end(), std::mem_fn(&RecordEntry::needsUndo));
+}
+
 namespace RenameRecord {
 
-QString header()
+QStringList beginning(const QString& rule, const QString& undoOf)
 {
-    return u"Morvel文件夹名称批量修改 修改记录 2"_s;
+    QStringList result{header, ruleWord % u'\t' % escaped(rule)};
+    if (!undoOf.isEmpty())
+        result.append(undoOfWord % u'\t' % escaped(undoOf));
+    return result;
 }
 
-QString line(const RecordEntry& entry)
+QStringList lines(const std::vector<RecordEntry>& entries, QString& parent)
 {
-    const QString* word = &stateWords().first().second;
-    for (const auto& [state, text] : stateWords()) {
-        if (state == entry.state)
-            word = &text;
+    QStringList result;
+    result.reserve(qsizetype(entries.size()) + 1);
+    for (const RecordEntry& entry : entries) {
+        const auto [entryParent, oldName] = SplitPath(entry.oldPath);
+        if (entryParent != parent) {
+            parent = entryParent;
+            result.append(parentWord % u'\t' % escaped(parent) % u'\t' % idText(entry.parentId));
+        }
+        result.append(stateWord(entry.state) % u'\t' % escaped(oldName) % u'\t' %
+                      escaped(SplitPath(entry.newPath).second) % u'\t' % idText(entry.id));
     }
-    return *word % u'\t' % escaped(entry.oldPath) % u'\t' % escaped(entry.newPath) % u'\t' %
-           idText(entry.parentId) % u'\t' % idText(entry.id);
+    return result;
 }
 
-std::optional<std::vector<RecordEntry>> read(const QStringList& lines, int* unreadable)
+QString ending(bool cancelled)
 {
-    const bool firstVersion = !lines.isEmpty() && lines.first() == firstVersionHeader;
-    if (lines.isEmpty() || (lines.first() != header() && !firstVersion))
+    return endWord % u'\t' % (cancelled ? cancelledWord : completedWord);
+}
+
+QStringList whole(const BatchRecordContent& content)
+{
+    QStringList result = beginning(content.rule, content.undoOf);
+    QString parent;
+    result += lines(content.entries, parent);
+    if (content.ended)
+        result.append(ending(content.cancelled));
+    return result;
+}
+
+std::optional<BatchRecordContent> read(const QStringList& lines)
+{
+    if (lines.isEmpty())
         return std::nullopt;
-    std::vector<RecordEntry> entries;
+    const bool firstVersion = lines.first() == firstVersionHeader;
+    const bool olderVersion = firstVersion || lines.first() == secondVersionHeader;
+    if (lines.first() != header && !olderVersion)
+        return std::nullopt;
+    BatchRecordContent content;
     QHash<QString, size_t> entryOf; // by everything but the state
-    int badLines = 0;
+    QString parent;
+    std::optional<FileId> parentId;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         QStringList fields = lines[i].split(u'\t');
         // A line that cannot be read loses itself, not the record (a torn last line too).
         const auto skip = [&] {
-            badLines += i + 1 < lines.size() || fields.size() == 5;
+            content.unreadable += i + 1 < lines.size();
         };
-        if (fields.size() != 5) {
+        if (!olderVersion && fields.size() == 2) {
+            if (fields[0] == ruleWord) {
+                content.rule = unescaped(fields[1]);
+            } else if (fields[0] == undoOfWord) {
+                content.undoOf = unescaped(fields[1]);
+            } else if (fields[0] == endWord &&
+                       (fields[1] == completedWord || fields[1] == cancelledWord)) {
+                content.ended = true;
+                content.cancelled = fields[1] == cancelledWord;
+            } else {
+                skip();
+            }
+            continue;
+        }
+        if (!olderVersion && fields.size() == 3 && fields[0] == parentWord) {
+            parent = unescaped(fields[1]);
+            parentId = idFromText(fields[2]);
+            if (!parentId)
+                skip();
+            continue;
+        }
+        RecordEntry entry;
+        const std::optional<State> state = stateOf(fields.value(0));
+        if (olderVersion && fields.size() == 5) {
+            const auto ids = std::pair{idFromText(fields[3]), idFromText(fields[4])};
+            if (!state || !ids.first || !ids.second) {
+                skip();
+                continue;
+            }
+            entry = RecordEntry{*state, firstVersion ? fields[1] : unescaped(fields[1]),
+                                firstVersion ? fields[2] : unescaped(fields[2]), *ids.first,
+                                *ids.second};
+        } else if (!olderVersion && fields.size() == 4 && parentId) {
+            const std::optional<FileId> id = idFromText(fields[3]);
+            if (!state || !id || fields[1].isEmpty() || fields[2].isEmpty()) {
+                skip();
+                continue;
+            }
+            entry = RecordEntry{*state, JoinPath(parent, unescaped(fields[1])),
+                                JoinPath(parent, unescaped(fields[2])), *parentId, *id};
+        } else {
             skip();
             continue;
         }
-        if (!firstVersion) {
-            fields[1] = unescaped(fields[1]);
-            fields[2] = unescaped(fields[2]);
-        }
-        std::optional<State> state;
-        for (const auto& [candidate, text] : stateWords()) {
-            if (text == fields[0])
-                state = candidate;
-        }
-        const auto parentId = idFromText(fields[3]);
-        const auto id = idFromText(fields[4]);
-        if (!state || !parentId || !id || fields[1].isEmpty() || fields[2].isEmpty()) {
+        if (entry.oldPath.isEmpty() || entry.newPath.isEmpty()) {
             skip();
             continue;
         }
-        const QString identity = fields.mid(1).join(u'\t');
+        const QString identity = entry.oldPath % u'\t' % entry.newPath % u'\t' % idText(entry.id);
         const auto known = entryOf.constFind(identity);
         if (known != entryOf.cend()) {
-            entries[*known].state = *state;
+            content.entries[*known].state = entry.state;
             continue;
         }
-        entryOf.insert(identity, entries.size());
-        entries.push_back(RecordEntry{*state, fields[1], fields[2], *parentId, *id});
+        entryOf.insert(identity, content.entries.size());
+        content.entries.push_back(std::move(entry));
     }
-    if (unreadable)
-        *unreadable = badLines;
-    return entries;
-}
-
-QStringList lines(const std::vector<RecordEntry>& entries)
-{
-    QStringList result{header()};
-    for (const RecordEntry& entry : entries)
-        result.append(line(entry));
-    return result;
+    return content;
 }
 
 } // namespace RenameRecord

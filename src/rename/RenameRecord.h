@@ -7,10 +7,7 @@
 #include <optional>
 #include <vector>
 
-// One folder of a batch rename, as its record keeps it: a line of plain UTF-8 text,
-// "<what happened>\t<old path>\t<new path>\t<parent's identity>\t<folder's identity>", with
-// "%", TAB and line ends in the paths written as %25, %09, %0A and %0D, and the bytes of a name
-// that is not UTF-8 as %80 to %FF.
+// One folder of a batch rename, as its record keeps it.
 struct RecordEntry
 {
     enum class State { Pending, Renamed, Failed, Undone, UndoFailed };
@@ -28,16 +25,37 @@ struct RecordEntry
     }
 };
 
+// What a record says of its batch.
+struct BatchRecordContent
+{
+    QString rule;                     // the rule in words; empty in records of earlier versions
+    QString undoOf;                   // for the undo of a batch, the name of that batch's record
+    bool ended = false;               // the batch ran to its end or was cancelled, not cut off
+    bool cancelled = false;           // it was cancelled
+    std::vector<RecordEntry> entries; // in batch order
+    int unreadable = 0; // lines that could not be read (a torn last line is not counted)
+
+    bool anyToUndo() const;
+};
+
+// A record is plain UTF-8 text, one line an item, fields separated by TAB:
+//   the header; "规则", the rule in words; for an undo, "撤销记录" and the undone record's name;
+//   "目录", a parent's path and identity, before the first entry below it;
+//   an entry: what happened, the old name, the new name, the folder's identity;
+//   at the end, "结束" and "已完成" or "已取消".
+// "%", TAB and line ends in texts are written as %25, %09, %0A and %0D, and the bytes of a name
+// that is not UTF-8 as %80 to %FF. An entry may appear more than once: its last line counts.
 namespace RenameRecord {
 
-// The record's first line, which tells it from anything else.
-QString header();
-QString line(const RecordEntry& entry);
-// The entries in batch order, each with the last state its lines give; nothing for a record
-// that is not one of ours. A line that cannot be read is left out and counted in unreadable,
-// but a torn last line (a batch cut off while writing it) is not counted.
-std::optional<std::vector<RecordEntry>> read(const QStringList& lines, int* unreadable = nullptr);
-// One line per entry, after the header.
-QStringList lines(const std::vector<RecordEntry>& entries);
+QStringList beginning(const QString& rule, const QString& undoOf = {});
+// The entries' lines. `parent` is the parent of the last line written before them (empty at
+// the record's start); a parent's line comes before the first entry below it.
+QStringList lines(const std::vector<RecordEntry>& entries, QString& parent);
+QString ending(bool cancelled);
+// The whole record.
+QStringList whole(const BatchRecordContent& content);
+
+// Nothing for a record that is not one of ours. Earlier versions of the record are read too.
+std::optional<BatchRecordContent> read(const QStringList& lines);
 
 } // namespace RenameRecord

@@ -1,9 +1,8 @@
 #include "UndoRename.h"
 
-#include "RenameRecord.h"
+#include "BatchRecord.h"
 #include "common/AppInfo.h"
 #include "platform/FileSystem.h"
-#include "platform/Journal.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PassRunner.h"
 #include "platform/PathJoin.h"
@@ -19,12 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::optional<std::vector<RecordEntry>> readRecord(Journal& journal, int* unreadable = nullptr)
-{
-    const std::optional<QStringList> lines = journal.read();
-    return lines ? RenameRecord::read(*lines, unreadable) : std::nullopt;
-}
-
 QHash<QString, int> rowsByKey(const RowsSnapshot& rows)
 {
     QHash<QString, int> positions;
@@ -34,33 +27,24 @@ QHash<QString, int> rowsByKey(const RowsSnapshot& rows)
     return positions;
 }
 
-bool anyToUndo(const std::vector<RecordEntry>& entries)
-{
-    return std::any_of(entries.begin(), entries.end(), std::mem_fn(&RecordEntry::needsUndo));
-}
-
 } // namespace
 
-bool CanUndoLastBatch(Journal& journal)
-{
-    const auto entries = readRecord(journal);
-    return entries && anyToUndo(*entries);
-}
-
-bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& journal,
+void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord& record,
                    MessageBoxes& messageBoxes, PassRunner& passes)
 {
     using Outcome = Verdict::Outcome;
     using State = RecordEntry::State;
-    int unreadable = 0;
-    std::optional<std::vector<RecordEntry>> entries = readRecord(journal, &unreadable);
-    if (!entries)
-        return false;
+    std::optional<BatchRecordContent> content = record.read();
+    if (!content || !content->anyToUndo()) {
+        record.refresh();
+        return;
+    }
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
-        return anyToUndo(*entries); // another pass works on the rows
+        return; // another pass works on the rows
     if (!messageBoxes.askYesNo(AppInfo::title, u"你确定要撤销上次的修改吗？"_s))
-        return anyToUndo(*entries);
+        return;
+    std::vector<RecordEntry>* entries = &content->entries;
 
     RowsSnapshot snapshot(rows);
     // Newest first, so that chains and swaps made in list order unwind.
@@ -112,15 +96,13 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
             if (rowsByParent.follow(snapshot, entry->newPath, entry->oldPath) > 0)
                 rowOfKey = rowsByKey(snapshot);
         });
-        journal.rewrite(RenameRecord::lines(*entries));
+        record.save(*content);
     };
     const PassEnd end = passes.run(u"正在撤销修改……"_s, int(newestFirst.size()), undoAll,
                                    [&] { hold->takeOver(snapshot.takeChanges()); });
-    const bool leftToUndo = anyToUndo(*entries);
-    if (!leftToUndo)
-        journal.retire();
+    record.announce();
     if (end == PassEnd::Closing || end == PassEnd::Refused)
-        return leftToUndo;
+        return;
 
     QString message =
         end == PassEnd::Cancelled
@@ -131,12 +113,13 @@ bool UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, Journal& jo
         failed;
     message += u"\n恢复成功 %1 个，恢复出错 %2 个，未恢复 %3 个。"_s.arg(undone).arg(failed).arg(
         notReached);
-    if (unreadable > 0)
-        message += u"\n修改记录中有 %1 行无法读取，这些行上的目录没有撤销。"_s.arg(unreadable);
+    if (content->unreadable > 0) {
+        message +=
+            u"\n修改记录中有 %1 行无法读取，这些行上的目录没有撤销。"_s.arg(content->unreadable);
+    }
     if (failed > 0) {
         message += u"\n有 %1 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），"
                    u"原因见列表。"_s.arg(failed);
     }
     messageBoxes.inform(AppInfo::title, message);
-    return leftToUndo;
 }

@@ -53,6 +53,8 @@ public:
         }
         // Takes over rows the pass changed on its copy, in order, with one notification.
         void takeOver(std::vector<ChangedRow> changes) { m_rows->takeOver(std::move(changes)); }
+        // The rule of the preview whose proposals the rows now hold, in words.
+        void setPreviewRule(QString words) { m_rows->m_previewRule = std::move(words); }
 
     private:
         friend class DirectoryListModel;
@@ -63,6 +65,7 @@ public:
     // Nothing while another pass holds the rows.
     std::optional<Hold> hold();
     bool isHeld() const { return m_held; }
+    const QString& previewRule() const { return m_previewRule; }
 
     // Appends one row; false, and nothing changes, when the key is already listed or a pass
     // holds the rows.
@@ -89,5 +92,6 @@ private:
 
     std::vector<DirectoryRow> m_rows;
     QSet<QString> m_keys;
+    QString m_previewRule;
     bool m_held = false;
 };

@@ -1,5 +1,21 @@
 #include "ComposeNewName.h"
 
+QString RenameRule::inWords() const
+{
+    using namespace Qt::StringLiterals;
+    switch (kind) {
+    case Kind::Append:
+        return u"在名称后添加“%1”"_s.arg(appendText);
+    case Kind::Prepend:
+        return u"在名称前添加“%1”"_s.arg(prependText);
+    case Kind::Replace:
+        break;
+    }
+    if (replaceWith.isEmpty())
+        return u"删除名称中的“%1”"_s.arg(findText);
+    return u"把名称中的“%1”替换为“%2”"_s.arg(findText, replaceWith);
+}
+
 const QString& RenameRule::ruleText() const
 {
     switch (kind) {

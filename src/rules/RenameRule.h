@@ -15,4 +15,6 @@ struct RenameRule
 
     // The text the blank test looks at: the selected rule's own.
     const QString& ruleText() const;
+    // What the rule does, as a sentence for the record and its history.
+    QString inWords() const;
 };

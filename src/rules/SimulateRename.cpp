@@ -114,6 +114,8 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
             snapshot.setProposal(i, newName, Verdict{outcome, {}});
         });
     };
-    return passes.run(u"正在模拟修改目录名称……"_s, snapshot.count(), preview,
-                      [&] { hold->takeOver(snapshot.takeChanges()); });
+    return passes.run(u"正在模拟修改目录名称……"_s, snapshot.count(), preview, [&] {
+        hold->takeOver(snapshot.takeChanges());
+        hold->setPreviewRule(rule.inWords());
+    });
 }

@@ -170,11 +170,11 @@ private Q_SLOTS:
         QStringList onRecord;
         QStringList notOnRecord;
         test.fileSystem.beforeEachCall = [&](const QString& path) {
-            const auto entries = RenameRecord::read(test.journal.read().value_or(QStringList()));
-            const bool found = entries && std::any_of(entries->begin(), entries->end(),
-                                                      [&](const RecordEntry& entry) {
-                                                          return entry.oldPath == path;
-                                                      });
+            const auto record = RenameRecord::read(test.journal.read().value_or(QStringList()));
+            const bool found = record && std::any_of(record->entries.begin(), record->entries.end(),
+                                                     [&](const RecordEntry& entry) {
+                                                         return entry.oldPath == path;
+                                                     });
             (found ? onRecord : notOnRecord).append(path);
         };
         action(window, u"menu确认修改"_s).trigger();
@@ -194,34 +194,41 @@ private Q_SLOTS:
         const FolderInfo c = LookUpFolder(test.fileSystem, tree.path(u"c"_s));
         const FolderInfo older = LookUpFolder(test.fileSystem, tree.path(u"older1"_s));
         using State = RecordEntry::State;
+        const auto idText = [](FileId id) {
+            return u"%1:%2:%3"_s.arg(id.volume).arg(id.object).arg(id.birth);
+        };
         {
-            // An older batch's record, left by a program that ended.
+            // An older batch's record in the record's earlier form, left by a program that ended.
             QtJournal olderJournal(test.journal.folder());
-            QVERIFY(olderJournal.begin({RenameRecord::header()}));
-            QVERIFY(olderJournal.append(
-                {RenameRecord::line({State::Renamed, tree.path(u"older"_s), tree.path(u"older1"_s),
-                                     older.parentId, older.id})}));
+            QVERIFY(olderJournal.begin(
+                {u"Morvel文件夹名称批量修改 修改记录 2"_s,
+                 u"修改成功\t%1\t%2\t%3\t%4"_s.arg(tree.path(u"older"_s), tree.path(u"older1"_s),
+                                                   idText(older.parentId), idText(older.id))}));
             QTest::qWait(5); // a later name
         }
+        const auto onRecord = [](std::vector<RecordEntry> entries) {
+            QString parent;
+            return RenameRecord::lines(entries, parent);
+        };
         const RecordEntry renamed{State::Renamed, tree.path(u"a"_s), tree.path(u"a1"_s), a.parentId,
                                   a.id};
         RecordEntry happened{State::Pending, tree.path(u"b"_s), tree.path(u"b1"_s), b.parentId,
                              b.id};
         RecordEntry notYet{State::Pending, tree.path(u"c"_s), tree.path(u"c1"_s), c.parentId, c.id};
-        QVERIFY(test.journal.begin({RenameRecord::header()}));
+        QVERIFY(test.journal.begin(RenameRecord::beginning(u"在名称后添加“1”"_s)));
         for (RecordEntry entry : {renamed, happened, notYet}) {
             if (entry.state == State::Renamed) {
                 entry.state = State::Pending;
-                QVERIFY(test.journal.append({RenameRecord::line(entry)}));
+                QVERIFY(test.journal.append(onRecord({entry})));
                 entry.state = State::Renamed;
             }
-            QVERIFY(test.journal.append({RenameRecord::line(entry)}));
+            QVERIFY(test.journal.append(onRecord({entry})));
         }
         // Another folder than the listed one took the name of a rename that may not have
         // happened; a line that cannot be read; a torn last line.
-        QVERIFY(test.journal.append({RenameRecord::line({State::Pending, tree.path(u"d"_s),
-                                                         tree.path(u"d1"_s), c.parentId, c.id}),
-                                     u"修改成功\tgarbage"_s, RenameRecord::line(notYet).left(20)}));
+        QVERIFY(test.journal.append(
+            onRecord({{State::Pending, tree.path(u"d"_s), tree.path(u"d1"_s), c.parentId, c.id}}) +
+            QStringList{u"修改成功\tgarbage"_s, onRecord({notYet}).last().left(5)}));
 
         Form1 window(test.platform);
         QVERIFY(action(window, u"menu撤销修改"_s).isEnabled());
@@ -233,13 +240,13 @@ private Q_SLOTS:
         // After a restart, the older batch is offered, not the one undone.
         Form1 restarted(test.platform);
         QVERIFY(action(restarted, u"menu撤销修改"_s).isEnabled());
-        // Kept with nothing more to undo: the header and one line per folder.
+        // Kept with nothing more to undo: the header, the rule, the parent, a line per folder.
         const QDir records(test.journal.folder());
         const QStringList retired = records.entryList({u"*.done.txt"_s});
         QCOMPARE(retired.size(), 1);
         QFile record(records.filePath(retired[0]));
         QVERIFY(record.open(QIODevice::ReadOnly));
-        QCOMPARE(record.readAll().count('\n'), 5);
+        QCOMPARE(record.readAll().count('\n'), 7);
     }
 
     void aDamagedOrForeignRecordIsIgnored_data()
@@ -247,11 +254,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("empty") << QStringList();
         QTest::newRow("foreign") << QStringList{u"something else"_s};
-        QTest::newRow("cut short") << QStringList{RenameRecord::header(), u"修改成功\t/a"_s};
-        QTest::newRow("bad identity")
-            << QStringList{RenameRecord::header(), u"修改成功\t/a\t/b\tx:1\t1:2"_s};
-        QTest::newRow("unknown state")
-            << QStringList{RenameRecord::header(), u"改了\t/a\t/b\t1:1\t1:2"_s};
+        const QStringList start = RenameRecord::beginning(QString()) << u"目录\t/\t1:2"_s;
+        QTest::newRow("cut short") << start + QStringList{u"修改成功\ta"_s};
+        QTest::newRow("bad identity") << start + QStringList{u"修改成功\ta\tb\tx:1"_s};
+        QTest::newRow("unknown state") << start + QStringList{u"改了\ta\tb\t1:1"_s};
+        QTest::newRow("no parent")
+            << RenameRecord::beginning(QString()) + QStringList{u"修改成功\ta\tb\t1:1"_s};
     }
     void aDamagedOrForeignRecordIsIgnored()
     {
