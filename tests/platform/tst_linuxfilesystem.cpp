@@ -5,6 +5,7 @@
 #include "mainwindow/CommandLine.h"
 #include "platform/NativePlatform.h"
 #include "platform/PathJoin.h"
+#include "platform/QtJournal.h"
 #include "platform/QtShell.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
@@ -14,6 +15,9 @@
 #include <QProcess>
 #include <QTest>
 #include <QUrl>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include <atomic>
 #include <thread>
@@ -217,8 +221,35 @@ private Q_SLOTS:
             QVERIFY(tree.isFolder(u"theirs"_s));
             QVERIFY(QDir(tree.root()).rmdir(u"theirs"_s));
         }
+        // A placeholder that cannot be removed again is said so.
+        const auto fillPlaceholder = [&] {
+            tree.makeFile(u"full/inside"_s);
+        };
+        QCOMPARE(claim("moved", "full", true, src, fillPlaceholder)->kind, Kind::PlaceholderLeft);
         QVERIFY(tree.isFolder(u"moved/child"_s));
         ::close(dir);
+    }
+
+    // A disk that fills up: the record says it could not take the lines, and a record that
+    // cannot be rewritten whole stays as it was.
+    void aFullDiskIsNoticedByTheRecord()
+    {
+        QTemporaryDir folder;
+        QtJournal journal(folder.path());
+        QVERIFY(journal.begin({u"first"_s}));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = {};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit before = limit;
+        limit.rlim_cur = 4096;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const QStringList tooMuch(100, QString(100, u'x'));
+        const bool appended = journal.append(tooMuch);
+        const bool rewritten = journal.rewrite(tooMuch);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &before), 0);
+        QVERIFY(!appended);
+        QVERIFY(!rewritten);
+        QCOMPARE(journal.read().value_or(QStringList()).first(), u"first"_s);
     }
 
     void localPathsOpenAsLocalFiles()
