@@ -1,25 +1,48 @@
 #pragma once
 
+#include <QDateTime>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
-// A small text record that must reach the system line by line: what a window's last batch
-// rename did, so that it can be undone even after the program was killed.
+// Small text records that must reach the disk line by line: what a batch rename did, so that
+// it can be undone even after the program was killed. A journal owns one record at a time (a
+// window's last batch); the others are its history.
 class Journal
 {
 public:
+    // A record of the history.
+    struct Record
+    {
+        QString name;
+        QDateTime began;
+        bool heldElsewhere = false; // another window (or running program) owns it
+    };
+
     virtual ~Journal() = default;
 
-    // Starts a new record with the lines, replacing the old one. False when it cannot be
+    // Starts a new record with the lines and owns it. A record that is not offered after a
+    // restart (an undo's own) is not taken as the last batch's. False when it cannot be
     // written.
-    virtual bool begin(const QStringList& lines) = 0;
-    // Adds the lines and hands them to the system, in one write, before returning.
+    virtual bool begin(const QStringList& lines, bool offeredAfterRestart = true) = 0;
+    // Adds the lines and hands them to the disk, in one write, before returning.
     virtual bool append(const QStringList& lines) = 0;
-    // The record's lines; nothing when there is none or it cannot be read.
+    // The owned record's lines; nothing when there is none or it cannot be read.
     virtual std::optional<QStringList> read() = 0;
-    // Replaces the record as a whole, all at once.
+    // Replaces the owned record as a whole, all at once.
     virtual bool rewrite(const QStringList& lines) = 0;
-    // The record has nothing more to undo: it is kept, but never offered again.
+    // The owned record has nothing more to undo: it is kept, but never offered again.
     virtual void retire() = 0;
+    // The owned record's name; empty while it owns none.
+    virtual QString recordName() const = 0;
+
+    // The records kept, newest first.
+    virtual QList<Record> history() = 0;
+    virtual std::optional<QStringList> readRecord(const QString& name) = 0;
+    // Another journal over the same records: owning the named one (nothing while another
+    // window holds it), or none yet when the name is empty.
+    virtual std::unique_ptr<Journal> open(const QString& name) = 0;
+    // How many records are kept, and for how many days; older ones go when a batch begins.
+    virtual void keep(int count, int days) = 0;
 };

@@ -3,29 +3,63 @@
 #include "FileSync.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <algorithm>
+#include <atomic>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A record's name sorts by when its batch began; a retired one ends differently.
-const QString recordPrefix = u"batch-"_s;
+// A record's name says what it is and when its batch began (UTC), then the process and a
+// number that tells two records of one millisecond apart: "batch-20261208-093000-123-4242-0001".
+// An undo's own record is not offered as the last batch after a restart.
+const QString batchPrefix = u"batch-"_s;
+const QString undoPrefix = u"undo-"_s;
 const QString recordSuffix = u".txt"_s;
 const QString retiredSuffix = u".done.txt"_s;
-// Records kept, retired or not, besides those that windows hold.
-constexpr qsizetype recordsKept = 20;
+const QString timeFormat = u"yyyyMMdd-HHmmss-zzz"_s;
 
-QStringList recordsNewestFirst(const QString& folder)
+QString nameOfFile(const QString& file)
 {
-    QStringList names = QDir(folder).entryList({recordPrefix + u'*' + recordSuffix}, QDir::Files,
-                                               QDir::Name | QDir::Reversed);
-    return names;
+    return file.endsWith(retiredSuffix) ? file.chopped(retiredSuffix.size())
+                                        : file.chopped(recordSuffix.size());
+}
+
+// What orders the records: the time, then the rest.
+QString orderOf(const QString& name)
+{
+    return name.section(u'-', 1);
+}
+
+QDateTime beganOf(const QString& name)
+{
+    QDateTime began = QDateTime::fromString(name.section(u'-', 1, 3), timeFormat);
+    began.setTimeSpec(Qt::UTC);
+    return began.toLocalTime();
+}
+
+// The record files' names, newest first.
+QStringList recordFiles(const QString& folder, const QString& prefix = {})
+{
+    QStringList patterns;
+    for (const QString& start :
+         prefix.isEmpty() ? QStringList{batchPrefix, undoPrefix} : QStringList{prefix})
+        patterns.append(start + u'*' + recordSuffix);
+    QStringList files = QDir(folder).entryList(patterns, QDir::Files);
+    std::sort(files.begin(), files.end(),
+              [](const QString& a, const QString& b) { return orderOf(a) > orderOf(b); });
+    return files;
+}
+
+bool heldByAnother(const QString& path)
+{
+    QLockFile lock(path + u".lock"_s);
+    return !lock.tryLock(0);
 }
 
 } // namespace
@@ -52,29 +86,46 @@ bool QtJournal::own(const QString& path)
 
 void QtJournal::takeNewestFreeRecord()
 {
-    for (const QString& name : recordsNewestFirst(m_folder)) {
-        if (!name.endsWith(retiredSuffix) && own(m_folder + u'/' + name))
+    for (const QString& file : recordFiles(m_folder, batchPrefix)) {
+        if (!file.endsWith(retiredSuffix) && own(m_folder + u'/' + file))
             return;
     }
 }
 
-bool QtJournal::begin(const QStringList& lines)
+QString QtJournal::pathOf(const QString& name) const
+{
+    const QString open = m_folder + u'/' + name + recordSuffix;
+    return QFile::exists(open) ? open : m_folder + u'/' + name + retiredSuffix;
+}
+
+void QtJournal::removeOldRecords()
+{
+    const QDateTime oldest = QDateTime::currentDateTime().addDays(-m_keptDays);
+    const QStringList files = recordFiles(m_folder);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        if (i < m_keptCount && beganOf(files[i]) >= oldest)
+            continue;
+        // Unless a window holds it.
+        QLockFile lock(m_folder + u'/' + files[i] + u".lock"_s);
+        if (lock.tryLock(0))
+            QFile::remove(m_folder + u'/' + files[i]);
+    }
+}
+
+bool QtJournal::begin(const QStringList& lines, bool offeredAfterRestart)
 {
     if (!QDir().mkpath(m_folder))
         return false;
-    // The old records beyond those kept go, unless a window holds them.
-    const QStringList old = recordsNewestFirst(m_folder);
-    for (qsizetype i = recordsKept; i < old.size(); ++i) {
-        QLockFile lock(m_folder + u'/' + old[i] + u".lock"_s);
-        if (lock.tryLock(0))
-            QFile::remove(m_folder + u'/' + old[i]);
-    }
-    const QString name = recordPrefix +
-                         QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmss-zzz"_s) + u'-' +
-                         QString::number(QCoreApplication::applicationPid()) + recordSuffix;
+    static std::atomic<int> sequence{0};
+    const QString name = (offeredAfterRestart ? batchPrefix : undoPrefix) +
+                         QDateTime::currentDateTimeUtc().toString(timeFormat) + u'-' +
+                         QString::number(QCoreApplication::applicationPid()) + u'-' +
+                         QString::number(++sequence % 10000).rightJustified(4, u'0');
     m_lock.reset(); // the last batch's record is free for others now
     m_path.clear();
-    if (!own(m_folder + u'/' + name) || !rewrite(lines))
+    // The new record counts among those kept.
+    removeOldRecords();
+    if (!own(m_folder + u'/' + name + recordSuffix) || !rewrite(lines))
         return false;
     m_file.setFileName(m_path);
     return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
@@ -94,13 +145,9 @@ std::optional<QStringList> QtJournal::read()
 {
     if (m_path.isEmpty())
         takeNewestFreeRecord();
-    QFile file(m_path);
-    if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (m_path.isEmpty())
         return std::nullopt;
-    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return readRecord(recordName());
 }
 
 bool QtJournal::rewrite(const QStringList& lines)
@@ -129,9 +176,50 @@ void QtJournal::retire()
     m_file.close();
     if (m_path.isEmpty())
         return;
-    QString retired = m_path;
-    retired.replace(retired.size() - recordSuffix.size(), recordSuffix.size(), retiredSuffix);
-    QFile::rename(m_path, retired);
+    if (!m_path.endsWith(retiredSuffix))
+        QFile::rename(m_path, m_path.chopped(recordSuffix.size()) + retiredSuffix);
     m_lock.reset();
     m_path.clear();
+}
+
+QString QtJournal::recordName() const
+{
+    return m_path.isEmpty() ? QString() : nameOfFile(m_path.section(u'/', -1));
+}
+
+QList<Journal::Record> QtJournal::history()
+{
+    QList<Record> records;
+    for (const QString& file : recordFiles(m_folder)) {
+        const QString path = m_folder + u'/' + file;
+        const QString name = nameOfFile(file);
+        records.append(Record{name, beganOf(name), path != m_path && heldByAnother(path)});
+    }
+    return records;
+}
+
+std::optional<QStringList> QtJournal::readRecord(const QString& name)
+{
+    QFile file(pathOf(name));
+    if (name.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+std::unique_ptr<Journal> QtJournal::open(const QString& name)
+{
+    auto journal = std::make_unique<QtJournal>(m_folder);
+    journal->keep(m_keptCount, m_keptDays);
+    if (!name.isEmpty() && !journal->own(pathOf(name)))
+        return nullptr;
+    return journal;
+}
+
+void QtJournal::keep(int count, int days)
+{
+    m_keptCount = std::max(1, count);
+    m_keptDays = std::max(1, days);
 }

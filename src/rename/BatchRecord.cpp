@@ -9,7 +9,8 @@ bool BatchRecord::begin(const QString& rule, const QString& undoOf)
     m_rule = rule;
     m_undoOf = undoOf;
     m_lastParent.clear();
-    m_recording = m_journal.begin(RenameRecord::beginning(rule, undoOf));
+    // An undo's own record is not taken for the last batch after a restart.
+    m_recording = m_journal.begin(RenameRecord::beginning(rule, undoOf), undoOf.isEmpty());
     return m_recording;
 }
 

@@ -30,6 +30,7 @@ public:
     // Keeps the content (the states an undo gave the entries) as the record.
     void save(const BatchRecordContent& content);
 
+    Journal& journal() { return m_journal; }
     bool isUndoable() const { return m_undoable; }
     // Reads the record again, as after the program started.
     void refresh();

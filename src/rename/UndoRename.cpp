@@ -3,6 +3,7 @@
 #include "BatchRecord.h"
 #include "common/AppInfo.h"
 #include "platform/FileSystem.h"
+#include "platform/Journal.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PassRunner.h"
 #include "platform/PathJoin.h"
@@ -30,7 +31,7 @@ QHash<QString, int> rowsByKey(const RowsSnapshot& rows)
 } // namespace
 
 void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord& record,
-                   MessageBoxes& messageBoxes, PassRunner& passes)
+                   MessageBoxes& messageBoxes, PassRunner& passes, const QString& question)
 {
     using Outcome = Verdict::Outcome;
     using State = RecordEntry::State;
@@ -42,9 +43,15 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
         return; // another pass works on the rows
-    if (!messageBoxes.askYesNo(AppInfo::title, u"你确定要撤销上次的修改吗？"_s))
+    if (!messageBoxes.askYesNo(AppInfo::title, question))
         return;
     std::vector<RecordEntry>* entries = &content->entries;
+    // The undo is a batch of its own, on record so that it can be undone in turn.
+    const std::unique_ptr<Journal> undoJournal = record.journal().open(QString());
+    BatchRecord undoRecord(*undoJournal);
+    const QString undoneName = record.journal().recordName();
+    undoRecord.begin(u"撤销：%1"_s.arg(content->rule), undoneName);
+    std::vector<RecordEntry> undoEntries;
 
     RowsSnapshot snapshot(rows);
     // Newest first, so that chains and swaps made in list order unwind.
@@ -60,6 +67,11 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
         RowsByParent rowsByParent(snapshot);
         QHash<QString, int> rowOfKey = rowsByKey(snapshot);
+        std::vector<RecordEntry> ahead;
+        for (const RecordEntry* entry : newestFirst)
+            ahead.push_back(RecordEntry{State::Pending, entry->newPath, entry->oldPath,
+                                        entry->parentId, entry->id});
+        undoRecord.writeAhead(ahead);
         control.forEach(int(newestFirst.size()), [&](int i) {
             RecordEntry* entry = newestFirst[size_t(i)];
             const auto [parent, name] = SplitPath(entry->newPath);
@@ -77,13 +89,19 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
                 error = renamer->rename(ListedFolder{parent, entry->parentId, name, entry->id},
                                         oldName);
             const int row = rowOfKey.value(entry->newPath, -1);
+            const auto undoEntry = [&](State state) {
+                undoEntries.push_back(
+                    RecordEntry{state, entry->newPath, entry->oldPath, entry->parentId, entry->id});
+            };
             if (error) {
+                undoEntry(State::Failed);
                 entry->state = State::UndoFailed;
                 ++failed;
                 if (row >= 0)
                     snapshot.setVerdict(row, Verdict{Outcome::UndoFailed, *error});
                 return;
             }
+            undoEntry(State::Renamed);
             entry->state = State::Undone;
             ++undone;
             if (row >= 0) {
@@ -97,6 +115,7 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
                 rowOfKey = rowsByKey(snapshot);
         });
         record.save(*content);
+        undoRecord.finish(std::move(undoEntries), control.stopped());
     };
     const PassEnd end = passes.run(u"正在撤销修改……"_s, int(newestFirst.size()), undoAll,
                                    [&] { hold->takeOver(snapshot.takeChanges()); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class BatchRecord;
 class DirectoryListModel;
 class FileSystem;
@@ -10,5 +12,7 @@ class PassRunner;
 // back, newest first, with the same checks as the rename. Rows that stand for them say how it
 // went; the record keeps what was undone (a cancelled undo leaves the rest for another one).
 // Ends with one message that counts both outcomes.
+// The undo is itself recorded as a batch, which can be undone in turn.
 void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord& record,
-                   MessageBoxes& messageBoxes, PassRunner& passes);
+                   MessageBoxes& messageBoxes, PassRunner& passes,
+                   const QString& question = QStringLiteral("你确定要撤销上次的修改吗？"));
