@@ -14,6 +14,7 @@
 #include "platform/Shell.h"
 #include "rename/BatchRecord.h"
 #include "rename/BatchRename.h"
+#include "rename/FormHistory.h"
 #include "rename/UndoRename.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
@@ -181,8 +182,11 @@ void Form1::createMenus()
     // On exactly while the last batch has something to undo, as its record says.
     menu撤销修改->setEnabled(false);
     connect(m_record, &BatchRecord::undoableChanged, menu撤销修改, &QAction::setEnabled);
+    ApplyRecordsKept(m_platform.journal);
     m_record->refresh();
     m_record->announce();
+    connect(addItem(menu修改, u"menu修改记录"_s, u"修改记录(&H)…"_s), &QAction::triggered, this,
+            &Form1::openHistory);
 
     QMenu* menu帮助 = addSubmenu(this, u"menu帮助"_s, u"帮助(&H)"_s);
     connect(addItem(menu帮助, u"menu关于"_s, u"关于"_s), &QAction::triggered, this,
@@ -316,6 +320,12 @@ void Form1::undoRename()
 {
     UndoLastBatch(*m_rows, m_platform.fileSystem, *m_record, m_platform.messageBoxes,
                   m_platform.passes);
+}
+
+void Form1::openHistory()
+{
+    FormHistory dialog(this, *m_rows, m_platform, *m_record);
+    dialog.exec();
 }
 
 void Form1::openAboutBox()

@@ -42,6 +42,7 @@ public:
     void openRenameDialog();
     void confirmRename();
     void undoRename();
+    void openHistory();
     void openAboutBox();
     void openWebLink(const QString& address);
 

@@ -103,7 +103,8 @@ void QtJournal::removeOldRecords()
     const QDateTime oldest = QDateTime::currentDateTime().addDays(-m_keptDays);
     const QStringList files = recordFiles(m_folder);
     for (qsizetype i = 0; i < files.size(); ++i) {
-        if (i < m_keptCount && beganOf(files[i]) >= oldest)
+        // Room for the record about to begin.
+        if (i < m_keptCount - 1 && beganOf(files[i]) >= oldest)
             continue;
         // Unless a window holds it.
         QLockFile lock(m_folder + u'/' + files[i] + u".lock"_s);

@@ -166,7 +166,7 @@ private Q_SLOTS:
                               u"menu退出=退出"_s}));
         QCOMPARE(captions(window.findChild<QMenu*>(u"menu修改"_s)->actions()),
                  (QStringList{u"menu模拟修改=模拟修改"_s, u"menu确认修改=确认修改"_s,
-                              u"menu撤销修改=撤销修改(&U)"_s}));
+                              u"menu撤销修改=撤销修改(&U)"_s, u"menu修改记录=修改记录(&H)…"_s}));
         QCOMPARE(captions(window.findChild<QMenu*>(u"menu帮助"_s)->actions()),
                  (QStringList{u"menu关于=关于"_s, u"menu最新版本=最新版本"_s,
                               u"menu作者网站=作者网站"_s, u"menu定制软件=定制软件"_s}));

@@ -2,6 +2,7 @@
 #include "common/NameBytes.h"
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
+#include "rename/FormHistory.h"
 #include "rename/RenameRecord.h"
 #include "rows/DirectoryListModel.h"
 #include "support/TestPlatform.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -330,6 +332,110 @@ private Q_SLOTS:
         QCOMPARE(tree.entries(), (QStringList{u"a1"_s, u"b"_s}));
         action(windowA, u"menu撤销修改"_s).trigger();
         QCOMPARE(tree.entries(), (QStringList{u"a"_s, u"b"_s}));
+    }
+
+    // Batches undone from the history, each by a program started afresh: "a>a1" renames a to
+    // a1; "undo a>a1" undoes the newest batch that did that (an undo's record too), "refused
+    // a>a1" finds it cannot be undone yet; "damaged" leaves a record that cannot be read.
+    void theHistoryUndoesAnyBatchInItsTurn_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("folders"); // at the end
+        QTest::newRow("older first")
+            << QStringList{u"a>a1"_s, u"b>b1"_s, u"undo a>a1"_s, u"undo b>b1"_s}
+            << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("newer first")
+            << QStringList{u"a>a1"_s, u"b>b1"_s, u"undo b>b1"_s, u"undo a>a1"_s}
+            << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("a folder renamed again")
+            << QStringList{u"a>a1"_s, u"a1>a2"_s, u"refused a>a1"_s, u"undo a1>a2"_s,
+                           u"undo a>a1"_s}
+            << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("an undo undone") << QStringList{u"a>a1"_s, u"undo a>a1"_s, u"undo a1>a"_s}
+                                        << QStringList{u"a1"_s, u"b"_s};
+        QTest::newRow("a damaged record between")
+            << QStringList{u"a>a1"_s, u"damaged"_s, u"b>b1"_s, u"undo a>a1"_s, u"undo b>b1"_s}
+            << QStringList{u"a"_s, u"b"_s};
+    }
+    void theHistoryUndoesAnyBatchInItsTurn()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, folders);
+        TestTree tree;
+        tree.makeFolders({u"a"_s, u"b"_s});
+        TestPlatform test;
+        for (const QString& step : steps) {
+            OtherWindow program(test); // started afresh for each step
+            const QString target = step.section(u' ', 1);
+            if (step == u"damaged"_s) {
+                QTest::qWait(5);
+                QFile file(test.journal.folder() + u"/batch-"_s +
+                           QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmss-zzz"_s) +
+                           u"-1-0001.txt"_s);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write("not a record\n");
+                QTest::qWait(5);
+            } else if (!step.contains(u' ')) {
+                addRows(program.window, test, tree,
+                        {{step.section(u'>', 0, 0), step.section(u'>', 1)}});
+                action(program.window, u"menu确认修改"_s).trigger();
+            } else {
+                bool answered = false;
+                WhenDialogShown(
+                    [&](QWidget* dialog) {
+                        auto& history = *static_cast<FormHistory*>(dialog);
+                        int position = 0;
+                        const auto did = [&](const BatchInHistory& batch) {
+                            if (!batch.content || batch.content->entries.empty())
+                                return false;
+                            const RecordEntry& first = batch.content->entries[0];
+                            return SplitPath(first.oldPath).second + u'>' +
+                                       SplitPath(first.newPath).second ==
+                                   target;
+                        };
+                        while (position < history.history().size() &&
+                               !did(history.history()[position]))
+                            ++position;
+                        QVERIFY(position < history.history().size());
+                        history.select(position);
+                        QPushButton* undo = FindChild<QPushButton>(history, u"undo"_s);
+                        QCOMPARE(undo->isEnabled(), step.startsWith(u"undo"_s));
+                        undo->click();
+                        answered = true;
+                        history.reject();
+                    },
+                    [](QWidget* dialog) {
+                        auto* history = qobject_cast<FormHistory*>(dialog);
+                        return history && !history->history().isEmpty();
+                    });
+                action(program.window, u"menu修改记录"_s).trigger();
+                QVERIFY(answered);
+            }
+        }
+        QCOMPARE(tree.entries(), folders);
+    }
+
+    // Records beyond the number kept, or older than the days kept, go when a batch begins,
+    // but never one that a window holds.
+    void oldRecordsGo()
+    {
+        TestPlatform test;
+        QtJournal held(test.journal.folder());
+        QVERIFY(held.begin({u"held"_s}));
+        QTest::qWait(5);
+        for (const QString& text : {u"second"_s, u"third"_s}) {
+            QVERIFY(test.journal.open(QString())->begin({text}));
+            QTest::qWait(5);
+        }
+        QFile old(test.journal.folder() + u"/batch-20200101-000000-000-1-0001.txt"_s);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+        test.journal.keep(2, 90);
+        QVERIFY(test.journal.begin({u"fourth"_s}));
+        QStringList kept;
+        for (const Journal::Record& record : test.journal.history())
+            kept.append(test.journal.readRecord(record.name).value_or(QStringList()).value(0));
+        QCOMPARE(kept, (QStringList{u"fourth"_s, u"third"_s, u"held"_s}));
     }
 
     // The disk fills up in the middle of a batch: it stops before the first rename the record

@@ -1,0 +1,100 @@
+#include "BatchHistory.h"
+
+#include <QSet>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using EntryState = RecordEntry::State;
+
+bool wasRenamed(const RecordEntry& entry)
+{
+    return entry.state != EntryState::Failed;
+}
+
+// The identities of the folders the batch renamed and that are not undone.
+QSet<FileId> foldersToUndo(const BatchInHistory& batch)
+{
+    QSet<FileId> ids;
+    if (batch.content) {
+        for (const RecordEntry& entry : batch.content->entries) {
+            if (entry.needsUndo())
+                ids.insert(entry.id);
+        }
+    }
+    return ids;
+}
+
+} // namespace
+
+BatchInHistory::State BatchInHistory::state() const
+{
+    if (record.heldElsewhere)
+        return State::InUseElsewhere;
+    if (!content)
+        return State::Unreadable;
+    const auto& entries = content->entries;
+    const auto undone = std::count_if(entries.begin(), entries.end(), [](const RecordEntry& e) {
+        return e.state == EntryState::Undone;
+    });
+    if (undone > 0)
+        return content->anyToUndo() ? State::PartlyUndone : State::Undone;
+    return content->cancelled ? State::Cancelled : State::Completed;
+}
+
+int BatchInHistory::renamedCount() const
+{
+    if (!content)
+        return 0;
+    return int(std::count_if(content->entries.begin(), content->entries.end(), wasRenamed));
+}
+
+QString StateText(BatchInHistory::State state)
+{
+    using State = BatchInHistory::State;
+    switch (state) {
+    case State::Completed:
+        return u"已完成"_s;
+    case State::Cancelled:
+        return u"已取消"_s;
+    case State::PartlyUndone:
+        return u"部分撤销"_s;
+    case State::Undone:
+        return u"已撤销"_s;
+    case State::InUseElsewhere:
+        return u"正在另一个窗口中使用"_s;
+    case State::Unreadable:
+        break;
+    }
+    return u"无法读取"_s;
+}
+
+QList<BatchInHistory> ReadHistory(Journal& journal)
+{
+    QList<BatchInHistory> history;
+    for (const Journal::Record& record : journal.history()) {
+        const std::optional<QStringList> lines = journal.readRecord(record.name);
+        history.append({record, lines ? RenameRecord::read(*lines) : std::nullopt});
+    }
+    return history;
+}
+
+QList<int> BatchesBlocking(const QList<BatchInHistory>& history, int position)
+{
+    const QSet<FileId> mine = foldersToUndo(history[position]);
+    QSet<QString> undoneMeanwhile; // batches newer than this one
+    for (int newer = 0; newer < position; ++newer)
+        undoneMeanwhile.insert(history[newer].record.name);
+    QList<int> blocking;
+    for (int newer = 0; newer < position; ++newer) {
+        const BatchInHistory& batch = history[newer];
+        // The undo of a batch newer than this one gave the folders back the names this batch
+        // gave them: it is no reason to wait.
+        if (batch.content && undoneMeanwhile.contains(batch.content->undoOf))
+            continue;
+        if (foldersToUndo(batch).intersects(mine))
+            blocking.append(newer);
+    }
+    return blocking;
+}

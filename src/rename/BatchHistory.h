@@ -1,0 +1,29 @@
+#pragma once
+
+#include "RenameRecord.h"
+#include "platform/Journal.h"
+
+#include <QList>
+
+// One batch of the history, as its record says.
+struct BatchInHistory
+{
+    enum class State { Completed, Cancelled, PartlyUndone, Undone, InUseElsewhere, Unreadable };
+
+    Journal::Record record;
+    std::optional<BatchRecordContent> content; // nothing when the record cannot be read
+
+    State state() const;
+    // The folders the batch renamed (or may have, when it was cut off).
+    int renamedCount() const;
+};
+
+QString StateText(BatchInHistory::State state);
+
+// The kept batches, newest first.
+QList<BatchInHistory> ReadHistory(Journal& journal);
+
+// The newer batches, by position, that renamed one of this batch's folders again and are not
+// undone (the undo of a batch newer than this one aside): this batch can be undone only after
+// them.
+QList<int> BatchesBlocking(const QList<BatchInHistory>& history, int position);

@@ -1,0 +1,235 @@
+#include "FormHistory.h"
+
+#include "BatchRecord.h"
+#include "UndoRename.h"
+#include "common/AppInfo.h"
+#include "common/NameBytes.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PassRunner.h"
+#include "platform/PathJoin.h"
+#include "platform/Platform.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString keptCountKey = u"records/keptCount"_s;
+const QString keptDaysKey = u"records/keptDays"_s;
+constexpr int defaultKeptCount = 20;
+constexpr int defaultKeptDays = 90;
+// Folders shown for one batch; the rest are counted.
+constexpr int foldersShown = 2000;
+
+QTreeWidget* makeTable(QWidget* parent, const QString& name, const QStringList& headers)
+{
+    auto* table = new QTreeWidget(parent);
+    table->setObjectName(name);
+    table->setRootIsDecorated(false);
+    table->setUniformRowHeights(true);
+    table->setHeaderLabels(headers);
+    table->header()->setStretchLastSection(true);
+    return table;
+}
+
+} // namespace
+
+void ApplyRecordsKept(Journal& journal)
+{
+    const QSettings settings;
+    journal.keep(settings.value(keptCountKey, defaultKeptCount).toInt(),
+                 settings.value(keptDaysKey, defaultKeptDays).toInt());
+}
+
+FormHistory::FormHistory(QWidget* parent, DirectoryListModel& rows, Platform& platform,
+                         BatchRecord& windowRecord)
+    : QDialog(parent), m_rows(rows), m_platform(platform), m_windowRecord(windowRecord)
+{
+    setObjectName(u"FormHistory"_s);
+    setWindowTitle(u"修改记录"_s);
+    setSizeGripEnabled(true);
+    resize(720, 520);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(u"最近的批量修改（最新的在前）："_s, this));
+    m_batches = makeTable(this, u"batches"_s, {u"时间"_s, u"规则"_s, u"目录数"_s, u"状态"_s});
+    m_batches->setAccessibleName(u"批量修改"_s);
+    layout->addWidget(m_batches, 3);
+    layout->addWidget(new QLabel(u"这次修改的目录："_s, this));
+    m_folders = makeTable(this, u"folders"_s, {u"修改前"_s, u"修改后"_s, u"位置"_s});
+    m_folders->setAccessibleName(u"这次修改的目录"_s);
+    layout->addWidget(m_folders, 4);
+    m_why = new QLabel(this);
+    m_why->setObjectName(u"why"_s);
+    m_why->setWordWrap(true);
+    layout->addWidget(m_why);
+
+    auto* bottom = new QHBoxLayout;
+    m_undo = new QPushButton(u"撤销这次修改(&U)"_s, this);
+    m_undo->setObjectName(u"undo"_s);
+    m_undo->setEnabled(false);
+    bottom->addWidget(m_undo);
+    bottom->addStretch();
+    bottom->addWidget(new QLabel(u"保留最近"_s, this));
+    m_keptCount = new QSpinBox(this);
+    m_keptCount->setObjectName(u"keptCount"_s);
+    m_keptCount->setRange(1, 1000);
+    bottom->addWidget(m_keptCount);
+    bottom->addWidget(new QLabel(u"次修改，最多"_s, this));
+    m_keptDays = new QSpinBox(this);
+    m_keptDays->setObjectName(u"keptDays"_s);
+    m_keptDays->setRange(1, 3650);
+    bottom->addWidget(m_keptDays);
+    bottom->addWidget(new QLabel(u"天"_s, this));
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    close->button(QDialogButtonBox::Close)->setText(u"关闭"_s);
+    bottom->addWidget(close);
+    layout->addLayout(bottom);
+
+    const QSettings settings;
+    m_keptCount->setValue(settings.value(keptCountKey, defaultKeptCount).toInt());
+    m_keptDays->setValue(settings.value(keptDaysKey, defaultKeptDays).toInt());
+
+    connect(m_batches, &QTreeWidget::currentItemChanged, this, &FormHistory::showSelected);
+    connect(m_undo, &QPushButton::clicked, this, &FormHistory::undoSelected);
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_keptCount, &QSpinBox::valueChanged, this, &FormHistory::keepChanged);
+    connect(m_keptDays, &QSpinBox::valueChanged, this, &FormHistory::keepChanged);
+}
+
+FormHistory::~FormHistory() = default;
+
+void FormHistory::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_readStarted) {
+        m_readStarted = true;
+        QMetaObject::invokeMethod(this, &FormHistory::readHistory, Qt::QueuedConnection);
+    }
+}
+
+void FormHistory::readHistory()
+{
+    // Away from the windows' thread: records may be large, the disk slow.
+    QList<BatchInHistory> history;
+    m_platform.passes.run(
+        u"正在读取修改记录……"_s, 0,
+        [&](PassControl&) { history = ReadHistory(m_platform.journal); }, [] {});
+    m_history = std::move(history);
+    m_batches->clear();
+    for (const BatchInHistory& batch : std::as_const(m_history)) {
+        const QString rule = !batch.content                  ? QString()
+                             : batch.content->rule.isEmpty() ? u"（未记下规则）"_s
+                                                             : batch.content->rule;
+        auto* item = new QTreeWidgetItem(
+            m_batches, {QLocale().toString(batch.record.began, u"yyyy-MM-dd HH:mm:ss"_s), rule,
+                        QString::number(batch.renamedCount()), StateText(batch.state())});
+        item->setToolTip(1, rule);
+    }
+    for (int column = 0; column < 3; ++column)
+        m_batches->resizeColumnToContents(column);
+    if (!m_history.isEmpty())
+        select(0);
+    else
+        m_why->setText(u"还没有批量修改的记录。"_s);
+    Q_EMIT historyRead();
+}
+
+void FormHistory::select(int position)
+{
+    m_batches->setCurrentItem(m_batches->topLevelItem(position));
+}
+
+void FormHistory::showSelected()
+{
+    m_folders->clear();
+    const int position = m_batches->indexOfTopLevelItem(m_batches->currentItem());
+    m_undo->setEnabled(false);
+    m_why->clear();
+    if (position < 0)
+        return;
+    const BatchInHistory& batch = m_history[position];
+    if (!batch.content) {
+        m_why->setText(u"这次修改的记录无法读取。"_s);
+        return;
+    }
+    QList<QTreeWidgetItem*> items;
+    for (const RecordEntry& entry : batch.content->entries) {
+        if (items.size() == foldersShown)
+            break;
+        const auto [parent, oldName] = SplitPath(entry.oldPath);
+        items.append(
+            new QTreeWidgetItem({VisibleName(oldName), VisibleName(SplitPath(entry.newPath).second),
+                                 VisibleName(parent)}));
+    }
+    m_folders->addTopLevelItems(items);
+    const int more = int(batch.content->entries.size()) - int(items.size());
+    if (more > 0)
+        m_folders->addTopLevelItem(new QTreeWidgetItem({u"……另有 %1 个目录"_s.arg(more)}));
+    m_folders->resizeColumnToContents(0);
+    m_folders->resizeColumnToContents(1);
+
+    if (batch.state() == BatchInHistory::State::InUseElsewhere) {
+        m_why->setText(u"这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。"_s);
+        return;
+    }
+    if (!batch.content->anyToUndo()) {
+        m_why->setText(u"这次修改没有可以撤销的目录。"_s);
+        return;
+    }
+    const QList<int> blocking = BatchesBlocking(m_history, position);
+    if (!blocking.isEmpty()) {
+        QStringList when;
+        for (int newer : blocking)
+            when.append(QLocale().toString(m_history[newer].record.began, u"MM-dd HH:mm:ss"_s));
+        m_why->setText(
+            u"之后的修改又改动了这次修改过的目录，请先撤销 %1 的修改。"_s.arg(when.join(u"、"_s)));
+        return;
+    }
+    m_undo->setEnabled(true);
+}
+
+void FormHistory::undoSelected()
+{
+    const int position = m_batches->indexOfTopLevelItem(m_batches->currentItem());
+    if (position < 0 || !m_undo->isEnabled())
+        return;
+    const QString name = m_history[position].record.name;
+    const QString question = u"你确定要撤销这次修改吗？"_s;
+    if (name == m_platform.journal.recordName()) {
+        UndoLastBatch(m_rows, m_platform.fileSystem, m_windowRecord, m_platform.messageBoxes,
+                      m_platform.passes, question);
+    } else {
+        const std::unique_ptr<Journal> journal = m_platform.journal.open(name);
+        if (!journal) {
+            m_platform.messageBoxes.inform(
+                AppInfo::title, u"这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。"_s);
+        } else {
+            BatchRecord record(*journal);
+            UndoLastBatch(m_rows, m_platform.fileSystem, record, m_platform.messageBoxes,
+                          m_platform.passes, question);
+        }
+    }
+    readHistory();
+    for (int i = 0; i < m_history.size(); ++i) {
+        if (m_history[i].record.name == name)
+            select(i);
+    }
+}
+
+void FormHistory::keepChanged()
+{
+    QSettings settings;
+    settings.setValue(keptCountKey, m_keptCount->value());
+    settings.setValue(keptDaysKey, m_keptDays->value());
+    m_platform.journal.keep(m_keptCount->value(), m_keptDays->value());
+}
