@@ -5,6 +5,7 @@
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 
+#include <QSet>
 #include <numeric>
 
 using namespace Qt::StringLiterals;
@@ -68,6 +69,12 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
             unlisted.append(path);
     }
     rows.reserve(rows.count() + int(unlisted.size()));
+    // The same folder under another spelling ("a/./b", "a//b", through a link to a) is listed
+    // already: one row a folder, by identity.
+    QSet<FileId> listed;
+    listed.reserve(rows.count() + int(unlisted.size()));
+    for (int i = 0; i < rows.count(); ++i)
+        listed.insert(rows.row(i).id);
     Outbox<DirectoryRow> found;
     const auto lookUp = [&](PassControl& control) {
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
@@ -81,6 +88,10 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
                 return;
             }
             FolderInfo& folder = *lookup.folder;
+            const qsizetype listedBefore = listed.size();
+            listed.insert(folder.id);
+            if (listed.size() == listedBefore)
+                return; // listed already, under another spelling
             QString key = folder.parent.isNull() ? path : JoinPath(folder.parent, folder.name);
             found.put(DirectoryRow{std::move(folder.name),
                                    {},
