@@ -97,26 +97,45 @@ FileHandle openEntry(const QString& path, DWORD access, bool followLinks)
                                     OPEN_EXISTING, flags, nullptr));
 }
 
-std::optional<BY_HANDLE_FILE_INFORMATION> informationOf(const FileHandle& handle)
+struct EntryInformation
 {
-    BY_HANDLE_FILE_INFORMATION information = {};
-    if (!handle.isOpen() || !::GetFileInformationByHandle(handle.get(), &information))
+    BY_HANDLE_FILE_INFORMATION basic;
+    FileId id;
+};
+
+// The entry's attributes and identity: the volume and the file ID, 128 bits where the file
+// system gives them (ReFS needs all of them), else the 64-bit file reference. On NTFS the
+// reference's top 16 bits count the reuses of the index, so that a folder deleted and made
+// again is another object. The ID's upper half stands where other systems keep a birth time;
+// NTFS leaves it 0. (The creation time cannot help: wine reports a folder's change time there,
+// which every rename inside it moves.)
+std::optional<EntryInformation> informationOf(const FileHandle& handle)
+{
+    EntryInformation information = {};
+    if (!handle.isOpen() || !::GetFileInformationByHandle(handle.get(), &information.basic))
         return std::nullopt;
+    const BY_HANDLE_FILE_INFORMATION& basic = information.basic;
+    information.id = FileId{basic.dwVolumeSerialNumber,
+                            (quint64(basic.nFileIndexHigh) << 32) | basic.nFileIndexLow};
+    FILE_ID_INFO full = {};
+    if (::GetFileInformationByHandleEx(handle.get(), FileIdInfo, &full, sizeof full)) {
+        quint64 halves[2] = {};
+        static_assert(sizeof halves == sizeof full.FileId.Identifier);
+        std::memcpy(halves, full.FileId.Identifier, sizeof halves);
+        information.id.object = halves[0];
+        information.id.birth = halves[1];
+    }
     return information;
 }
 
-// The 64-bit file reference: on NTFS its top 16 bits count the reuses of the index, so that
-// a folder deleted and made again is another object. (The creation time cannot help: wine
-// reports a folder's change time there, which every rename inside it moves.)
-FileId idOf(const BY_HANDLE_FILE_INFORMATION& information)
+FileId idOf(const EntryInformation& information)
 {
-    return FileId{information.dwVolumeSerialNumber,
-                  (quint64(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
+    return information.id;
 }
 
-bool isFolder(const BY_HANDLE_FILE_INFORMATION& information)
+bool isFolder(const EntryInformation& information)
 {
-    return information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+    return information.basic.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
 }
 
 FileSystemError lastError()
