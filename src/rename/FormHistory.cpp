@@ -65,7 +65,7 @@ FormHistory::FormHistory(QWidget* parent, DirectoryListModel& rows, Platform& pl
     m_batches->setAccessibleName(u"批量修改"_s);
     layout->addWidget(m_batches, 3);
     layout->addWidget(new QLabel(u"这次修改的目录："_s, this));
-    m_folders = makeTable(this, u"folders"_s, {u"修改前"_s, u"修改后"_s, u"位置"_s});
+    m_folders = makeTable(this, u"folders"_s, {u"修改前"_s, u"修改后"_s, u"结果"_s, u"位置"_s});
     m_folders->setAccessibleName(u"这次修改的目录"_s);
     layout->addWidget(m_folders, 4);
     m_why = new QLabel(this);
@@ -169,14 +169,14 @@ void FormHistory::showSelected()
         const auto [parent, oldName] = SplitPath(entry.oldPath);
         items.append(
             new QTreeWidgetItem({VisibleName(oldName), VisibleName(SplitPath(entry.newPath).second),
-                                 VisibleName(parent)}));
+                                 RenameRecord::stateWord(entry.state), VisibleName(parent)}));
     }
     m_folders->addTopLevelItems(items);
     const int more = int(batch.content->entries.size()) - int(items.size());
     if (more > 0)
         m_folders->addTopLevelItem(new QTreeWidgetItem({u"……另有 %1 个目录"_s.arg(more)}));
-    m_folders->resizeColumnToContents(0);
-    m_folders->resizeColumnToContents(1);
+    for (int column = 0; column < 3; ++column)
+        m_folders->resizeColumnToContents(column);
 
     if (batch.state() == BatchInHistory::State::InUseElsewhere) {
         m_why->setText(u"这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。"_s);

@@ -55,15 +55,6 @@ const QString endWord = u"结束"_s;
 const QString completedWord = u"已完成"_s;
 const QString cancelledWord = u"已取消"_s;
 
-QString stateWord(State state)
-{
-    for (const auto& [candidate, text] : stateWords()) {
-        if (candidate == state)
-            return text;
-    }
-    return stateWords().first().second;
-}
-
 std::optional<State> stateOf(const QString& word)
 {
     for (const auto& [candidate, text] : stateWords()) {
@@ -125,6 +116,15 @@ bool BatchRecordContent::anyToUndo() const
 }
 
 namespace RenameRecord {
+
+QString stateWord(RecordEntry::State state)
+{
+    for (const auto& [candidate, text] : stateWords()) {
+        if (candidate == state)
+            return text;
+    }
+    return stateWords().first().second;
+}
 
 QStringList beginning(const QString& rule, const QString& undoOf)
 {

@@ -47,6 +47,9 @@ struct BatchRecordContent
 // that is not UTF-8 as %80 to %FF. An entry may appear more than once: its last line counts.
 namespace RenameRecord {
 
+// What happened to an entry, in the record's words ("修改成功", "已撤销" …).
+QString stateWord(RecordEntry::State state);
+
 QStringList beginning(const QString& rule, const QString& undoOf = {});
 // The entries' lines. `parent` is the parent of the last line written before them (empty at
 // the record's start); a parent's line comes before the first entry below it.

@@ -7,6 +7,7 @@
 #include "mainwindow/ApplicationSetup.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
+#include "rename/FormHistory.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
 #include "support/TestPlatform.h"
@@ -183,6 +184,21 @@ int main(int argc, char* argv[])
     // The undo of that batch.
     window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();
     save(framed(window), out + u"/main-after-undo.png"_s);
+
+    // The history: the batch and its undo.
+    WhenDialogShown(
+        [&](QWidget* dialog) {
+            auto& history = *static_cast<FormHistory*>(dialog);
+            history.select(1);
+            QApplication::processEvents();
+            save(framed(history), out + u"/history-dialog.png"_s);
+            history.reject();
+        },
+        [](QWidget* dialog) {
+            auto* history = qobject_cast<FormHistory*>(dialog);
+            return history && history->history().size() >= 2;
+        });
+    window.findChild<QAction*>(u"menu修改记录"_s)->trigger();
 
     // Folders handed over by the file manager or the command line, into a fresh window.
     {
