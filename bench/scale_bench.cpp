@@ -234,6 +234,10 @@ void runScale(int n, int repetitions)
         QApplication::processEvents();
     }
     record(u"rename"_s);
+    // The record of the last batch, per folder it renamed.
+    const QFileInfoList records =
+        QDir(bench.journal.folder()).entryInfoList({u"batch-*"_s}, QDir::Files, QDir::Time);
+    const double recordBytesPerFolder = records.isEmpty() ? 0 : double(records.first().size()) / n;
 
     QItemSelectionModel& selection = *window.listView().selectionModel();
     times.push_back(seconds([&] { window.selectAll(); }));
@@ -277,6 +281,7 @@ void runScale(int n, int repetitions)
                 listing.median - sortSeconds, listing.floor,
                 (listing.median - sortSeconds) / listing.floor);
     std::printf("RESULT memory n=%d bytes_per_row=%.0f\n", n, bytesPerRow);
+    std::printf("RESULT record n=%d bytes_per_folder=%.0f\n", n, recordBytesPerFolder);
     std::fflush(stdout);
 }
 

@@ -65,6 +65,9 @@ QString NameFromBytes(QByteArrayView bytes)
 
 QByteArray BytesFromName(QStringView name)
 {
+    // Nearly every name is text: one plain pass tells.
+    if (!MayHoldEscapedBytes(name))
+        return name.toUtf8();
     qsizetype firstEscaped = 0;
     while (firstEscaped < name.size() && EscapedByteAt(name, firstEscaped) < 0)
         ++firstEscaped;

@@ -18,6 +18,15 @@ inline int EscapedByteAt(QStringView text, qsizetype i)
     return unit - 0xDC00;
 }
 
+// False when no unit of the text can stand for a byte.
+inline bool MayHoldEscapedBytes(QStringView text)
+{
+    bool found = false;
+    for (const QChar c : text)
+        found |= c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF;
+    return found;
+}
+
 QString NameFromBytes(QByteArrayView bytes);
 QByteArray BytesFromName(QStringView name);
 

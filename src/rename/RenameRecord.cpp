@@ -67,8 +67,13 @@ std::optional<State> stateOf(const QString& word)
 // A path as one field: "%", TAB and line ends, which a name on Linux may hold, are written as
 // %25, %09, %0A and %0D, and a byte of a name that is not UTF-8 as %80 to %FF; everything else
 // stays as a person reads it.
-QString escaped(const QString& path)
+QString escaped(QStringView path)
 {
+    bool plain = true;
+    for (const QChar c : path)
+        plain &= c != u'%' && c.unicode() >= 0x20 && (c.unicode() < 0xDC80 || c.unicode() > 0xDCFF);
+    if (plain)
+        return path.toString();
     const auto code = [&](qsizetype i) -> int {
         const QChar c = path[i];
         if (c == u'%' || c == u'\t' || c == u'\n' || c == u'\r')
@@ -79,8 +84,8 @@ QString escaped(const QString& path)
     while (i < path.size() && code(i) < 0)
         ++i;
     if (i == path.size())
-        return path;
-    QString text = path.first(i);
+        return path.toString();
+    QString text = path.first(i).toString();
     for (; i < path.size(); ++i) {
         if (const int c = code(i); c >= 0)
             text += u'%' + QString::number(c, 16).rightJustified(2, u'0').toUpper();
@@ -139,13 +144,18 @@ QStringList lines(const std::vector<RecordEntry>& entries, QString& parent)
     QStringList result;
     result.reserve(qsizetype(entries.size()) + 1);
     for (const RecordEntry& entry : entries) {
-        const auto [entryParent, oldName] = SplitPath(entry.oldPath);
+        // A folder is renamed within its parent: both paths have the same one.
+        const qsizetype nameStart = entry.oldPath.lastIndexOf(PathSeparator) + 1;
+        const QStringView oldName = QStringView(entry.oldPath).sliced(nameStart);
+        const QStringView newName = QStringView(entry.newPath).sliced(nameStart);
+        const QStringView entryParent =
+            QStringView(entry.oldPath).first(std::max(nameStart - 1, RootLength(entry.oldPath)));
         if (entryParent != parent) {
-            parent = entryParent;
+            parent = entryParent.toString();
             result.append(parentWord % u'\t' % escaped(parent) % u'\t' % idText(entry.parentId));
         }
-        result.append(stateWord(entry.state) % u'\t' % escaped(oldName) % u'\t' %
-                      escaped(SplitPath(entry.newPath).second) % u'\t' % idText(entry.id));
+        result.append(stateWord(entry.state) % u'\t' % escaped(oldName) % u'\t' % escaped(newName) %
+                      u'\t' % idText(entry.id));
     }
     return result;
 }
