@@ -689,10 +689,15 @@ private Q_SLOTS:
                 previewed.push_back(rows.row(r).verdict);
 
             const bool interfering = random.bounded(2);
+            QString recreated;
             if (interfering) {
                 const QString victim = tree.path(folders[random.bounded(folders.size())]);
                 const QString other = tree.path(folders[random.bounded(folders.size())]);
-                switch (random.bounded(3)) {
+                switch (random.bounded(4)) {
+                case 3: // deleted and made again (on ext4 under the same inode number)
+                    if (QDir(victim).removeRecursively() && QDir().mkpath(victim))
+                        recreated = victim;
+                    break;
                 case 0: // moved elsewhere
                     QDir().rename(victim, tree.path(u"moved"_s));
                     break;
@@ -724,6 +729,9 @@ private Q_SLOTS:
                                  VerdictText(previewed[size_t(r)]).toUtf8() + " → " +
                                  row.verdictText().toUtf8());
                 }
+                // A folder made again is another folder, whatever its inode number.
+                QVERIFY2(listed[r] != recreated || row.verdict.outcome != Verdict::Outcome::Renamed,
+                         context);
                 if (row.verdict.outcome == Verdict::Outcome::Renamed) {
                     renamed.insert(row.id.object, &row);
                     QCOMPARE(row.name, row.newName);
