@@ -11,6 +11,7 @@ bool BatchRecord::begin(const QString& rule, const QString& undoOf)
     m_lastParent.clear();
     // An undo's own record is not taken for the last batch after a restart.
     m_recording = m_journal.begin(RenameRecord::beginning(rule, undoOf), undoOf.isEmpty());
+    m_begun = m_recording;
     return m_recording;
 }
 
@@ -32,8 +33,12 @@ void BatchRecord::finish(std::vector<RecordEntry> entries, bool cancelled)
             return;
         }
     }
-    // No record, or one that failed along the way: what it holds is what can be undone.
-    refresh();
+    // A record that failed along the way: what it holds is what can be undone. Without one,
+    // nothing of this batch can.
+    if (m_begun)
+        refresh();
+    else
+        settle(false);
 }
 
 std::optional<BatchRecordContent> BatchRecord::read()

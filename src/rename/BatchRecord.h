@@ -45,6 +45,7 @@ private:
 
     Journal& m_journal;
     bool m_recording = false;
+    bool m_begun = false; // the batch's record could be started
     QString m_rule;
     QString m_undoOf;
     QString m_lastParent;

@@ -38,6 +38,7 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
     std::optional<BatchRecordContent> content = record.read();
     if (!content || !content->anyToUndo()) {
         record.refresh();
+        record.announce();
         return;
     }
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
