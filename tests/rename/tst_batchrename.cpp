@@ -694,8 +694,9 @@ private Q_SLOTS:
                 const QString victim = tree.path(folders[random.bounded(folders.size())]);
                 const QString other = tree.path(folders[random.bounded(folders.size())]);
                 switch (random.bounded(4)) {
-                case 3: // deleted and made again (on ext4 under the same inode number)
-                    if (QDir(victim).removeRecursively() && QDir().mkpath(victim))
+                case 3: // deleted and made again (on ext4 under the same inode number; wine's
+                        // file index is that inode, where NTFS would count the reuse)
+                    if (!OnWindows() && QDir(victim).removeRecursively() && QDir().mkpath(victim))
                         recreated = victim;
                     break;
                 case 0: // moved elsewhere
