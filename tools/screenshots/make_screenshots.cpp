@@ -185,20 +185,23 @@ int main(int argc, char* argv[])
     window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();
     save(framed(window), out + u"/main-after-undo.png"_s);
 
-    // The history: the batch and its undo.
-    WhenDialogShown(
-        [&](QWidget* dialog) {
-            auto& history = *static_cast<FormHistory*>(dialog);
-            history.select(1);
-            QApplication::processEvents();
-            save(framed(history), out + u"/history-dialog.png"_s);
-            history.reject();
-        },
-        [](QWidget* dialog) {
-            auto* history = qobject_cast<FormHistory*>(dialog);
-            return history && history->history().size() >= 2;
-        });
-    window.findChild<QAction*>(u"menu修改记录"_s)->trigger();
+    // The history: the batch and its undo. Not under wine yet, where the dialog does not come
+    // back from reading the records.
+    if (QSysInfo::productType() != u"windows"_s) {
+        WhenDialogShown(
+            [&](QWidget* dialog) {
+                auto& history = *static_cast<FormHistory*>(dialog);
+                history.select(1);
+                QApplication::processEvents();
+                save(framed(history), out + u"/history-dialog.png"_s);
+                history.reject();
+            },
+            [](QWidget* dialog) {
+                auto* history = qobject_cast<FormHistory*>(dialog);
+                return history && history->history().size() >= 2;
+            });
+        window.findChild<QAction*>(u"menu修改记录"_s)->trigger();
+    }
 
     // Folders handed over by the file manager or the command line, into a fresh window.
     {
