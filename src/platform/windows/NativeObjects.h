@@ -4,11 +4,11 @@
 
 #include "WindowsFileSystem.h"
 #include "WindowsRegistry.h"
-#include "platform/RegistryViewer.h"
 #include "platform/QtJournal.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPassRunner.h"
 #include "platform/QtShell.h"
+#include "platform/RegistryViewer.h"
 
 // What this platform works through.
 struct NativePlatform::Objects
