@@ -3,7 +3,9 @@
 // gap between two runs of a 10 ms timer), when the progress dialog comes up, and how many
 // calls the file system still gets after 取消.
 //
-//   build/release/bench/slow_bench [N] [delay_ms]        (default: 20000 1)
+//   build/release/bench/slow_bench [--load] [N] [delay_ms]        (default: 20000 1)
+//
+// With --load, another thread keeps one core busy meanwhile, as a second busy program would.
 
 #include "BenchPlatform.h"
 #include "FaultyFileSystem.h"
@@ -20,10 +22,12 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -98,10 +102,12 @@ Feel measure(FaultyFileSystem& disk, const std::function<void()>& pass,
     return feel;
 }
 
+bool underLoad = false;
+
 void report(const char* phase, int n, const Feel& feel)
 {
-    std::printf("RESULT phase=%s n=%d max_gap_s=%.4f dialog_s=%.3f", phase, n, feel.maxGap,
-                feel.dialogAfter);
+    std::printf("RESULT phase=%s n=%d load=%d max_gap_s=%.4f dialog_s=%.3f", phase, n,
+                int(underLoad), feel.maxGap, feel.dialogAfter);
     if (feel.callsAfterCancel >= 0)
         std::printf(" cancel_calls=%d", feel.callsAfterCancel);
     if (feel.waitingNotice)
@@ -124,8 +130,16 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const int n = argc > 1 ? std::atoi(argv[1]) : 20000;
-    const int delayMs = argc > 2 ? std::atoi(argv[2]) : 1;
+    QStringList arguments = application.arguments().mid(1);
+    underLoad = arguments.removeAll(u"--load"_s) > 0;
+    const int n = arguments.size() > 0 ? arguments[0].toInt() : 20000;
+    const int delayMs = arguments.size() > 1 ? arguments[1].toInt() : 1;
+    std::atomic<bool> loadRuns{underLoad};
+    std::thread load([&] {
+        volatile unsigned long spin = 0;
+        while (loadRuns.load(std::memory_order_relaxed))
+            spin = spin + 1;
+    });
 
     QTemporaryDir tree;
     const QString parent = tree.path() + u"/p"_s;
@@ -142,7 +156,8 @@ int main(int argc, char* argv[])
     window.show();
     QApplication::processEvents();
     DirectoryListModel& rows = window.rows();
-    std::printf("N = %d folders, %d ms a call\n", n, delayMs);
+    std::printf("N = %d folders, %d ms a call%s\n", n, delayMs,
+                underLoad ? ", one core kept busy" : "");
 
     const auto add = [&] {
         window.addFolders(paths);
@@ -175,5 +190,7 @@ int main(int argc, char* argv[])
     SimulateRename(rows, fileSystem, appendRule(u"_d"_s), bench.passes);
     fileSystem.holdCall(fileSystem.folderCalls() + 100);
     report("held_call", 3000, measure(fileSystem, rename, {}, true));
+    loadRuns = false;
+    load.join();
     return 0;
 }
