@@ -5,7 +5,7 @@
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 
-#include <QSet>
+#include <QHash>
 #include <numeric>
 
 using namespace Qt::StringLiterals;
@@ -70,11 +70,12 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
     }
     rows.reserve(rows.count() + int(unlisted.size()));
     // The same folder under another spelling ("a/./b", "a//b", through a link to a) is listed
-    // already: one row a folder, by identity.
-    QSet<FileId> listed;
+    // already: one row a folder, by identity. A folder whose parent is listed is spelt below
+    // the parent's row, so that it follows the parent's rename.
+    QHash<FileId, QString> listed;
     listed.reserve(rows.count() + int(unlisted.size()));
     for (int i = 0; i < rows.count(); ++i)
-        listed.insert(rows.row(i).id);
+        listed.insert(rows.row(i).id, rows.row(i).key);
     Outbox<DirectoryRow> found;
     const auto lookUp = [&](PassControl& control) {
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
@@ -88,11 +89,13 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
                 return;
             }
             FolderInfo& folder = *lookup.folder;
-            const qsizetype listedBefore = listed.size();
-            listed.insert(folder.id);
-            if (listed.size() == listedBefore)
+            if (listed.contains(folder.id))
                 return; // listed already, under another spelling
+            if (const auto parentRow = listed.constFind(folder.parentId);
+                parentRow != listed.cend() && !folder.parent.isNull())
+                folder.parent = *parentRow;
             QString key = folder.parent.isNull() ? path : JoinPath(folder.parent, folder.name);
+            listed.insert(folder.id, key);
             found.put(DirectoryRow{std::move(folder.name),
                                    {},
                                    std::move(key),
