@@ -172,6 +172,10 @@ void runScale(int n, int repetitions)
     std::vector<double> floors;
     const auto record = [&](const QString& phase) {
         results.push_back({phase, median(times), median(floors)});
+        // As it ends, so that a run stopped later still tells what it measured.
+        std::printf("done: %s %.4f s (floor %.4f s)\n", qPrintable(phase), results.back().median,
+                    results.back().floor);
+        std::fflush(stdout);
         times.clear();
         floors.clear();
     };
