@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -91,9 +93,12 @@ QList<int> BatchesBlocking(const QList<BatchInHistory>& history, int position)
         const BatchInHistory& batch = history[newer];
         // The undo of a batch newer than this one gave the folders back the names this batch
         // gave them: it is no reason to wait.
-        if (batch.content && undoneMeanwhile.contains(batch.content->undoOf))
+        if (!batch.content || undoneMeanwhile.contains(batch.content->undoOf))
             continue;
-        if (foldersToUndo(batch).intersects(mine))
+        const auto& entries = batch.content->entries;
+        if (std::any_of(entries.begin(), entries.end(), [&](const RecordEntry& entry) {
+                return entry.needsUndo() && mine.contains(entry.id);
+            }))
             blocking.append(newer);
     }
     return blocking;
