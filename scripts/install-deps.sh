@@ -4,7 +4,8 @@
 #   --test adds what the tests need, --package what making the Debian package needs.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-noto-cjk)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+          libopencc-dev fonts-noto-cjk)
 for option in "$@"; do
     case $option in
         --test) packages+=(desktop-file-utils lintian file dpkg-dev) ;;

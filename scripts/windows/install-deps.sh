@@ -9,7 +9,7 @@ source scripts/windows/env.sh
 packages=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
           g++-mingw-w64-x86-64-posix
           gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-noto-cjk xvfb xauth x11-apps
-          x11-utils netpbm nsis zip unzip)
+          x11-utils netpbm nsis zip unzip libopencc-data openssl)
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -34,6 +34,17 @@ if [[ ! -f "$FBR_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake" ]]; then
     fi
     mkdir -p "$(dirname "$FBR_QT_MINGW")"
     tar -xJf "$archive" -C "$(dirname "$FBR_QT_MINGW")"
+fi
+
+# OpenCC, built once from its published source; npm fetches it.
+if [[ ! -f "$FBR_OPENCC_MINGW/lib/libopencc.a" ]]; then
+    if ! command -v npm >/dev/null; then
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends npm
+    fi
+    archive="$(dirname "$FBR_OPENCC_MINGW").tar.xz"
+    [[ -f $archive ]] || scripts/windows/build-opencc-mingw64.sh "$archive"
+    mkdir -p "$(dirname "$FBR_OPENCC_MINGW")"
+    tar -xJf "$archive" -C "$(dirname "$FBR_OPENCC_MINGW")"
 fi
 
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then

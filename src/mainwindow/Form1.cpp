@@ -18,6 +18,7 @@
 #include "rename/UndoRename.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
+#include "rules/FormRules.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -164,6 +165,15 @@ void Form1::createMenus()
             &Form1::removeSelected);
     connect(addItem(menu列表, u"menu清空"_s, u"清空"_s), &QAction::triggered, this,
             &Form1::clearList);
+    // Beyond the design: the order of the rows, which numbering follows.
+    QMenu* menu排序 = addSubmenu(menu列表, u"menu排序"_s, u"排序(&O)"_s);
+    menu列表->addMenu(menu排序);
+    connect(addItem(menu排序, u"menu按名称"_s, u"按名称"_s), &QAction::triggered, this,
+            [this] { sortRows(RowOrder::ByName); });
+    connect(addItem(menu排序, u"menu按修改时间"_s, u"按修改时间"_s), &QAction::triggered, this,
+            [this] { sortRows(RowOrder::ByModified); });
+    connect(addItem(menu排序, u"menu按加入顺序"_s, u"按加入顺序"_s), &QAction::triggered, this,
+            [this] { sortRows(RowOrder::ByAddition); });
     addSeparator(menu列表, u"uyhoiu8797"_s);
     connect(addItem(menu列表, u"menu打开修改前目录"_s, u"打开修改前目录"_s), &QAction::triggered,
             this, &Form1::openCurrentDirectory);
@@ -174,6 +184,9 @@ void Form1::createMenus()
     QMenu* menu修改 = addSubmenu(this, u"menu修改"_s, u"修改(&R)"_s);
     connect(addItem(menu修改, u"menu模拟修改"_s, u"模拟修改"_s), &QAction::triggered, this,
             &Form1::openRenameDialog);
+    // Beyond the design: rules made of steps, in a dialog of their own.
+    connect(addItem(menu修改, u"menu更多规则"_s, u"更多规则(&M)…"_s), &QAction::triggered, this,
+            &Form1::openRulesDialog);
     connect(addItem(menu修改, u"menu确认修改"_s, u"确认修改"_s), &QAction::triggered, this,
             &Form1::confirmRename);
     // Beyond the design: the undo of the last batch.
@@ -308,6 +321,17 @@ void Form1::openRenameDialog()
 {
     FormRename dialog(this, *m_rows, m_platform.fileSystem, m_platform.passes);
     dialog.exec();
+}
+
+void Form1::openRulesDialog()
+{
+    FormRules dialog(this, *m_rows, m_platform.fileSystem, m_platform.passes);
+    dialog.exec();
+}
+
+void Form1::sortRows(RowOrder order)
+{
+    SortRows(*m_rows, m_platform.fileSystem, order, m_platform.passes);
 }
 
 void Form1::confirmRename()

@@ -2,6 +2,7 @@
 
 #include "collect/AddDirectories.h"
 #include "platform/Platform.h"
+#include "rows/SortRows.h"
 
 #include <QMainWindow>
 
@@ -40,6 +41,8 @@ public:
     void openCurrentDirectory();
     void exitProgram();
     void openRenameDialog();
+    void openRulesDialog();
+    void sortRows(RowOrder order);
     void confirmRename();
     void undoRename();
     void openHistory();

@@ -173,6 +173,9 @@ public:
     // True for a folder or a link to one; false for anything else or an unresolvable path.
     virtual bool folderExists(const QString& path) = 0;
     virtual bool fileExists(const QString& path) = 0;
+    // When the folder's contents last changed, in milliseconds since 1970 (UTC); nothing when
+    // it cannot be read.
+    virtual std::optional<qint64> modifiedAt(const QString& path) = 0;
 
     virtual std::unique_ptr<FolderFinder> folderFinder() = 0;
 

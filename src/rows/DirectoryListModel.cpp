@@ -120,10 +120,11 @@ int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
 
 int DirectoryListModel::appendRows(std::vector<DirectoryRow> rows)
 {
-    auto firstRefused = std::remove_if(rows.begin(), rows.end(), [this](const DirectoryRow& r) {
+    auto firstRefused = std::remove_if(rows.begin(), rows.end(), [this](DirectoryRow& r) {
         if (m_keys.contains(r.key))
             return true;
         m_keys.insert(r.key);
+        r.addedAs = m_nextAdded++;
         return false;
     });
     rows.erase(firstRefused, rows.end());
@@ -191,6 +192,50 @@ bool DirectoryListModel::removeAll()
     m_keys.clear();
     m_keys.squeeze();
     endResetModel();
+    return true;
+}
+
+bool DirectoryListModel::reorder(const std::vector<int>& order)
+{
+    return !m_held && reorderRows(order);
+}
+
+bool DirectoryListModel::reorderRows(const std::vector<int>& order)
+{
+    const size_t n = m_rows.size();
+    if (order.size() != n)
+        return false;
+    std::vector<int> newPosition(n, -1);
+    for (size_t i = 0; i < n; ++i) {
+        if (order[i] < 0 || size_t(order[i]) >= n || newPosition[size_t(order[i])] >= 0)
+            return false;
+        newPosition[size_t(order[i])] = int(i);
+    }
+    bool moves = false;
+    for (size_t i = 0; i < n && !moves; ++i)
+        moves = order[i] != int(i);
+    if (!moves)
+        return true;
+
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<DirectoryRow> reordered;
+    reordered.reserve(n);
+    for (const int from : order) {
+        DirectoryRow& r = m_rows[size_t(from)];
+        if (r.isPreviewed() && !IsBatchOutcome(r.verdict.outcome)) {
+            r.newName.clear();
+            r.verdict = {};
+        }
+        reordered.push_back(std::move(r));
+    }
+    m_rows = std::move(reordered);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before)
+        after << this->index(newPosition[size_t(index.row())], index.column());
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
     return true;
 }
 

@@ -53,6 +53,8 @@ public:
         }
         // Takes over rows the pass changed on its copy, in order, with one notification.
         void takeOver(std::vector<ChangedRow> changes) { m_rows->takeOver(std::move(changes)); }
+        // As DirectoryListModel::reorder, for a pass that worked out the order.
+        bool reorder(const std::vector<int>& order) { return m_rows->reorderRows(order); }
         // The rule of the preview whose proposals the rows now hold, in words.
         void setPreviewRule(QString words) { m_rows->m_previewRule = std::move(words); }
 
@@ -82,16 +84,24 @@ public:
     bool removeMarked(const std::vector<bool>& marked);
     bool removeAll();
 
+    // Puts the rows in a new order: order[i] is the position now of the row to stand at i.
+    // Rows keep their identity, selection and the outcomes of a batch; a preview's proposals,
+    // which depend on the order (numbers, which row gets a name first), are dropped. False,
+    // changing nothing, while a pass holds the rows or when order is not a permutation.
+    bool reorder(const std::vector<int>& order);
+
 private:
     // The earlier row that takes the new name first, for a row whose preview found it so;
     // -1 for none.
     int rowProposingFirst(int position) const;
     QString toolTip(int position, int column) const;
     int appendRows(std::vector<DirectoryRow> rows);
+    bool reorderRows(const std::vector<int>& order);
     void takeOver(std::vector<ChangedRow> changes);
 
     std::vector<DirectoryRow> m_rows;
     QSet<QString> m_keys;
     QString m_previewRule;
+    quint32 m_nextAdded = 0;
     bool m_held = false;
 };

@@ -124,3 +124,19 @@ QString VerdictText(const Verdict& verdict)
     }
     return u"修改出错:"_s + DescribeError(verdict.error);
 }
+
+bool IsBatchOutcome(Verdict::Outcome outcome)
+{
+    using Outcome = Verdict::Outcome;
+    switch (outcome) {
+    case Outcome::NeedsPreview:
+    case Outcome::AlreadyExists:
+    case Outcome::Renamed:
+    case Outcome::Failed:
+    case Outcome::Undone:
+    case Outcome::UndoFailed:
+        return true;
+    default:
+        return false;
+    }
+}

@@ -34,5 +34,8 @@ struct Verdict
 
 QString VerdictText(const Verdict& verdict);
 
+// True for what a batch or its undo made of a row, false for a preview's foretelling.
+bool IsBatchOutcome(Verdict::Outcome outcome);
+
 // The words for a failure, without the "修改出错:" prefix.
 QString DescribeError(const FileSystemError& error);

@@ -1,6 +1,8 @@
 #include "SimulateRename.h"
 
 #include "ComposeNewName.h"
+#include "NameContexts.h"
+#include "StepList.h"
 #include "platform/FileSystem.h"
 #include "rows/DirectoryListModel.h"
 #include "rows/RowsSnapshot.h"
@@ -62,15 +64,13 @@ int runOfParent(const RowsSnapshot& rows, int first)
     return end - first;
 }
 
-} // namespace
-
-std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                                      const RenameRule& rule, PassRunner& passes)
+// The preview of any rule: composeNewName(snapshot, i) gives row i's new name, on the pass's
+// thread.
+template <typename ComposeNewName>
+PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString& ruleInWords,
+                PassRunner& passes, ComposeNewName composeNewName)
 {
     using Outcome = Verdict::Outcome;
-    if (TrimSpaces(rule.ruleText()).isEmpty())
-        return std::nullopt;
-
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
         return PassEnd::Refused;
@@ -97,7 +97,7 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
             } else if (i == runEnd) {
                 runEnd = i + 1;
             }
-            QString newName = ComposeNewName(rule, row.name);
+            QString newName = composeNewName(snapshot, i);
             Outcome outcome = Outcome::CanRename;
             if (!row.hasParent()) {
                 outcome = Outcome::RootNotRenamed;
@@ -116,6 +116,33 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
     };
     return passes.run(u"正在模拟修改目录名称……"_s, snapshot.count(), preview, [&] {
         hold->takeOver(snapshot.takeChanges());
-        hold->setPreviewRule(rule.inWords());
+        hold->setPreviewRule(ruleInWords);
     });
+}
+
+} // namespace
+
+std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& fileSystem,
+                                      const RenameRule& rule, PassRunner& passes)
+{
+    if (TrimSpaces(rule.ruleText()).isEmpty())
+        return std::nullopt;
+    return Preview(rows, fileSystem, rule.inWords(), passes,
+                   [&](const RowsSnapshot& snapshot, int i) {
+                       return ComposeNewName(rule, snapshot.row(i).name);
+                   });
+}
+
+std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& fileSystem,
+                                      const StepList& steps, PassRunner& passes)
+{
+    if (steps.isEmpty() || !steps.problem().isEmpty())
+        return std::nullopt;
+    std::optional<NameContexts> contexts; // counted on the pass's thread, over its copy
+    return Preview(rows, fileSystem, steps.inWords(), passes,
+                   [&](const RowsSnapshot& snapshot, int i) {
+                       if (!contexts)
+                           contexts.emplace(snapshot);
+                       return steps.apply(snapshot.row(i).name, contexts->of(i));
+                   });
 }

@@ -1,17 +1,26 @@
+#include "common/NameBytes.h"
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
+#include "rows/NaturalNameOrder.h"
 #include "rules/ComposeNewName.h"
 #include "rules/FormRename.h"
+#include "rules/FormRules.h"
 #include "rules/SimulateRename.h"
+#include "rules/StepList.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QJsonDocument>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +42,12 @@ RenameRule replace(const QString& find, const QString& with)
     rule.findText = find;
     rule.replaceWith = with;
     return rule;
+}
+
+// Steps written as in a presets file, with ' for ", for short table rows.
+QJsonArray Steps(const char* json)
+{
+    return QJsonDocument::fromJson(QByteArray(json).replace('\'', '"')).array();
 }
 
 } // namespace
@@ -226,6 +241,135 @@ private Q_SLOTS:
         QTest::keyClicks(FindChild<QLineEdit>(dialog, u"Text3"_s), u"abc"_s);
         QVERIFY(option1->isChecked());
         QCOMPARE(dialog.rule().kind, RenameRule::Kind::Append);
+    }
+
+    void ruleSteps_data()
+    {
+        QTest::addColumn<QJsonArray>("steps");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("position"); // in a list of ten rows, all in one folder
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* tag, const char* steps, const QString& name, int position,
+                            const QString& expected) {
+            QTest::newRow(tag) << Steps(steps) << name << position << expected;
+        };
+        const char* number = "[{'step':'number','start':1,'increment':1,'separator':'_'}]";
+        row("ninth of ten padded to the tenth's width", number, u"a"_s, 8, u"a_09"_s);
+        row("tenth of ten", number, u"a"_s, 9, u"a_10"_s);
+        row("negative step below zero",
+            "[{'step':'number','start':10,'increment':-5,'place':'before','separator':' '}]",
+            u"a"_s, 3, u"-05 a"_s);
+        row("fixed width", "[{'step':'number','start':7,'increment':1,'width':4}]", u"a"_s, 0,
+            u"a0007"_s);
+        row("at a position from the end", "[{'step':'add','text':'-','place':'end','offset':2}]",
+            u"abcd"_s, 0, u"ab-cd"_s);
+        row("position past the start", "[{'step':'add','text':'-','place':'start','offset':9}]",
+            u"ab"_s, 0, u"ab-"_s);
+        row("exact case", "[{'step':'replace','find':'A','replaceWith':'x','exactCase':true}]",
+            u"Aa"_s, 0, u"xa"_s);
+        row("nested brackets", "[{'step':'remove','brackets':'('}]", u"a(b(c)d)e"_s, 0, u"ae"_s);
+        row("unclosed bracket kept", "[{'step':'remove','brackets':'【('}]", u"a【b(c"_s, 0,
+            u"a【b(c"_s);
+        row("unchosen brackets kept", "[{'step':'remove','brackets':'【'}]", u"【x】(y)"_s, 0,
+            u"(y)"_s);
+        row("full-width spaces at both ends", "[{'step':'remove','trim':true}]",
+            u"\u3000 a\u3000b \u3000"_s, 0, u"a\u3000b"_s);
+        row("first and last", "[{'step':'remove','first':2,'last':5}]", u"abc"_s, 0, QString());
+        row("full width to half, stand-ins kept", "[{'step':'halfWidth'}]",
+            u"ＡＢ１２！\u3000x：？"_s, 0, u"AB12! x：？"_s);
+        row("traditional to simplified", "[{'step':'chinese','to':'simplified'}]", u"頭髮設計"_s, 0,
+            u"头发设计"_s);
+        row("simplified to traditional by phrase", "[{'step':'chinese','to':'traditional'}]",
+            u"头发"_s, 0, u"頭髮"_s);
+        row("nothing to convert", "[{'step':'chinese','to':'simplified'}]", u"abc 1"_s, 0,
+            u"abc 1"_s);
+        row("each word's first letter", "[{'step':'case','to':'words'}]", u"hELLO wORLD-x"_s, 0,
+            u"Hello World-X"_s);
+        row("capture groups",
+            "[{'step':'regex','pattern':'(\\\\d+)-(\\\\w+)','replaceWith':'$2_\\\\1'}]", u"12-ab"_s,
+            0, u"ab_12"_s);
+        row("invalid pattern changes nothing",
+            "[{'step':'regex','pattern':'(a','replaceWith':'x'}]", u"(a"_s, 0, u"(a"_s);
+        if (!OnWindows()) // where names are bytes
+            row("GBK bytes", "[{'step':'encoding'}]", NameFromBytes("\xd6\xd0\xce\xc4"), 0,
+                u"中文"_s);
+        row("UTF-8 name stays", "[{'step':'encoding'}]", u"中文"_s, 0, u"中文"_s);
+        row("steps in order",
+            "[{'step':'halfWidth'},{'step':'replace','find':'1','replaceWith':'一'}]", u"１1"_s, 0,
+            u"一一"_s);
+    }
+
+    void ruleSteps()
+    {
+        QFETCH(QJsonArray, steps);
+        QFETCH(QString, name);
+        QFETCH(int, position);
+        QFETCH(QString, expected);
+        const StepList list(steps);
+        QCOMPARE(list.isEmpty(), false);
+        QCOMPARE(list.apply(name, NameContext{position, position, 10, 10}), expected);
+        // Only a broken pattern stops the preview, with a reason to show.
+        QCOMPARE(list.problem().isEmpty(),
+                 !QByteArray(QTest::currentDataTag()).startsWith("invalid"));
+    }
+
+    // Names as a person orders them, by the system's collation and by the program's own.
+    void naturalOrder()
+    {
+        const QStringList ordered{u"2"_s, u"１０"_s, u"a2"_s, u"A10"_s, u"b"_s};
+        const NaturalNameOrder order;
+        QVERIFY(order.systemCollation() || OnWindows()); // Linux's Qt collates through ICU
+        for (qsizetype i = 1; i < ordered.size(); ++i) {
+            QVERIFY2(order.compare(ordered[i - 1], ordered[i]) < 0, qPrintable(ordered[i]));
+            QVERIFY2(CompareNaturally(ordered[i - 1], ordered[i]) < 0, qPrintable(ordered[i]));
+        }
+        // Chinese by pinyin (a, b, z) either way.
+        QVERIFY(order.compare(u"阿"_s, u"北"_s) < 0 && order.compare(u"北"_s, u"中"_s) < 0);
+        QVERIFY(CompareNaturally(u"阿"_s, u"北"_s) < 0 && CompareNaturally(u"北"_s, u"中"_s) < 0);
+    }
+
+    // The dialog as a user meets it: steps added and typed into, a table that follows, a preset
+    // saved and applied, and a preview of the whole list in the order chosen.
+    void rulesDialogPreviewsAsTheUserTypes()
+    {
+        TestTree tree;
+        tree.makeFolders({u"p/b2"_s, u"p/b10"_s, u"p/a"_s});
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.addFolders({tree.path(u"p/b10"_s), tree.path(u"p/b2"_s), tree.path(u"p/a"_s)});
+        Propose(window.rows(), 0, u"stale"_s);
+        window.sortRows(RowOrder::ByName);
+        QCOMPARE(KeysOf(window.rows()),
+                 (QStringList{tree.path(u"p/a"_s), tree.path(u"p/b2"_s), tree.path(u"p/b10"_s)}));
+        QCOMPARE(window.rows().row(2).verdictText(), QString()); // the order's proposal is gone
+
+        FormRules dialog(&window, window.rows(), test.fileSystem, test.passes);
+        QVERIFY(ShowActive(dialog));
+        auto* table = FindChild<QTableWidget>(dialog, u"tablePreview"_s);
+        FindChild<QAction>(dialog, u"add_number"_s)->trigger();
+        QCOMPARE(table->item(2, 1)->text(), u"b10_3"_s);
+        auto* start =
+            FindChild<QSpinBox>(*dialog.findChild<QWidget*>(u"options_number"_s), u"start"_s);
+        start->selectAll();
+        QTest::keyClicks(start, u"8"_s);
+        QTRY_COMPARE(table->item(2, 1)->text(), u"b10_10"_s);
+        QCOMPARE(table->item(0, 1)->text(), u"a_08"_s);
+
+        FindChild<QLineEdit>(dialog, u"editPresetName"_s)->setText(u"编号"_s);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, u"buttonSavePreset"_s), Qt::LeftButton);
+        dialog.setSteps({});
+        auto* presets = FindChild<QComboBox>(dialog, u"comboPresets"_s);
+        presets->setCurrentIndex(presets->findText(u"方案：编号"_s));
+        Q_EMIT presets->activated(presets->currentIndex());
+        QCOMPARE(dialog.steps().size(), 1);
+
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(window.rows().row(1).newName, u"b2_09"_s);
+        QCOMPARE(window.rows().row(1).verdictText(), u"可以修改"_s);
+        // Remembered for the next opening, and among the recent ones.
+        const FormRules again(&window, window.rows(), test.fileSystem, test.passes);
+        QCOMPARE(again.steps(), dialog.steps());
     }
 };
 

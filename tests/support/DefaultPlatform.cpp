@@ -1,16 +1,23 @@
-// Compiled into every test program: offscreen unless the environment names a platform, so that
-// the same programs run on a display (QT_QPA_PLATFORM=xcb) when asked to.
+// Compiled into every test program: settings of its own, and offscreen unless the environment
+// names a platform, so that the same programs run on a display (QT_QPA_PLATFORM=xcb) when
+// asked to.
 #include <QByteArray>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 namespace {
 
-void defaultToOffscreen()
+void prepareTestProgram()
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    // Settings in a folder of the test's own, never the user's.
+    static QTemporaryDir settingsFolder;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
 }
 
 } // namespace
 
-Q_CONSTRUCTOR_FUNCTION(defaultToOffscreen)
+Q_CONSTRUCTOR_FUNCTION(prepareTestProgram)

@@ -10,13 +10,16 @@
 #include "rename/FormHistory.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
+#include "rules/FormRules.h"
 #include "support/TestPlatform.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -201,6 +204,37 @@ int main(int argc, char* argv[])
                 return history && history->history().size() >= 2;
             });
         window.findChild<QAction*>(u"menu修改记录"_s)->trigger();
+    }
+
+    // Rules made of steps: old archives' folders numbered in name order, their names cleaned
+    // and converted to simplified Chinese, with the table that follows the typing.
+    {
+        tree.makeFolders({u"旧相册/【备份】第10集"_s, u"旧相册/【备份】第2集"_s,
+                          u"旧相册/（副本）電影筆記"_s, u"旧相册/ＤＶＤ　１"_s,
+                          u"旧相册/舊照片 (2019)"_s});
+        Form1 steps(test.platform);
+        steps.move(0, 0);
+        const QString album = tree.path(u"旧相册"_s);
+        QStringList folders;
+        for (const QString& name : QDir(album).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            folders << QDir(album).filePath(name);
+        steps.addFolders(folders);
+        steps.sortRows(RowOrder::ByName);
+        FormRules rules(&steps, steps.rows(), test.fileSystem, test.passes);
+        rules.setSteps(QJsonDocument::fromJson(R"([
+            {"step":"remove","brackets":"【（(","trim":true},
+            {"step":"halfWidth"},
+            {"step":"chinese","to":"simplified"},
+            {"step":"number","start":1,"increment":1,"width":0,"place":"before","separator":"_"}
+        ])")
+                           .array());
+        rules.findChild<QListWidget*>(u"listSteps"_s)->setCurrentRow(3);
+        save(framed(rules), out + u"/rules-dialog.png"_s);
+        rules.simulate();
+        steps.show();
+        QApplication::processEvents();
+        save(framed(steps), out + u"/main-after-rules.png"_s);
+        steps.hide();
     }
 
     // Folders handed over by the file manager or the command line, into a fresh window.

@@ -427,6 +427,14 @@ bool LinuxFileSystem::fileExists(const QString& path)
     return statPath(path, info, true) && S_ISREG(info.st_mode);
 }
 
+std::optional<qint64> LinuxFileSystem::modifiedAt(const QString& path)
+{
+    struct stat info = {};
+    if (!statPath(path, info, true))
+        return std::nullopt;
+    return qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
+}
+
 std::unique_ptr<FolderFinder> LinuxFileSystem::folderFinder()
 {
     return std::make_unique<LinuxFolderFinder>();

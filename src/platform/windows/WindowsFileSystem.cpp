@@ -299,6 +299,18 @@ bool WindowsFileSystem::fileExists(const QString& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::optional<qint64> WindowsFileSystem::modifiedAt(const QString& path)
+{
+    const auto native = nativePath(path);
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!native || !::GetFileAttributesExW(native->c_str(), GetFileExInfoStandard, &data))
+        return std::nullopt;
+    // 100-nanosecond ticks since 1601.
+    const qint64 ticks = qint64((quint64(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                data.ftLastWriteTime.dwLowDateTime);
+    return ticks / 10000 - Q_INT64_C(11644473600000);
+}
+
 std::unique_ptr<FolderFinder> WindowsFileSystem::folderFinder()
 {
     return std::make_unique<WindowsFolderFinder>();

@@ -9,6 +9,7 @@ class WindowsFileSystem : public FileSystem
 public:
     bool folderExists(const QString& path) override;
     bool fileExists(const QString& path) override;
+    std::optional<qint64> modifiedAt(const QString& path) override;
     std::unique_ptr<FolderFinder> folderFinder() override;
     std::optional<QStringList> subfolderNames(const QString& folder) override;
     std::optional<FileSystemError> checkFolderName(const QString& name) override;

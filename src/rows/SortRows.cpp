@@ -1,0 +1,87 @@
+#include "SortRows.h"
+
+#include "DirectoryListModel.h"
+#include "NaturalNameOrder.h"
+#include "RowsSnapshot.h"
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The positions of the rows in the order of their keys; equal keys keep the list's order.
+template <typename Less> std::vector<int> OrderBy(int count, Less less)
+{
+    std::vector<int> order(static_cast<size_t>(count));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), less);
+    return order;
+}
+
+} // namespace
+
+PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder order,
+                 PassRunner& passes)
+{
+    std::optional<DirectoryListModel::Hold> hold = rows.hold();
+    if (!hold)
+        return PassEnd::Refused;
+    const RowsSnapshot snapshot(rows);
+    const int count = snapshot.count();
+    std::vector<int> sorted;
+    const auto sort = [&](PassControl& control) {
+        switch (order) {
+        case RowOrder::ByName: {
+            const NaturalNameOrder names;
+            const auto byParent = [&](int a, int b) {
+                return CompareNaturally(snapshot.row(a).parent, snapshot.row(b).parent) < 0;
+            };
+            if (const QCollator* collation = names.systemCollation()) {
+                std::vector<QCollatorSortKey> keys;
+                keys.reserve(size_t(count));
+                control.forEach(count, [&](int i) {
+                    keys.push_back(collation->sortKey(snapshot.row(i).name));
+                });
+                if (int(keys.size()) < count)
+                    return;
+                sorted = OrderBy(count, [&](int a, int b) {
+                    const int byName = keys[size_t(a)].compare(keys[size_t(b)]);
+                    return byName != 0 ? byName < 0 : byParent(a, b);
+                });
+            } else {
+                sorted = OrderBy(count, [&](int a, int b) {
+                    const int byName = CompareNaturally(snapshot.row(a).name, snapshot.row(b).name);
+                    return byName != 0 ? byName < 0 : byParent(a, b);
+                });
+            }
+            break;
+        }
+        case RowOrder::ByModified: {
+            std::vector<qint64> times;
+            times.reserve(size_t(count));
+            control.forEach(count, [&](int i) {
+                times.push_back(fileSystem.modifiedAt(snapshot.row(i).key)
+                                    .value_or(std::numeric_limits<qint64>::max()));
+            });
+            if (int(times.size()) < count)
+                return;
+            sorted =
+                OrderBy(count, [&](int a, int b) { return times[size_t(a)] < times[size_t(b)]; });
+            break;
+        }
+        case RowOrder::ByAddition:
+            sorted = OrderBy(count, [&](int a, int b) {
+                return snapshot.row(a).addedAs < snapshot.row(b).addedAs;
+            });
+            break;
+        }
+    };
+    return passes.run(u"正在排序……"_s, count, sort, [&] {
+        if (int(sorted.size()) == count)
+            hold->reorder(std::exchange(sorted, {}));
+    });
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "RuleStep.h"
+
+// 添加文字: text before or after the name, or at a position counted from its start or end.
+class AddTextStep : public RuleStep
+{
+public:
+    explicit AddTextStep(const QJsonObject& settings);
+    QString apply(const QString& name, const NameContext& context) const override;
+    QString inWords() const override;
+
+private:
+    enum class Place { Before, After, FromStart, FromEnd };
+    QString m_text;
+    Place m_place;
+    int m_offset;
+};

@@ -1,0 +1,47 @@
+#include "ChangedPartDelegate.h"
+
+#include <QApplication>
+#include <QPainter>
+
+std::pair<qsizetype, qsizetype> ChangedPartDelegate::ChangedPart(QStringView oldName,
+                                                                 QStringView newName)
+{
+    const qsizetype shorter = std::min(oldName.size(), newName.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && oldName[prefix] == newName[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           oldName[oldName.size() - 1 - suffix] == newName[newName.size() - 1 - suffix])
+        ++suffix;
+    return {prefix, newName.size() - prefix - suffix};
+}
+
+void ChangedPartDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const
+{
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QString newName = item.text;
+    item.text.clear();
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+
+    const auto [prefix, changed] = ChangedPart(index.data(OldNameRole).toString(), newName);
+    const QRect text =
+        style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(3, 0, -3, 0);
+    const QFontMetrics metrics(item.font);
+    const int start = text.left() + metrics.horizontalAdvance(newName.left(prefix));
+    const int width = metrics.horizontalAdvance(newName.sliced(prefix, changed));
+    painter->save();
+    if (changed > 0)
+        painter->fillRect(QRect(start, text.top() + 2, width, text.height() - 4),
+                          option.palette.color(QPalette::Highlight).lighter(170));
+    painter->setPen(option.palette.color(
+        option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(item.font);
+    painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                      metrics.elidedText(newName, Qt::ElideRight, text.width()));
+    painter->restore();
+}

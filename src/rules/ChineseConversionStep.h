@@ -1,0 +1,16 @@
+#pragma once
+
+#include "RuleStep.h"
+
+// 繁体转简体 / 简体转繁体, phrase by phrase, through OpenCC's dictionaries.
+class ChineseConversionStep : public RuleStep
+{
+public:
+    explicit ChineseConversionStep(const QJsonObject& settings);
+    QString apply(const QString& name, const NameContext& context) const override;
+    QString inWords() const override;
+    QString problem() const override;
+
+private:
+    bool m_toTraditional;
+};

@@ -1,0 +1,373 @@
+#include "FormRules.h"
+
+#include "ChangedPartDelegate.h"
+#include "SimulateRename.h"
+#include "StepList.h"
+#include "StepOptions.h"
+#include "common/NameBytes.h"
+#include "rows/DirectoryListModel.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int KindIndex(const QString& kind)
+{
+    const auto& kinds = StepOptions::kinds();
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        if (kinds[i].key == kind)
+            return int(i);
+    }
+    return -1;
+}
+
+QString StepText(int position, const QJsonObject& step)
+{
+    const StepList one(QJsonArray{step});
+    return u"%1. %2"_s.arg(position + 1).arg(one.isEmpty() ? u"?"_s : one.inWords());
+}
+
+QPushButton* AddButton(QWidget* parent, QLayout* layout, const QString& name, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    layout->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+FormRules::FormRules(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem,
+                     PassRunner& passes)
+    : QDialog(parent), m_rows(rows), m_fileSystem(fileSystem), m_passes(passes),
+      m_presets(RulePresets::load())
+{
+    setObjectName(u"FormRules"_s);
+    setWindowTitle(u"更多规则"_s);
+    setSizeGripEnabled(true);
+    createControls();
+    listPresets();
+    setSteps(m_presets.lastUsed);
+    resize(760, 560);
+}
+
+FormRules::~FormRules() = default;
+
+void FormRules::createControls()
+{
+    auto* layout = new QVBoxLayout(this);
+
+    auto* presetsRow = new QHBoxLayout;
+    presetsRow->addWidget(new QLabel(u"规则方案："_s, this));
+    comboPresets = new QComboBox(this);
+    comboPresets->setObjectName(u"comboPresets"_s);
+    comboPresets->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    comboPresets->setMinimumContentsLength(24);
+    presetsRow->addWidget(comboPresets, 1);
+    editPresetName = new QLineEdit(this);
+    editPresetName->setObjectName(u"editPresetName"_s);
+    editPresetName->setPlaceholderText(u"方案名称"_s);
+    presetsRow->addWidget(editPresetName);
+    connect(AddButton(this, presetsRow, u"buttonSavePreset"_s, u"保存方案"_s),
+            &QPushButton::clicked, this, &FormRules::savePreset);
+    connect(AddButton(this, presetsRow, u"buttonDeletePreset"_s, u"删除方案"_s),
+            &QPushButton::clicked, this, &FormRules::deletePreset);
+    connect(AddButton(this, presetsRow, u"buttonImport"_s, u"导入…"_s), &QPushButton::clicked, this,
+            &FormRules::importPresets);
+    connect(AddButton(this, presetsRow, u"buttonExport"_s, u"导出…"_s), &QPushButton::clicked, this,
+            &FormRules::exportPresets);
+    layout->addLayout(presetsRow);
+    connect(comboPresets, &QComboBox::activated, this, &FormRules::presetChosen);
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    auto* stepsArea = new QWidget(splitter);
+    auto* stepsRow = new QHBoxLayout(stepsArea);
+    stepsRow->setContentsMargins(0, 0, 0, 0);
+    auto* listColumn = new QVBoxLayout;
+    listSteps = new QListWidget(stepsArea);
+    listSteps->setObjectName(u"listSteps"_s);
+    listColumn->addWidget(listSteps);
+    auto* listButtons = new QHBoxLayout;
+    QPushButton* add = AddButton(stepsArea, listButtons, u"buttonAddStep"_s, u"添加步骤"_s);
+    auto* kindsMenu = new QMenu(add);
+    for (const StepOptions::Kind& kind : StepOptions::kinds()) {
+        QAction* action = kindsMenu->addAction(kind.name);
+        action->setObjectName(u"add_"_s + kind.key);
+        connect(action, &QAction::triggered, this, [this, key = kind.key] { addStep(key); });
+    }
+    add->setMenu(kindsMenu);
+    connect(AddButton(stepsArea, listButtons, u"buttonRemoveStep"_s, u"删除步骤"_s),
+            &QPushButton::clicked, this, &FormRules::removeStep);
+    connect(AddButton(stepsArea, listButtons, u"buttonUp"_s, u"上移"_s), &QPushButton::clicked,
+            this, [this] { moveStep(-1); });
+    connect(AddButton(stepsArea, listButtons, u"buttonDown"_s, u"下移"_s), &QPushButton::clicked,
+            this, [this] { moveStep(1); });
+    listColumn->addLayout(listButtons);
+    stepsRow->addLayout(listColumn, 1);
+
+    stackOptions = new QStackedWidget(stepsArea);
+    stackOptions->setObjectName(u"stackOptions"_s);
+    stackOptions->addWidget(
+        new QLabel(u"用“添加步骤”加入规则，步骤按顺序作用于每个名称。"_s, stackOptions));
+    for (const StepOptions::Kind& kind : StepOptions::kinds()) {
+        auto* options = new StepOptions(kind.key, stackOptions);
+        connect(options, &StepOptions::edited, this, &FormRules::stepEdited);
+        stackOptions->addWidget(options);
+        m_options.push_back(options);
+    }
+    stepsRow->addWidget(stackOptions, 1);
+    connect(listSteps, &QListWidget::currentRowChanged, this, &FormRules::showStep);
+
+    auto* previewArea = new QWidget(splitter);
+    auto* previewColumn = new QVBoxLayout(previewArea);
+    previewColumn->setContentsMargins(0, 0, 0, 0);
+    labelProblem = new QLabel(previewArea);
+    labelProblem->setObjectName(u"labelProblem"_s);
+    labelProblem->setStyleSheet(u"color: #b00000"_s);
+    labelProblem->setWordWrap(true);
+    previewColumn->addWidget(labelProblem);
+    tablePreview = new QTableWidget(0, 2, previewArea);
+    tablePreview->setObjectName(u"tablePreview"_s);
+    tablePreview->setHorizontalHeaderLabels({u"原名称"_s, u"新名称"_s});
+    tablePreview->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tablePreview->verticalHeader()->hide();
+    tablePreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tablePreview->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tablePreview->setItemDelegateForColumn(1, new ChangedPartDelegate(tablePreview));
+    previewColumn->addWidget(tablePreview);
+    labelPreviewCount = new QLabel(previewArea);
+    labelPreviewCount->setObjectName(u"labelPreviewCount"_s);
+    previewColumn->addWidget(labelPreviewCount);
+    splitter->setStretchFactor(1, 1);
+    layout->addWidget(splitter, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    Command1 = AddButton(this, buttons, u"Command1"_s, u"模拟修改"_s);
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &FormRules::simulate);
+    connect(AddButton(this, buttons, u"Command2"_s, u"关闭"_s), &QPushButton::clicked, this,
+            &QDialog::reject);
+    layout->addLayout(buttons);
+
+    // The table follows the typing once it pauses, not at every key.
+    m_typingPause = new QTimer(this);
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(150);
+    connect(m_typingPause, &QTimer::timeout, this, &FormRules::refreshPreview);
+}
+
+void FormRules::setSteps(const QJsonArray& steps)
+{
+    m_steps = {};
+    for (const QJsonValue& step : steps) {
+        if (KindIndex(step.toObject()[u"step"_s].toString()) >= 0)
+            m_steps.append(step);
+    }
+    const QSignalBlocker quiet(listSteps);
+    listSteps->clear();
+    for (int i = 0; i < m_steps.size(); ++i)
+        listSteps->addItem(StepText(i, m_steps[i].toObject()));
+    listSteps->setCurrentRow(m_steps.isEmpty() ? -1 : 0);
+    showStep(listSteps->currentRow());
+    refreshPreview();
+}
+
+void FormRules::addStep(const QString& kind)
+{
+    const int position = listSteps->currentRow() + 1; // after the selected step
+    QJsonArray steps = m_steps;
+    steps.insert(position, StepOptions::newStep(kind));
+    setSteps(steps);
+    listSteps->setCurrentRow(position);
+}
+
+void FormRules::removeStep()
+{
+    const int position = listSteps->currentRow();
+    if (position < 0)
+        return;
+    QJsonArray steps = m_steps;
+    steps.removeAt(position);
+    setSteps(steps);
+    listSteps->setCurrentRow(std::min(position, int(steps.size()) - 1));
+}
+
+void FormRules::moveStep(int by)
+{
+    const int from = listSteps->currentRow();
+    const int to = from + by;
+    if (from < 0 || to < 0 || to >= m_steps.size())
+        return;
+    QJsonArray steps = m_steps;
+    const QJsonValue moved = steps.takeAt(from);
+    steps.insert(to, moved);
+    setSteps(steps);
+    listSteps->setCurrentRow(to);
+}
+
+void FormRules::showStep(int position)
+{
+    if (position < 0 || position >= m_steps.size()) {
+        stackOptions->setCurrentIndex(0);
+        return;
+    }
+    const QJsonObject step = m_steps[position].toObject();
+    const int kind = KindIndex(step[u"step"_s].toString());
+    m_options[size_t(kind)]->show(step);
+    stackOptions->setCurrentWidget(m_options[size_t(kind)]);
+}
+
+void FormRules::stepEdited()
+{
+    const int position = listSteps->currentRow();
+    const auto* options = qobject_cast<StepOptions*>(stackOptions->currentWidget());
+    if (position < 0 || !options)
+        return;
+    const QJsonObject step = options->settings();
+    m_steps[position] = step;
+    listSteps->item(position)->setText(StepText(position, step));
+    m_typingPause->start();
+}
+
+void FormRules::refreshPreview()
+{
+    m_typingPause->stop();
+    const StepList steps(m_steps);
+    const QString problem = steps.problem();
+    labelProblem->setText(problem);
+    labelProblem->setVisible(!problem.isEmpty());
+    const int shown = std::min(m_rows.count(), previewRows);
+    if (!m_contexts && !steps.isEmpty())
+        m_contexts.emplace(m_rows);
+    tablePreview->setRowCount(shown);
+    for (int i = 0; i < shown; ++i) {
+        const QString& name = m_rows.row(i).name;
+        const QString newName =
+            steps.isEmpty() || !problem.isEmpty() ? name : steps.apply(name, m_contexts->of(i));
+        auto* oldItem = new QTableWidgetItem(VisibleName(name));
+        auto* newItem = new QTableWidgetItem(VisibleName(newName));
+        newItem->setData(ChangedPartDelegate::OldNameRole, oldItem->text());
+        tablePreview->setItem(i, 0, oldItem);
+        tablePreview->setItem(i, 1, newItem);
+    }
+    labelPreviewCount->setText(
+        shown < m_rows.count() ? u"显示前 %1 个目录，共 %2 个。"_s.arg(shown).arg(m_rows.count())
+                               : u"共 %1 个目录。"_s.arg(m_rows.count()));
+}
+
+void FormRules::simulate()
+{
+    refreshPreview();
+    const StepList steps(m_steps);
+    if (steps.isEmpty()) {
+        labelProblem->setText(u"请先添加规则步骤。"_s);
+        labelProblem->show();
+        return;
+    }
+    // A cancelled preview leaves the dialog open, to change the steps or try again.
+    if (SimulateRename(m_rows, m_fileSystem, steps, m_passes) != PassEnd::Completed)
+        return;
+    m_presets.remember(m_steps);
+    m_presets.save();
+    accept();
+}
+
+void FormRules::listPresets()
+{
+    comboPresets->clear();
+    comboPresets->addItem(u"（选择已保存的方案或最近使用的规则）"_s);
+    for (auto it = m_presets.named.begin(); it != m_presets.named.end(); ++it)
+        comboPresets->addItem(u"方案：%1"_s.arg(it.key()), QJsonArray(it.value()));
+    for (const QJsonArray& steps : m_presets.recent)
+        comboPresets->addItem(u"最近使用：%1"_s.arg(StepList(steps).inWords()), steps);
+}
+
+void FormRules::presetChosen(int index)
+{
+    if (index <= 0)
+        return;
+    const QString text = comboPresets->itemText(index);
+    if (text.startsWith(u"方案："_s))
+        editPresetName->setText(text.sliced(3));
+    setSteps(comboPresets->itemData(index).toJsonArray());
+}
+
+void FormRules::savePreset()
+{
+    const QString name = editPresetName->text().trimmed();
+    if (name.isEmpty() || m_steps.isEmpty()) {
+        labelProblem->setText(name.isEmpty() ? u"请先填写方案名称。"_s : u"请先添加规则步骤。"_s);
+        labelProblem->show();
+        return;
+    }
+    m_presets.named.insert(name, m_steps);
+    m_presets.save();
+    listPresets();
+    comboPresets->setCurrentIndex(comboPresets->findText(u"方案："_s + name));
+}
+
+void FormRules::deletePreset()
+{
+    const QString name = editPresetName->text().trimmed();
+    if (m_presets.named.remove(name) == 0)
+        return;
+    m_presets.save();
+    listPresets();
+    editPresetName->clear();
+}
+
+void FormRules::exportPresets()
+{
+    const QString path = QFileDialog::getSaveFileName(this, u"导出规则方案"_s, u"规则方案.json"_s,
+                                                      u"规则方案 (*.json)"_s);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    const QByteArray content = m_presets.exportedNamed();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(content) != content.size() || !file.flush()) {
+        labelProblem->setText(u"无法写入 %1：%2"_s.arg(path, file.errorString()));
+        labelProblem->show();
+    }
+}
+
+void FormRules::importPresets()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, u"导入规则方案"_s, {}, u"规则方案 (*.json)"_s);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    // A presets file is a few kilobytes; anything far larger is not one.
+    const std::optional<QStringList> added =
+        file.open(QIODevice::ReadOnly) && file.size() < 1024 * 1024
+            ? m_presets.importNamed(file.readAll())
+            : std::nullopt;
+    if (!added) {
+        labelProblem->setText(u"%1 不是规则方案文件。"_s.arg(path));
+        labelProblem->show();
+        return;
+    }
+    m_presets.save();
+    listPresets();
+    labelProblem->setText(u"已导入 %1 个方案。"_s.arg(added->size()));
+    labelProblem->show();
+}

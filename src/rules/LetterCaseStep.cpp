@@ -1,0 +1,42 @@
+#include "LetterCaseStep.h"
+
+using namespace Qt::StringLiterals;
+
+LetterCaseStep::LetterCaseStep(const QJsonObject& settings)
+{
+    const QString to = settings[u"to"].toString();
+    m_case = to == u"upper" ? Case::Upper : to == u"words" ? Case::Words : Case::Lower;
+}
+
+QString LetterCaseStep::apply(const QString& name, const NameContext&) const
+{
+    switch (m_case) {
+    case Case::Lower:
+        return name.toLower();
+    case Case::Upper:
+        return name.toUpper();
+    case Case::Words:
+        break;
+    }
+    QString result = name.toLower();
+    bool wordStarts = true;
+    for (QChar& c : result) {
+        if (wordStarts && c.isLower())
+            c = c.toUpper();
+        wordStarts = !c.isLetterOrNumber() && c != u'\'';
+    }
+    return result;
+}
+
+QString LetterCaseStep::inWords() const
+{
+    switch (m_case) {
+    case Case::Lower:
+        return u"字母转为小写"_s;
+    case Case::Upper:
+        return u"字母转为大写"_s;
+    case Case::Words:
+        break;
+    }
+    return u"每个单词首字母大写"_s;
+}

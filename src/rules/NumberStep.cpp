@@ -1,0 +1,41 @@
+#include "NumberStep.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+int DigitsOf(qint64 number)
+{
+    return int(QString::number(std::llabs(number)).size());
+}
+} // namespace
+
+NumberStep::NumberStep(const QJsonObject& settings)
+    : m_start(settings[u"start"].toInteger(1)), m_step(settings[u"increment"].toInteger(1)),
+      m_width(std::clamp(settings[u"width"].toInt(), 0, 20)),
+      m_before(settings[u"place"].toString() == u"before"),
+      m_perParent(settings[u"perParent"].toBool()), m_separator(settings[u"separator"].toString())
+{}
+
+QString NumberStep::apply(const QString& name, const NameContext& context) const
+{
+    const int position = m_perParent ? context.positionInParent : context.position;
+    const int rows = m_perParent ? context.largestParentCount : context.count;
+    const qint64 number = m_start + m_step * position;
+    const int width = m_width > 0
+                          ? m_width
+                          : std::max(DigitsOf(m_start), DigitsOf(m_start + m_step * (rows - 1)));
+    QString text = QString::number(std::llabs(number)).rightJustified(width, u'0');
+    if (number < 0)
+        text.prepend(u'-');
+    return m_before ? text + m_separator + name : name + m_separator + text;
+}
+
+QString NumberStep::inWords() const
+{
+    const QString where = m_before ? u"名称前"_s : u"名称后"_s;
+    const QString scope = m_perParent ? u"每个父目录分别"_s : QString();
+    return u"在%1%2编号（从 %3 起，步长 %4）"_s.arg(where, scope).arg(m_start).arg(m_step);
+}

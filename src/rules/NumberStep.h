@@ -1,0 +1,21 @@
+#pragma once
+
+#include "RuleStep.h"
+
+// 序号: numbers in the list's order (or restarting in each parent folder), before or after
+// the name, padded with zeros to a fixed width or to the digits of the largest number.
+class NumberStep : public RuleStep
+{
+public:
+    explicit NumberStep(const QJsonObject& settings);
+    QString apply(const QString& name, const NameContext& context) const override;
+    QString inWords() const override;
+
+private:
+    qint64 m_start;
+    qint64 m_step;
+    int m_width; // 0: as many digits as the largest number has
+    bool m_before;
+    bool m_perParent;
+    QString m_separator;
+};

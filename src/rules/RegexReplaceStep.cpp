@@ -1,0 +1,60 @@
+#include "RegexReplaceStep.h"
+
+using namespace Qt::StringLiterals;
+
+RegexReplaceStep::RegexReplaceStep(const QJsonObject& settings)
+    : m_pattern(settings[u"pattern"].toString(), settings[u"exactCase"].toBool()
+                                                     ? QRegularExpression::NoPatternOption
+                                                     : QRegularExpression::CaseInsensitiveOption),
+      m_replaceWith(settings[u"replaceWith"].toString())
+{}
+
+QString RegexReplaceStep::replacementFor(const QRegularExpressionMatch& match) const
+{
+    QString text;
+    for (qsizetype i = 0; i < m_replaceWith.size(); ++i) {
+        const QChar c = m_replaceWith[i];
+        if ((c == u'\\' || c == u'$') && i + 1 < m_replaceWith.size() &&
+            m_replaceWith[i + 1].isDigit()) {
+            // Two digits when the pattern has that many groups: \12 is group 12, else group 1.
+            int group = m_replaceWith[++i].digitValue();
+            if (i + 1 < m_replaceWith.size() && m_replaceWith[i + 1].isDigit() &&
+                group * 10 + m_replaceWith[i + 1].digitValue() <= m_pattern.captureCount())
+                group = group * 10 + m_replaceWith[++i].digitValue();
+            text += match.captured(group);
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+QString RegexReplaceStep::apply(const QString& name, const NameContext&) const
+{
+    if (!m_pattern.isValid() || m_pattern.pattern().isEmpty())
+        return name;
+    QString result;
+    qsizetype copied = 0;
+    QRegularExpressionMatchIterator matches = m_pattern.globalMatch(name);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        result += QStringView(name).sliced(copied, match.capturedStart() - copied);
+        result += replacementFor(match);
+        copied = match.capturedEnd();
+    }
+    result += QStringView(name).sliced(copied);
+    return result;
+}
+
+QString RegexReplaceStep::inWords() const
+{
+    return u"把匹配“%1”的文字替换为“%2”"_s.arg(m_pattern.pattern(), m_replaceWith);
+}
+
+QString RegexReplaceStep::problem() const
+{
+    if (m_pattern.isValid())
+        return {};
+    return u"正则表达式有误：%1（第 %2 个字符）"_s.arg(m_pattern.errorString())
+        .arg(m_pattern.patternErrorOffset() + 1);
+}

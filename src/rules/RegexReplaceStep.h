@@ -1,0 +1,22 @@
+#pragma once
+
+#include "RuleStep.h"
+
+#include <QRegularExpression>
+
+// 正则替换: every match of a regular expression, replaced by text in which \1 or $1 stands for
+// the first capture group (\0 or $0 for the whole match).
+class RegexReplaceStep : public RuleStep
+{
+public:
+    explicit RegexReplaceStep(const QJsonObject& settings);
+    QString apply(const QString& name, const NameContext& context) const override;
+    QString inWords() const override;
+    QString problem() const override;
+
+private:
+    QString replacementFor(const QRegularExpressionMatch& match) const;
+
+    QRegularExpression m_pattern;
+    QString m_replaceWith;
+};

@@ -1,0 +1,87 @@
+#include "RemoveStep.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+const QString& RemoveStep::allBrackets()
+{
+    static const QString pairs = u"【】〔〕（）()[]{}《》"_s;
+    return pairs;
+}
+
+RemoveStep::RemoveStep(const QJsonObject& settings)
+    : m_first(std::max(0, settings[u"first"].toInt())),
+      m_last(std::max(0, settings[u"last"].toInt())), m_trim(settings[u"trim"].toBool())
+{
+    // Only whole pairs that the step knows.
+    const QString chosen = settings[u"brackets"].toString();
+    for (qsizetype i = 0; i + 1 < allBrackets().size(); i += 2) {
+        if (chosen.contains(allBrackets()[i]))
+            m_brackets += allBrackets().sliced(i, 2);
+    }
+}
+
+QString RemoveStep::withoutBrackets(const QString& name) const
+{
+    QString result;
+    qsizetype i = 0;
+    while (i < name.size()) {
+        const qsizetype pair = m_brackets.indexOf(name[i]);
+        if (pair < 0 || pair % 2 != 0) {
+            result += name[i++];
+            continue;
+        }
+        // The matching closing bracket, counting nested pairs of the same kind; an opening
+        // bracket that is never closed is kept as text.
+        const QChar open = m_brackets[pair];
+        const QChar close = m_brackets[pair + 1];
+        int depth = 0;
+        qsizetype end = i;
+        for (; end < name.size(); ++end) {
+            depth += name[end] == open ? 1 : name[end] == close ? -1 : 0;
+            if (depth == 0)
+                break;
+        }
+        if (end == name.size())
+            result += name[i++];
+        else
+            i = end + 1;
+    }
+    return result;
+}
+
+QString RemoveStep::apply(const QString& name, const NameContext&) const
+{
+    QString result = name;
+    if (!m_brackets.isEmpty())
+        result = withoutBrackets(result);
+    result = result.mid(m_first);
+    result.chop(std::min<qsizetype>(m_last, result.size()));
+    if (m_trim) {
+        qsizetype first = 0;
+        qsizetype end = result.size();
+        while (first < end && result[first].isSpace())
+            ++first;
+        while (end > first && result[end - 1].isSpace())
+            --end;
+        result = result.sliced(first, end - first);
+    }
+    return result;
+}
+
+QString RemoveStep::inWords() const
+{
+    QStringList parts;
+    if (m_first > 0)
+        parts << u"前 %1 个字符"_s.arg(m_first);
+    if (m_last > 0)
+        parts << u"后 %1 个字符"_s.arg(m_last);
+    if (!m_brackets.isEmpty())
+        parts << u"括号 %1 及其中的文字"_s.arg(m_brackets);
+    if (m_trim)
+        parts << u"首尾空格"_s;
+    return u"删除"_s + (parts.isEmpty() ? u"（无）"_s : parts.join(u"、"_s));
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "RuleStep.h"
+
+// 删除: the first and last characters, text between chosen brackets with the brackets, and
+// leading and trailing spaces (the full-width space too).
+class RemoveStep : public RuleStep
+{
+public:
+    explicit RemoveStep(const QJsonObject& settings);
+    QString apply(const QString& name, const NameContext& context) const override;
+    QString inWords() const override;
+
+    // Every pair the step can remove, opening then closing character.
+    static const QString& allBrackets();
+
+private:
+    QString withoutBrackets(const QString& name) const;
+
+    int m_first;
+    int m_last;
+    QString m_brackets; // the chosen pairs, as in allBrackets()
+    bool m_trim;
+};

@@ -1,0 +1,90 @@
+#include "RulePresets.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString formatName = u"folder-batch-rename rule presets"_s;
+
+QJsonArray ArrayFrom(const QVariant& stored)
+{
+    return QJsonDocument::fromJson(stored.toByteArray()).array();
+}
+
+QByteArray Compact(const QJsonArray& array)
+{
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
+RulePresets RulePresets::load()
+{
+    QSettings settings;
+    settings.beginGroup(u"rules"_s);
+    RulePresets presets;
+    presets.lastUsed = ArrayFrom(settings.value(u"lastUsed"_s));
+    for (const QJsonValue& steps : ArrayFrom(settings.value(u"recent"_s))) {
+        if (steps.isArray() && presets.recent.size() < recentKept)
+            presets.recent << steps.toArray();
+    }
+    const QJsonObject named =
+        QJsonDocument::fromJson(settings.value(u"named"_s).toByteArray()).object();
+    for (auto it = named.begin(); it != named.end(); ++it)
+        presets.named.insert(it.key(), it.value().toArray());
+    return presets;
+}
+
+void RulePresets::save() const
+{
+    QSettings settings;
+    settings.beginGroup(u"rules"_s);
+    settings.setValue(u"lastUsed"_s, Compact(lastUsed));
+    QJsonArray recentArray;
+    for (const QJsonArray& steps : recent)
+        recentArray << steps;
+    settings.setValue(u"recent"_s, Compact(recentArray));
+    QJsonObject namedObject;
+    for (auto it = named.begin(); it != named.end(); ++it)
+        namedObject.insert(it.key(), it.value());
+    settings.setValue(u"named"_s, QJsonDocument(namedObject).toJson(QJsonDocument::Compact));
+}
+
+void RulePresets::remember(const QJsonArray& steps)
+{
+    lastUsed = steps;
+    recent.removeAll(steps);
+    recent.prepend(steps);
+    while (recent.size() > recentKept)
+        recent.removeLast();
+}
+
+QByteArray RulePresets::exportedNamed() const
+{
+    QJsonObject presets;
+    for (auto it = named.begin(); it != named.end(); ++it)
+        presets.insert(it.key(), it.value());
+    return QJsonDocument(
+               QJsonObject{{u"format"_s, formatName}, {u"version"_s, 1}, {u"presets"_s, presets}})
+        .toJson(QJsonDocument::Indented);
+}
+
+std::optional<QStringList> RulePresets::importNamed(const QByteArray& file)
+{
+    const QJsonObject document = QJsonDocument::fromJson(file).object();
+    if (document[u"format"_s].toString() != formatName || !document[u"presets"_s].isObject())
+        return std::nullopt;
+    QStringList added;
+    const QJsonObject presets = document[u"presets"_s].toObject();
+    for (auto it = presets.begin(); it != presets.end(); ++it) {
+        if (!it.value().isArray() || it.key().trimmed().isEmpty())
+            continue;
+        named.insert(it.key(), it.value().toArray());
+        added << it.key();
+    }
+    return added;
+}

@@ -1,0 +1,41 @@
+#include "StepList.h"
+
+#include "ComposeNewName.h"
+
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+StepList::StepList(const QJsonArray& settings) : m_settings(settings)
+{
+    for (const QJsonValue& step : settings) {
+        if (std::unique_ptr<RuleStep> made = MakeRuleStep(step.toObject()))
+            m_steps.push_back(std::move(made));
+    }
+}
+
+QString StepList::apply(const QString& name, const NameContext& context) const
+{
+    QString newName = name;
+    for (const std::unique_ptr<RuleStep>& step : m_steps)
+        newName = step->apply(newName, context);
+    return TrimSpaces(newName);
+}
+
+QString StepList::inWords() const
+{
+    QStringList words;
+    for (const std::unique_ptr<RuleStep>& step : m_steps)
+        words << step->inWords();
+    return words.join(u"，然后"_s);
+}
+
+QString StepList::problem() const
+{
+    for (size_t i = 0; i < m_steps.size(); ++i) {
+        const QString problem = m_steps[i]->problem();
+        if (!problem.isEmpty())
+            return u"第 %1 步：%2"_s.arg(i + 1).arg(problem);
+    }
+    return {};
+}

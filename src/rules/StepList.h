@@ -1,0 +1,26 @@
+#pragma once
+
+#include "RuleStep.h"
+
+#include <QJsonArray>
+
+#include <vector>
+
+// A rule made of steps applied in order to each name, then trimmed of leading and trailing
+// spaces as the design's rules are. Made from the JSON array that presets keep.
+class StepList
+{
+public:
+    explicit StepList(const QJsonArray& settings = {});
+
+    bool isEmpty() const { return m_steps.empty(); }
+    QString apply(const QString& name, const NameContext& context) const;
+    QString inWords() const;
+    // The first step's reason not to run, with its number; empty when all can run.
+    QString problem() const;
+    const QJsonArray& settings() const { return m_settings; }
+
+private:
+    QJsonArray m_settings;
+    std::vector<std::unique_ptr<RuleStep>> m_steps;
+};
