@@ -12,11 +12,14 @@
 #include "mainwindow/Form1.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
+#include "rules/FormRules.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -230,6 +233,25 @@ void runScale(int n, int repetitions)
     const double previewSeconds = median(times);
     record(u"preview"_s);
     results.push_back({u"preview_by_listing"_s, previewSeconds, median(listingFloors)});
+
+    // A rule of steps: numbers in the list's order, clean-up, full width to half.
+    std::vector<QByteArray> numberedNames;
+    const int digits = int(std::to_string(n).size());
+    for (size_t i = 0; i < names.size(); ++i)
+        numberedNames.push_back(names[i] + '_' +
+                                QByteArray::number(qulonglong(i + 1)).rightJustified(digits, '0'));
+    const QJsonArray steps = QJsonDocument::fromJson(R"([{"step":"remove","trim":true},
+        {"step":"halfWidth"},
+        {"step":"number","start":1,"increment":1,"width":0,"place":"after","separator":"_"}])")
+                                 .array();
+    for (int r = 0; r < repetitions; ++r) {
+        floors.push_back(statFloor(nativeParent, numberedNames));
+        FormRules dialog(&window, window.rows(), fileSystem, bench.passes);
+        dialog.setSteps(steps);
+        times.push_back(seconds([&] { dialog.simulate(); }));
+        QApplication::processEvents();
+    }
+    record(u"preview_steps"_s);
 
     for (int r = 0; r < repetitions; ++r) {
         preview(u"_"_s + QString::number(r));

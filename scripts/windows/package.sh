@@ -15,6 +15,8 @@ cp build/windows/src/folder-batch-rename.exe "$stage/"
 cp "$FBR_QT_MINGW/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$FBR_QT_MINGW/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$stage/translations/"
+# OpenCC's conversions and dictionaries, for 繁简转换.
+cp -r "$FBR_OPENCC_MINGW/share/opencc" "$stage/"
 
 # Exactly the DLLs that the program and its plugins load, found by following their imports.
 queue=("$stage/folder-batch-rename.exe" "$stage/platforms/qwindows.dll" "$stage/styles/qwindowsvistastyle.dll")

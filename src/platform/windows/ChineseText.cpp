@@ -1,18 +1,28 @@
 #include "platform/ChineseText.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <windows.h>
 
 using namespace Qt::StringLiterals;
 
 // The dictionaries ship in opencc\ beside the program. OpenCC opens paths in the system's
-// code page, which holds the installation folder's name on a Chinese system.
+// code page: a folder name it cannot hold (Chinese on a Western system) is given by its short
+// name instead.
 QByteArray ChineseConversionConfig(const char* name)
 {
-    return (QCoreApplication::applicationDirPath() + u"/opencc/"_s + QLatin1StringView(name) +
-            u".json"_s)
-        .toLocal8Bit();
+    const QString native = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) +
+                           u"\\opencc\\"_s + QLatin1StringView(name) + u".json"_s;
+    const QByteArray local = native.toLocal8Bit();
+    if (QString::fromLocal8Bit(local) == native)
+        return local;
+    wchar_t shortPath[MAX_PATH];
+    const DWORD length =
+        ::GetShortPathNameW(reinterpret_cast<const wchar_t*>(native.utf16()), shortPath, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return local;
+    return QString::fromWCharArray(shortPath, int(length)).toLocal8Bit();
 }
 
 QByteArray GbkBytes(QStringView character)
