@@ -2,7 +2,8 @@
 # Starts the Windows program, then the installer, under wine on a virtual X display, each in a
 # wine desktop window that draws the window frames, and saves what the screen shows as
 # docs/windows-main.png and docs/windows-installer.png; and the progress dialog as
-# docs/windows-progress-dialog.png.
+# docs/windows-progress-dialog.png, docs/windows-rules-dialog.png and
+# docs/windows-history-dialog.png.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 scripts/windows/package.sh >/dev/null

@@ -72,10 +72,10 @@ QString StateText(BatchInHistory::State state)
     return u"无法读取"_s;
 }
 
-QList<BatchInHistory> ReadHistory(Journal& journal)
+QList<BatchInHistory> ReadHistory(Journal& journal, const QList<Journal::Record>& records)
 {
     QList<BatchInHistory> history;
-    for (const Journal::Record& record : journal.history()) {
+    for (const Journal::Record& record : records) {
         const std::optional<QStringList> lines = journal.readRecord(record.name);
         history.append({record, lines ? RenameRecord::read(*lines) : std::nullopt});
     }

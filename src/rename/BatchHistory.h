@@ -20,8 +20,8 @@ struct BatchInHistory
 
 QString StateText(BatchInHistory::State state);
 
-// The kept batches, newest first.
-QList<BatchInHistory> ReadHistory(Journal& journal);
+// The batches of the records (journal.history(), newest first), with what each record says.
+QList<BatchInHistory> ReadHistory(Journal& journal, const QList<Journal::Record>& records);
 
 // The newer batches, by position, that renamed one of this batch's folders again and are not
 // undone (the undo of a batch newer than this one aside): this batch can be undone only after

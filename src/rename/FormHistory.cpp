@@ -119,11 +119,14 @@ void FormHistory::showEvent(QShowEvent* event)
 
 void FormHistory::readHistory()
 {
-    // Away from the windows' thread: records may be large, the disk slow.
+    // Which records there are and which a window holds, here, as the journal's locks are
+    // taken here; their contents away from the windows' thread: records may be large, the
+    // disk slow. (Asking a lock from a worker thread hangs the program under wine.)
+    const QList<Journal::Record> records = m_platform.journal.history();
     QList<BatchInHistory> history;
     m_platform.passes.run(
         u"正在读取修改记录……"_s, 0,
-        [&](PassControl&) { history = ReadHistory(m_platform.journal); }, [] {});
+        [&](PassControl&) { history = ReadHistory(m_platform.journal, records); }, [] {});
     m_history = std::move(history);
     m_batches->clear();
     for (const BatchInHistory& batch : std::as_const(m_history)) {

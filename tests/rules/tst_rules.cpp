@@ -1,4 +1,5 @@
 #include "common/NameBytes.h"
+#include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
@@ -11,8 +12,10 @@
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QMenu>
@@ -256,6 +259,8 @@ private Q_SLOTS:
         const char* number = "[{'step':'number','start':1,'increment':1,'separator':'_'}]";
         row("ninth of ten padded to the tenth's width", number, u"a"_s, 8, u"a_09"_s);
         row("tenth of ten", number, u"a"_s, 9, u"a_10"_s);
+        row("ten from zero need one digit", "[{'step':'number','start':0,'increment':1}]", u"a"_s,
+            9, u"a9"_s);
         row("negative step below zero",
             "[{'step':'number','start':10,'increment':-5,'place':'before','separator':' '}]",
             u"a"_s, 3, u"-05 a"_s);
@@ -338,10 +343,14 @@ private Q_SLOTS:
         Form1 window(test.platform);
         window.addFolders({tree.path(u"p/b10"_s), tree.path(u"p/b2"_s), tree.path(u"p/a"_s)});
         Propose(window.rows(), 0, u"stale"_s);
+        const QAbstractItemModelTester contract(&window.rows());
+        QItemSelectionModel& selection = *window.listView().selectionModel();
+        selection.select(window.rows().index(0, 0), QItemSelectionModel::Select);
         window.sortRows(RowOrder::ByName);
         QCOMPARE(KeysOf(window.rows()),
                  (QStringList{tree.path(u"p/a"_s), tree.path(u"p/b2"_s), tree.path(u"p/b10"_s)}));
-        QCOMPARE(window.rows().row(2).verdictText(), QString()); // the order's proposal is gone
+        QCOMPARE(window.rows().row(2).verdictText(), QString());  // the order's proposal is gone
+        QVERIFY(selection.isSelected(window.rows().index(2, 0))); // the selection follows its row
 
         FormRules dialog(&window, window.rows(), test.fileSystem, test.passes);
         QVERIFY(ShowActive(dialog));

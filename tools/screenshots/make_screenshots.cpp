@@ -188,9 +188,8 @@ int main(int argc, char* argv[])
     window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();
     save(framed(window), out + u"/main-after-undo.png"_s);
 
-    // The history: the batch and its undo. Not under wine yet, where the dialog does not come
-    // back from reading the records.
-    if (QSysInfo::productType() != u"windows"_s) {
+    // The history: the batch and its undo.
+    {
         WhenDialogShown(
             [&](QWidget* dialog) {
                 auto& history = *static_cast<FormHistory*>(dialog);
