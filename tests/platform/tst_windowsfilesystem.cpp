@@ -187,6 +187,11 @@ private Q_SLOTS:
         TestTree tree;
         tree.makeFolders({u"一个很长的文件夹名称 2024"_s});
         const std::wstring full = tree.path(u"一个很长的文件夹名称 2024"_s).toStdWString();
+        // So does a path written with "/", as Qt writes paths.
+        WindowsFileSystem slashedFs;
+        const FolderInfo slashed =
+            LookUpFolder(slashedFs, QDir::fromNativeSeparators(QString::fromStdWString(full)));
+        QCOMPARE(slashed.name, u"一个很长的文件夹名称 2024"_s);
         std::wstring shortPath(MAX_PATH, L'\0');
         shortPath.resize(::GetShortPathNameW(full.c_str(), shortPath.data(), MAX_PATH));
         if (!QString::fromStdWString(shortPath).contains(u'~'))

@@ -171,7 +171,8 @@ public:
     FolderLookup lookUp(const QString& givenPath) override
     {
         FolderLookup result;
-        const QString path = longPathOf(givenPath);
+        // Windows reads "/" as "\\" too; the rows write paths one way.
+        const QString path = longPathOf(QDir::toNativeSeparators(givenPath));
         if (!nativePath(path)) {
             result.error = FileSystemError{FileSystemError::Kind::InvalidName, {}};
             return result;
