@@ -333,6 +333,32 @@ private Q_SLOTS:
         QVERIFY(CompareNaturally(u"阿"_s, u"北"_s) < 0 && CompareNaturally(u"北"_s, u"中"_s) < 0);
     }
 
+    // A thousand folders added in reverse, put in name order and numbered in that order, as
+    // the batch then renames them.
+    void numbersAThousandFoldersInNameOrder()
+    {
+        TestTree tree;
+        QStringList paths;
+        for (int i = 1000; i >= 1; --i)
+            paths << u"第%1集"_s.arg(i);
+        tree.makeFolders(paths);
+        for (QString& path : paths)
+            path = tree.path(path);
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.addFolders(paths);
+        window.sortRows(RowOrder::ByName);
+        const StepList steps(
+            Steps("[{'step':'number','place':'before','separator':' ','start':1,'increment':1}]"));
+        QCOMPARE(SimulateRename(window.rows(), test.fileSystem, steps, test.passes),
+                 PassEnd::Completed);
+        for (int i = 0; i < window.rows().count(); ++i)
+            QCOMPARE(window.rows().row(i).newName,
+                     u"%1 第%2集"_s.arg(i + 1, 4, 10, QChar(u'0')).arg(i + 1));
+        window.confirmRename();
+        QVERIFY(tree.entries().contains(u"0999 第999集"_s));
+    }
+
     // The dialog as a user meets it: steps added and typed into, a table that follows, a preset
     // saved and applied, and a preview of the whole list in the order chosen.
     void rulesDialogPreviewsAsTheUserTypes()
