@@ -1,5 +1,6 @@
 #include "QtPassRunner.h"
 
+#include "FreedMemory.h"
 #include "PassProgressDialog.h"
 
 #include <QApplication>
@@ -85,6 +86,8 @@ PassEnd QtPassRunner::run(const QString& progressText, int total,
                                             : PassEnd::Completed;
     if (m_closeWindow)
         QTimer::singleShot(0, qApp, std::exchange(m_closeWindow, {}));
+    // Once the pass's caller has freed its copy of the rows too.
+    QTimer::singleShot(0, qApp, &ReturnFreedMemory);
     return end;
 }
 

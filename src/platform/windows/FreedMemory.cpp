@@ -1,0 +1,8 @@
+#include "platform/FreedMemory.h"
+
+#include <malloc.h>
+
+void ReturnFreedMemory()
+{
+    _heapmin();
+}
