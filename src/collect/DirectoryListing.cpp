@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/PassRunner.h"
 #include "platform/PathJoin.h"
+#include "rows/NaturalNameOrder.h"
 
 #include <QCollator>
 
@@ -40,31 +41,32 @@ QStringList ancestorsOf(const QString& path)
 // Each sort key is computed once.
 void SortNaturally(QStringList& names)
 {
-    // The C locale would compare code points; the interface's own language is the fallback.
-    const QLocale system = QLocale::system();
-    QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::Chinese, QLocale::China)
-                                                       : system);
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const NaturalNameOrder order;
     std::vector<QString> folded;
-    std::vector<QCollatorSortKey> keys;
     folded.reserve(size_t(names.size()));
-    keys.reserve(size_t(names.size()));
-    for (const QString& name : std::as_const(names)) {
+    for (const QString& name : std::as_const(names))
         folded.push_back(name.toCaseFolded());
-        keys.push_back(collator.sortKey(folded.back()));
-    }
-    std::vector<int> order(size_t(names.size()));
-    std::iota(order.begin(), order.end(), 0);
+    std::vector<int> positions(size_t(names.size()));
+    std::iota(positions.begin(), positions.end(), 0);
     // Names equal but for letter case keep their order: Windows' sort keys do not always
     // compare such names as equal.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return folded[size_t(a)] != folded[size_t(b)] &&
-               keys[size_t(a)].compare(keys[size_t(b)]) < 0;
-    });
+    if (const QCollator* collation = order.systemCollation()) {
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(folded.size());
+        for (const QString& name : folded)
+            keys.push_back(collation->sortKey(name));
+        std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
+            return folded[size_t(a)] != folded[size_t(b)] &&
+                   keys[size_t(a)].compare(keys[size_t(b)]) < 0;
+        });
+    } else {
+        std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
+            return CompareNaturally(folded[size_t(a)], folded[size_t(b)]) < 0;
+        });
+    }
     QStringList sorted;
     sorted.reserve(names.size());
-    for (int i : order)
+    for (int i : positions)
         sorted.append(std::move(names[i]));
     names = std::move(sorted);
 }

@@ -6,8 +6,8 @@
 class FileSystem;
 class PassRunner;
 
-// Natural, case-insensitive order ("dir2" before "dir10") in the user's language, or in the
-// interface's (Chinese) where the system names none.
+// Natural, case-insensitive order ("dir2" before "dir10", Chinese by pinyin), as 按名称 sorts
+// the list (NaturalNameOrder).
 void SortNaturally(QStringList& names);
 
 // What a directory list box shows: the open directory, its ancestors up to the root and its

@@ -145,6 +145,9 @@ private Q_SLOTS:
                                       << QStringList{u"A"_s, u"a"_s, u"B"_s, u"b"_s};
         QTest::newRow("case ignored, other order") << QStringList{u"b"_s, u"a"_s, u"B"_s, u"A"_s}
                                                    << QStringList{u"a"_s, u"A"_s, u"b"_s, u"B"_s};
+        QTest::newRow("by pinyin, full-width digits by value")
+            << QStringList{u"北京"_s, u"第１０集"_s, u"阿里"_s, u"第2集"_s}
+            << QStringList{u"阿里"_s, u"北京"_s, u"第2集"_s, u"第１０集"_s};
     }
     void naturalOrder()
     {
