@@ -1,5 +1,7 @@
 #include "RemoveStep.h"
 
+#include "ComposeNewName.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -60,16 +62,8 @@ QString RemoveStep::apply(const QString& name, const NameContext&) const
         result = withoutBrackets(result);
     result = result.mid(m_first);
     result.chop(std::min<qsizetype>(m_last, result.size()));
-    if (m_trim) {
-        qsizetype first = 0;
-        qsizetype end = result.size();
-        while (first < end && result[first].isSpace())
-            ++first;
-        while (end > first && result[end - 1].isSpace())
-            --end;
-        result = result.sliced(first, end - first);
-    }
-    return result;
+    // Every kind of space: the full-width U+3000 as well.
+    return m_trim ? TrimmedOf(result, [](QChar c) { return c.isSpace(); }) : result;
 }
 
 QString RemoveStep::inWords() const
