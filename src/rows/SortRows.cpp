@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <numeric>
 
@@ -33,6 +34,7 @@ PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder orde
     const RowsSnapshot snapshot(rows);
     const int count = snapshot.count();
     std::vector<int> sorted;
+    std::atomic<bool> sortedReady{false}; // the results are taken from the list's thread
     const auto sort = [&](PassControl& control) {
         switch (order) {
         case RowOrder::ByName: {
@@ -79,9 +81,10 @@ PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder orde
             });
             break;
         }
+        sortedReady.store(int(sorted.size()) == count, std::memory_order_release);
     };
     return passes.run(u"正在排序……"_s, count, sort, [&] {
-        if (int(sorted.size()) == count)
-            hold->reorder(std::exchange(sorted, {}));
+        if (sortedReady.exchange(false, std::memory_order_acquire))
+            hold->reorder(sorted);
     });
 }
