@@ -71,6 +71,7 @@ struct FileSystemError
         RemoteInputOutput,
         // The program's own findings rather than the system's.
         MovedOrReplaced,     // the listed folder or its parent is no longer the one listed
+        NumbersNotKept,      // as MovedOrReplaced, on a file system that may renumber its folders
         ChangedDuringRename, // another program swapped a folder in while it was renamed
         TargetIsFolder,      // a folder (or a link to one) has the new name
         TargetIsSameFolder,  // the new name names the folder itself (letter case aside)

@@ -71,6 +71,10 @@ QString DescribeError(const FileSystemError& error)
         return u"远程存储设备读写出错"_s;
     case Kind::MovedOrReplaced:
         return u"目录在加入列表后被移动或替换了"_s;
+    case Kind::NumbersNotKept:
+        return u"无法确认是加入列表的那个目录：这种磁盘（FAT、exFAT、网络共享、FUSE）会改变目录的编"
+               u"号，"
+               u"目录也可能被移动或替换了。请重新加入列表后再修改"_s;
     case Kind::ChangedDuringRename:
         return u"改名的同时另一个程序移动或替换了这个目录"_s;
     case Kind::TargetIsFolder:

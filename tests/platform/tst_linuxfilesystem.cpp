@@ -12,7 +12,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
 
@@ -475,6 +477,43 @@ private Q_SLOTS:
         QVERIFY(fs.folderExists(deep + u"/renamed"_s));
         // Qt's own removal stops at PATH_MAX.
         QCOMPARE(QProcess::execute(u"rm"_s, {u"-rf"_s, tree.path(component)}), 0);
+    }
+
+    // A FAT stick through FUSE numbers its folders anew at each mount: the listed folder can
+    // no longer be told from another, and the row says that rather than "moved or replaced".
+    void aFileSystemThatRenumbersFoldersSaysSo()
+    {
+        const QString mkfs =
+            QStandardPaths::findExecutable(u"mkfs.vfat"_s, {u"/usr/sbin"_s, u"/sbin"_s});
+        if (mkfs.isEmpty() || QStandardPaths::findExecutable(u"fusefat"_s).isEmpty())
+            QSKIP("needs fusefat and mkfs.vfat (scripts/install-deps.sh --test)");
+        TestTree tree;
+        tree.makeFolders({u"mnt"_s});
+        const QString image = tree.path(u"stick.img"_s);
+        const QString mountPoint = tree.path(u"mnt"_s);
+        QCOMPARE(QProcess::execute(mkfs, {u"-C"_s, image, u"32768"_s}), 0);
+        const auto mount = [&] {
+            return QProcess::execute(u"fusefat"_s, {u"-o"_s, u"rw+"_s, image, mountPoint}) == 0 &&
+                   QFileInfo(mountPoint).isWritable();
+        };
+        const auto unmount = [&] {
+            QProcess::execute(u"fusermount"_s, {u"-u"_s, mountPoint});
+        };
+        if (!mount())
+            QSKIP("FUSE cannot mount here");
+        QVERIFY(QDir(mountPoint).mkdir(u"a"_s) && QDir(mountPoint).mkdir(u"c"_s));
+        LinuxFileSystem fs;
+        const FolderInfo listed = LookUpFolder(fs, mountPoint + u"/a"_s);
+        unmount();
+        QVERIFY(mount());
+        QVERIFY(fs.folderExists(mountPoint + u"/c"_s)); // c now gets the number a had
+        const auto error = fs.folderRenamer()->rename(
+            ListedFolder{listed.parent, listed.parentId, listed.name, listed.id}, u"b"_s);
+        QStringList left = QDir(mountPoint).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        unmount();
+        QVERIFY(error);
+        QCOMPARE(error->kind, FileSystemError::Kind::NumbersNotKept);
+        QCOMPARE(left, (QStringList{u"a"_s, u"c"_s}));
     }
 };
 

@@ -363,6 +363,18 @@ class LinuxFolderRenamer : public FolderRenamer
         return FileSystemError{FileSystemError::Kind::ChangedDuringRename, {}};
     }
 
+    // What an identity that no longer matches means here: where the file system may renumber
+    // its folders, the program cannot tell which happened.
+    static FileSystemError notTheListedFolder(int parent)
+    {
+        struct statfs volume = {};
+        const bool renumbers =
+            ::fstatfs(parent, &volume) == 0 && !KeepsFolderNumbers(volume.f_type);
+        return FileSystemError{renumbers ? FileSystemError::Kind::NumbersNotKept
+                                         : FileSystemError::Kind::MovedOrReplaced,
+                               {}};
+    }
+
 public:
     std::optional<FileSystemError> rename(const ListedFolder& folder,
                                           const QString& newName) override
@@ -381,14 +393,14 @@ public:
             return gone ? FileSystemError{Kind::MovedOrReplaced, {}} : error;
         }
         if (m_parent.id() != folder.parentId)
-            return FileSystemError{Kind::MovedOrReplaced, {}};
+            return notTheListedFolder(*parent);
         struct stat info = {};
         FileId id;
         if (!statEntry(*parent, from->constData(), AT_SYMLINK_NOFOLLOW, info, id))
             return LinuxFileSystem::errorFromErrno(errno);
         // Made again under the same inode, or now a file: not the folder that was listed.
         if (id != folder.id || !(S_ISDIR(info.st_mode) || S_ISLNK(info.st_mode)))
-            return FileSystemError{Kind::MovedOrReplaced, {}};
+            return notTheListedFolder(*parent);
         // Where case does not count, a case-only change is no change, whatever the file
         // system would make of it.
         if (folder.name.compare(newName, Qt::CaseInsensitive) == 0 && m_parent.ignoresCase())
@@ -640,6 +652,21 @@ bool NamesIgnoreCase(long fileSystemType)
         return true;
     default:
         return false;
+    }
+}
+
+bool KeepsFolderNumbers(long fileSystemType)
+{
+    switch (fileSystemType) {
+    case 0x4d44:     // vfat, msdos
+    case 0x2011bab0: // exfat
+    case 0x65735546: // fuse, fuseblk
+    case 0xff534d42: // cifs
+    case 0xfe534d42: // smb3
+    case 0x517b:     // smbfs
+        return false;
+    default:
+        return true;
     }
 }
 

@@ -48,6 +48,10 @@ FileSystemError::Kind ErrorKindFromErrno(int error);
 bool RenameNeedsFallback(int error);
 // Whether a file system of that type (statfs' f_type) matches names without regard to case.
 bool NamesIgnoreCase(long fileSystemType);
+// Whether a file system of that type gives a folder the same number for its whole life. FAT
+// and exFAT have none to give, FUSE file systems and SMB clients may make them up per mount
+// or per lookup.
+bool KeepsFolderNumbers(long fileSystemType);
 std::optional<FileSystemError::Kind> LinuxFolderNameProblem(QStringView name);
 
 // One line of the mount table.
