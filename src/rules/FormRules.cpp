@@ -231,7 +231,7 @@ void FormRules::showStep(int position)
     }
     const QJsonObject step = m_steps[position].toObject();
     const int kind = KindIndex(step[u"step"_s].toString());
-    m_options[size_t(kind)]->show(step);
+    m_options[size_t(kind)]->showSettings(step);
     stackOptions->setCurrentWidget(m_options[size_t(kind)]);
 }
 

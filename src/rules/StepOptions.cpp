@@ -92,7 +92,7 @@ StepOptions::StepOptions(const QString& kind, QWidget* parent)
     }
 }
 
-void StepOptions::show(const QJsonObject& settings)
+void StepOptions::showSettings(const QJsonObject& settings)
 {
     const QSignalBlocker quiet(this);
     for (const auto& shower : m_showers)

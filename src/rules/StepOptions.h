@@ -27,7 +27,7 @@ public:
 
     explicit StepOptions(const QString& kind, QWidget* parent = nullptr);
 
-    void show(const QJsonObject& settings);
+    void showSettings(const QJsonObject& settings);
     QJsonObject settings() const;
 
 Q_SIGNALS:
