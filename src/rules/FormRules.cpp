@@ -78,12 +78,14 @@ void FormRules::createControls()
     presetsRow->addWidget(new QLabel(u"规则方案："_s, this));
     comboPresets = new QComboBox(this);
     comboPresets->setObjectName(u"comboPresets"_s);
+    comboPresets->setAccessibleName(u"规则方案"_s);
     comboPresets->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     comboPresets->setMinimumContentsLength(24);
     presetsRow->addWidget(comboPresets, 1);
     editPresetName = new QLineEdit(this);
     editPresetName->setObjectName(u"editPresetName"_s);
     editPresetName->setPlaceholderText(u"方案名称"_s);
+    editPresetName->setAccessibleName(u"方案名称"_s);
     presetsRow->addWidget(editPresetName);
     connect(AddButton(this, presetsRow, u"buttonSavePreset"_s, u"保存方案"_s),
             &QPushButton::clicked, this, &FormRules::savePreset);
@@ -103,6 +105,7 @@ void FormRules::createControls()
     auto* listColumn = new QVBoxLayout;
     listSteps = new QListWidget(stepsArea);
     listSteps->setObjectName(u"listSteps"_s);
+    listSteps->setAccessibleName(u"规则步骤"_s);
     listColumn->addWidget(listSteps);
     auto* listButtons = new QHBoxLayout;
     QPushButton* add = AddButton(stepsArea, listButtons, u"buttonAddStep"_s, u"添加步骤"_s);
@@ -145,6 +148,7 @@ void FormRules::createControls()
     previewColumn->addWidget(labelProblem);
     tablePreview = new QTableWidget(0, 2, previewArea);
     tablePreview->setObjectName(u"tablePreview"_s);
+    tablePreview->setAccessibleName(u"新名称预览"_s);
     tablePreview->setHorizontalHeaderLabels({u"原名称"_s, u"新名称"_s});
     tablePreview->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tablePreview->verticalHeader()->hide();

@@ -111,6 +111,7 @@ void StepOptions::addText(const QString& key, const QString& label)
 {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(key);
+    edit->setAccessibleName(QString(label).remove(u'：'));
     m_form->addRow(label, edit);
     connect(edit, &QLineEdit::textEdited, this, &StepOptions::edited);
     m_showers.push_back([=](const QJsonObject& s) { edit->setText(s[key].toString()); });
@@ -122,6 +123,7 @@ void StepOptions::addNumber(const QString& key, const QString& label, int minimu
 {
     auto* box = new QSpinBox(this);
     box->setObjectName(key);
+    box->setAccessibleName(QString(label).remove(u'：'));
     box->setRange(minimum, maximum);
     box->setSpecialValueText(zeroText); // shown for the minimum, which is 0 where it is set
     m_form->addRow(label, box);
@@ -145,6 +147,7 @@ void StepOptions::addChoice(const QString& key, const QString& label,
 {
     auto* box = new QComboBox(this);
     box->setObjectName(key);
+    box->setAccessibleName(QString(label).remove(u'：'));
     for (const auto& [value, text] : choices)
         box->addItem(text, value);
     m_form->addRow(label, box);

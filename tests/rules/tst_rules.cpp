@@ -7,6 +7,7 @@
 #include "rules/ComposeNewName.h"
 #include "rules/FormRename.h"
 #include "rules/FormRules.h"
+#include "rules/RulePresets.h"
 #include "rules/SimulateRename.h"
 #include "rules/StepList.h"
 #include "support/TestPlatform.h"
@@ -392,6 +393,12 @@ private Q_SLOTS:
 
         FindChild<QLineEdit>(dialog, u"editPresetName"_s)->setText(u"编号"_s);
         QTest::mouseClick(FindChild<QPushButton>(dialog, u"buttonSavePreset"_s), Qt::LeftButton);
+        // What is exported can be imported on another machine; anything else is refused.
+        RulePresets elsewhere;
+        QCOMPARE(elsewhere.importNamed(RulePresets::load().exportedNamed()),
+                 QStringList{u"编号"_s});
+        QCOMPARE(elsewhere.named, RulePresets::load().named);
+        QVERIFY(!elsewhere.importNamed(R"({"presets":{}})"));
         dialog.setSteps({});
         auto* presets = FindChild<QComboBox>(dialog, u"comboPresets"_s);
         presets->setCurrentIndex(presets->findText(u"方案：编号"_s));
