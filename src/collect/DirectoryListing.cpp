@@ -5,10 +5,7 @@
 #include "platform/PathJoin.h"
 #include "rows/NaturalNameOrder.h"
 
-#include <QCollator>
-
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -41,32 +38,15 @@ QStringList ancestorsOf(const QString& path)
 // Each sort key is computed once.
 void SortNaturally(QStringList& names)
 {
-    const NaturalNameOrder order;
+    // Folded, so that names equal but for letter case keep their order: Windows' sort keys do
+    // not always compare such names as equal.
     std::vector<QString> folded;
     folded.reserve(size_t(names.size()));
     for (const QString& name : std::as_const(names))
         folded.push_back(name.toCaseFolded());
-    std::vector<int> positions(size_t(names.size()));
-    std::iota(positions.begin(), positions.end(), 0);
-    // Names equal but for letter case keep their order: Windows' sort keys do not always
-    // compare such names as equal.
-    if (const QCollator* collation = order.systemCollation()) {
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(folded.size());
-        for (const QString& name : folded)
-            keys.push_back(collation->sortKey(name));
-        std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
-            return folded[size_t(a)] != folded[size_t(b)] &&
-                   keys[size_t(a)].compare(keys[size_t(b)]) < 0;
-        });
-    } else {
-        std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
-            return CompareNaturally(folded[size_t(a)], folded[size_t(b)]) < 0;
-        });
-    }
     QStringList sorted;
     sorted.reserve(names.size());
-    for (int i : positions)
+    for (int i : NaturalNameOrder().sortedPositions(folded))
         sorted.append(std::move(names[i]));
     names = std::move(sorted);
 }

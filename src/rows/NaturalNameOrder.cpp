@@ -2,6 +2,9 @@
 
 #include "platform/ChineseText.h"
 
+#include <algorithm>
+#include <numeric>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -51,8 +54,29 @@ int NaturalNameOrder::compare(const QString& a, const QString& b) const
     return m_collator ? m_collator->compare(a, b) : CompareNaturally(a, b);
 }
 
+std::vector<int> NaturalNameOrder::sortedPositions(const std::vector<QString>& names) const
+{
+    std::vector<int> positions(names.size());
+    std::iota(positions.begin(), positions.end(), 0);
+    if (!m_collator) {
+        std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
+            return CompareNaturally(names[size_t(a)], names[size_t(b)]) < 0;
+        });
+        return positions;
+    }
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(names.size());
+    for (const QString& name : names)
+        keys.push_back(m_collator->sortKey(name));
+    std::stable_sort(positions.begin(), positions.end(),
+                     [&](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
+    return positions;
+}
+
 int CompareNaturally(QStringView a, QStringView b)
 {
+    if (a.data() == b.data() && a.size() == b.size())
+        return 0; // one string shared, as the rows of one folder share their parent's path
     qsizetype i = 0;
     qsizetype j = 0;
     while (i < a.size() && j < b.size()) {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // Names as a person orders them: numbers by their value (full-width digits too), letters
 // without regard to case, Chinese by pinyin. Through the system's collation for zh_CN when
@@ -19,6 +20,9 @@ public:
     const QCollator* systemCollation() const { return m_collator ? &*m_collator : nullptr; }
     // Negative, zero or positive as a sorts before, with or after b.
     int compare(const QString& a, const QString& b) const;
+    // The positions of the names in their order, names that compare equal in theirs; sort
+    // keys computed once a name.
+    std::vector<int> sortedPositions(const std::vector<QString>& names) const;
 
 private:
     std::optional<QCollator> m_collator;

@@ -38,28 +38,17 @@ PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder orde
     const auto sort = [&](PassControl& control) {
         switch (order) {
         case RowOrder::ByName: {
-            const NaturalNameOrder names;
-            const auto byParent = [&](int a, int b) {
+            // By name; the same name in several folders by folder, then in list order.
+            const std::vector<int> byParent = OrderBy(count, [&](int a, int b) {
                 return CompareNaturally(snapshot.row(a).parent, snapshot.row(b).parent) < 0;
-            };
-            if (const QCollator* collation = names.systemCollation()) {
-                std::vector<QCollatorSortKey> keys;
-                keys.reserve(size_t(count));
-                control.forEach(count, [&](int i) {
-                    keys.push_back(collation->sortKey(snapshot.row(i).name));
-                });
-                if (int(keys.size()) < count)
-                    return;
-                sorted = OrderBy(count, [&](int a, int b) {
-                    const int byName = keys[size_t(a)].compare(keys[size_t(b)]);
-                    return byName != 0 ? byName < 0 : byParent(a, b);
-                });
-            } else {
-                sorted = OrderBy(count, [&](int a, int b) {
-                    const int byName = CompareNaturally(snapshot.row(a).name, snapshot.row(b).name);
-                    return byName != 0 ? byName < 0 : byParent(a, b);
-                });
-            }
+            });
+            std::vector<QString> names;
+            names.reserve(size_t(count));
+            for (const int position : byParent)
+                names.push_back(snapshot.row(position).name);
+            sorted.reserve(size_t(count));
+            for (const int position : NaturalNameOrder().sortedPositions(names))
+                sorted.push_back(byParent[size_t(position)]);
             break;
         }
         case RowOrder::ByModified: {

@@ -29,7 +29,7 @@ namespace {
 
 int KindIndex(const QString& kind)
 {
-    const auto& kinds = StepOptions::kinds();
+    const auto& kinds = RuleStepKinds();
     for (size_t i = 0; i < kinds.size(); ++i) {
         if (kinds[i].key == kind)
             return int(i);
@@ -110,7 +110,7 @@ void FormRules::createControls()
     auto* listButtons = new QHBoxLayout;
     QPushButton* add = AddButton(stepsArea, listButtons, u"buttonAddStep"_s, u"添加步骤"_s);
     auto* kindsMenu = new QMenu(add);
-    for (const StepOptions::Kind& kind : StepOptions::kinds()) {
+    for (const RuleStepKind& kind : RuleStepKinds()) {
         QAction* action = kindsMenu->addAction(kind.name);
         action->setObjectName(u"add_"_s + kind.key);
         connect(action, &QAction::triggered, this, [this, key = kind.key] { addStep(key); });
@@ -129,7 +129,7 @@ void FormRules::createControls()
     stackOptions->setObjectName(u"stackOptions"_s);
     stackOptions->addWidget(
         new QLabel(u"用“添加步骤”加入规则，步骤按顺序作用于每个名称。"_s, stackOptions));
-    for (const StepOptions::Kind& kind : StepOptions::kinds()) {
+    for (const RuleStepKind& kind : RuleStepKinds()) {
         auto* options = new StepOptions(kind.key, stackOptions);
         connect(options, &StepOptions::edited, this, &FormRules::stepEdited);
         stackOptions->addWidget(options);

@@ -67,7 +67,7 @@ private:
     QLineEdit* editPresetName = nullptr;
     QListWidget* listSteps = nullptr;
     QStackedWidget* stackOptions = nullptr;
-    std::vector<StepOptions*> m_options; // one page per kind, as StepOptions::kinds()
+    std::vector<StepOptions*> m_options; // one page per kind, as RuleStepKinds()
     QLabel* labelProblem = nullptr;
     QTableWidget* tablePreview = nullptr;
     QLabel* labelPreviewCount = nullptr;

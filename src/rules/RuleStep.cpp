@@ -10,26 +10,37 @@
 #include "RemoveStep.h"
 #include "ReplaceTextStep.h"
 
+using namespace Qt::StringLiterals;
+
+namespace {
+template <typename Step> std::unique_ptr<RuleStep> Make(const QJsonObject& settings)
+{
+    return std::make_unique<Step>(settings);
+}
+} // namespace
+
+const std::vector<RuleStepKind>& RuleStepKinds()
+{
+    static const std::vector<RuleStepKind> all = {
+        {u"add"_s, u"添加文字"_s, &Make<AddTextStep>},
+        {u"replace"_s, u"替换文字"_s, &Make<ReplaceTextStep>},
+        {u"number"_s, u"序号"_s, &Make<NumberStep>},
+        {u"remove"_s, u"删除"_s, &Make<RemoveStep>},
+        {u"halfWidth"_s, u"全角转半角"_s, &Make<FullWidthToHalfWidthStep>},
+        {u"chinese"_s, u"繁简转换"_s, &Make<ChineseConversionStep>},
+        {u"case"_s, u"大小写"_s, &Make<LetterCaseStep>},
+        {u"encoding"_s, u"编码修复"_s, &Make<EncodingRepairStep>},
+        {u"regex"_s, u"正则替换"_s, &Make<RegexReplaceStep>},
+    };
+    return all;
+}
+
 std::unique_ptr<RuleStep> MakeRuleStep(const QJsonObject& settings)
 {
     const QString kind = settings[u"step"].toString();
-    if (kind == u"add")
-        return std::make_unique<AddTextStep>(settings);
-    if (kind == u"replace")
-        return std::make_unique<ReplaceTextStep>(settings);
-    if (kind == u"number")
-        return std::make_unique<NumberStep>(settings);
-    if (kind == u"remove")
-        return std::make_unique<RemoveStep>(settings);
-    if (kind == u"halfWidth")
-        return std::make_unique<FullWidthToHalfWidthStep>(settings);
-    if (kind == u"chinese")
-        return std::make_unique<ChineseConversionStep>(settings);
-    if (kind == u"case")
-        return std::make_unique<LetterCaseStep>(settings);
-    if (kind == u"encoding")
-        return std::make_unique<EncodingRepairStep>(settings);
-    if (kind == u"regex")
-        return std::make_unique<RegexReplaceStep>(settings);
+    for (const RuleStepKind& known : RuleStepKinds()) {
+        if (known.key == kind)
+            return known.make(settings);
+    }
     return nullptr;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 // Where a row stands in the list, for the steps that number rows.
 struct NameContext
@@ -27,6 +28,16 @@ public:
     // Why the step cannot run as set, for the dialog; empty when it can.
     virtual QString problem() const { return {}; }
 };
+
+// A kind of step: its key in the settings ("step"), its name for the user, and its maker.
+struct RuleStepKind
+{
+    QString key;
+    QString name;
+    std::unique_ptr<RuleStep> (*make)(const QJsonObject& settings);
+};
+// Every kind, in the order the rules dialog offers them.
+const std::vector<RuleStepKind>& RuleStepKinds();
 
 // The step the settings describe ("step" names its kind); nothing for an unknown kind.
 std::unique_ptr<RuleStep> MakeRuleStep(const QJsonObject& settings);

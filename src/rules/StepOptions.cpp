@@ -12,16 +12,6 @@
 
 using namespace Qt::StringLiterals;
 
-const std::vector<StepOptions::Kind>& StepOptions::kinds()
-{
-    static const std::vector<Kind> all = {
-        {u"add"_s, u"添加文字"_s}, {u"replace"_s, u"替换文字"_s},     {u"number"_s, u"序号"_s},
-        {u"remove"_s, u"删除"_s},  {u"halfWidth"_s, u"全角转半角"_s}, {u"chinese"_s, u"繁简转换"_s},
-        {u"case"_s, u"大小写"_s},  {u"encoding"_s, u"编码修复"_s},    {u"regex"_s, u"正则替换"_s},
-    };
-    return all;
-}
-
 QJsonObject StepOptions::newStep(const QString& kind)
 {
     QJsonObject step{{u"step"_s, kind}};

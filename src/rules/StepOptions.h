@@ -15,13 +15,6 @@ class StepOptions : public QWidget
     Q_OBJECT
 
 public:
-    // The kinds of step the dialog offers, in menu order: settings key and name.
-    struct Kind
-    {
-        QString key;
-        QString name;
-    };
-    static const std::vector<Kind>& kinds();
     // A new step of the kind, with its usual settings.
     static QJsonObject newStep(const QString& kind);
 
