@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <functional>
 #include <string>
@@ -158,7 +159,12 @@ void runScale(int n, int repetitions)
     std::vector<QByteArray> names;
     for (int i = 0; i < n; ++i) {
         names.push_back(QByteArray("folder ") + QByteArray::number(i));
-        ::mkdir((QFile::encodeName(parent) + '/' + names.back()).constData(), 0755);
+        if (::mkdir((QFile::encodeName(parent) + '/' + names.back()).constData(), 0755) != 0) {
+            // A full disk (or tmpfs out of inodes, as trees of killed runs leave it) would
+            // measure fewer folders than it says.
+            std::perror("mkdir");
+            std::exit(1);
+        }
     }
     const QByteArray nativeParent = QFile::encodeName(parent);
     QDir::setCurrent(parent);
@@ -210,6 +216,10 @@ void runScale(int n, int repetitions)
         QApplication::processEvents();
     }
     record(u"addition"_s);
+    if (rows.count() != n) {
+        std::printf("only %d of %d folders were added\n", rows.count(), n);
+        std::exit(1);
+    }
     const long loadedResident = residentBytes();
     addDialog.hide();
 
