@@ -15,6 +15,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+QByteArray Utf8Lines(const QStringList& lines)
+{
+    qsizetype units = 0;
+    for (const QString& line : lines)
+        units += line.size() + 1;
+    QByteArray bytes;
+    bytes.reserve(units + units / 2); // Chinese takes three bytes a unit, ASCII one
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += '\n';
+    }
+    return bytes;
+}
+
 // A record's name says what it is and when its batch began (UTC), then the process and a
 // number that tells two records of one millisecond apart: "batch-20261208-093000-123-4242-0001".
 // An undo's own record is not offered as the last batch after a restart.
@@ -136,9 +150,7 @@ bool QtJournal::append(const QStringList& lines)
 {
     // Unbuffered: the lines are with the system when write() returns, and on the disk after
     // the sync, before the renames they announce.
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += line.toUtf8() + '\n';
+    const QByteArray bytes = Utf8Lines(lines);
     return m_file.isOpen() && m_file.write(bytes) == bytes.size() && SyncToDisk(m_file);
 }
 
@@ -160,9 +172,7 @@ bool QtJournal::rewrite(const QStringList& lines)
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += line.toUtf8() + '\n';
+    const QByteArray bytes = Utf8Lines(lines);
     // Every step checked: commit() alone may report success after a write that failed.
     if (file.write(bytes) != bytes.size() || !file.flush() || !SyncToDisk(file)) {
         file.cancelWriting();

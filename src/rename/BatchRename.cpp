@@ -96,12 +96,15 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                    !programFolders.contains(row.id);
         };
         // Renames go on record before they happen, so that a batch cut off anywhere can be
-        // undone; a block of them at a time, one write each. A block ends at a folder with
-        // rows below it, as its rename changes their paths.
+        // undone; a block of them at a time, one write and one wait for the disk each. A block
+        // ends at a folder with rows below it, as its rename changes their paths. Blocks grow,
+        // so that a large batch waits for the disk a few dozen times, not once every few
+        // hundred folders.
         int recordedUpTo = 0;
+        size_t block = 256;
         const auto recordAhead = [&](int first) {
-            constexpr size_t block = 256;
             std::vector<RecordEntry> ahead;
+            ahead.reserve(block);
             int i = first;
             while (i < snapshot.count() && ahead.size() < block) {
                 const DirectoryRow& row = snapshot.row(i++);
@@ -112,6 +115,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                     break;
             }
             recordedUpTo = i;
+            block = std::min<size_t>(block * 2, 8192);
             return record.writeAhead(ahead);
         };
         control.forEach(snapshot.count(), [&](int i) {

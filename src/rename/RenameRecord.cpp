@@ -7,6 +7,7 @@
 
 #include <QStringBuilder>
 #include <algorithm>
+#include <charconv>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -25,10 +26,24 @@ const QList<std::pair<State, QString>>& stateWords()
     return words;
 }
 
+// Appended to the line being written, so that a line costs one allocation, not one a field.
+void appendId(QString& text, FileId id)
+{
+    char digits[3 * 21];
+    char* end = digits;
+    for (const quint64 part : {id.volume, id.object, id.birth}) {
+        if (end != digits)
+            *end++ = ':';
+        end = std::to_chars(end, digits + sizeof digits, part).ptr;
+    }
+    text += QLatin1StringView(digits, end - digits);
+}
+
 QString idText(FileId id)
 {
-    return QString::number(id.volume) % u':' % QString::number(id.object) % u':' %
-           QString::number(id.birth);
+    QString text;
+    appendId(text, id);
+    return text;
 }
 
 // "volume:object", or "volume:object:birth".
@@ -67,31 +82,33 @@ std::optional<State> stateOf(const QString& word)
 // A path as one field: "%", TAB and line ends, which a name on Linux may hold, are written as
 // %25, %09, %0A and %0D, and a byte of a name that is not UTF-8 as %80 to %FF; everything else
 // stays as a person reads it.
-QString escaped(QStringView path)
+void appendEscaped(QString& text, QStringView path)
 {
-    bool plain = true;
-    for (const QChar c : path)
-        plain &= c != u'%' && c.unicode() >= 0x20 && (c.unicode() < 0xDC80 || c.unicode() > 0xDCFF);
-    if (plain)
-        return path.toString();
     const auto code = [&](qsizetype i) -> int {
         const QChar c = path[i];
         if (c == u'%' || c == u'\t' || c == u'\n' || c == u'\r')
             return c.unicode();
         return EscapedByteAt(path, i);
     };
-    qsizetype i = 0;
-    while (i < path.size() && code(i) < 0)
-        ++i;
-    if (i == path.size())
-        return path.toString();
-    QString text = path.first(i).toString();
-    for (; i < path.size(); ++i) {
+    const auto plain = [](QChar c) {
+        return c != u'%' && c.unicode() >= 0x20 && (c.unicode() < 0xDC80 || c.unicode() > 0xDCFF);
+    };
+    if (std::all_of(path.begin(), path.end(), plain)) {
+        text += path;
+        return;
+    }
+    for (qsizetype i = 0; i < path.size(); ++i) {
         if (const int c = code(i); c >= 0)
             text += u'%' + QString::number(c, 16).rightJustified(2, u'0').toUpper();
         else
             text += path[i];
     }
+}
+
+QString escaped(QStringView path)
+{
+    QString text;
+    appendEscaped(text, path);
     return text;
 }
 
@@ -143,6 +160,7 @@ QStringList lines(const std::vector<RecordEntry>& entries, QString& parent)
 {
     QStringList result;
     result.reserve(qsizetype(entries.size()) + 1);
+    QString line;
     for (const RecordEntry& entry : entries) {
         // A folder is renamed within its parent: both paths have the same one.
         const qsizetype nameStart = entry.oldPath.lastIndexOf(PathSeparator) + 1;
@@ -154,8 +172,15 @@ QStringList lines(const std::vector<RecordEntry>& entries, QString& parent)
             parent = entryParent.toString();
             result.append(parentWord % u'\t' % escaped(parent) % u'\t' % idText(entry.parentId));
         }
-        result.append(stateWord(entry.state) % u'\t' % escaped(oldName) % u'\t' % escaped(newName) %
-                      u'\t' % idText(entry.id));
+        line.clear();
+        line += stateWord(entry.state);
+        line += u'\t';
+        appendEscaped(line, oldName);
+        line += u'\t';
+        appendEscaped(line, newName);
+        line += u'\t';
+        appendId(line, entry.id);
+        result.append(QString(line.constData(), line.size()));
     }
     return result;
 }
