@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -40,6 +41,96 @@ char32_t SortUnit(QChar c)
     return QChar::toCaseFolded(char32_t(unit));
 }
 
+// Names of printable ASCII alone (most folder names in a large listing) sort by a key the
+// program makes itself, some ten times faster than the collator's: each character by its place
+// in the collator's own order of ASCII, a digit run as its value. Used only where the collator
+// agrees with it on every pair of a set of names that tell the rules apart.
+class AsciiSortKeys
+{
+public:
+    explicit AsciiSortKeys(const QCollator& collator)
+    {
+        std::vector<char> characters;
+        for (char c = ' '; c <= '~'; ++c)
+            characters.push_back(c);
+        const auto compare = [&](char a, char b) {
+            return collator.compare(QString(QLatin1Char(a)), QString(QLatin1Char(b)));
+        };
+        std::stable_sort(characters.begin(), characters.end(),
+                         [&](char a, char b) { return compare(a, b) < 0; });
+        quint8 rank = 1;
+        for (size_t i = 0; i < characters.size(); ++i) {
+            rank += i > 0 && compare(characters[i - 1], characters[i]) != 0;
+            m_rank[size_t(characters[i])] = rank;
+        }
+        // A number's place among the characters is the digits' place, which nothing shares.
+        bool digitsApart = true;
+        for (char c = ' '; c <= '~'; ++c) {
+            digitsApart &= (c >= '0' && c <= '9') || m_rank[size_t(c)] < m_rank[size_t('0')] ||
+                           m_rank[size_t(c)] > m_rank[size_t('9')];
+        }
+        m_usable = digitsApart && agreesWith(collator);
+    }
+
+    bool usable() const { return m_usable; }
+
+    static bool holdsOnly(QStringView name)
+    {
+        return std::all_of(name.begin(), name.end(),
+                           [](QChar c) { return c.unicode() >= u' ' && c.unicode() <= u'~'; });
+    }
+
+    // Characters by rank; a digit run as the digits' rank, its length without leading zeros,
+    // then its digits.
+    std::string key(QStringView name) const
+    {
+        std::string key;
+        key.reserve(size_t(name.size()) + 2);
+        for (qsizetype i = 0; i < name.size();) {
+            const char16_t c = name[i].unicode();
+            if (c < u'0' || c > u'9') {
+                key += char(m_rank[c]);
+                ++i;
+                continue;
+            }
+            qsizetype end = i;
+            while (end < name.size() && name[end].unicode() >= u'0' && name[end].unicode() <= u'9')
+                ++end;
+            while (i + 1 < end && name[i] == u'0')
+                ++i;
+            key += char(m_rank[size_t('0')]);
+            key += char(std::min<qsizetype>(end - i, 255));
+            for (; i < end; ++i)
+                key += char(name[i].unicode());
+        }
+        return key;
+    }
+
+private:
+    bool agreesWith(const QCollator& collator) const
+    {
+        static const char* const probes[] = {
+            "a",     "A",   "a1",  "a01", "a001b", "a1c", "a2",  "a10",   "a0",
+            "a00",   "a 1", "a-1", "a_b", "ab",    "a-b", "a'b", "a.b",   "a1.5",
+            "a1.10", "x0",  "1",   "~",   "$1",    "z9",  "Z10", "b 2 c", "b2c",
+        };
+        for (const char* a : probes) {
+            for (const char* b : probes) {
+                const QString first = QString::fromLatin1(a);
+                const QString second = QString::fromLatin1(b);
+                const int expected = collator.compare(first, second);
+                const int got = key(first).compare(key(second));
+                if ((expected < 0) != (got < 0) || (expected > 0) != (got > 0))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    quint8 m_rank[128] = {};
+    bool m_usable = false;
+};
+
 } // namespace
 
 NaturalNameOrder::NaturalNameOrder()
@@ -62,6 +153,16 @@ std::vector<int> NaturalNameOrder::sortedPositions(const std::vector<QString>& n
         std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
             return CompareNaturally(names[size_t(a)], names[size_t(b)]) < 0;
         });
+        return positions;
+    }
+    static const AsciiSortKeys ascii(*m_collator);
+    if (ascii.usable() && std::all_of(names.begin(), names.end(), &AsciiSortKeys::holdsOnly)) {
+        std::vector<std::string> keys;
+        keys.reserve(names.size());
+        for (const QString& name : names)
+            keys.push_back(ascii.key(name));
+        std::stable_sort(positions.begin(), positions.end(),
+                         [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
         return positions;
     }
     std::vector<QCollatorSortKey> keys;

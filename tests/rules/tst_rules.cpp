@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -332,6 +333,21 @@ private Q_SLOTS:
         // Chinese by pinyin (a, b, z) either way.
         QVERIFY(order.compare(u"阿"_s, u"北"_s) < 0 && order.compare(u"北"_s, u"中"_s) < 0);
         QVERIFY(CompareNaturally(u"阿"_s, u"北"_s) < 0 && CompareNaturally(u"北"_s, u"中"_s) < 0);
+        // A listing of ASCII names, sorted by the program's own keys, in the collator's order.
+        std::vector<QString> names;
+        QRandomGenerator random(7);
+        for (int i = 0; i < 3000; ++i) {
+            QString name;
+            for (int length = random.bounded(1, 7); length > 0; --length)
+                name += QLatin1Char("aB0019 -_.~$"[random.bounded(12)]);
+            names.push_back(name);
+        }
+        const std::vector<int> sorted = order.sortedPositions(names);
+        for (size_t i = 1; order.systemCollation() && i < sorted.size(); ++i) {
+            const int c = order.compare(names[size_t(sorted[i - 1])], names[size_t(sorted[i])]);
+            QVERIFY2(c < 0 || (c == 0 && sorted[i - 1] < sorted[i]),
+                     qPrintable(names[size_t(sorted[i])]));
+        }
     }
 
     // A thousand folders added in reverse, put in name order and numbered in that order, as
