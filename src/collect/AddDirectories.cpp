@@ -63,9 +63,9 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
         return report;
     }
     // A listed path would be refused anyway: spare it the lookup.
-    QStringList unlisted;
+    QStringList unlisted = rows.count() == 0 ? paths : QStringList();
     for (const QString& path : paths) {
-        if (!rows.containsKey(path))
+        if (rows.count() > 0 && !rows.containsKey(path))
             unlisted.append(path);
     }
     rows.reserve(rows.count() + int(unlisted.size()));
@@ -77,6 +77,7 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
     for (int i = 0; i < rows.count(); ++i)
         listed.insert(rows.row(i).id, rows.row(i).key);
     Outbox<DirectoryRow> found;
+    found.reserve(size_t(unlisted.size()));
     const auto lookUp = [&](PassControl& control) {
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
         control.forEach(int(unlisted.size()), [&](int i) {

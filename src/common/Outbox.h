@@ -14,6 +14,12 @@ public:
         m_items.push_back(std::move(item));
     }
 
+    void reserve(size_t count)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_items.reserve(count);
+    }
+
     std::vector<T> take()
     {
         const std::lock_guard lock(m_mutex);

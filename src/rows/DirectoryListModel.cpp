@@ -121,9 +121,10 @@ int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
 int DirectoryListModel::appendRows(std::vector<DirectoryRow> rows)
 {
     auto firstRefused = std::remove_if(rows.begin(), rows.end(), [this](DirectoryRow& r) {
-        if (m_keys.contains(r.key))
+        const qsizetype before = m_keys.size();
+        m_keys.insert(r.key); // one lookup, not two
+        if (m_keys.size() == before)
             return true;
-        m_keys.insert(r.key);
         r.addedAs = m_nextAdded++;
         return false;
     });
