@@ -9,6 +9,9 @@
 
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <thread>
+
 // Says yes to every question, as a user who wants the work done.
 class YesMessageBoxes : public MessageBoxes
 {
@@ -38,4 +41,29 @@ struct BenchPlatform
     QtJournal journal{journalFolder.filePath(QStringLiteral("records"))};
     QtPassRunner passes;
     Platform platform;
+};
+
+// Keeps one core busy while it lives, as a second busy program would; or nothing.
+class CoreKeptBusy
+{
+public:
+    explicit CoreKeptBusy(bool busy) : m_runs(busy)
+    {
+        if (busy)
+            m_thread = std::thread([this] {
+                volatile unsigned long spin = 0;
+                while (m_runs.load(std::memory_order_relaxed))
+                    spin = spin + 1;
+            });
+    }
+    ~CoreKeptBusy()
+    {
+        m_runs = false;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+private:
+    std::atomic<bool> m_runs;
+    std::thread m_thread;
 };

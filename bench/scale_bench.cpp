@@ -1,7 +1,10 @@
 // Drives the program's own classes over N sibling folders and compares each phase with the
 // bare system calls over the same folders, in the same run.
 //
-//   build/release/bench/scale_bench [N ...]        (default: 10000 100000)
+//   build/release/bench/scale_bench [--load] [N ...]        (default: 10000 100000)
+//
+// A million folders are measured once (they need some 2 GB of tmpfs and 1.5 GB of memory);
+// with --load, another thread keeps one core busy meanwhile.
 
 #include "BenchPlatform.h"
 #include "LinuxFileSystem.h"
@@ -24,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -47,6 +51,54 @@ double seconds(const std::function<void()>& work)
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
+// The longest the window's event loop went without turning during the program's own work:
+// the gap between two runs of a 10 ms timer, as slow_bench measures it.
+class StallWatch
+{
+public:
+    StallWatch()
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { tick(); });
+    }
+
+    double watch(const std::function<void()>& work)
+    {
+        m_sinceTick.start();
+        m_timer.start();
+        const double spent = seconds(work);
+        tick();
+        m_timer.stop();
+        return spent;
+    }
+
+    double takeLongest() { return std::exchange(m_longest, 0.0); }
+
+private:
+    void tick()
+    {
+        m_longest = std::max(m_longest, double(m_sinceTick.nsecsElapsed()) / 1e9);
+        m_sinceTick.start();
+    }
+
+    QTimer m_timer;
+    QElapsedTimer m_sinceTick;
+    double m_longest = 0;
+};
+
+// The most the process has held in memory at once, from the kernel's count.
+long peakResidentBytes()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong() * 1024;
+    }
+    return 0;
+}
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -65,11 +117,14 @@ long residentBytes()
     return resident * sysconf(_SC_PAGESIZE);
 }
 
+bool underLoad = false;
+
 struct Result
 {
     QString phase;
     double median;
     double floor;
+    double stall; // the window's longest stall in any of the runs
 };
 
 // The floors: plain C over the same folders.
@@ -176,11 +231,12 @@ void runScale(int n, int repetitions)
     QApplication::processEvents();
     DirectoryListModel& rows = window.rows();
 
+    StallWatch stalls;
     std::vector<Result> results;
     std::vector<double> times;
     std::vector<double> floors;
     const auto record = [&](const QString& phase) {
-        results.push_back({phase, median(times), median(floors)});
+        results.push_back({phase, median(times), median(floors), stalls.takeLongest()});
         // As it ends, so that a run stopped later still tells what it measured.
         std::printf("done: %s %.4f s (floor %.4f s)\n", qPrintable(phase), results.back().median,
                     results.back().floor);
@@ -193,7 +249,7 @@ void runScale(int n, int repetitions)
     addDialog.show();
     for (int r = 0; r < repetitions; ++r) {
         floors.push_back(readdirFloor(nativeParent));
-        times.push_back(seconds([&] { addDialog.directoryList().setPath(parent); }));
+        times.push_back(stalls.watch([&] { addDialog.directoryList().setPath(parent); }));
     }
     record(u"listing"_s);
     // The sort alone, over the same names, to tell it apart from the listing.
@@ -212,7 +268,7 @@ void runScale(int n, int repetitions)
         QApplication::processEvents();
         floors.push_back(statFloor(nativeParent, names));
         addDialog.findChild<QRadioButton*>(u"Option2"_s)->setChecked(true);
-        times.push_back(seconds([&] { addDialog.addToList(); }));
+        times.push_back(stalls.watch([&] { addDialog.addToList(); }));
         QApplication::processEvents();
     }
     record(u"addition"_s);
@@ -226,7 +282,7 @@ void runScale(int n, int repetitions)
     const auto preview = [&](const QString& suffix) {
         FormRename dialog(&window, window.rows(), fileSystem, bench.passes);
         dialog.findChild<QLineEdit*>(u"Text1"_s)->setText(suffix);
-        return seconds([&] { dialog.simulate(); });
+        return stalls.watch([&] { dialog.simulate(); });
     };
     // The preview asks about the proposed names, which mostly do not exist: a lookup that
     // misses costs the kernel more than one that finds its entry.
@@ -242,7 +298,8 @@ void runScale(int n, int repetitions)
     }
     const double previewSeconds = median(times);
     record(u"preview"_s);
-    results.push_back({u"preview_by_listing"_s, previewSeconds, median(listingFloors)});
+    results.push_back(
+        {u"preview_by_listing"_s, previewSeconds, median(listingFloors), results.back().stall});
 
     // A rule of steps: numbers in the list's order, clean-up, full width to half.
     std::vector<QByteArray> numberedNames;
@@ -258,14 +315,14 @@ void runScale(int n, int repetitions)
         floors.push_back(statFloor(nativeParent, numberedNames));
         FormRules dialog(&window, window.rows(), fileSystem, bench.passes);
         dialog.setSteps(steps);
-        times.push_back(seconds([&] { dialog.simulate(); }));
+        times.push_back(stalls.watch([&] { dialog.simulate(); }));
         QApplication::processEvents();
     }
     record(u"preview_steps"_s);
 
     for (int r = 0; r < repetitions; ++r) {
         preview(u"_"_s + QString::number(r));
-        times.push_back(seconds([&] { window.confirmRename(); }));
+        times.push_back(stalls.watch([&] { window.confirmRename(); }));
         floors.push_back(statRenameFloor(nativeParent, currentNames(rows)));
         QApplication::processEvents();
     }
@@ -276,7 +333,7 @@ void runScale(int n, int repetitions)
     const double recordBytesPerFolder = records.isEmpty() ? 0 : double(records.first().size()) / n;
 
     QItemSelectionModel& selection = *window.listView().selectionModel();
-    times.push_back(seconds([&] { window.selectAll(); }));
+    times.push_back(stalls.watch([&] { window.selectAll(); }));
     floors.push_back(0);
     record(u"select_all"_s);
     // Half of the rows, in blocks of a hundred, as a user selects them with Shift and Ctrl.
@@ -285,24 +342,24 @@ void runScale(int n, int repetitions)
     QItemSelection everyOther;
     constexpr int block = 100;
     for (int i = block; i < rows.count(); i += 2 * block)
-        everyOther.select(rows.index(i, 0),
-                          rows.index(std::min(i + block, rows.count()) - 1,
-                                     DirectoryListModel::ColumnCount - 1));
+        everyOther.select(rows.index(i, 0), rows.index(std::min(i + block, rows.count()) - 1,
+                                                       DirectoryListModel::ColumnCount - 1));
     selection.select(everyOther, QItemSelectionModel::ClearAndSelect);
-    times.push_back(seconds([&] { window.removeSelected(); }));
+    times.push_back(stalls.watch([&] { window.removeSelected(); }));
     floors.push_back(0);
     record(u"remove_selected"_s);
     const int remaining = rows.count();
-    times.push_back(seconds([&] { window.clearList(); }));
+    times.push_back(stalls.watch([&] { window.clearList(); }));
     floors.push_back(0);
     record(u"clear"_s);
 
     std::printf("\nN = %d folders in %s (median of %d; floors in plain C, same run)\n", n,
                 qPrintable(base), repetitions);
-    std::printf("%-16s %12s %12s %8s\n", "phase", "median s", "floor s", "ratio");
+    std::printf("%-18s %10s %10s %7s %10s\n", "phase", "median s", "floor s", "ratio", "stall s");
     for (const Result& result : results) {
-        std::printf("%-16s %12.4f %12.4f %8.2f\n", qPrintable(result.phase), result.median,
-                    result.floor, result.floor > 0 ? result.median / result.floor : 0.0);
+        std::printf("%-18s %10.4f %10.4f %7.2f %10.4f\n", qPrintable(result.phase), result.median,
+                    result.floor, result.floor > 0 ? result.median / result.floor : 0.0,
+                    result.stall);
     }
     const Result& listing = results.front();
     std::printf("listing without the sort (%.4f s): %.2f x readdir\n", sortSeconds,
@@ -312,15 +369,17 @@ void runScale(int n, int repetitions)
     std::printf("resident: empty list %ld bytes, %d rows %ld bytes, %.0f bytes a row\n",
                 emptyResident, n, loadedResident, bytesPerRow);
     for (const Result& result : results) {
-        std::printf("RESULT phase=%s n=%d median_s=%.6f floor_s=%.6f ratio=%.3f\n",
-                    qPrintable(result.phase), n, result.median, result.floor,
-                    result.floor > 0 ? result.median / result.floor : 0.0);
+        std::printf("RESULT phase=%s n=%d load=%d median_s=%.6f floor_s=%.6f ratio=%.3f "
+                    "stall_s=%.4f\n",
+                    qPrintable(result.phase), n, int(underLoad), result.median, result.floor,
+                    result.floor > 0 ? result.median / result.floor : 0.0, result.stall);
     }
     std::printf("RESULT phase=listing_without_sort n=%d median_s=%.6f floor_s=%.6f ratio=%.3f\n", n,
                 listing.median - sortSeconds, listing.floor,
                 (listing.median - sortSeconds) / listing.floor);
     std::printf("RESULT memory n=%d bytes_per_row=%.0f\n", n, bytesPerRow);
     std::printf("RESULT record n=%d bytes_per_folder=%.0f\n", n, recordBytesPerFolder);
+    std::printf("RESULT peak n=%d resident_bytes=%ld\n", n, peakResidentBytes());
     std::fflush(stdout);
 }
 
@@ -331,12 +390,15 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    QStringList arguments = application.arguments().mid(1);
+    underLoad = arguments.removeAll(u"--load"_s) > 0;
+    const CoreKeptBusy load(underLoad);
     std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes.push_back(std::atoi(argv[i]));
+    for (const QString& argument : std::as_const(arguments))
+        sizes.push_back(argument.toInt());
     if (sizes.empty())
         sizes = {10000, 100000};
     for (int n : sizes)
-        runScale(n, 5);
+        runScale(n, n >= 1000000 ? 1 : 5);
     return 0;
 }

@@ -134,12 +134,7 @@ int main(int argc, char* argv[])
     underLoad = arguments.removeAll(u"--load"_s) > 0;
     const int n = arguments.size() > 0 ? arguments[0].toInt() : 20000;
     const int delayMs = arguments.size() > 1 ? arguments[1].toInt() : 1;
-    std::atomic<bool> loadRuns{underLoad};
-    std::thread load([&] {
-        volatile unsigned long spin = 0;
-        while (loadRuns.load(std::memory_order_relaxed))
-            spin = spin + 1;
-    });
+    const CoreKeptBusy load(underLoad);
 
     QTemporaryDir tree;
     const QString parent = tree.path() + u"/p"_s;
@@ -190,7 +185,5 @@ int main(int argc, char* argv[])
     SimulateRename(rows, fileSystem, appendRule(u"_d"_s), bench.passes);
     fileSystem.holdCall(fileSystem.folderCalls() + 100);
     report("held_call", 3000, measure(fileSystem, rename, {}, true));
-    loadRuns = false;
-    load.join();
     return 0;
 }
