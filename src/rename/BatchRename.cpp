@@ -166,7 +166,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
         else
             record.refresh(); // what reached the record can be undone
     };
-    const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(), renameAll,
+    const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(), snapshot.around(renameAll),
                                    [&] { hold->takeOver(snapshot.takeChanges()); });
     record.announce();
     const QString counts =

@@ -3,11 +3,18 @@
 #include "DirectoryListModel.h"
 #include "platform/PathJoin.h"
 
-RowsSnapshot::RowsSnapshot(const DirectoryListModel& rows)
+RowsSnapshot::RowsSnapshot(const DirectoryListModel& rows) : m_source(rows), m_count(rows.count())
+{}
+
+std::function<void(PassControl&)> RowsSnapshot::around(std::function<void(PassControl&)> work)
 {
-    m_rows.reserve(size_t(rows.count()));
-    for (int i = 0; i < rows.count(); ++i)
-        m_rows.push_back(rows.row(i));
+    return [this, work = std::move(work)](PassControl& control) {
+        m_rows.reserve(size_t(m_count));
+        for (int i = 0; i < m_count; ++i)
+            m_rows.push_back(m_source.row(i));
+        work(control);
+        std::vector<DirectoryRow>().swap(m_rows);
+    };
 }
 
 void RowsSnapshot::handOver(int position, quint8 parts)

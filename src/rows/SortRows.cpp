@@ -31,7 +31,7 @@ PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder orde
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
         return PassEnd::Refused;
-    const RowsSnapshot snapshot(rows);
+    RowsSnapshot snapshot(rows);
     const int count = snapshot.count();
     std::vector<int> sorted;
     std::atomic<bool> sortedReady{false}; // the results are taken from the list's thread
@@ -72,7 +72,7 @@ PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder orde
         }
         sortedReady.store(int(sorted.size()) == count, std::memory_order_release);
     };
-    return passes.run(u"正在排序……"_s, count, sort, [&] {
+    return passes.run(u"正在排序……"_s, count, snapshot.around(sort), [&] {
         if (sortedReady.exchange(false, std::memory_order_acquire))
             hold->reorder(sorted);
     });

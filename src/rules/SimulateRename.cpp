@@ -114,7 +114,7 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
             snapshot.setProposal(i, newName, Verdict{outcome, {}});
         });
     };
-    return passes.run(u"正在模拟修改目录名称……"_s, snapshot.count(), preview, [&] {
+    return passes.run(u"正在模拟修改目录名称……"_s, snapshot.count(), snapshot.around(preview), [&] {
         hold->takeOver(snapshot.takeChanges());
         hold->setPreviewRule(ruleInWords);
     });
