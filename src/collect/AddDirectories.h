@@ -6,6 +6,8 @@
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
+
 class DirectoryListModel;
 class DirectoryListing;
 
@@ -37,6 +39,10 @@ struct AdditionReport
 // is counted in the report. A cancelled addition keeps the rows it appended.
 AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
                               const QStringList& paths, PassRunner& passes);
+// The same for what the add dialog's options take from its listing.
+AdditionReport AddListedDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
+                                    const DirectoryListing& listing, AddMode mode,
+                                    PassRunner& passes);
 
 // Why a lookup failed, in a few words ("不存在", "不是目录", ...).
 QString LookupFailureReason(const FileSystemError& error);

@@ -150,7 +150,7 @@ void FormAdd::addToList()
                          : Option2->isChecked() ? AddMode::Subdirectories
                                                 : AddMode::SelectedItemAndSubdirectories;
     const AdditionReport report =
-        AddDirectories(m_rows, m_fileSystem, PathsToAdd(Dir1->listing(), mode), m_passes);
+        AddListedDirectories(m_rows, m_fileSystem, Dir1->listing(), mode, m_passes);
     Command1->setEnabled(true);
     if (hadFocus)
         Command1->setFocus();
