@@ -6,6 +6,7 @@
 #include "rows/DirectoryListModel.h"
 #include "rules/ComposeNewName.h"
 #include "rules/SimulateRename.h"
+#include "support/OtherWindow.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -756,9 +757,24 @@ private Q_SLOTS:
             }
             QVERIFY2(renamed.isEmpty(), context); // each renamed row renamed a folder of its own
 
-            // The undo gives every folder its original name back, where nobody else interfered.
+            // The undo gives every folder its original name back, where nobody else interfered,
+            // and nothing of another window's batch made meanwhile, whichever undoes first.
             if (!interfering) {
+                TestTree otherTree;
+                otherTree.makeFolders({u"o1"_s, u"o2"_s});
+                OtherWindow other(test);
+                AddDirectories(other.window.rows(), test.fileSystem,
+                               {otherTree.path(u"o1"_s), otherTree.path(u"o2"_s)}, test.passes);
+                SimulateRename(other.window.rows(), test.fileSystem, rule, test.passes);
+                confirm(other.window);
+                const QStringList otherRenamed = otherTree.entries();
+                const bool otherUndoesFirst = random.bounded(2);
+                if (otherUndoesFirst)
+                    other.window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();
                 window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();
+                QVERIFY2(otherTree.entries() ==
+                             (otherUndoesFirst ? QStringList{u"o1"_s, u"o2"_s} : otherRenamed),
+                         context);
                 const QHash<QString, Place> undone = placesBelow(tree.root());
                 QCOMPARE(undone.size(), original.size());
                 for (auto it = original.cbegin(); it != original.cend(); ++it) {

@@ -5,6 +5,7 @@
 #include "rename/FormHistory.h"
 #include "rename/RenameRecord.h"
 #include "rows/DirectoryListModel.h"
+#include "support/OtherWindow.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -33,21 +34,6 @@ void addRows(Form1& window, TestPlatform& test, const TestTree& tree,
         Propose(window.rows(), window.rows().count() - 1, newName);
     }
 }
-
-// Another window of the program (another process, as far as the records go), with a journal
-// of its own over the same records folder.
-struct OtherWindow
-{
-    explicit OtherWindow(TestPlatform& test)
-        : journal(test.journal.folder()), platform{test.fileSystem, test.shell, test.messageBoxes,
-                                                   test.viewer,     journal,    test.passes},
-          window(platform)
-    {}
-
-    QtJournal journal;
-    Platform platform;
-    Form1 window;
-};
 
 QAction& action(Form1& window, const QString& name)
 {
