@@ -22,16 +22,34 @@ public:
 
     virtual ~Journal() = default;
 
+    // The lines as a record holds them: UTF-8, each ended by a line feed.
+    static QByteArray Utf8Lines(const QStringList& lines)
+    {
+        qsizetype units = 0;
+        for (const QString& line : lines)
+            units += line.size() + 1;
+        QByteArray bytes;
+        bytes.reserve(units + units / 2); // Chinese takes three bytes a unit, ASCII one
+        for (const QString& line : lines) {
+            bytes += line.toUtf8();
+            bytes += '\n';
+        }
+        return bytes;
+    }
+
     // Starts a new record with the lines and owns it. A record that is not offered after a
     // restart (an undo's own) is not taken as the last batch's. False when it cannot be
     // written.
     virtual bool begin(const QStringList& lines, bool offeredAfterRestart = true) = 0;
-    // Adds the lines and hands them to the disk, in one write, before returning.
-    virtual bool append(const QStringList& lines) = 0;
+    // Adds the text (whole lines in UTF-8) and hands it to the disk, in one write, before
+    // returning.
+    virtual bool append(const QByteArray& text) = 0;
+    bool append(const QStringList& lines) { return append(Utf8Lines(lines)); }
     // The owned record's lines; nothing when there is none or it cannot be read.
     virtual std::optional<QStringList> read() = 0;
-    // Replaces the owned record as a whole, all at once.
-    virtual bool rewrite(const QStringList& lines) = 0;
+    // Replaces the owned record as a whole (whole lines in UTF-8), all at once.
+    virtual bool rewrite(const QByteArray& text) = 0;
+    bool rewrite(const QStringList& lines) { return rewrite(Utf8Lines(lines)); }
     // The owned record has nothing more to undo: it is kept, but never offered again.
     virtual void retire() = 0;
     // The owned record's name; empty while it owns none.

@@ -15,20 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray Utf8Lines(const QStringList& lines)
-{
-    qsizetype units = 0;
-    for (const QString& line : lines)
-        units += line.size() + 1;
-    QByteArray bytes;
-    bytes.reserve(units + units / 2); // Chinese takes three bytes a unit, ASCII one
-    for (const QString& line : lines) {
-        bytes += line.toUtf8();
-        bytes += '\n';
-    }
-    return bytes;
-}
-
 // A record's name says what it is and when its batch began (UTC), then the process and a
 // number that tells two records of one millisecond apart: "batch-20261208-093000-123-4242-0001".
 // An undo's own record is not offered as the last batch after a restart.
@@ -146,11 +132,10 @@ bool QtJournal::begin(const QStringList& lines, bool offeredAfterRestart)
     return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
 
-bool QtJournal::append(const QStringList& lines)
+bool QtJournal::append(const QByteArray& bytes)
 {
     // Unbuffered: the lines are with the system when write() returns, and on the disk after
     // the sync, before the renames they announce.
-    const QByteArray bytes = Utf8Lines(lines);
     return m_file.isOpen() && m_file.write(bytes) == bytes.size() && SyncToDisk(m_file);
 }
 
@@ -163,7 +148,7 @@ std::optional<QStringList> QtJournal::read()
     return readRecord(recordName());
 }
 
-bool QtJournal::rewrite(const QStringList& lines)
+bool QtJournal::rewrite(const QByteArray& bytes)
 {
     // Windows replaces no file that is open, and a rewrite ends the record's appending anyway.
     m_file.close();
@@ -172,7 +157,6 @@ bool QtJournal::rewrite(const QStringList& lines)
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray bytes = Utf8Lines(lines);
     // Every step checked: commit() alone may report success after a write that failed.
     if (file.write(bytes) != bytes.size() || !file.flush() || !SyncToDisk(file)) {
         file.cancelWriting();

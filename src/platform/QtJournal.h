@@ -26,9 +26,11 @@ public:
     const QString& path() const { return m_path; }
 
     bool begin(const QStringList& lines, bool offeredAfterRestart = true) override;
-    bool append(const QStringList& lines) override;
+    using Journal::append;
+    using Journal::rewrite;
+    bool append(const QByteArray& text) override;
     std::optional<QStringList> read() override;
-    bool rewrite(const QStringList& lines) override;
+    bool rewrite(const QByteArray& text) override;
     void retire() override;
     QString recordName() const override;
 

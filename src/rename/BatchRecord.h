@@ -42,6 +42,7 @@ Q_SIGNALS:
 
 private:
     void settle(bool undoable);
+    std::optional<QByteArray> patchedRecord(const BatchRecordContent& content) const;
 
     Journal& m_journal;
     bool m_recording = false;
@@ -49,6 +50,11 @@ private:
     QString m_rule;
     QString m_undoOf;
     QString m_lastParent;
+    // What is on record so far, and where each entry's line and state word start in it: the
+    // end of the batch patches the states instead of writing every line again.
+    QByteArray m_beginning;
+    QByteArray m_written;
+    std::vector<qsizetype> m_entryLines;
     bool m_undoable = false;
     bool m_announced = false;
 };

@@ -150,11 +150,15 @@ private Q_SLOTS:
     void eachRenameIsOnRecordBeforeItHappens()
     {
         TestTree tree;
-        tree.makeFolders({u"a/b/c"_s, u"d"_s});
+        tree.makeFolders({u"a/b/c"_s, u"d"_s, u"e"_s});
         TestPlatform test;
         Form1 window(test.platform);
         addRows(window, test, tree,
-                {{u"a"_s, u"a2"_s}, {u"a/b"_s, u"b2"_s}, {u"a/b/c"_s, u"c2"_s}, {u"d"_s, u"d2"_s}});
+                {{u"a"_s, u"a2"_s},
+                 {u"a/b"_s, u"b2"_s},
+                 {u"a/b/c"_s, u"c2"_s},
+                 {u"d"_s, u"d2"_s},
+                 {u"e"_s, u"d2"_s}});
         QStringList onRecord;
         QStringList notOnRecord;
         test.fileSystem.beforeEachCall = [&](const QString& path) {
@@ -167,8 +171,16 @@ private Q_SLOTS:
         };
         action(window, u"menu确认修改"_s).trigger();
         QCOMPARE(notOnRecord, QStringList());
-        QCOMPARE(onRecord, (QStringList{tree.path(u"a"_s), tree.path(u"a2/b"_s),
-                                        tree.path(u"a2/b2/c"_s), tree.path(u"d"_s)}));
+        QCOMPARE(onRecord,
+                 (QStringList{tree.path(u"a"_s), tree.path(u"a2/b"_s), tree.path(u"a2/b2/c"_s),
+                              tree.path(u"d"_s), tree.path(u"e"_s)}));
+        // At the end each entry has its outcome, and the record its end.
+        const auto record = RenameRecord::read(test.journal.read().value_or(QStringList()));
+        QVERIFY(record && record->ended && !record->cancelled);
+        QStringList states;
+        for (const RecordEntry& entry : record->entries)
+            states << RenameRecord::stateWord(entry.state);
+        QCOMPARE(states, (QStringList{4, u"修改成功"_s} << u"修改出错"_s));
     }
 
     // A batch cut off between a rename and its outcome, read back by a fresh program.
@@ -432,9 +444,9 @@ private Q_SLOTS:
         {
             using QtJournal::QtJournal;
             int appendsLeft = 1;
-            bool append(const QStringList& lines) override
+            bool append(const QByteArray& text) override
             {
-                return appendsLeft-- > 0 && QtJournal::append(lines);
+                return appendsLeft-- > 0 && QtJournal::append(text);
             }
         };
         TestTree tree;
