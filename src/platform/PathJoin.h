@@ -7,22 +7,30 @@
 
 // The parent and the last component of a path, trailing separators aside: "/a" gives "/" and
 // "a", "C:\\a" gives "C:\\" and "a", a bare name "." and itself, a root no parent (a null
-// string) and an empty name.
-inline std::pair<QString, QString> SplitPath(const QString& path)
+// view) and an empty name. Views into the path, or into static text.
+inline std::pair<QStringView, QStringView> SplitPathView(QStringView path)
 {
     const qsizetype root = RootLength(path);
     qsizetype end = path.size();
     while (end > std::max<qsizetype>(root, 1) && path[end - 1] == PathSeparator)
         --end;
     if (root > 0 && end <= root)
-        return {QString(), QString()};
+        return {QStringView(), QStringView(u"")};
     const qsizetype separator = path.lastIndexOf(PathSeparator, end - 1);
     if (separator < 0)
-        return {QStringLiteral("."), path.left(end)};
+        return {QStringView(u"."), path.first(end)};
     qsizetype parentEnd = std::max(separator, root);
     while (parentEnd > root && path[parentEnd - 1] == PathSeparator)
         --parentEnd;
-    return {path.left(parentEnd), path.mid(separator + 1, end - separator - 1)};
+    return {path.first(parentEnd), path.sliced(separator + 1, end - separator - 1)};
+}
+
+inline std::pair<QString, QString> SplitPath(const QString& path)
+{
+    const auto [parent, name] = SplitPathView(path);
+    if (parent.isNull())
+        return {QString(), QString()}; // a root
+    return {parent.toString(), name.toString()};
 }
 
 // The parent's path, a separator unless the parent ends in one (a root), the name. Nothing

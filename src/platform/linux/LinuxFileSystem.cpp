@@ -148,7 +148,7 @@ class ParentCache
 {
 public:
     // The open parent and its identity, or the error of opening it.
-    std::optional<int> open(const QString& path, FileSystemError& error)
+    std::optional<int> open(QStringView path, FileSystemError& error)
     {
         if (m_folder.isOpen() && path == m_path)
             return m_folder.get();
@@ -159,7 +159,7 @@ public:
             m_folder = Descriptor();
             return std::nullopt;
         }
-        m_path = path;
+        m_path = path.toString();
         return m_folder.get();
     }
     FileId id() const { return m_id; }
@@ -218,19 +218,20 @@ public:
     FolderLookup lookUp(const QString& path) override
     {
         FolderLookup result;
-        const auto native = nativePath(path);
-        if (!native) {
+        if (path.isEmpty() || path.contains(QChar(u'\0'))) {
             result.error = FileSystemError{FileSystemError::Kind::InvalidName, {}};
             return result;
         }
-        auto [parent, name] = SplitPath(path);
+        // Views, not copies: the parent is mostly the one open already.
+        const auto [parent, name] = SplitPathView(path);
         struct stat info = {};
         FileId id;
         if (parent.isNull()) {
-            if (!statEntry(AT_FDCWD, native->constData(), AT_SYMLINK_NOFOLLOW, info, id))
+            if (!statEntry(AT_FDCWD, BytesFromName(path).constData(), AT_SYMLINK_NOFOLLOW, info,
+                           id))
                 result.error = LinuxFileSystem::errorFromErrno(errno);
             else
-                result.folder = FolderInfo{std::move(name), std::move(parent), id, {}};
+                result.folder = FolderInfo{QString(), QString(), id, {}};
             return result;
         }
         const std::optional<int> parentFd = m_parent.open(parent, result.error);
@@ -250,7 +251,7 @@ public:
             result.error = LinuxFileSystem::errorFromErrno(ENOTDIR);
             return result;
         }
-        result.folder = FolderInfo{std::move(name), m_parent.path(), id, m_parent.id()};
+        result.folder = FolderInfo{name.toString(), m_parent.path(), id, m_parent.id()};
         return result;
     }
 
