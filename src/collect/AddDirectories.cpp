@@ -86,6 +86,8 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
         for (qsizetype i = 0; listedCount > 0 && i < paths.size(); ++i)
             listedPath[size_t(i)] = rows.containsKey(paths[i]);
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
+        QString spelledParent;
+        QString cleanParent;
         control.forEach(int(paths.size()), [&](int i) {
             const QString& path = paths[i];
             if (listedPath[size_t(i)])
@@ -101,8 +103,17 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
             if (listed.contains(folder.id))
                 return; // listed already, under another spelling
             if (const auto parentRow = listed.constFind(folder.parentId);
-                parentRow != listed.cend() && !folder.parent.isNull())
+                parentRow != listed.cend() && !folder.parent.isNull()) {
                 folder.parent = *parentRow;
+            } else if (!folder.parent.isNull()) {
+                // "a/./b" as "a/b", so that the row follows when a listed ancestor of its
+                // folder is renamed. Once a parent: its rows share the string.
+                if (!folder.parent.isSharedWith(spelledParent)) {
+                    spelledParent = folder.parent;
+                    cleanParent = WithoutDotComponents(spelledParent);
+                }
+                folder.parent = cleanParent;
+            }
             QString key = folder.parent.isNull() ? path : JoinPath(folder.parent, folder.name);
             listed.insert(folder.id, key);
             found.put(DirectoryRow{std::move(folder.name),

@@ -33,6 +33,32 @@ inline std::pair<QString, QString> SplitPath(const QString& path)
     return {parent.toString(), name.toString()};
 }
 
+// The path without "." components and doubled separators after its root, which add nothing to
+// what it names; ".." stays, as what it means depends on links. The path itself when it has
+// none.
+inline QString WithoutDotComponents(const QString& path)
+{
+    const qsizetype root = RootLength(path);
+    const QStringView rest = QStringView(path).sliced(root);
+    const auto isDot = [](QStringView part) {
+        return part.isEmpty() || part == u".";
+    };
+    bool anyDot = false;
+    for (const QStringView part : rest.tokenize(PathSeparator))
+        anyDot |= isDot(part);
+    if (!anyDot)
+        return path;
+    QString clean = path.left(root);
+    for (const QStringView part : rest.tokenize(PathSeparator)) {
+        if (isDot(part))
+            continue;
+        if (clean.size() > root)
+            clean += PathSeparator;
+        clean += part;
+    }
+    return clean.isEmpty() ? path : clean;
+}
+
 // The parent's path, a separator unless the parent ends in one (a root), the name. Nothing
 // else is normalised.
 inline QString JoinPath(const QString& parent, const QString& name)
