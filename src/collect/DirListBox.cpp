@@ -95,6 +95,10 @@ DirListBox::DirListBox(FileSystem& fileSystem, PassRunner& passes, QWidget* pare
     setEditTriggers(NoEditTriggers);
     setSelectionMode(SingleSelection);
     setUniformItemSizes(true);
+    // A folder of a million subfolders is laid out a part at a time, between other events, not
+    // in one go that would hold the window.
+    setLayoutMode(Batched);
+    setBatchSize(20000);
     setIconSize(QSize(16, 16));
     connect(this, &QListView::clicked, this, &DirListBox::openEntryAt);
 }
