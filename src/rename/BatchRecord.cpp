@@ -63,6 +63,7 @@ void BatchRecord::finish(std::vector<RecordEntry> entries, bool cancelled)
         BatchRecordContent content{m_rule, m_undoOf, true, cancelled, std::move(entries), 0};
         m_recording = false;
         const std::optional<QByteArray> patched = patchedRecord(content);
+        forgetWritten();
         if (patched ? m_journal.rewrite(*patched)
                     : m_journal.rewrite(RenameRecord::whole(content))) {
             settle(content.anyToUndo());
@@ -89,8 +90,16 @@ void BatchRecord::save(const BatchRecordContent& content)
     settle(content.anyToUndo());
 }
 
+void BatchRecord::forgetWritten()
+{
+    // A million folders' lines take some 75 MB.
+    QByteArray().swap(m_written);
+    std::vector<qsizetype>().swap(m_entryLines);
+}
+
 void BatchRecord::refresh()
 {
+    forgetWritten();
     const std::optional<BatchRecordContent> content = read();
     settle(content && content->anyToUndo());
 }

@@ -43,6 +43,7 @@ Q_SIGNALS:
 private:
     void settle(bool undoable);
     std::optional<QByteArray> patchedRecord(const BatchRecordContent& content) const;
+    void forgetWritten();
 
     Journal& m_journal;
     bool m_recording = false;
