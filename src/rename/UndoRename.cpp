@@ -118,8 +118,9 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
         record.save(*content);
         undoRecord.finish(std::move(undoEntries), control.stopped());
     };
-    const PassEnd end = passes.run(u"正在撤销修改……"_s, int(newestFirst.size()), snapshot.around(undoAll),
-                                   [&] { hold->takeOver(snapshot.takeChanges()); });
+    const PassEnd end =
+        passes.run(u"正在撤销修改……"_s, int(newestFirst.size()), snapshot.around(undoAll),
+                   [&] { hold->takeOver(snapshot.takeChanges()); });
     record.announce();
     if (end == PassEnd::Closing || end == PassEnd::Refused)
         return;
