@@ -143,17 +143,21 @@ AdditionReport AddListedDirectories(DirectoryListModel& rows, FileSystem& fileSy
                                     const DirectoryListing& listing, AddMode mode,
                                     PassRunner& passes)
 {
-    const int count = (mode != AddMode::SelectedItem ? listing.listCount() : 0) +
-                      (mode != AddMode::Subdirectories ? 1 : 0);
     return AddPaths(
-        rows, fileSystem, count, [listing, mode] { return PathsToAdd(listing, mode); }, passes);
+        rows, fileSystem, PathsToAddCount(listing, mode),
+        [listing, mode] { return PathsToAdd(listing, mode); }, passes);
+}
+
+int PathsToAddCount(const DirectoryListing& listing, AddMode mode)
+{
+    return (mode != AddMode::SelectedItem ? listing.listCount() : 0) +
+           (mode != AddMode::Subdirectories ? 1 : 0);
 }
 
 QStringList PathsToAdd(const DirectoryListing& listing, AddMode mode)
 {
     QStringList paths;
-    if (mode != AddMode::SelectedItem)
-        paths.reserve(listing.listCount() + 1);
+    paths.reserve(PathsToAddCount(listing, mode));
     if (mode != AddMode::Subdirectories)
         paths.append(listing.path());
     if (mode != AddMode::SelectedItem) {

@@ -47,5 +47,6 @@ AdditionReport AddListedDirectories(DirectoryListModel& rows, FileSystem& fileSy
 // Why a lookup failed, in a few words ("不存在", "不是目录", ...).
 QString LookupFailureReason(const FileSystemError& error);
 
-// The paths the mode takes from the listing, in the order they are appended.
+// The paths the mode takes from the listing, in the order they are appended, and how many.
 QStringList PathsToAdd(const DirectoryListing& listing, AddMode mode);
+int PathsToAddCount(const DirectoryListing& listing, AddMode mode);

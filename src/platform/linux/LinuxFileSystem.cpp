@@ -640,16 +640,32 @@ FileSystemError::Kind ErrorKindFromErrno(int error)
     }
 }
 
+namespace {
+
+// statfs' f_type of the file systems that differ from the rest in what follows.
+enum FileSystemMagic : long {
+    vfatMagic = 0x4d44, // vfat, msdos
+    exfatMagic = 0x2011bab0,
+    ntfsMagic = 0x5346544e,
+    ntfs3Magic = 0x7366746e,
+    fuseMagic = 0x65735546, // fuse, fuseblk
+    cifsMagic = 0xff534d42,
+    smb3Magic = 0xfe534d42,
+    smbfsMagic = 0x517b,
+};
+
+} // namespace
+
 bool NamesIgnoreCase(long fileSystemType)
 {
     switch (fileSystemType) {
-    case 0x4d44:     // vfat, msdos
-    case 0x2011bab0: // exfat
-    case 0x5346544e: // ntfs
-    case 0x7366746e: // ntfs3
-    case 0xff534d42: // cifs
-    case 0xfe534d42: // smb3
-    case 0x517b:     // smbfs
+    case vfatMagic:
+    case exfatMagic:
+    case ntfsMagic:
+    case ntfs3Magic:
+    case cifsMagic:
+    case smb3Magic:
+    case smbfsMagic:
         return true;
     default:
         return false;
@@ -659,12 +675,12 @@ bool NamesIgnoreCase(long fileSystemType)
 bool KeepsFolderNumbers(long fileSystemType)
 {
     switch (fileSystemType) {
-    case 0x4d44:     // vfat, msdos
-    case 0x2011bab0: // exfat
-    case 0x65735546: // fuse, fuseblk
-    case 0xff534d42: // cifs
-    case 0xfe534d42: // smb3
-    case 0x517b:     // smbfs
+    case vfatMagic:
+    case exfatMagic:
+    case fuseMagic:
+    case cifsMagic:
+    case smb3Magic:
+    case smbfsMagic:
         return false;
     default:
         return true;
