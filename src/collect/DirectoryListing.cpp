@@ -35,18 +35,11 @@ QStringList ancestorsOf(const QString& path)
 
 } // namespace
 
-// Each sort key is computed once.
 void SortNaturally(QStringList& names)
 {
-    // Folded, so that names equal but for letter case keep their order: Windows' sort keys do
-    // not always compare such names as equal.
-    std::vector<QString> folded;
-    folded.reserve(size_t(names.size()));
-    for (const QString& name : std::as_const(names))
-        folded.push_back(name.toCaseFolded());
     QStringList sorted;
     sorted.reserve(names.size());
-    for (int i : NaturalNameOrder().sortedPositions(folded))
+    for (int i : NaturalNameOrder().sortedPositions(names))
         sorted.append(std::move(names[i]));
     names = std::move(sorted);
 }

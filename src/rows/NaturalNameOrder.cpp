@@ -2,9 +2,13 @@
 
 #include "platform/ChineseText.h"
 
+#include <QtEndian>
+
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 #include <string>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -81,29 +85,81 @@ public:
     }
 
     // Characters by rank; a digit run as the digits' rank, its length without leading zeros,
-    // then its digits.
+    // then its digits. No key holds a zero byte, and none is longer than three bytes a
+    // character (a lone digit).
     std::string key(QStringView name) const
     {
-        std::string key;
-        key.reserve(size_t(name.size()) + 2);
-        for (qsizetype i = 0; i < name.size();) {
-            const char16_t c = name[i].unicode();
-            if (c < u'0' || c > u'9') {
-                key += char(m_rank[c]);
-                ++i;
+        std::string key(size_t(name.size()) * 3, '\0');
+        key.resize(writeKey(name, key.data()));
+        return key;
+    }
+
+    size_t writeKey(QStringView name, char* key) const
+    {
+        char* out = key;
+        const char16_t* c = name.utf16();
+        const char16_t* const end = c + name.size();
+        while (c != end) {
+            if (*c < u'0' || *c > u'9') {
+                *out++ = char(m_rank[*c++]);
                 continue;
             }
-            qsizetype end = i;
-            while (end < name.size() && name[end].unicode() >= u'0' && name[end].unicode() <= u'9')
-                ++end;
-            while (i + 1 < end && name[i] == u'0')
-                ++i;
-            key += char(m_rank[size_t('0')]);
-            key += char(std::min<qsizetype>(end - i, 255));
-            for (; i < end; ++i)
-                key += char(name[i].unicode());
+            const char16_t* runEnd = c;
+            while (runEnd != end && *runEnd >= u'0' && *runEnd <= u'9')
+                ++runEnd;
+            while (c + 1 < runEnd && *c == u'0')
+                ++c;
+            *out++ = char(m_rank[size_t('0')]);
+            *out++ = char(std::min<qsizetype>(runEnd - c, 255));
+            while (c != runEnd)
+                *out++ = char(*c++);
         }
-        return key;
+        return size_t(out - key);
+    }
+
+    // The names' positions in key order, equal keys in the names' order; none when a name is
+    // not of printable ASCII. A key's first 16 bytes are held as two numbers beside its
+    // position, so that the sort compares numbers and looks further only where keys share
+    // those bytes.
+    std::optional<std::vector<int>> sortedPositions(std::span<const QString> names) const
+    {
+        std::vector<Entry> entries(names.size());
+        std::string tails; // the keys' bytes after their first 16
+        std::string key;
+        for (size_t i = 0; i < names.size(); ++i) {
+            const QString& name = names[i];
+            if (!holdsOnly(name))
+                return std::nullopt;
+            key.resize(std::max<size_t>(size_t(name.size()) * 3, 16));
+            const size_t length = writeKey(name, key.data());
+            std::fill(key.data() + length, key.data() + std::max<size_t>(length, 16), '\0');
+            Entry& entry = entries[i];
+            entry.head[0] = qFromBigEndian<quint64>(key.data());
+            entry.head[1] = qFromBigEndian<quint64>(key.data() + 8);
+            entry.tail = quint32(tails.size());
+            entry.tailLength = length > 16 ? quint32(length - 16) : 0;
+            tails.append(key.data() + 16, entry.tailLength);
+            entry.position = int(i);
+        }
+        std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+            if (a.head[0] != b.head[0])
+                return a.head[0] < b.head[0];
+            if (a.head[1] != b.head[1])
+                return a.head[1] < b.head[1];
+            if (a.tailLength > 0 || b.tailLength > 0) {
+                const std::string_view all(tails);
+                const int order =
+                    all.substr(a.tail, a.tailLength).compare(all.substr(b.tail, b.tailLength));
+                if (order != 0)
+                    return order < 0;
+            }
+            return a.position < b.position;
+        });
+        std::vector<int> positions;
+        positions.reserve(entries.size());
+        for (const Entry& entry : entries)
+            positions.push_back(entry.position);
+        return positions;
     }
 
 private:
@@ -127,6 +183,14 @@ private:
         return true;
     }
 
+    struct Entry
+    {
+        quint64 head[2];
+        quint32 tail; // where the rest of the key begins in the tails
+        quint32 tailLength;
+        int position;
+    };
+
     quint8 m_rank[128] = {};
     bool m_usable = false;
 };
@@ -145,30 +209,29 @@ int NaturalNameOrder::compare(const QString& a, const QString& b) const
     return m_collator ? m_collator->compare(a, b) : CompareNaturally(a, b);
 }
 
-std::vector<int> NaturalNameOrder::sortedPositions(const std::vector<QString>& names) const
+std::vector<int> NaturalNameOrder::sortedPositions(std::span<const QString> names) const
 {
-    std::vector<int> positions(names.size());
-    std::iota(positions.begin(), positions.end(), 0);
     if (!m_collator) {
+        std::vector<int> positions(names.size());
+        std::iota(positions.begin(), positions.end(), 0);
         std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
             return CompareNaturally(names[size_t(a)], names[size_t(b)]) < 0;
         });
         return positions;
     }
     static const AsciiSortKeys ascii(*m_collator);
-    if (ascii.usable() && std::all_of(names.begin(), names.end(), &AsciiSortKeys::holdsOnly)) {
-        std::vector<std::string> keys;
-        keys.reserve(names.size());
-        for (const QString& name : names)
-            keys.push_back(ascii.key(name));
-        std::stable_sort(positions.begin(), positions.end(),
-                         [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
-        return positions;
+    if (ascii.usable()) {
+        if (std::optional<std::vector<int>> positions = ascii.sortedPositions(names))
+            return std::move(*positions);
     }
+    // Folded, so that names equal but for letter case keep their order: Windows' sort keys do
+    // not always compare such names as equal.
     std::vector<QCollatorSortKey> keys;
     keys.reserve(names.size());
     for (const QString& name : names)
-        keys.push_back(m_collator->sortKey(name));
+        keys.push_back(m_collator->sortKey(name.toCaseFolded()));
+    std::vector<int> positions(names.size());
+    std::iota(positions.begin(), positions.end(), 0);
     std::stable_sort(positions.begin(), positions.end(),
                      [&](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
     return positions;

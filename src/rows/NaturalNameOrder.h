@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 // Names as a person orders them: numbers by their value (full-width digits too), letters
@@ -20,9 +21,9 @@ public:
     const QCollator* systemCollation() const { return m_collator ? &*m_collator : nullptr; }
     // Negative, zero or positive as a sorts before, with or after b.
     int compare(const QString& a, const QString& b) const;
-    // The positions of the names in their order, names that compare equal in theirs; sort
-    // keys computed once a name.
-    std::vector<int> sortedPositions(const std::vector<QString>& names) const;
+    // The positions of the names in their order, names that compare equal (or equal but for
+    // letter case) in theirs; sort keys computed once a name.
+    std::vector<int> sortedPositions(std::span<const QString> names) const;
 
 private:
     std::optional<QCollator> m_collator;
