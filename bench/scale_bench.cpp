@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <algorithm>
@@ -105,8 +106,10 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+// Once the memory the program gives back has been given back.
 long residentBytes()
 {
+    QThreadPool::globalInstance()->waitForDone();
     long pages = 0;
     long resident = 0;
     if (FILE* statm = std::fopen("/proc/self/statm", "r")) {

@@ -4,3 +4,8 @@
 // as much as it keeps (its copy of the rows, its hand-overs); the C library holds on to it
 // otherwise, and the program would look twice its size. Each platform's folder implements it.
 void ReturnFreedMemory();
+
+// The same on a thread of the pool: sorting through a million freed rows takes tens of
+// milliseconds, which neither the windows' thread nor the next pass's first allocation should
+// wait for. Calls while one waits to run are that one.
+void ReturnFreedMemorySoon();

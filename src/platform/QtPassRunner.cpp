@@ -87,7 +87,7 @@ PassEnd QtPassRunner::run(const QString& progressText, int total,
     if (m_closeWindow)
         QTimer::singleShot(0, qApp, std::exchange(m_closeWindow, {}));
     // Once the pass's caller has freed its copy of the rows too.
-    QTimer::singleShot(0, qApp, &ReturnFreedMemory);
+    QTimer::singleShot(0, qApp, &ReturnFreedMemorySoon);
     return end;
 }
 

@@ -1,6 +1,7 @@
 #include "DirectoryListModel.h"
 
 #include "common/NameBytes.h"
+#include "platform/FreedMemory.h"
 
 #include <QStringList>
 
@@ -166,6 +167,7 @@ bool DirectoryListModel::removeMarked(const std::vector<bool>& marked)
         m_rows.erase(m_rows.begin() + qsizetype(firstMarked),
                      m_rows.begin() + qsizetype(lastMarked) + 1);
         endRemoveRows();
+        ReturnFreedMemorySoon();
         return true;
     }
 
@@ -180,6 +182,7 @@ bool DirectoryListModel::removeMarked(const std::vector<bool>& marked)
     }
     m_rows.resize(kept);
     endResetModel();
+    ReturnFreedMemorySoon();
     return true;
 }
 
@@ -193,6 +196,7 @@ bool DirectoryListModel::removeAll()
     m_keys.clear();
     m_keys.squeeze();
     endResetModel();
+    ReturnFreedMemorySoon();
     return true;
 }
 
