@@ -114,7 +114,12 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
                 }
                 folder.parent = cleanParent;
             }
-            QString key = folder.parent.isNull() ? path : JoinPath(folder.parent, folder.name);
+            // Most paths are spelt as their key already: the row shares the path's text.
+            const bool spelledAsKey =
+                folder.parent.isNull() ||
+                (path.size() == JoinedLength(folder.parent, folder.name) &&
+                 path.startsWith(folder.parent) && path.endsWith(folder.name));
+            QString key = spelledAsKey ? path : JoinPath(folder.parent, folder.name);
             listed.insert(folder.id, key);
             found.put(DirectoryRow{std::move(folder.name),
                                    {},
