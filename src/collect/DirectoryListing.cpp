@@ -37,11 +37,13 @@ QStringList ancestorsOf(const QString& path)
 
 void SortNaturally(QStringList& names)
 {
-    QStringList sorted;
-    sorted.reserve(names.size());
-    for (int i : NaturalNameOrder().sortedPositions(names))
-        sorted.append(std::move(names[i]));
-    names = std::move(sorted);
+    NaturalNameSorter sorter;
+    sorter.add(std::exchange(names, {}));
+    const std::vector<int> order = sorter.finish();
+    QStringList unsorted = sorter.takeNames();
+    names.reserve(unsorted.size());
+    for (const int position : order)
+        names.append(std::move(unsorted[position]));
 }
 
 DirectoryListing::DirectoryListing(FileSystem& fileSystem, PassRunner& passes)
@@ -54,12 +56,18 @@ bool DirectoryListing::setPath(const QString& directory)
     if (RootLength(path) == 0)
         return false;
     std::optional<QStringList> names;
+    std::vector<int> order;
     const auto read = [&](PassControl& control) {
-        names = m_fileSystem.subfolderNames(path);
-        if (control.stopHere())
-            names.reset();
-        else if (names)
-            SortNaturally(*names);
+        // Sorted while being read: on a second core the sort costs hardly more than the
+        // reading.
+        NaturalNameSorter sorter;
+        const auto take = [&](QStringList some) {
+            sorter.add(std::move(some));
+        };
+        if (m_fileSystem.readSubfolderNames(path, take) && !control.stopHere()) {
+            order = sorter.finish();
+            names = sorter.takeNames();
+        }
     };
     m_passes.run(u"正在读取目录……"_s, 0, read, [] {});
     if (!names)
@@ -67,13 +75,14 @@ bool DirectoryListing::setPath(const QString& directory)
     m_path = path;
     m_ancestors = ancestorsOf(path);
     m_subfolders = std::move(*names);
+    m_order = std::move(order);
     return true;
 }
 
 QString DirectoryListing::list(int index) const
 {
     if (index >= 0 && index < listCount()) {
-        const QString& name = m_subfolders[index];
+        const QString& name = m_subfolders[m_order[size_t(index)]];
         return JoinPath(m_path, name);
     }
     const int ancestor = ancestorCount() + index; // -1 is the last ancestor
@@ -85,7 +94,7 @@ QString DirectoryListing::list(int index) const
 QString DirectoryListing::displayName(int index) const
 {
     if (index >= 0 && index < listCount())
-        return m_subfolders[index];
+        return m_subfolders[m_order[size_t(index)]];
     const QString full = list(index);
     if (full.size() <= RootLength(full))
         return full;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class FileSystem;
 class PassRunner;
 
@@ -38,5 +40,6 @@ private:
     PassRunner& m_passes;
     QString m_path;
     QStringList m_ancestors;  // the root first, the open directory last
-    QStringList m_subfolders; // names, in natural order
+    QStringList m_subfolders; // names, as read
+    std::vector<int> m_order; // their positions in natural order
 };

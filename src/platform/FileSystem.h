@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -181,8 +182,20 @@ public:
     virtual std::unique_ptr<FolderFinder> folderFinder() = 0;
 
     // The names of the folder's immediate, visible subfolders (links to folders included),
-    // unsorted; nothing when the folder cannot be read.
-    virtual std::optional<QStringList> subfolderNames(const QString& folder) = 0;
+    // unsorted, handed to take some thousands at a time as they are read; false when the
+    // folder cannot be read.
+    virtual bool readSubfolderNames(const QString& folder,
+                                    const std::function<void(QStringList)>& take) = 0;
+    // The same names all at once; nothing when the folder cannot be read.
+    std::optional<QStringList> subfolderNames(const QString& folder)
+    {
+        QStringList names;
+        if (!readSubfolderNames(folder, [&](QStringList some) { names.append(std::move(some)); }))
+            return std::nullopt;
+        return names;
+    }
+    // How many names readSubfolderNames() hands over at a time.
+    static constexpr qsizetype subfolderNamesAtATime = 16384;
 
     // Why no folder can have the name, or nothing when one can.
     virtual std::optional<FileSystemError> checkFolderName(const QString& name) = 0;

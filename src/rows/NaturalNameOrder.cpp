@@ -5,7 +5,10 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <mutex>
 #include <numeric>
 #include <string>
 #include <string_view>
@@ -117,31 +120,44 @@ public:
         return size_t(out - key);
     }
 
-    // The names' positions in key order, equal keys in the names' order; none when a name is
-    // not of printable ASCII. A key's first 16 bytes are held as two numbers beside its
-    // position, so that the sort compares numbers and looks further only where keys share
-    // those bytes.
-    std::optional<std::vector<int>> sortedPositions(std::span<const QString> names) const
+    // A key's first 16 bytes are held as two numbers beside the name's position, so that a
+    // sort compares numbers and looks further only where keys share those bytes.
+    struct Entry
     {
-        std::vector<Entry> entries(names.size());
-        std::string tails; // the keys' bytes after their first 16
+        quint64 head[2];
+        quint32 tail; // where the rest of the key begins in the tails
+        quint32 tailLength;
+        int position;
+    };
+
+    // The entries of the names, the first at the position given, appended; false when a name
+    // is not of printable ASCII. The bytes of the keys after their first 16 go to the tails.
+    bool appendEntries(std::span<const QString> names, int firstPosition,
+                       std::vector<Entry>& entries, std::string& tails) const
+    {
         std::string key;
-        for (size_t i = 0; i < names.size(); ++i) {
-            const QString& name = names[i];
+        for (const QString& name : names) {
             if (!holdsOnly(name))
-                return std::nullopt;
+                return false;
             key.resize(std::max<size_t>(size_t(name.size()) * 3, 16));
             const size_t length = writeKey(name, key.data());
             std::fill(key.data() + length, key.data() + std::max<size_t>(length, 16), '\0');
-            Entry& entry = entries[i];
+            Entry entry;
             entry.head[0] = qFromBigEndian<quint64>(key.data());
             entry.head[1] = qFromBigEndian<quint64>(key.data() + 8);
             entry.tail = quint32(tails.size());
             entry.tailLength = length > 16 ? quint32(length - 16) : 0;
             tails.append(key.data() + 16, entry.tailLength);
-            entry.position = int(i);
+            entry.position = firstPosition++;
+            entries.push_back(entry);
         }
-        std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        return true;
+    }
+
+    // Key order; equal keys in the names' order.
+    static auto inOrder(const std::string& tails)
+    {
+        return [&tails](const Entry& a, const Entry& b) {
             if (a.head[0] != b.head[0])
                 return a.head[0] < b.head[0];
             if (a.head[1] != b.head[1])
@@ -154,12 +170,28 @@ public:
                     return order < 0;
             }
             return a.position < b.position;
-        });
+        };
+    }
+
+    static std::vector<int> positionsOf(const std::vector<Entry>& entries)
+    {
         std::vector<int> positions;
         positions.reserve(entries.size());
         for (const Entry& entry : entries)
             positions.push_back(entry.position);
         return positions;
+    }
+
+    // The names' positions in key order; none when a name is not of printable ASCII.
+    std::optional<std::vector<int>> sortedPositions(std::span<const QString> names) const
+    {
+        std::vector<Entry> entries;
+        entries.reserve(names.size());
+        std::string tails;
+        if (!appendEntries(names, 0, entries, tails))
+            return std::nullopt;
+        std::sort(entries.begin(), entries.end(), inOrder(tails));
+        return positionsOf(entries);
     }
 
 private:
@@ -183,17 +215,18 @@ private:
         return true;
     }
 
-    struct Entry
-    {
-        quint64 head[2];
-        quint32 tail; // where the rest of the key begins in the tails
-        quint32 tailLength;
-        int position;
-    };
-
     quint8 m_rank[128] = {};
     bool m_usable = false;
 };
+
+// The ASCII keys where the collator sorts and agrees with them.
+const AsciiSortKeys* UsableAsciiKeys(const QCollator* collator)
+{
+    if (!collator)
+        return nullptr;
+    static const AsciiSortKeys keys(*collator);
+    return keys.usable() ? &keys : nullptr;
+}
 
 } // namespace
 
@@ -219,9 +252,8 @@ std::vector<int> NaturalNameOrder::sortedPositions(std::span<const QString> name
         });
         return positions;
     }
-    static const AsciiSortKeys ascii(*m_collator);
-    if (ascii.usable()) {
-        if (std::optional<std::vector<int>> positions = ascii.sortedPositions(names))
+    if (const AsciiSortKeys* ascii = UsableAsciiKeys(systemCollation())) {
+        if (std::optional<std::vector<int>> positions = ascii->sortedPositions(names))
             return std::move(*positions);
     }
     // Folded, so that names equal but for letter case keep their order: Windows' sort keys do
@@ -278,4 +310,112 @@ int CompareNaturally(QStringView a, QStringView b)
     if (i < a.size() || j < b.size())
         return i < a.size() ? 1 : -1;
     return 0;
+}
+
+struct NaturalNameSorter::Batches
+{
+    NaturalNameOrder order;
+    const AsciiSortKeys* ascii = UsableAsciiKeys(order.systemCollation());
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<QStringList> waiting;
+    bool ended = false;
+    bool abandoned = false;
+
+    // The sorting thread's own until it ends.
+    QStringList names;
+    std::string tails;
+    // Sorted runs of entries, each at least as long as the next, so that every entry is
+    // merged about log(batches) times.
+    std::vector<std::vector<AsciiSortKeys::Entry>> runs;
+
+    void mergeLastRuns()
+    {
+        std::vector<AsciiSortKeys::Entry> merged(runs[runs.size() - 2].size() + runs.back().size());
+        std::merge(runs[runs.size() - 2].begin(), runs[runs.size() - 2].end(), runs.back().begin(),
+                   runs.back().end(), merged.begin(), AsciiSortKeys::inOrder(tails));
+        runs.pop_back();
+        runs.back() = std::move(merged);
+    }
+
+    void sortAsTheyCome()
+    {
+        for (;;) {
+            QStringList batch;
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(lock, [&] { return !waiting.empty() || ended || abandoned; });
+                if (abandoned || waiting.empty())
+                    return;
+                batch = std::move(waiting.front());
+                waiting.pop_front();
+            }
+            const qsizetype first = names.size();
+            names.append(std::move(batch));
+            if (!ascii)
+                continue; // sorted as a whole at the end
+            std::vector<AsciiSortKeys::Entry> run;
+            run.reserve(size_t(names.size() - first));
+            if (!ascii->appendEntries(std::span(names).subspan(size_t(first)), int(first), run,
+                                      tails)) {
+                ascii = nullptr;
+                runs.clear();
+                continue;
+            }
+            std::sort(run.begin(), run.end(), AsciiSortKeys::inOrder(tails));
+            runs.push_back(std::move(run));
+            while (runs.size() >= 2 && runs.back().size() >= runs[runs.size() - 2].size())
+                mergeLastRuns();
+        }
+    }
+};
+
+NaturalNameSorter::NaturalNameSorter() : m_batches(std::make_unique<Batches>())
+{
+    m_thread = std::thread([batches = m_batches.get()] { batches->sortAsTheyCome(); });
+}
+
+NaturalNameSorter::~NaturalNameSorter()
+{
+    if (m_thread.joinable()) {
+        {
+            const std::lock_guard lock(m_batches->mutex);
+            m_batches->abandoned = true;
+        }
+        m_batches->changed.notify_one();
+        m_thread.join();
+    }
+}
+
+void NaturalNameSorter::add(QStringList names)
+{
+    if (names.isEmpty())
+        return;
+    {
+        const std::lock_guard lock(m_batches->mutex);
+        m_batches->waiting.push_back(std::move(names));
+    }
+    m_batches->changed.notify_one();
+}
+
+std::vector<int> NaturalNameSorter::finish()
+{
+    {
+        const std::lock_guard lock(m_batches->mutex);
+        m_batches->ended = true;
+    }
+    m_batches->changed.notify_one();
+    m_thread.join();
+    Batches& b = *m_batches;
+    if (!b.ascii)
+        return b.order.sortedPositions(b.names);
+    while (b.runs.size() >= 2)
+        b.mergeLastRuns();
+    return b.runs.empty() ? std::vector<int>() : AsciiSortKeys::positionsOf(b.runs[0]);
+}
+
+QStringList NaturalNameSorter::takeNames()
+{
+    return std::exchange(m_batches->names, {});
 }

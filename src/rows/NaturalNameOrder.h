@@ -2,9 +2,12 @@
 
 #include <QCollator>
 #include <QString>
+#include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <span>
+#include <thread>
 #include <vector>
 
 // Names as a person orders them: numbers by their value (full-width digits too), letters
@@ -27,6 +30,31 @@ public:
 
 private:
     std::optional<QCollator> m_collator;
+};
+
+// Puts names in natural order while more are still being read: each batch is keyed and sorted
+// on a thread of the sorter's own as it comes, and merged with those before it, so that little
+// is left to do when the last one has come.
+class NaturalNameSorter
+{
+public:
+    NaturalNameSorter();
+    ~NaturalNameSorter();
+    NaturalNameSorter(const NaturalNameSorter&) = delete;
+    NaturalNameSorter& operator=(const NaturalNameSorter&) = delete;
+
+    // From one thread at a time, not the sorter's own.
+    void add(QStringList names);
+    // The positions of all the names added, in the order of NaturalNameOrder::sortedPositions.
+    // Once.
+    std::vector<int> finish();
+    // The names added, in the order they were; after finish().
+    QStringList takeNames();
+
+private:
+    struct Batches;
+    std::unique_ptr<Batches> m_batches;
+    std::thread m_thread;
 };
 
 // The program's own comparison, used where the system's collation fails its check.

@@ -349,6 +349,19 @@ private Q_SLOTS:
             QVERIFY2(c < 0 || (c == 0 && sorted[i - 1] < sorted[i]),
                      qPrintable(names[size_t(sorted[i])]));
         }
+        // A large folder's names, sorted in batches as they are read, come out in the same
+        // order; so do they when a later batch holds a Chinese name.
+        for (const bool chineseLater : {false, true}) {
+            NaturalNameSorter sorter;
+            for (size_t first = 0; first < names.size(); first += 1 + first % 700) {
+                const size_t last = std::min(names.size(), first + 1 + first % 700);
+                if (chineseLater && first > 2000)
+                    names[first] = u"阿"_s;
+                sorter.add(QStringList(names.begin() + qsizetype(first),
+                                       names.begin() + qsizetype(last)));
+            }
+            QCOMPARE(sorter.finish(), order.sortedPositions(names));
+        }
     }
 
     // A thousand folders added in reverse, put in name order and numbered in that order, as

@@ -20,12 +20,11 @@ void FaultyFileSystem::enterCall(const QString& path)
     }
 }
 
-std::optional<QStringList> FaultyFileSystem::subfolderNames(const QString& folder)
+bool FaultyFileSystem::readSubfolderNames(const QString& folder,
+                                          const std::function<void(QStringList)>& take)
 {
     enterCall(folder);
-    if (unreadable.contains(folder))
-        return std::nullopt;
-    return NativeFileSystem::subfolderNames(folder);
+    return !unreadable.contains(folder) && NativeFileSystem::readSubfolderNames(folder, take);
 }
 
 namespace {

@@ -43,7 +43,8 @@ public:
     void enterCall(const QString& path);
 
     std::unique_ptr<FolderFinder> folderFinder() override;
-    std::optional<QStringList> subfolderNames(const QString& folder) override;
+    bool readSubfolderNames(const QString& folder,
+                            const std::function<void(QStringList)>& take) override;
     std::unique_ptr<FolderProbe> folderProbe() override;
     std::unique_ptr<FolderRenamer> folderRenamer() override;
     QList<Volume> volumes() override;

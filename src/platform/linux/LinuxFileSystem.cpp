@@ -453,14 +453,15 @@ std::unique_ptr<FolderFinder> LinuxFileSystem::folderFinder()
     return std::make_unique<LinuxFolderFinder>();
 }
 
-std::optional<QStringList> LinuxFileSystem::subfolderNames(const QString& folder)
+bool LinuxFileSystem::readSubfolderNames(const QString& folder,
+                                         const std::function<void(QStringList)>& take)
 {
     Descriptor opened = openFolder(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (!opened.isOpen() || ::faccessat(opened.get(), ".", R_OK | X_OK, 0) != 0)
-        return std::nullopt;
+        return false;
     DIR* directory = ::fdopendir(opened.get());
     if (!directory)
-        return std::nullopt;
+        return false;
     opened.release(); // closedir closes it
     QStringList names;
     while (const dirent* entry = ::readdir(directory)) {
@@ -476,9 +477,12 @@ std::optional<QStringList> LinuxFileSystem::subfolderNames(const QString& folder
                 continue;
         }
         names.append(NameFromBytes(entry->d_name));
+        if (names.size() == subfolderNamesAtATime)
+            take(std::exchange(names, {}));
     }
     ::closedir(directory);
-    return names;
+    take(std::move(names));
+    return true;
 }
 
 std::optional<FileSystemError> LinuxFileSystem::checkFolderName(const QString& name)

@@ -317,19 +317,18 @@ std::unique_ptr<FolderFinder> WindowsFileSystem::folderFinder()
     return std::make_unique<WindowsFolderFinder>();
 }
 
-std::optional<QStringList> WindowsFileSystem::subfolderNames(const QString& folder)
+bool WindowsFileSystem::readSubfolderNames(const QString& folder,
+                                           const std::function<void(QStringList)>& take)
 {
     const auto pattern = nativePath(JoinPath(folder, u"*"_s));
     if (!pattern || !folderExists(folder))
-        return std::nullopt;
+        return false;
     WIN32_FIND_DATAW found = {};
     const HANDLE search =
         ::FindFirstFileExW(pattern->c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
                            nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) {
-        if (::GetLastError() == ERROR_FILE_NOT_FOUND)
-            return QStringList(); // a drive's root without entries
-        return std::nullopt;
+        return ::GetLastError() == ERROR_FILE_NOT_FOUND; // a drive's root without entries
     }
     QStringList names;
     do {
@@ -341,9 +340,12 @@ std::optional<QStringList> WindowsFileSystem::subfolderNames(const QString& fold
         const QString name = QString::fromWCharArray(found.cFileName);
         if (name != u"."_s && name != u".."_s)
             names.append(name);
+        if (names.size() == subfolderNamesAtATime)
+            take(std::exchange(names, {}));
     } while (::FindNextFileW(search, &found));
     ::FindClose(search);
-    return names;
+    take(std::move(names));
+    return true;
 }
 
 std::optional<FileSystemError> WindowsFileSystem::checkFolderName(const QString& name)

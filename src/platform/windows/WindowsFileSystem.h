@@ -11,7 +11,8 @@ public:
     bool fileExists(const QString& path) override;
     std::optional<qint64> modifiedAt(const QString& path) override;
     std::unique_ptr<FolderFinder> folderFinder() override;
-    std::optional<QStringList> subfolderNames(const QString& folder) override;
+    bool readSubfolderNames(const QString& folder,
+                            const std::function<void(QStringList)>& take) override;
     std::optional<FileSystemError> checkFolderName(const QString& name) override;
     std::unique_ptr<FolderProbe> folderProbe() override;
     std::unique_ptr<FolderRenamer> folderRenamer() override;
