@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <cstring>
 #include <deque>
 #include <mutex>
 #include <numeric>
