@@ -59,14 +59,14 @@ inline QString WithoutDotComponents(const QString& path)
     return clean.isEmpty() ? path : clean;
 }
 
-// The parent's path, a separator unless the parent ends in one (a root), the name. Nothing
-// else is normalised.
 // The length of JoinPath(parent, name), without making it.
 inline qsizetype JoinedLength(const QString& parent, const QString& name)
 {
     return parent.size() + (parent.endsWith(PathSeparator) ? 0 : 1) + name.size();
 }
 
+// The parent's path, a separator unless the parent ends in one (a root), the name. Nothing
+// else is normalised.
 inline QString JoinPath(const QString& parent, const QString& name)
 {
     if (parent.endsWith(PathSeparator))
