@@ -10,6 +10,7 @@
 #include "rows/RowsByParent.h"
 #include "rows/RowsSnapshot.h"
 
+#include <future>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -100,23 +101,63 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
         // ends at a folder with rows below it, as its rename changes their paths. Blocks grow,
         // so that a large batch waits for the disk a few dozen times, not once every few
         // hundred folders.
-        int recordedUpTo = 0;
-        size_t block = 256;
-        const auto recordAhead = [&](int first) {
-            std::vector<RecordEntry> ahead;
-            ahead.reserve(block);
+        struct Block
+        {
+            std::vector<RecordEntry> entries;
+            int end = 0;               // the row after its last
+            bool changesPaths = false; // its last folder has rows below it
+        };
+        size_t blockSize = 256;
+        const auto blockFrom = [&](int first) {
+            Block block;
+            block.entries.reserve(blockSize);
             int i = first;
-            while (i < snapshot.count() && ahead.size() < block) {
+            while (i < snapshot.count() && block.entries.size() < blockSize) {
                 const DirectoryRow& row = snapshot.row(i++);
                 if (!attempted(row))
                     continue;
-                ahead.push_back(pendingEntry(row));
-                if (rowsByParent.hasRowsBelow(row.key))
+                block.entries.push_back(pendingEntry(row));
+                if (rowsByParent.hasRowsBelow(row.key)) {
+                    block.changesPaths = true;
                     break;
+                }
             }
-            recordedUpTo = i;
-            block = std::min<size_t>(block * 2, 8192);
-            return record.writeAhead(ahead);
+            block.end = i;
+            blockSize = std::min<size_t>(blockSize * 2, 8192);
+            return block;
+        };
+        // While one block's folders are renamed, the next block goes on record on a thread of
+        // its own, unless its paths wait for those renames.
+        int recordedUpTo = 0;
+        Block ahead;
+        std::future<bool> aheadWritten;
+        const auto writeNextAhead = [&] {
+            ahead = blockFrom(recordedUpTo);
+            if (ahead.entries.empty())
+                return; // nothing left to rename
+            aheadWritten =
+                std::async(std::launch::async, [&record, entries = std::move(ahead.entries)] {
+                    return record.writeAhead(entries);
+                });
+        };
+        const auto recordAhead = [&](int first) {
+            bool written = false;
+            bool changesPaths = false;
+            if (aheadWritten.valid()) {
+                // It holds this row: rows are attempted in order.
+                Q_ASSERT(first < ahead.end);
+                written = aheadWritten.get();
+                recordedUpTo = ahead.end;
+                changesPaths = ahead.changesPaths;
+            } else {
+                const Block block = blockFrom(first);
+                written = record.writeAhead(block.entries);
+                recordedUpTo = block.end;
+                changesPaths = block.changesPaths;
+            }
+            if (written && !changesPaths && recordedUpTo < snapshot.count())
+                writeNextAhead();
+            return written;
         };
         control.forEach(snapshot.count(), [&](int i) {
             if (recordStopped)
@@ -161,6 +202,8 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             snapshot.setPlace(i, row.newName, entries.back().newPath, verdict);
             rowsByParent.follow(snapshot, oldPath, row.key);
         });
+        if (aheadWritten.valid())
+            aheadWritten.wait(); // a block ahead of a cancelled batch
         if (!recordStopped)
             record.finish(std::move(entries), control.stopped());
         else
