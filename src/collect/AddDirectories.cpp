@@ -69,7 +69,7 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
     // Room for them all now: growing a list of a million rows would hold the window.
     const int listedCount = rows.count();
     rows.reserve(listedCount + count);
-    Outbox<DirectoryRow> found;
+    Outbox<HashedRow> found;
     found.reserve(size_t(count));
     const auto lookUp = [&](PassControl& control) {
         const QStringList paths = makePaths();
@@ -121,13 +121,15 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
                  path.startsWith(folder.parent) && path.endsWith(folder.name));
             QString key = spelledAsKey ? path : JoinPath(folder.parent, folder.name);
             listed.insert(folder.id, key);
-            found.put(DirectoryRow{std::move(folder.name),
-                                   {},
-                                   std::move(key),
-                                   std::move(folder.parent),
-                                   folder.id,
-                                   folder.parentId,
-                                   {}});
+            const size_t keyHash = KeyHash(key);
+            found.put({DirectoryRow{std::move(folder.name),
+                                    {},
+                                    std::move(key),
+                                    std::move(folder.parent),
+                                    folder.id,
+                                    folder.parentId,
+                                    {}},
+                       keyHash});
         });
     };
     report.end = passes.run(u"正在加入目录……"_s, count, lookUp,

@@ -116,17 +116,28 @@ std::optional<DirectoryListModel::Hold> DirectoryListModel::hold()
 
 int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
 {
-    return m_held ? 0 : appendRows(std::move(rows));
+    return m_held ? 0 : appendRows(Hashed(std::move(rows)));
 }
 
-int DirectoryListModel::appendRows(std::vector<DirectoryRow> rows)
+std::vector<HashedRow> DirectoryListModel::Hashed(std::vector<DirectoryRow> rows)
 {
-    auto firstRefused = std::remove_if(rows.begin(), rows.end(), [this](DirectoryRow& r) {
+    std::vector<HashedRow> hashed;
+    hashed.reserve(rows.size());
+    for (DirectoryRow& row : rows) {
+        const size_t hash = KeyHash(row.key);
+        hashed.push_back({std::move(row), hash});
+    }
+    return hashed;
+}
+
+int DirectoryListModel::appendRows(std::vector<HashedRow> rows)
+{
+    auto firstRefused = std::remove_if(rows.begin(), rows.end(), [this](HashedRow& r) {
         const qsizetype before = m_keys.size();
-        m_keys.insert(r.key); // one lookup, not two
+        m_keys.insert({r.row.key, r.keyHash}); // one lookup, not two
         if (m_keys.size() == before)
             return true;
-        r.addedAs = m_nextAdded++;
+        r.row.addedAs = m_nextAdded++;
         return false;
     });
     rows.erase(firstRefused, rows.end());
@@ -134,8 +145,8 @@ int DirectoryListModel::appendRows(std::vector<DirectoryRow> rows)
         return 0;
     const int first = count();
     beginInsertRows({}, first, first + int(rows.size()) - 1);
-    m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
-                  std::make_move_iterator(rows.end()));
+    for (HashedRow& r : rows)
+        m_rows.push_back(std::move(r.row));
     endInsertRows();
     return int(rows.size());
 }
@@ -163,7 +174,7 @@ bool DirectoryListModel::removeMarked(const std::vector<bool>& marked)
     if (contiguous) {
         beginRemoveRows({}, int(firstMarked), int(lastMarked));
         for (size_t i = firstMarked; i <= lastMarked; ++i)
-            m_keys.remove(m_rows[i].key);
+            forgetKey(m_rows[i].key);
         m_rows.erase(m_rows.begin() + qsizetype(firstMarked),
                      m_rows.begin() + qsizetype(lastMarked) + 1);
         endRemoveRows();
@@ -176,7 +187,7 @@ bool DirectoryListModel::removeMarked(const std::vector<bool>& marked)
     size_t kept = firstMarked;
     for (size_t i = firstMarked; i < m_rows.size(); ++i) {
         if (isMarked(i))
-            m_keys.remove(m_rows[i].key);
+            forgetKey(m_rows[i].key);
         else
             m_rows[kept++] = std::move(m_rows[i]);
     }
@@ -260,8 +271,8 @@ void DirectoryListModel::takeOver(std::vector<ChangedRow> changes)
             r.verdict = std::move(change.row.verdict);
         if (change.parts & ChangedRow::Place) {
             if (r.key != change.row.key) {
-                m_keys.remove(r.key);
-                m_keys.insert(change.row.key);
+                forgetKey(r.key);
+                m_keys.insert({change.row.key, KeyHash(change.row.key)});
             }
             r.name = std::move(change.row.name);
             r.key = std::move(change.row.key);

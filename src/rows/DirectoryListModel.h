@@ -31,7 +31,7 @@ public:
 
     int count() const { return int(m_rows.size()); }
     const DirectoryRow& row(int position) const { return m_rows[size_t(position)]; }
-    bool containsKey(const QString& key) const { return m_keys.contains(key); }
+    bool containsKey(const QString& key) const { return m_keys.contains({key, KeyHash(key)}); }
 
     // A pass's claim on the rows while it works away from them: meanwhile the rows change only
     // through it, and every other append, removal or clearing is refused. One at a time.
@@ -49,8 +49,9 @@ public:
         // As DirectoryListModel::appendAll.
         int appendAll(std::vector<DirectoryRow> rows)
         {
-            return m_rows->appendRows(std::move(rows));
+            return m_rows->appendRows(Hashed(std::move(rows)));
         }
+        int appendAll(std::vector<HashedRow> rows) { return m_rows->appendRows(std::move(rows)); }
         // Takes over rows the pass changed on its copy, in order, with one notification.
         void takeOver(std::vector<ChangedRow> changes) { m_rows->takeOver(std::move(changes)); }
         // As DirectoryListModel::reorder, for a pass that worked out the order.
@@ -95,12 +96,23 @@ private:
     // -1 for none.
     int rowProposingFirst(int position) const;
     QString toolTip(int position, int column) const;
-    int appendRows(std::vector<DirectoryRow> rows);
+    static std::vector<HashedRow> Hashed(std::vector<DirectoryRow> rows);
+    int appendRows(std::vector<HashedRow> rows);
     bool reorderRows(const std::vector<int>& order);
     void takeOver(std::vector<ChangedRow> changes);
 
+    // A key with its hash, which is compared first.
+    struct Key
+    {
+        QString key;
+        size_t hash;
+        bool operator==(const Key& other) const { return hash == other.hash && key == other.key; }
+        friend size_t qHash(const Key& key, size_t seed) { return key.hash ^ seed; }
+    };
+    void forgetKey(const QString& key) { m_keys.remove({key, KeyHash(key)}); }
+
     std::vector<DirectoryRow> m_rows;
-    QSet<QString> m_keys;
+    QSet<Key> m_keys;
     QString m_previewRule;
     quint32 m_nextAdded = 0;
     bool m_held = false;

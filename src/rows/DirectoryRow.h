@@ -26,6 +26,20 @@ struct DirectoryRow
     QString verdictText() const { return VerdictText(verdict); }
 };
 
+// A row made away from the list's thread, with its key's hash (KeyHash) made there too: the
+// list's thread then reads no path as the row comes in.
+struct HashedRow
+{
+    DirectoryRow row;
+    size_t keyHash;
+};
+
+// The hash by which the list finds a row's key.
+inline size_t KeyHash(const QString& key)
+{
+    return qHash(key);
+}
+
 // What a pass that works on a copy of the rows changed in one of them: only the parts named
 // are handed over, so that the threads share as few strings as they can.
 struct ChangedRow
