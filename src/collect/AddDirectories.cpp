@@ -132,8 +132,10 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
                        keyHash});
         });
     };
-    report.end = passes.run(u"正在加入目录……"_s, count, lookUp,
-                            [&] { report.appended += hold->appendAll(found.take()); });
+    report.end = passes.run(u"正在加入目录……"_s, count, lookUp, [&] {
+        found.take(
+            [&](std::vector<HashedRow>& taken) { report.appended += hold->appendAll(taken); });
+    });
     return report;
 }
 

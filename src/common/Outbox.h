@@ -20,13 +20,24 @@ public:
         m_items.reserve(count);
     }
 
-    std::vector<T> take()
+    // Hands the items put since the last call to use(std::vector<T>&), in order; use may move
+    // them out. The vector's memory then takes the next items: a pass that hands over many
+    // batches grows no vector and touches no fresh pages after the first two.
+    template <typename Use> void take(const Use& use)
     {
+        std::vector<T> items;
+        {
+            const std::lock_guard lock(m_mutex);
+            items = std::exchange(m_items, std::exchange(m_spare, {}));
+        }
+        use(items);
+        items.clear();
         const std::lock_guard lock(m_mutex);
-        return std::exchange(m_items, {});
+        m_spare = std::move(items);
     }
 
 private:
     std::mutex m_mutex;
     std::vector<T> m_items;
+    std::vector<T> m_spare; // emptied, with its memory
 };

@@ -210,8 +210,10 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             record.refresh(); // what reached the record can be undone
     };
     const PassEnd end =
-        passes.run(u"正在修改目录名称……"_s, snapshot.count(), snapshot.around(renameAll),
-                   [&] { hold->takeOver(snapshot.takeChanges()); });
+        passes.run(u"正在修改目录名称……"_s, snapshot.count(), snapshot.around(renameAll), [&] {
+            snapshot.takeChanges(
+                [&](std::vector<ChangedRow>& changes) { hold->takeOver(changes); });
+        });
     record.announce();
     const QString counts =
         u"\n修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(renamed).arg(failed).arg(

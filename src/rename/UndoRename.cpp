@@ -119,8 +119,10 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
         undoRecord.finish(std::move(undoEntries), control.stopped());
     };
     const PassEnd end =
-        passes.run(u"正在撤销修改……"_s, int(newestFirst.size()), snapshot.around(undoAll),
-                   [&] { hold->takeOver(snapshot.takeChanges()); });
+        passes.run(u"正在撤销修改……"_s, int(newestFirst.size()), snapshot.around(undoAll), [&] {
+            snapshot.takeChanges(
+                [&](std::vector<ChangedRow>& changes) { hold->takeOver(changes); });
+        });
     record.announce();
     if (end == PassEnd::Closing || end == PassEnd::Refused)
         return;

@@ -116,7 +116,10 @@ std::optional<DirectoryListModel::Hold> DirectoryListModel::hold()
 
 int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
 {
-    return m_held ? 0 : appendRows(Hashed(std::move(rows)));
+    if (m_held)
+        return 0;
+    std::vector<HashedRow> hashed = Hashed(std::move(rows));
+    return appendRows(hashed);
 }
 
 std::vector<HashedRow> DirectoryListModel::Hashed(std::vector<DirectoryRow> rows)
@@ -130,7 +133,7 @@ std::vector<HashedRow> DirectoryListModel::Hashed(std::vector<DirectoryRow> rows
     return hashed;
 }
 
-int DirectoryListModel::appendRows(std::vector<HashedRow> rows)
+int DirectoryListModel::appendRows(std::vector<HashedRow>& rows)
 {
     auto firstRefused = std::remove_if(rows.begin(), rows.end(), [this](HashedRow& r) {
         const qsizetype before = m_keys.size();
@@ -255,7 +258,7 @@ bool DirectoryListModel::reorderRows(const std::vector<int>& order)
     return true;
 }
 
-void DirectoryListModel::takeOver(std::vector<ChangedRow> changes)
+void DirectoryListModel::takeOver(std::vector<ChangedRow>& changes)
 {
     if (changes.empty())
         return;

@@ -46,14 +46,11 @@ public:
                 m_rows->m_held = false;
         }
 
-        // As DirectoryListModel::appendAll.
-        int appendAll(std::vector<DirectoryRow> rows)
-        {
-            return m_rows->appendRows(Hashed(std::move(rows)));
-        }
-        int appendAll(std::vector<HashedRow> rows) { return m_rows->appendRows(std::move(rows)); }
+        // As DirectoryListModel::appendAll; the rows are moved out of the vector.
+        int appendAll(std::vector<HashedRow>& rows) { return m_rows->appendRows(rows); }
         // Takes over rows the pass changed on its copy, in order, with one notification.
-        void takeOver(std::vector<ChangedRow> changes) { m_rows->takeOver(std::move(changes)); }
+        // The changes are moved out of the vector.
+        void takeOver(std::vector<ChangedRow>& changes) { m_rows->takeOver(changes); }
         // As DirectoryListModel::reorder, for a pass that worked out the order.
         bool reorder(const std::vector<int>& order) { return m_rows->reorderRows(order); }
         // The rule of the preview whose proposals the rows now hold, in words.
@@ -97,9 +94,9 @@ private:
     int rowProposingFirst(int position) const;
     QString toolTip(int position, int column) const;
     static std::vector<HashedRow> Hashed(std::vector<DirectoryRow> rows);
-    int appendRows(std::vector<HashedRow> rows);
+    int appendRows(std::vector<HashedRow>& rows);
     bool reorderRows(const std::vector<int>& order);
-    void takeOver(std::vector<ChangedRow> changes);
+    void takeOver(std::vector<ChangedRow>& changes);
 
     // A key with its hash, which is compared first.
     struct Key

@@ -34,8 +34,9 @@ public:
     // After a folder above the row was renamed: the row's parent path, and so its key.
     void setParent(int position, const QString& parent);
 
-    // The changes since the last call, in order; safe from the list's thread.
-    std::vector<ChangedRow> takeChanges() { return m_changes.take(); }
+    // Gives the changes since the last call, in order, to use(std::vector<ChangedRow>&); safe
+    // from the list's thread.
+    template <typename Use> void takeChanges(const Use& use) { m_changes.take(use); }
 
 private:
     void handOver(int position, quint8 parts);

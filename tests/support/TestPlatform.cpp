@@ -90,10 +90,10 @@ void FakeRegistry::closeKey(Handle key)
 
 void Propose(DirectoryListModel& rows, int position, const QString& newName, const Verdict& verdict)
 {
-    ChangedRow change{position, ChangedRow::Proposal, {}};
-    change.row.newName = newName;
-    change.row.verdict = verdict;
-    rows.hold()->takeOver({change});
+    std::vector<ChangedRow> changes{{position, ChangedRow::Proposal, {}}};
+    changes[0].row.newName = newName;
+    changes[0].row.verdict = verdict;
+    rows.hold()->takeOver(changes);
 }
 
 RenameRule AppendRule(const QString& text)
