@@ -118,11 +118,11 @@ int DirectoryListModel::appendAll(std::vector<DirectoryRow> rows)
 {
     if (m_held)
         return 0;
-    std::vector<HashedRow> hashed = Hashed(std::move(rows));
+    std::vector<HashedRow> hashed = withKeyHashes(std::move(rows));
     return appendRows(hashed);
 }
 
-std::vector<HashedRow> DirectoryListModel::Hashed(std::vector<DirectoryRow> rows)
+std::vector<HashedRow> DirectoryListModel::withKeyHashes(std::vector<DirectoryRow> rows)
 {
     std::vector<HashedRow> hashed;
     hashed.reserve(rows.size());

@@ -93,7 +93,7 @@ private:
     // -1 for none.
     int rowProposingFirst(int position) const;
     QString toolTip(int position, int column) const;
-    static std::vector<HashedRow> Hashed(std::vector<DirectoryRow> rows);
+    static std::vector<HashedRow> withKeyHashes(std::vector<DirectoryRow> rows);
     int appendRows(std::vector<HashedRow>& rows);
     bool reorderRows(const std::vector<int>& order);
     void takeOver(std::vector<ChangedRow>& changes);
