@@ -35,7 +35,18 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
 {
     using Outcome = Verdict::Outcome;
     using State = RecordEntry::State;
-    std::optional<BatchRecordContent> content = record.read();
+    std::optional<BatchRecordContent> content;
+    if (record.journal().recordName().isEmpty()) {
+        // The newest record is taken here: its lock is asked on this thread (from a worker the
+        // program hangs under wine). There is little to read without one.
+        content = record.read();
+    } else {
+        // A large batch's record takes a while to read: away from the windows' thread.
+        const PassEnd read = passes.run(
+            u"正在读取修改记录……"_s, 0, [&](PassControl&) { content = record.read(); }, [] {});
+        if (read != PassEnd::Completed)
+            return;
+    }
     if (!content || !content->anyToUndo()) {
         record.refresh();
         record.announce();
