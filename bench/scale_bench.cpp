@@ -331,14 +331,14 @@ void runScale(int n, int repetitions)
         QApplication::processEvents();
     }
     record(u"rename"_s);
-    // The undo of the last batch, its record read back included.
-    times.push_back(stalls.watch([&] { window.undoRename(); }));
-    floors.push_back(statRenameFloor(nativeParent, currentNames(rows)));
-    record(u"undo"_s);
     // The record of the last batch, per folder it renamed.
     const QFileInfoList records =
         QDir(bench.journal.folder()).entryInfoList({u"batch-*"_s}, QDir::Files, QDir::Time);
     const double recordBytesPerFolder = records.isEmpty() ? 0 : double(records.first().size()) / n;
+    // The undo of the last batch, its record read back included.
+    times.push_back(stalls.watch([&] { window.undoRename(); }));
+    floors.push_back(statRenameFloor(nativeParent, currentNames(rows)));
+    record(u"undo"_s);
 
     QItemSelectionModel& selection = *window.listView().selectionModel();
     times.push_back(stalls.watch([&] { window.selectAll(); }));
