@@ -72,7 +72,9 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
         if (entry->needsUndo())
             newestFirst.push_back(&*entry);
     }
+    const int unreadable = content->unreadable;
     int undone = 0;
+    int notReached = 0;
     int failed = 0;
     const auto undoAll = [&](PassControl& control) {
         const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
@@ -128,6 +130,12 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
         });
         record.save(*content);
         undoRecord.finish(std::move(undoEntries), control.stopped());
+        notReached = int(std::count_if(entries->begin(), entries->end(),
+                                       std::mem_fn(&RecordEntry::needsUndo))) -
+                     failed;
+        // A large batch's entries take a while to free: here, not on the windows' thread.
+        newestFirst = {};
+        content.reset();
     };
     const PassEnd end =
         passes.run(u"正在撤销修改……"_s, int(newestFirst.size()), snapshot.around(undoAll), [&] {
@@ -142,14 +150,10 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
         end == PassEnd::Cancelled
             ? u"撤销已取消：已恢复 %1 个目录的原名，其余的仍可再次撤销。"_s.arg(undone)
             : u"已恢复 %1 个目录的原名。"_s.arg(undone);
-    const int notReached =
-        int(std::count_if(entries->begin(), entries->end(), std::mem_fn(&RecordEntry::needsUndo))) -
-        failed;
     message += u"\n恢复成功 %1 个，恢复出错 %2 个，未恢复 %3 个。"_s.arg(undone).arg(failed).arg(
         notReached);
-    if (content->unreadable > 0) {
-        message +=
-            u"\n修改记录中有 %1 行无法读取，这些行上的目录没有撤销。"_s.arg(content->unreadable);
+    if (unreadable > 0) {
+        message += u"\n修改记录中有 %1 行无法读取，这些行上的目录没有撤销。"_s.arg(unreadable);
     }
     if (failed > 0) {
         message += u"\n有 %1 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），"
