@@ -127,37 +127,44 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             return block;
         };
         // While one block's folders are renamed, the next block goes on record on a thread of
-        // its own, unless its paths wait for those renames.
+        // its own, unless its paths wait for those renames. Each attempted row takes its entry
+        // from the block being renamed, in order.
         int recordedUpTo = 0;
+        Block current;
+        size_t nextOfCurrent = 0;
         Block ahead;
-        std::future<bool> aheadWritten;
+        std::future<bool> aheadWritten; // reads ahead.entries until it is done
         const auto writeNextAhead = [&] {
             ahead = blockFrom(recordedUpTo);
             if (ahead.entries.empty())
                 return; // nothing left to rename
-            aheadWritten =
-                std::async(std::launch::async, [&record, entries = std::move(ahead.entries)] {
-                    return record.writeAhead(entries);
-                });
+            aheadWritten = std::async(std::launch::async, [&record, &entries = ahead.entries] {
+                return record.writeAhead(entries);
+            });
         };
         const auto recordAhead = [&](int first) {
             bool written = false;
-            bool changesPaths = false;
             if (aheadWritten.valid()) {
                 // It holds this row: rows are attempted in order.
                 Q_ASSERT(first < ahead.end);
                 written = aheadWritten.get();
-                recordedUpTo = ahead.end;
-                changesPaths = ahead.changesPaths;
+                current = std::move(ahead);
             } else {
-                const Block block = blockFrom(first);
-                written = record.writeAhead(block.entries);
-                recordedUpTo = block.end;
-                changesPaths = block.changesPaths;
+                current = blockFrom(first);
+                written = record.writeAhead(current.entries);
             }
-            if (written && !changesPaths && recordedUpTo < snapshot.count())
+            nextOfCurrent = 0;
+            recordedUpTo = current.end;
+            if (written && !current.changesPaths && recordedUpTo < snapshot.count())
                 writeNextAhead();
             return written;
+        };
+        const auto entryOf = [&](const DirectoryRow& row) {
+            if (!recording)
+                return pendingEntry(row);
+            Q_ASSERT(nextOfCurrent < current.entries.size() &&
+                     current.entries[nextOfCurrent].oldPath == row.key);
+            return std::move(current.entries[nextOfCurrent++]);
         };
         control.forEach(snapshot.count(), [&](int i) {
             if (recordStopped)
@@ -183,7 +190,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                     recordStopped = true;
                     return;
                 }
-                entries.push_back(pendingEntry(row));
+                entries.push_back(entryOf(row));
             }
             const Verdict verdict = 目录重命名(fileSystem, *renamer, row);
             if (attempt) {
