@@ -17,8 +17,10 @@ namespace {
 
 // Until then a pass shows nothing new; input waits, as it would for a short pass.
 constexpr auto progressDialogDelay = 500ms;
-// How often the list takes over what the pass did, and the dialog shows the count.
-constexpr auto resultsInterval = 100ms;
+// How often the list takes over what the pass did, and the dialog shows the count. Often
+// enough that each hand-over is short, and so is the last one, which comes after the worker
+// and is waited for.
+constexpr auto resultsInterval = 25ms;
 
 // The window the progress dialog belongs to: the modal dialog that started the pass, or the
 // active window (the window of a menu rather than the menu).
