@@ -6,6 +6,7 @@
 #include "rows/DirectoryListModel.h"
 
 #include <QHash>
+#include <deque>
 #include <numeric>
 
 using namespace Qt::StringLiterals;
@@ -76,10 +77,13 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
         // The same folder under another spelling ("a/./b", "a//b", through a link to a) is
         // listed already: one row a folder, by identity. A folder whose parent is listed is
         // spelt below the parent's row, so that it follows the parent's rename.
-        QHash<FileId, QString> listed;
+        // Each identity names its key where it is kept: in paths, or in otherKeys for keys
+        // spelt otherwise. The map holds no strings of its own to count and free.
+        QHash<FileId, const QString*> listed;
+        std::deque<QString> otherKeys;
         listed.reserve(listedCount + int(paths.size()));
         for (int i = 0; i < listedCount; ++i)
-            listed.insert(rows.row(i).id, rows.row(i).key);
+            listed.insert(rows.row(i).id, &otherKeys.emplace_back(rows.row(i).key));
         // A listed path would be refused anyway: spare it the lookup. Asked before the first
         // row is handed over, as the hand-over changes what is listed.
         std::vector<bool> listedPath(size_t(paths.size()), false);
@@ -100,11 +104,13 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
                 return;
             }
             FolderInfo& folder = *lookup.folder;
-            if (listed.contains(folder.id))
+            // One probe asks and makes room: a folder not listed yet gets its key below.
+            const QString*& listedKey = listed[folder.id];
+            if (listedKey)
                 return; // listed already, under another spelling
             if (const auto parentRow = listed.constFind(folder.parentId);
-                parentRow != listed.cend() && !folder.parent.isNull()) {
-                folder.parent = *parentRow;
+                parentRow != listed.cend() && *parentRow && !folder.parent.isNull()) {
+                folder.parent = **parentRow;
             } else if (!folder.parent.isNull()) {
                 // "a/./b" as "a/b", so that the row follows when a listed ancestor of its
                 // folder is renamed. Once a parent: its rows share the string.
@@ -119,8 +125,10 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
                 folder.parent.isNull() ||
                 (path.size() == JoinedLength(folder.parent, folder.name) &&
                  path.startsWith(folder.parent) && path.endsWith(folder.name));
-            QString key = spelledAsKey ? path : JoinPath(folder.parent, folder.name);
-            listed.insert(folder.id, key);
+            listedKey = spelledAsKey
+                            ? &path
+                            : &otherKeys.emplace_back(JoinPath(folder.parent, folder.name));
+            QString key = *listedKey;
             const size_t keyHash = KeyHash(key);
             found.put({DirectoryRow{std::move(folder.name),
                                     {},
