@@ -4,6 +4,7 @@
 #include "PassProgressDialog.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
 #include <QThread>
@@ -17,10 +18,13 @@ namespace {
 
 // Until then a pass shows nothing new; input waits, as it would for a short pass.
 constexpr auto progressDialogDelay = 500ms;
-// How often the list takes over what the pass did, and the dialog shows the count. Often
-// enough that each hand-over is short, and so is the last one, which comes after the worker
-// and is waited for.
-constexpr auto resultsInterval = 25ms;
+// How often the list takes over what the pass did, and the dialog shows the count: at least
+// every tenth of a second, and sooner once many rows wait, so that no hand-over is long, nor
+// the last one, which comes after the worker and is waited for. A slow disk's few rows still
+// come in batches, not a notification a row.
+constexpr auto resultsInterval = 100ms;
+constexpr auto resultsCheckInterval = 25ms;
+constexpr int rowsWorthTakingSooner = 1024;
 
 // The window the progress dialog belongs to: the modal dialog that started the pass, or the
 // active window (the window of a menu rather than the menu).
@@ -52,8 +56,17 @@ PassEnd QtPassRunner::run(const QString& progressText, int total,
     // Owned by its window too, which may go first: held weakly.
     QPointer<PassProgressDialog> dialog;
     QTimer resultsTimer;
-    resultsTimer.setInterval(resultsInterval);
+    resultsTimer.setInterval(resultsCheckInterval);
+    QElapsedTimer sinceTaken;
+    sinceTaken.start();
+    int doneWhenTaken = 0;
     QObject::connect(&resultsTimer, &QTimer::timeout, &loop, [&] {
+        const bool due = std::chrono::nanoseconds(sinceTaken.nsecsElapsed()) >=
+                         resultsInterval - resultsCheckInterval / 2;
+        if (!due && control.done() - doneWhenTaken < rowsWorthTakingSooner)
+            return;
+        doneWhenTaken = control.done();
+        sinceTaken.start();
         takeResults();
         if (dialog)
             dialog->showProgress();
