@@ -67,9 +67,9 @@ inline qsizetype JoinedLength(const QString& parent, const QString& name)
 
 // The parent's path, a separator unless the parent ends in one (a root), the name. Nothing
 // else is normalised.
-inline QString JoinPath(const QString& parent, const QString& name)
+inline QString JoinPath(const QString& parent, QStringView name)
 {
     if (parent.endsWith(PathSeparator))
-        return parent + name;
+        return parent % name;
     return parent % PathSeparator % name; // one allocation
 }

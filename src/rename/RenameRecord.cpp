@@ -4,8 +4,9 @@
 #include "platform/PathJoin.h"
 
 #include <QHash>
-
 #include <QStringBuilder>
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <charconv>
 #include <functional>
@@ -47,10 +48,24 @@ QString idText(FileId id)
     return text;
 }
 
+// The parts of a line's text between separators, as views into it; no more than limit, so
+// that a line with one part too many still tells itself apart.
+template <qsizetype limit>
+QVarLengthArray<QStringView, limit> partsOf(QStringView text, QChar separator)
+{
+    QVarLengthArray<QStringView, limit> parts;
+    for (const QStringView part : text.tokenize(separator)) {
+        parts.append(part);
+        if (parts.size() == limit)
+            break;
+    }
+    return parts;
+}
+
 // "volume:object", or "volume:object:birth".
 std::optional<FileId> idFromText(QStringView text)
 {
-    const QList<QStringView> parts = text.split(u':');
+    const auto parts = partsOf<4>(text, u':');
     if (parts.size() < 2 || parts.size() > 3)
         return std::nullopt;
     bool ok[3] = {false, false, true};
@@ -71,7 +86,7 @@ const QString endWord = u"结束"_s;
 const QString completedWord = u"已完成"_s;
 const QString cancelledWord = u"已取消"_s;
 
-std::optional<State> stateOf(const QString& word)
+std::optional<State> stateOf(QStringView word)
 {
     for (const auto& [candidate, text] : stateWords()) {
         if (text == word)
@@ -113,10 +128,10 @@ QString escaped(QStringView path)
     return text;
 }
 
-QString unescaped(const QString& field)
+QString unescaped(QStringView field)
 {
     if (!field.contains(u'%'))
-        return field;
+        return field.toString();
     QString path;
     for (qsizetype i = 0; i < field.size(); ++i) {
         bool isCode = false;
@@ -225,8 +240,13 @@ std::optional<BatchRecordContent> read(const QStringList& lines)
     std::unordered_set<size_t, decltype(hashOf), decltype(same)> known(0, hashOf, same);
     QString parent;
     std::optional<FileId> parentId;
+    // A name below the parent, made in one allocation where it holds nothing escaped.
+    const auto pathBelowParent = [&](QStringView field) {
+        return field.contains(u'%') ? JoinPath(parent, unescaped(field)) : JoinPath(parent, field);
+    };
     for (qsizetype i = 1; i < lines.size(); ++i) {
-        QStringList fields = lines[i].split(u'\t');
+        // Views into the line: reading a field makes no string of its own.
+        const auto fields = partsOf<6>(lines[i], u'\t');
         // A line that cannot be read loses itself, not the record (a torn last line too).
         const auto skip = [&] {
             content.unreadable += i + 1 < lines.size();
@@ -253,24 +273,24 @@ std::optional<BatchRecordContent> read(const QStringList& lines)
             continue;
         }
         RecordEntry entry;
-        const std::optional<State> state = stateOf(fields.value(0));
+        const std::optional<State> state = stateOf(fields.value(0, {}));
         if (olderVersion && fields.size() == 5) {
             const auto ids = std::pair{idFromText(fields[3]), idFromText(fields[4])};
             if (!state || !ids.first || !ids.second) {
                 skip();
                 continue;
             }
-            entry = RecordEntry{*state, firstVersion ? fields[1] : unescaped(fields[1]),
-                                firstVersion ? fields[2] : unescaped(fields[2]), *ids.first,
-                                *ids.second};
+            entry = RecordEntry{*state, firstVersion ? fields[1].toString() : unescaped(fields[1]),
+                                firstVersion ? fields[2].toString() : unescaped(fields[2]),
+                                *ids.first, *ids.second};
         } else if (!olderVersion && fields.size() == 4 && parentId) {
             const std::optional<FileId> id = idFromText(fields[3]);
             if (!state || !id || fields[1].isEmpty() || fields[2].isEmpty()) {
                 skip();
                 continue;
             }
-            entry = RecordEntry{*state, JoinPath(parent, unescaped(fields[1])),
-                                JoinPath(parent, unescaped(fields[2])), *parentId, *id};
+            entry = RecordEntry{*state, pathBelowParent(fields[1]), pathBelowParent(fields[2]),
+                                *parentId, *id};
         } else {
             skip();
             continue;
