@@ -14,17 +14,20 @@
 #include <QHash>
 
 #include <functional>
+#include <future>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QHash<QString, int> rowsByKey(const RowsSnapshot& rows)
+// Each row by the folder it stands for, which no rename changes: the index stays true as the
+// rows below an undone folder follow it.
+QHash<FileId, int> rowsById(const RowsSnapshot& rows)
 {
-    QHash<QString, int> positions;
+    QHash<FileId, int> positions;
     positions.reserve(rows.count());
     for (int i = 0; i < rows.count(); ++i)
-        positions.insert(rows.row(i).key, i);
+        positions.insert(rows.row(i).id, i);
     return positions;
 }
 
@@ -79,13 +82,16 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
     const auto undoAll = [&](PassControl& control) {
         const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
-        RowsByParent rowsByParent(snapshot);
-        QHash<QString, int> rowOfKey = rowsByKey(snapshot);
         std::vector<RecordEntry> ahead;
         for (const RecordEntry* entry : newestFirst)
             ahead.push_back(RecordEntry{State::Pending, entry->newPath, entry->oldPath,
                                         entry->parentId, entry->id});
-        undoRecord.writeAhead(ahead);
+        // On record on a thread of its own while the rows are indexed; before any rename.
+        std::future<bool> aheadWritten = std::async(
+            std::launch::async, [&undoRecord, &ahead] { return undoRecord.writeAhead(ahead); });
+        RowsByParent rowsByParent(snapshot);
+        const QHash<FileId, int> rowOfId = rowsById(snapshot);
+        aheadWritten.wait();
         control.forEach(int(newestFirst.size()), [&](int i) {
             RecordEntry* entry = newestFirst[size_t(i)];
             const auto [parent, name] = SplitPath(entry->newPath);
@@ -102,7 +108,10 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
             if (!error)
                 error = renamer->rename(ListedFolder{parent, entry->parentId, name, entry->id},
                                         oldName);
-            const int row = rowOfKey.value(entry->newPath, -1);
+            // The folder's row, where it still bears the path the batch gave the folder.
+            const int ofFolder = rowOfId.value(entry->id, -1);
+            const int row =
+                ofFolder >= 0 && snapshot.row(ofFolder).key == entry->newPath ? ofFolder : -1;
             const auto undoEntry = [&](State state) {
                 undoEntries.push_back(
                     RecordEntry{state, entry->newPath, entry->oldPath, entry->parentId, entry->id});
@@ -118,18 +127,15 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
             undoEntry(State::Renamed);
             entry->state = State::Undone;
             ++undone;
-            if (row >= 0) {
+            if (row >= 0)
                 snapshot.setPlace(row, oldName, entry->oldPath, Verdict{Outcome::Undone, {}});
-                rowOfKey.remove(entry->newPath);
-                rowOfKey.insert(entry->oldPath, row);
-            }
-            // Rows below an undone folder follow it; their keys change, which is rare enough
-            // to look them up afresh.
-            if (rowsByParent.follow(snapshot, entry->newPath, entry->oldPath) > 0)
-                rowOfKey = rowsByKey(snapshot);
+            rowsByParent.follow(snapshot, entry->newPath, entry->oldPath); // rows below it
         });
-        record.save(*content);
+        // Two records, two files: both written at once.
+        std::future<void> saved =
+            std::async(std::launch::async, [&record, &content] { record.save(*content); });
         undoRecord.finish(std::move(undoEntries), control.stopped());
+        saved.wait();
         notReached = int(std::count_if(entries->begin(), entries->end(),
                                        std::mem_fn(&RecordEntry::needsUndo))) -
                      failed;
