@@ -226,7 +226,8 @@ std::optional<BatchRecordContent> read(const QStringList& lines)
         return std::nullopt;
     BatchRecordContent content;
     // The entries by everything but the state, compared field by field: a million entries'
-    // keys made into strings took some 450 MB.
+    // keys made into strings took some 450 MB. Room for every line from the start, as each
+    // growth of the set would hash every entry again.
     const auto hashOf = [&](size_t i) {
         const RecordEntry& e = content.entries[i];
         return qHashMulti(0, e.oldPath, e.newPath, e.id.volume, e.id.object, e.id.birth);
@@ -237,7 +238,8 @@ std::optional<BatchRecordContent> read(const QStringList& lines)
         return a.oldPath == b.oldPath && a.newPath == b.newPath && a.id.volume == b.id.volume &&
                a.id.object == b.id.object && a.id.birth == b.id.birth;
     };
-    std::unordered_set<size_t, decltype(hashOf), decltype(same)> known(0, hashOf, same);
+    std::unordered_set<size_t, decltype(hashOf), decltype(same)> known(size_t(lines.size()), hashOf,
+                                                                       same);
     QString parent;
     std::optional<FileId> parentId;
     // A name below the parent, made in one allocation where it holds nothing escaped.
