@@ -39,18 +39,30 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
     using Outcome = Verdict::Outcome;
     using State = RecordEntry::State;
     std::optional<BatchRecordContent> content;
+    // Newest first, so that chains and swaps made in list order unwind. Picked out as the
+    // record is read: a million entries take a while to walk.
+    std::vector<RecordEntry*> newestFirst;
+    const auto read = [&] {
+        content = record.read();
+        if (!content)
+            return;
+        for (auto entry = content->entries.rbegin(); entry != content->entries.rend(); ++entry) {
+            if (entry->needsUndo())
+                newestFirst.push_back(&*entry);
+        }
+    };
     if (record.journal().recordName().isEmpty()) {
         // The newest record is taken here: its lock is asked on this thread (from a worker the
         // program hangs under wine). There is little to read without one.
-        content = record.read();
+        read();
     } else {
         // A large batch's record takes a while to read: away from the windows' thread.
-        const PassEnd read = passes.run(
-            u"正在读取修改记录……"_s, 0, [&](PassControl&) { content = record.read(); }, [] {});
-        if (read != PassEnd::Completed)
+        const PassEnd end = passes.run(
+            u"正在读取修改记录……"_s, 0, [&](PassControl&) { read(); }, [] {});
+        if (end != PassEnd::Completed)
             return;
     }
-    if (!content || !content->anyToUndo()) {
+    if (newestFirst.empty()) {
         record.refresh();
         record.announce();
         return;
@@ -69,12 +81,6 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
     std::vector<RecordEntry> undoEntries;
 
     RowsSnapshot snapshot(rows);
-    // Newest first, so that chains and swaps made in list order unwind.
-    std::vector<RecordEntry*> newestFirst;
-    for (auto entry = entries->rbegin(); entry != entries->rend(); ++entry) {
-        if (entry->needsUndo())
-            newestFirst.push_back(&*entry);
-    }
     const int unreadable = content->unreadable;
     int undone = 0;
     int notReached = 0;
@@ -140,7 +146,8 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
                                        std::mem_fn(&RecordEntry::needsUndo))) -
                      failed;
         // A large batch's entries take a while to free: here, not on the windows' thread.
-        newestFirst = {};
+        // (Assigning {} would keep the vector's memory, to be freed there after all.)
+        std::vector<RecordEntry*>().swap(newestFirst);
         content.reset();
     };
     const PassEnd end =
