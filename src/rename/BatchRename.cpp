@@ -216,11 +216,8 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
         else
             record.refresh(); // what reached the record can be undone
     };
-    const PassEnd end =
-        passes.run(u"正在修改目录名称……"_s, snapshot.count(), snapshot.around(renameAll), [&] {
-            snapshot.takeChanges(
-                [&](std::vector<ChangedRow>& changes) { hold->takeOver(changes); });
-        });
+    const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(),
+                                   snapshot.around(renameAll), [&] { hold->takeOver(snapshot); });
     record.announce();
     const QString counts =
         u"\n修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(renamed).arg(failed).arg(

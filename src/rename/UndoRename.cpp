@@ -150,11 +150,8 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
         std::vector<RecordEntry*>().swap(newestFirst);
         content.reset();
     };
-    const PassEnd end =
-        passes.run(u"正在撤销修改……"_s, int(newestFirst.size()), snapshot.around(undoAll), [&] {
-            snapshot.takeChanges(
-                [&](std::vector<ChangedRow>& changes) { hold->takeOver(changes); });
-        });
+    const PassEnd end = passes.run(u"正在撤销修改……"_s, int(newestFirst.size()),
+                                   snapshot.around(undoAll), [&] { hold->takeOver(snapshot); });
     record.announce();
     if (end == PassEnd::Closing || end == PassEnd::Refused)
         return;

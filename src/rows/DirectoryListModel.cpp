@@ -1,5 +1,7 @@
 #include "DirectoryListModel.h"
 
+#include "RowsSnapshot.h"
+
 #include "common/NameBytes.h"
 #include "platform/FreedMemory.h"
 
@@ -258,6 +260,11 @@ bool DirectoryListModel::reorderRows(const std::vector<int>& order)
     return true;
 }
 
+void DirectoryListModel::Hold::takeOver(RowsSnapshot& snapshot)
+{
+    snapshot.takeChanges([this](std::vector<ChangedRow>& changes) { takeOver(changes); });
+}
+
 void DirectoryListModel::takeOver(std::vector<ChangedRow>& changes)
 {
     if (changes.empty())
@@ -275,7 +282,7 @@ void DirectoryListModel::takeOver(std::vector<ChangedRow>& changes)
         if (change.parts & ChangedRow::Place) {
             if (r.key != change.row.key) {
                 forgetKey(r.key);
-                m_keys.insert({change.row.key, KeyHash(change.row.key)});
+                m_keys.insert(Key::of(change.row.key));
             }
             r.name = std::move(change.row.name);
             r.key = std::move(change.row.key);

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+class RowsSnapshot;
+
 // The rows of the directory list, in display order. Keys are unique: a hash of them makes the
 // duplicate test O(1). Row positions are 0-based.
 //
@@ -31,7 +33,7 @@ public:
 
     int count() const { return int(m_rows.size()); }
     const DirectoryRow& row(int position) const { return m_rows[size_t(position)]; }
-    bool containsKey(const QString& key) const { return m_keys.contains({key, KeyHash(key)}); }
+    bool containsKey(const QString& key) const { return m_keys.contains(Key::of(key)); }
 
     // A pass's claim on the rows while it works away from them: meanwhile the rows change only
     // through it, and every other append, removal or clearing is refused. One at a time.
@@ -51,6 +53,8 @@ public:
         // Takes over rows the pass changed on its copy, in order, with one notification.
         // The changes are moved out of the vector.
         void takeOver(std::vector<ChangedRow>& changes) { m_rows->takeOver(changes); }
+        // The same for the changes the pass's copy has handed over since the last call.
+        void takeOver(RowsSnapshot& snapshot);
         // As DirectoryListModel::reorder, for a pass that worked out the order.
         bool reorder(const std::vector<int>& order) { return m_rows->reorderRows(order); }
         // The rule of the preview whose proposals the rows now hold, in words.
@@ -105,8 +109,9 @@ private:
         size_t hash;
         bool operator==(const Key& other) const { return hash == other.hash && key == other.key; }
         friend size_t qHash(const Key& key, size_t seed) { return key.hash ^ seed; }
+        static Key of(const QString& key) { return {key, KeyHash(key)}; }
     };
-    void forgetKey(const QString& key) { m_keys.remove({key, KeyHash(key)}); }
+    void forgetKey(const QString& key) { m_keys.remove(Key::of(key)); }
 
     std::vector<DirectoryRow> m_rows;
     QSet<Key> m_keys;

@@ -115,7 +115,7 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
         });
     };
     return passes.run(u"正在模拟修改目录名称……"_s, snapshot.count(), snapshot.around(preview), [&] {
-        snapshot.takeChanges([&](std::vector<ChangedRow>& changes) { hold->takeOver(changes); });
+        hold->takeOver(snapshot);
         hold->setPreviewRule(ruleInWords);
     });
 }
