@@ -22,6 +22,10 @@
 #include <sys/resource.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
 #include <thread>
 
 #include <cerrno>
@@ -34,6 +38,100 @@ using namespace Qt::StringLiterals;
 using Kind = FileSystemError::Kind;
 
 Q_DECLARE_METATYPE(FileSystemError::Kind)
+
+namespace {
+
+bool IsMounted(const QString& mountPoint)
+{
+    QFile mounts(u"/proc/self/mounts"_s);
+    if (!mounts.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray field = ' ' + QFile::encodeName(mountPoint) + ' ';
+    return mounts.readAll().contains(field);
+}
+
+// A FUSE file system mounted by a daemon of its own, in the foreground so that it is known by
+// its id. A stuck file system cannot hold the suite: after the deadline a watchdog detaches the
+// mount and ends the daemon, and the object does the same when it goes, failure or not.
+class FuseMount
+{
+public:
+    FuseMount(const QString& program, const QStringList& options, const QString& mountPoint)
+        : m_program(program), m_options(options), m_mountPoint(mountPoint),
+          m_watchdog([this] { watch(); })
+    {}
+    ~FuseMount()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_ending = true;
+        }
+        m_wake.notify_all();
+        m_watchdog.join();
+        unmount();
+    }
+
+    // Mounts and waits, a bounded time, for the mount to appear; false when it does not.
+    bool mount()
+    {
+        m_daemon.setProgram(m_program);
+        m_daemon.setArguments(QStringList{u"-f"_s} + m_options + QStringList{m_mountPoint});
+        m_daemon.start();
+        if (!m_daemon.waitForStarted(5000))
+            return false;
+        m_pid = pid_t(m_daemon.processId());
+        for (int i = 0; i < 100 && !IsMounted(m_mountPoint); ++i) {
+            if (m_daemon.waitForFinished(50))
+                break; // it could not mount
+        }
+        return IsMounted(m_mountPoint) && QFileInfo(m_mountPoint).isWritable();
+    }
+
+    void unmount()
+    {
+        detach();
+        m_daemon.waitForFinished(5000);
+        if (m_daemon.state() != QProcess::NotRunning) {
+            m_daemon.kill();
+            m_daemon.waitForFinished(5000);
+        }
+        m_pid = 0;
+    }
+
+private:
+    // Safe from the watchdog's thread: no Qt object is touched.
+    void detach()
+    {
+        const std::string command =
+            "fusermount -u -z '" + QFile::encodeName(m_mountPoint).toStdString() + "' 2>/dev/null";
+        if (std::system(command.c_str()) != 0) {
+            // not mounted (any more)
+        }
+        if (const pid_t pid = m_pid)
+            ::kill(pid, SIGKILL);
+    }
+
+    void watch()
+    {
+        std::unique_lock lock(m_mutex);
+        if (!m_wake.wait_for(lock, std::chrono::seconds(30), [this] { return m_ending; })) {
+            std::fprintf(stderr, "FUSE case overran: unmounting %s\n", qPrintable(m_mountPoint));
+            detach();
+        }
+    }
+
+    QString m_program;
+    QStringList m_options;
+    QString m_mountPoint;
+    QProcess m_daemon;
+    std::atomic<pid_t> m_pid = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_ending = false;
+    std::thread m_watchdog;
+};
+
+} // namespace
 
 class TestLinuxFileSystem : public QObject
 {
@@ -492,25 +590,19 @@ private Q_SLOTS:
         const QString image = tree.path(u"stick.img"_s);
         const QString mountPoint = tree.path(u"mnt"_s);
         QCOMPARE(QProcess::execute(mkfs, {u"-C"_s, image, u"32768"_s}), 0);
-        const auto mount = [&] {
-            return QProcess::execute(u"fusefat"_s, {u"-o"_s, u"rw+"_s, image, mountPoint}) == 0 &&
-                   QFileInfo(mountPoint).isWritable();
-        };
-        const auto unmount = [&] {
-            QProcess::execute(u"fusermount"_s, {u"-u"_s, mountPoint});
-        };
-        if (!mount())
+        FuseMount stick(u"fusefat"_s, {u"-o"_s, u"rw+"_s, image}, mountPoint);
+        if (!stick.mount())
             QSKIP("FUSE cannot mount here");
         QVERIFY(QDir(mountPoint).mkdir(u"a"_s) && QDir(mountPoint).mkdir(u"c"_s));
         LinuxFileSystem fs;
         const FolderInfo listed = LookUpFolder(fs, mountPoint + u"/a"_s);
-        unmount();
-        QVERIFY(mount());
+        stick.unmount();
+        QVERIFY(stick.mount());
         QVERIFY(fs.folderExists(mountPoint + u"/c"_s)); // c now gets the number a had
         const auto error = fs.folderRenamer()->rename(
             ListedFolder{listed.parent, listed.parentId, listed.name, listed.id}, u"b"_s);
         QStringList left = QDir(mountPoint).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        unmount();
+        stick.unmount();
         QVERIFY(error);
         QCOMPARE(error->kind, FileSystemError::Kind::NumbersNotKept);
         QCOMPARE(left, (QStringList{u"a"_s, u"c"_s}));

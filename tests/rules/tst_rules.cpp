@@ -252,7 +252,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QJsonArray>("steps");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("position"); // in a list of ten rows, all in one folder
+        QTest::addColumn<int>("position"); // in a list of ten rows, in folders of four
         QTest::addColumn<QString>("expected");
         const auto row = [](const char* tag, const char* steps, const QString& name, int position,
                             const QString& expected) {
@@ -268,8 +268,12 @@ private Q_SLOTS:
             u"a"_s, 3, u"-05 a"_s);
         row("fixed width", "[{'step':'number','start':7,'increment':1,'width':4}]", u"a"_s, 0,
             u"a0007"_s);
+        row("numbered per folder", "[{'step':'number','start':1,'increment':1,'perParent':true}]",
+            u"a"_s, 5, u"a2"_s);
         row("at a position from the end", "[{'step':'add','text':'-','place':'end','offset':2}]",
-            u"abcd"_s, 0, u"ab-cd"_s);
+            u"abcde"_s, 0, u"abc-de"_s);
+        row("before, then trimmed", "[{'step':'add','text':' x-','place':'before'}]", u"a"_s, 0,
+            u"x-a"_s);
         row("position past the start", "[{'step':'add','text':'-','place':'start','offset':9}]",
             u"ab"_s, 0, u"ab-"_s);
         row("exact case", "[{'step':'replace','find':'A','replaceWith':'x','exactCase':true}]",
@@ -292,9 +296,16 @@ private Q_SLOTS:
             u"abc 1"_s);
         row("each word's first letter", "[{'step':'case','to':'words'}]", u"hELLO wORLD-x"_s, 0,
             u"Hello World-X"_s);
+        row("apostrophe inside a word", "[{'step':'case','to':'words'}]", u"don't stop"_s, 0,
+            u"Don't Stop"_s);
         row("capture groups",
             "[{'step':'regex','pattern':'(\\\\d+)-(\\\\w+)','replaceWith':'$2_\\\\1'}]", u"12-ab"_s,
             0, u"ab_12"_s);
+        row("pattern in exact case",
+            "[{'step':'regex','pattern':'a','replaceWith':'x','exactCase':true}]", u"Aab"_s, 0,
+            u"Axb"_s);
+        row("one group, then a digit", "[{'step':'regex','pattern':'(a)','replaceWith':'\\\\12'}]",
+            u"ab"_s, 0, u"a2b"_s);
         row("invalid pattern changes nothing",
             "[{'step':'regex','pattern':'(a','replaceWith':'x'}]", u"(a"_s, 0, u"(a"_s);
         if (!OnWindows()) // where names are bytes
@@ -314,7 +325,7 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const StepList list(steps);
         QCOMPARE(list.isEmpty(), false);
-        QCOMPARE(list.apply(name, NameContext{position, position, 10, 10}), expected);
+        QCOMPARE(list.apply(name, NameContext{position, position % 4, 10, 4}), expected);
         // Only a broken pattern stops the preview, with a reason to show.
         QCOMPARE(list.problem().isEmpty(),
                  !QByteArray(QTest::currentDataTag()).startsWith("invalid"));
@@ -357,8 +368,8 @@ private Q_SLOTS:
                 const size_t last = std::min(names.size(), first + 1 + first % 700);
                 if (chineseLater && first > 2000)
                     names[first] = u"阿"_s;
-                sorter.add(QStringList(names.begin() + qsizetype(first),
-                                       names.begin() + qsizetype(last)));
+                sorter.add(
+                    QStringList(names.begin() + qsizetype(first), names.begin() + qsizetype(last)));
             }
             QCOMPARE(sorter.finish(), order.sortedPositions(names));
         }
