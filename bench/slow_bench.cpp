@@ -13,6 +13,7 @@
 #include "rows/DirectoryListModel.h"
 #include "rules/RenameRule.h"
 #include "rules/SimulateRename.h"
+#include "rules/StepList.h"
 
 #include <QApplication>
 #include <QDir>
@@ -116,11 +117,11 @@ void report(const char* phase, int n, const Feel& feel)
     std::fflush(stdout);
 }
 
-RenameRule appendRule(const QString& text)
+StepList appendRule(const QString& text)
 {
     RenameRule rule;
     rule.appendText = text;
-    return rule;
+    return StepList(rule.steps());
 }
 
 } // namespace

@@ -4,10 +4,10 @@
 
 using namespace Qt::StringLiterals;
 
-AddTextStep::AddTextStep(const QJsonObject& settings)
-    : m_text(settings[u"text"].toString()), m_offset(std::max(0, settings[u"offset"].toInt()))
+AddTextStep::AddTextStep(const StepSettings& settings)
+    : m_text(settings.text(u"text")), m_offset(settings.number(u"offset"))
 {
-    const QString place = settings[u"place"].toString();
+    const QString place = settings.choice(u"place");
     m_place = place == u"before"  ? Place::Before
               : place == u"start" ? Place::FromStart
               : place == u"end"   ? Place::FromEnd

@@ -6,7 +6,7 @@
 class AddTextStep : public RuleStep
 {
 public:
-    explicit AddTextStep(const QJsonObject& settings);
+    explicit AddTextStep(const StepSettings& settings);
     QString apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 

@@ -53,8 +53,8 @@ const Converter& ConverterTo(bool traditional)
 
 } // namespace
 
-ChineseConversionStep::ChineseConversionStep(const QJsonObject& settings)
-    : m_toTraditional(settings[u"to"].toString() == u"traditional")
+ChineseConversionStep::ChineseConversionStep(const StepSettings& settings)
+    : m_toTraditional(settings.choice(u"to") == u"traditional")
 {}
 
 QString ChineseConversionStep::apply(const QString& name, const NameContext&) const

@@ -6,7 +6,7 @@
 class ChineseConversionStep : public RuleStep
 {
 public:
-    explicit ChineseConversionStep(const QJsonObject& settings);
+    explicit ChineseConversionStep(const StepSettings& settings);
     QString apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
     QString problem() const override;

@@ -7,7 +7,7 @@
 class EncodingRepairStep : public RuleStep
 {
 public:
-    explicit EncodingRepairStep(const QJsonObject&) {}
+    explicit EncodingRepairStep(const StepSettings&) {}
     QString apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 };

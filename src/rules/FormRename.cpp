@@ -2,6 +2,7 @@
 
 #include "SimulateRename.h"
 #include "SplitCaptionRadioButton.h"
+#include "StepList.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -111,7 +112,11 @@ RenameRule FormRename::rule() const
 void FormRename::simulate()
 {
     // A cancelled preview leaves the dialog open, to change the rule or try again.
-    if (SimulateRename(m_rows, m_fileSystem, rule(), m_passes) == PassEnd::Completed)
+    const RenameRule chosen = rule();
+    if (chosen.isBlank())
+        return;
+    if (SimulateRename(m_rows, m_fileSystem, StepList(chosen.steps()), m_passes) ==
+        PassEnd::Completed)
         accept();
 }
 

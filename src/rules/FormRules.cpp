@@ -130,7 +130,7 @@ void FormRules::createControls()
     stackOptions->addWidget(
         new QLabel(u"用“添加步骤”加入规则，步骤按顺序作用于每个名称。"_s, stackOptions));
     for (const RuleStepKind& kind : RuleStepKinds()) {
-        auto* options = new StepOptions(kind.key, stackOptions);
+        auto* options = new StepOptions(kind, stackOptions);
         connect(options, &StepOptions::edited, this, &FormRules::stepEdited);
         stackOptions->addWidget(options);
         m_options.push_back(options);
@@ -180,11 +180,7 @@ void FormRules::createControls()
 
 void FormRules::setSteps(const QJsonArray& steps)
 {
-    m_steps = {};
-    for (const QJsonValue& step : steps) {
-        if (KindIndex(step.toObject()[u"step"_s].toString()) >= 0)
-            m_steps.append(step);
-    }
+    m_steps = StepList::completed(steps);
     const QSignalBlocker quiet(listSteps);
     listSteps->clear();
     for (int i = 0; i < m_steps.size(); ++i)
@@ -198,7 +194,10 @@ void FormRules::addStep(const QString& kind)
 {
     const int position = listSteps->currentRow() + 1; // after the selected step
     QJsonArray steps = m_steps;
-    steps.insert(position, StepOptions::newStep(kind));
+    const RuleStepKind* made = FindRuleStepKind(kind);
+    if (!made)
+        return;
+    steps.insert(position, made->newStep());
     setSteps(steps);
     listSteps->setCurrentRow(position);
 }

@@ -7,7 +7,7 @@
 class FullWidthToHalfWidthStep : public RuleStep
 {
 public:
-    explicit FullWidthToHalfWidthStep(const QJsonObject&) {}
+    explicit FullWidthToHalfWidthStep(const StepSettings&) {}
     QString apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 };

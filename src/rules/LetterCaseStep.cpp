@@ -2,9 +2,9 @@
 
 using namespace Qt::StringLiterals;
 
-LetterCaseStep::LetterCaseStep(const QJsonObject& settings)
+LetterCaseStep::LetterCaseStep(const StepSettings& settings)
 {
-    const QString to = settings[u"to"].toString();
+    const QString to = settings.choice(u"to");
     m_case = to == u"upper" ? Case::Upper : to == u"words" ? Case::Words : Case::Lower;
 }
 

@@ -6,7 +6,7 @@
 class LetterCaseStep : public RuleStep
 {
 public:
-    explicit LetterCaseStep(const QJsonObject& settings);
+    explicit LetterCaseStep(const StepSettings& settings);
     QString apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 

@@ -12,11 +12,10 @@ int DigitsOf(qint64 number)
 }
 } // namespace
 
-NumberStep::NumberStep(const QJsonObject& settings)
-    : m_start(settings[u"start"].toInteger(1)), m_step(settings[u"increment"].toInteger(1)),
-      m_width(std::clamp(settings[u"width"].toInt(), 0, 20)),
-      m_before(settings[u"place"].toString() == u"before"),
-      m_perParent(settings[u"perParent"].toBool()), m_separator(settings[u"separator"].toString())
+NumberStep::NumberStep(const StepSettings& settings)
+    : m_start(settings.number(u"start")), m_step(settings.number(u"increment")),
+      m_width(settings.number(u"width")), m_before(settings.choice(u"place") == u"before"),
+      m_perParent(settings.flag(u"perParent")), m_separator(settings.text(u"separator"))
 {}
 
 QString NumberStep::apply(const QString& name, const NameContext& context) const

@@ -7,8 +7,9 @@
 class NumberStep : public RuleStep
 {
 public:
-    explicit NumberStep(const QJsonObject& settings);
+    explicit NumberStep(const StepSettings& settings);
     QString apply(const QString& name, const NameContext& context) const override;
+    bool readsContext() const override { return true; }
     QString inWords() const override;
 
 private:

@@ -2,11 +2,11 @@
 
 using namespace Qt::StringLiterals;
 
-RegexReplaceStep::RegexReplaceStep(const QJsonObject& settings)
-    : m_pattern(settings[u"pattern"].toString(), settings[u"exactCase"].toBool()
-                                                     ? QRegularExpression::NoPatternOption
-                                                     : QRegularExpression::CaseInsensitiveOption),
-      m_replaceWith(settings[u"replaceWith"].toString())
+RegexReplaceStep::RegexReplaceStep(const StepSettings& settings)
+    : m_pattern(settings.text(u"pattern"), settings.flag(u"exactCase")
+                                               ? QRegularExpression::NoPatternOption
+                                               : QRegularExpression::CaseInsensitiveOption),
+      m_replaceWith(settings.text(u"replaceWith"))
 {}
 
 QString RegexReplaceStep::replacementFor(const QRegularExpressionMatch& match) const

@@ -9,7 +9,7 @@
 class RegexReplaceStep : public RuleStep
 {
 public:
-    explicit RegexReplaceStep(const QJsonObject& settings);
+    explicit RegexReplaceStep(const StepSettings& settings);
     QString apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
     QString problem() const override;

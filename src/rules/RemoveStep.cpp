@@ -1,6 +1,6 @@
 #include "RemoveStep.h"
 
-#include "ComposeNewName.h"
+#include "TrimmedName.h"
 
 #include <QStringList>
 
@@ -14,12 +14,12 @@ const QString& RemoveStep::allBrackets()
     return pairs;
 }
 
-RemoveStep::RemoveStep(const QJsonObject& settings)
-    : m_first(std::max(0, settings[u"first"].toInt())),
-      m_last(std::max(0, settings[u"last"].toInt())), m_trim(settings[u"trim"].toBool())
+RemoveStep::RemoveStep(const StepSettings& settings)
+    : m_first(settings.number(u"first")), m_last(settings.number(u"last")),
+      m_trim(settings.flag(u"trim"))
 {
     // Only whole pairs that the step knows.
-    const QString chosen = settings[u"brackets"].toString();
+    const QString chosen = settings.choice(u"brackets");
     for (qsizetype i = 0; i + 1 < allBrackets().size(); i += 2) {
         if (chosen.contains(allBrackets()[i]))
             m_brackets += allBrackets().sliced(i, 2);

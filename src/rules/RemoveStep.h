@@ -7,7 +7,7 @@
 class RemoveStep : public RuleStep
 {
 public:
-    explicit RemoveStep(const QJsonObject& settings);
+    explicit RemoveStep(const StepSettings& settings);
     QString apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 

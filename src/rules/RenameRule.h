@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QString>
 
 // One rename rule, as chosen in the rename dialog.
@@ -13,8 +14,8 @@ struct RenameRule
     QString findText;    // Text3
     QString replaceWith; // Text4
 
-    // The text the blank test looks at: the selected rule's own.
-    const QString& ruleText() const;
-    // What the rule does, as a sentence for the record and its history.
-    QString inWords() const;
+    // The selected rule's own text is blank: there is nothing to preview.
+    bool isBlank() const;
+    // The rule as a step list of one step.
+    QJsonArray steps() const;
 };

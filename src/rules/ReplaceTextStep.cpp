@@ -2,9 +2,9 @@
 
 using namespace Qt::StringLiterals;
 
-ReplaceTextStep::ReplaceTextStep(const QJsonObject& settings)
-    : m_find(settings[u"find"].toString()), m_replaceWith(settings[u"replaceWith"].toString()),
-      m_case(settings[u"exactCase"].toBool() ? Qt::CaseSensitive : Qt::CaseInsensitive)
+ReplaceTextStep::ReplaceTextStep(const StepSettings& settings)
+    : m_find(settings.text(u"find")), m_replaceWith(settings.text(u"replaceWith")),
+      m_case(settings.flag(u"exactCase") ? Qt::CaseSensitive : Qt::CaseInsensitive)
 {}
 
 QString ReplaceTextStep::apply(const QString& name, const NameContext&) const
@@ -17,6 +17,6 @@ QString ReplaceTextStep::apply(const QString& name, const NameContext&) const
 QString ReplaceTextStep::inWords() const
 {
     if (m_replaceWith.isEmpty())
-        return u"删除“%1”"_s.arg(m_find);
-    return u"把“%1”替换为“%2”"_s.arg(m_find, m_replaceWith);
+        return u"删除名称中的“%1”"_s.arg(m_find);
+    return u"把名称中的“%1”替换为“%2”"_s.arg(m_find, m_replaceWith);
 }

@@ -7,7 +7,7 @@
 class ReplaceTextStep : public RuleStep
 {
 public:
-    explicit ReplaceTextStep(const QJsonObject& settings);
+    explicit ReplaceTextStep(const StepSettings& settings);
     QString apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 

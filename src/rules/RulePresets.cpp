@@ -1,5 +1,7 @@
 #include "RulePresets.h"
 
+#include "StepList.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
@@ -27,15 +29,15 @@ RulePresets RulePresets::load()
     QSettings settings;
     settings.beginGroup(u"rules"_s);
     RulePresets presets;
-    presets.lastUsed = ArrayFrom(settings.value(u"lastUsed"_s));
+    presets.lastUsed = StepList::completed(ArrayFrom(settings.value(u"lastUsed"_s)));
     for (const QJsonValue& steps : ArrayFrom(settings.value(u"recent"_s))) {
         if (steps.isArray() && presets.recent.size() < recentKept)
-            presets.recent << steps.toArray();
+            presets.recent << StepList::completed(steps.toArray());
     }
     const QJsonObject named =
         QJsonDocument::fromJson(settings.value(u"named"_s).toByteArray()).object();
     for (auto it = named.begin(); it != named.end(); ++it)
-        presets.named.insert(it.key(), it.value().toArray());
+        presets.named.insert(it.key(), StepList::completed(it.value().toArray()));
     return presets;
 }
 
@@ -83,7 +85,7 @@ std::optional<QStringList> RulePresets::importNamed(const QByteArray& file)
     for (auto it = presets.begin(); it != presets.end(); ++it) {
         if (!it.value().isArray() || it.key().trimmed().isEmpty())
             continue;
-        named.insert(it.key(), it.value().toArray());
+        named.insert(it.key(), StepList::completed(it.value().toArray()));
         added << it.key();
     }
     return added;

@@ -1,6 +1,5 @@
 #include "SimulateRename.h"
 
-#include "ComposeNewName.h"
 #include "NameContexts.h"
 #include "StepList.h"
 #include "platform/FileSystem.h"
@@ -123,24 +122,16 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
 } // namespace
 
 std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                                      const RenameRule& rule, PassRunner& passes)
-{
-    if (TrimSpaces(rule.ruleText()).isEmpty())
-        return std::nullopt;
-    return Preview(rows, fileSystem, rule.inWords(), passes,
-                   [&](const RowsSnapshot& snapshot, int i) {
-                       return ComposeNewName(rule, snapshot.row(i).name);
-                   });
-}
-
-std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& fileSystem,
                                       const StepList& steps, PassRunner& passes)
 {
     if (steps.isEmpty() || !steps.problem().isEmpty())
         return std::nullopt;
     std::optional<NameContexts> contexts; // counted on the pass's thread, over its copy
+    const bool readsContext = steps.readsContext();
     return Preview(rows, fileSystem, steps.inWords(), passes,
                    [&](const RowsSnapshot& snapshot, int i) {
+                       if (!readsContext)
+                           return steps.apply(snapshot.row(i).name, {});
                        if (!contexts)
                            contexts.emplace(snapshot);
                        return steps.apply(snapshot.row(i).name, contexts->of(i));

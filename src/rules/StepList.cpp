@@ -1,8 +1,10 @@
 #include "StepList.h"
 
-#include "ComposeNewName.h"
+#include "TrimmedName.h"
 
 #include <QStringList>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -12,6 +14,23 @@ StepList::StepList(const QJsonArray& settings) : m_settings(settings)
         if (std::unique_ptr<RuleStep> made = MakeRuleStep(step.toObject()))
             m_steps.push_back(std::move(made));
     }
+}
+
+QJsonArray StepList::completed(const QJsonArray& settings)
+{
+    QJsonArray steps;
+    for (const QJsonValue& step : settings) {
+        const QJsonObject settingsOfStep = step.toObject();
+        if (const RuleStepKind* kind = FindRuleStepKind(settingsOfStep[u"step"].toString()))
+            steps.append(kind->completed(settingsOfStep));
+    }
+    return steps;
+}
+
+bool StepList::readsContext() const
+{
+    return std::any_of(m_steps.begin(), m_steps.end(),
+                       [](const auto& step) { return step->readsContext(); });
 }
 
 QString StepList::apply(const QString& name, const NameContext& context) const

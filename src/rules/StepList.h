@@ -12,12 +12,16 @@ class StepList
 {
 public:
     explicit StepList(const QJsonArray& settings = {});
+    // The settings without the steps of unknown kinds, each step completed as its kind says.
+    static QJsonArray completed(const QJsonArray& settings);
 
     bool isEmpty() const { return m_steps.empty(); }
     QString apply(const QString& name, const NameContext& context) const;
     QString inWords() const;
     // The first step's reason not to run, with its number; empty when all can run.
     QString problem() const;
+    // Whether a step reads where the row stands in the list.
+    bool readsContext() const;
     const QJsonArray& settings() const { return m_settings; }
 
 private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RuleStep.h"
+
 #include <QJsonObject>
 #include <QWidget>
 
@@ -9,16 +11,13 @@
 class QFormLayout;
 
 // The options of one kind of rule step as controls: shows a step's settings and says when
-// the user changed them. One page per kind, built from a table of its fields.
+// the user changed them. One page per kind, built from its kind's fields.
 class StepOptions : public QWidget
 {
     Q_OBJECT
 
 public:
-    // A new step of the kind, with its usual settings.
-    static QJsonObject newStep(const QString& kind);
-
-    explicit StepOptions(const QString& kind, QWidget* parent = nullptr);
+    explicit StepOptions(const RuleStepKind& kind, QWidget* parent = nullptr);
 
     void showSettings(const QJsonObject& settings);
     QJsonObject settings() const;
@@ -27,16 +26,14 @@ Q_SIGNALS:
     void edited();
 
 private:
-    void addText(const QString& key, const QString& label);
-    void addNumber(const QString& key, const QString& label, int minimum, int maximum,
-                   const QString& zeroText = {});
-    void addFlag(const QString& key, const QString& label);
-    void addChoice(const QString& key, const QString& label,
-                   const QList<std::pair<QString, QString>>& choices);
-    void addBrackets(const QString& key, const QString& label);
-    void addNote(const QString& text);
+    void addText(const StepField& field);
+    void addNumber(const StepField& field);
+    void addFlag(const StepField& field);
+    void addChoice(const StepField& field);
+    void addBrackets(const StepField& field);
+    void addNote(const StepField& field);
 
-    QString m_kind;
+    const RuleStepKind& m_kind;
     QFormLayout* m_form = nullptr;
     // Per field: put a setting into its control, and read it back.
     std::vector<std::function<void(const QJsonObject&)>> m_showers;

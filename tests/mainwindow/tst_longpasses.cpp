@@ -4,7 +4,6 @@
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
-#include "rules/RenameRule.h"
 #include "rules/SimulateRename.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"

@@ -4,17 +4,19 @@
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 #include "rows/NaturalNameOrder.h"
-#include "rules/ComposeNewName.h"
 #include "rules/FormRename.h"
 #include "rules/FormRules.h"
+#include "rules/RenameRule.h"
 #include "rules/RulePresets.h"
 #include "rules/SimulateRename.h"
 #include "rules/StepList.h"
+#include "rules/StepOptions.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QJsonDocument>
@@ -31,6 +33,13 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+RenameRule append(const QString& text)
+{
+    RenameRule rule;
+    rule.appendText = text;
+    return rule;
+}
 
 RenameRule prepend(const QString& text)
 {
@@ -49,6 +58,11 @@ RenameRule replace(const QString& find, const QString& with)
     return rule;
 }
 
+StepList asSteps(const RenameRule& rule)
+{
+    return StepList(rule.steps());
+}
+
 // Steps written as in a presets file, with ' for ", for short table rows.
 QJsonArray Steps(const char* json)
 {
@@ -64,14 +78,14 @@ class TestRules : public QObject
 private Q_SLOTS:
     void cleanup() { VerifyNoWindowLeftOpen(); }
 
-    void composeNewName_data()
+    void designRules_data()
     {
         QTest::addColumn<RenameRule>("rule");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("append") << AppendRule(u"_old"_s) << u"Banana"_s << u"Banana_old"_s;
+        QTest::newRow("append") << append(u"_old"_s) << u"Banana"_s << u"Banana_old"_s;
         QTest::newRow("append keeps inner spaces")
-            << AppendRule(u"  x  "_s) << u"Banana"_s << u"Banana  x"_s;
+            << append(u"  x  "_s) << u"Banana"_s << u"Banana  x"_s;
         QTest::newRow("prepend trims") << prepend(u" new_"_s) << u"Banana"_s << u"new_Banana"_s;
         QTest::newRow("delete ignoring case") << replace(u"A"_s, {}) << u"Banana"_s << u"Bnn"_s;
         QTest::newRow("replace ignoring case")
@@ -83,20 +97,19 @@ private Q_SLOTS:
         QTest::newRow("replacement spaces kept inside")
             << replace(u"-"_s, u" - "_s) << u"a-b"_s << u"a - b"_s;
         QTest::newRow("whole name removed") << replace(u"abc"_s, {}) << u"abc"_s << QString();
-        QTest::newRow("only U+0020 trimmed")
-            << AppendRule(u"\t "_s) << u"\u3000a"_s << u"\u3000a\t"_s;
+        QTest::newRow("only U+0020 trimmed") << append(u"\t "_s) << u"\u3000a"_s << u"\u3000a\t"_s;
         QTest::newRow("non-ASCII case") << replace(u"ä"_s, u"ae"_s) << u"BÄR"_s << u"BaeR"_s;
         QTest::newRow("CJK") << replace(u"旧"_s, u"新"_s) << u"旧文件夹旧"_s << u"新文件夹新"_s;
         QTest::newRow("find with spaces, as typed")
             << replace(u" a"_s, u"_"_s) << u"b a a"_s << u"b__"_s;
     }
 
-    void composeNewName()
+    void designRules()
     {
         QFETCH(RenameRule, rule);
         QFETCH(QString, name);
         QFETCH(QString, expected);
-        QCOMPARE(ComposeNewName(rule, name), expected);
+        QCOMPARE(StepList(rule.steps()).apply(name, {}), expected);
     }
 
     // The pass over real folders: every row written, verdicts from the disk.
@@ -129,7 +142,7 @@ private Q_SLOTS:
         QCOMPARE(rows.row(3).verdictText(), u"可以修改"_s); // the source is never tested
         QCOMPARE(rows.row(4).verdictText(), u"根目录不能修改"_s);
         QCOMPARE(rows.row(5).verdictText(), u"可以修改"_s);
-        QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s), passes));
+        QVERIFY(SimulateRename(rows, fs, asSteps(replace(u"zz"_s, u"y"_s)), passes));
         QCOMPARE(rows.row(5).verdictText(), u"目录名称一样"_s);
 
         // Each pass starts from name, not from the previous newName.
@@ -145,35 +158,34 @@ private Q_SLOTS:
 
         // An unchanged name is said so, as the batch will; a name no folder can have is said so
         // first.
-        QVERIFY(SimulateRename(rows, fs, replace(u"zz"_s, u"y"_s), passes));
+        QVERIFY(SimulateRename(rows, fs, asSteps(replace(u"zz"_s, u"y"_s)), passes));
         QCOMPARE(rows.row(0).verdictText(), u"目录名称一样"_s);
         for (const QString& invalid : {QString(), u".."_s, u"."_s, u"b/y"_s, QString(256, u'n')}) {
-            QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, invalid), passes));
+            QVERIFY(SimulateRename(rows, fs, asSteps(replace(u"a"_s, invalid)), passes));
             QCOMPARE(rows.row(0).newName, invalid);
             QCOMPARE(rows.row(0).verdictText(), u"新名称无效"_s);
         }
         // A case-only change is a new name where the file system tells case apart; on Windows it
         // is the same name, as the batch will find.
-        QVERIFY(SimulateRename(rows, fs, replace(u"a"_s, u"A"_s), passes));
+        QVERIFY(SimulateRename(rows, fs, asSteps(replace(u"a"_s, u"A"_s)), passes));
         QCOMPARE(rows.row(0).verdictText(), OnWindows() ? u"目录名称一样"_s : u"可以修改"_s);
     }
 
     void blankRuleTextChangesNothing()
     {
+        QVERIFY(append(u"   "_s).isBlank());
+        QVERIFY(prepend(QString()).isBlank());
+        QVERIFY(replace(u" "_s, u"x"_s).isBlank());
+        // Only the selected rule's text is tested; an empty replacement is valid.
+        RenameRule rule = prepend(u"x"_s);
+        rule.appendText = u"  "_s;
+        QVERIFY(!rule.isBlank());
         NativeFileSystem fs;
         QtPassRunner passes;
         DirectoryListModel rows;
         rows.append(u"/tmp"_s, u"tmp"_s, u"/"_s);
-        QVERIFY(!SimulateRename(rows, fs, AppendRule(u"   "_s), passes));
-        QVERIFY(!SimulateRename(rows, fs, prepend(QString()), passes));
-        QVERIFY(!SimulateRename(rows, fs, replace(u" "_s, u"x"_s), passes));
-        QCOMPARE(rows.row(0).newName, QString());
-        QCOMPARE(rows.row(0).verdictText(), QString());
-        // Only the selected rule's text is tested; an empty replacement is valid.
-        RenameRule rule = prepend(u"x"_s);
-        rule.appendText = u"  "_s;
-        QVERIFY(SimulateRename(rows, fs, rule, passes));
-        QVERIFY(SimulateRename(rows, fs, replace(u"t"_s, {}), passes));
+        QVERIFY(!replace(u"t"_s, {}).isBlank());
+        QVERIFY(SimulateRename(rows, fs, asSteps(replace(u"t"_s, {})), passes));
         QCOMPARE(rows.row(0).newName, u"mp"_s);
     }
 
@@ -261,15 +273,15 @@ private Q_SLOTS:
         const char* number = "[{'step':'number','start':1,'increment':1,'separator':'_'}]";
         row("ninth of ten padded to the tenth's width", number, u"a"_s, 8, u"a_09"_s);
         row("tenth of ten", number, u"a"_s, 9, u"a_10"_s);
-        row("ten from zero need one digit", "[{'step':'number','start':0,'increment':1}]", u"a"_s,
-            9, u"a9"_s);
+        row("ten from zero need one digit",
+            "[{'step':'number','start':0,'increment':1,'separator':''}]", u"a"_s, 9, u"a9"_s);
         row("negative step below zero",
             "[{'step':'number','start':10,'increment':-5,'place':'before','separator':' '}]",
             u"a"_s, 3, u"-05 a"_s);
-        row("fixed width", "[{'step':'number','start':7,'increment':1,'width':4}]", u"a"_s, 0,
-            u"a0007"_s);
+        row("fixed width", "[{'step':'number','start':7,'increment':1,'width':4,'separator':''}]",
+            u"a"_s, 0, u"a0007"_s);
         row("numbered per folder", "[{'step':'number','start':1,'increment':1,'perParent':true}]",
-            u"a"_s, 5, u"a2"_s);
+            u"a"_s, 5, u"a_2"_s);
         row("at a position from the end", "[{'step':'add','text':'-','place':'end','offset':2}]",
             u"abcde"_s, 0, u"abc-de"_s);
         row("before, then trimmed", "[{'step':'add','text':' x-','place':'before'}]", u"a"_s, 0,
@@ -329,6 +341,25 @@ private Q_SLOTS:
         // Only a broken pattern stops the preview, with a reason to show.
         QCOMPARE(list.problem().isEmpty(),
                  !QByteArray(QTest::currentDataTag()).startsWith("invalid"));
+    }
+
+    // Each kind made from a new step's settings runs, and its options page gives back what it
+    // shows: a setting read under another key than its kind describes fails here.
+    void everyKindRunsFromANewStep()
+    {
+        for (const RuleStepKind& kind : RuleStepKinds()) {
+            const std::unique_ptr<RuleStep> step = MakeRuleStep(kind.newStep());
+            QVERIFY(step);
+            QVERIFY(!step->apply(u"a b"_s, {}).isEmpty());
+            QVERIFY(!step->inWords().isEmpty());
+            StepOptions page(kind);
+            page.showSettings(kind.newStep());
+            QCOMPARE(page.settings(), kind.newStep());
+        }
+        // A bracket ticked on the page is removed with what it holds.
+        StepOptions removal(*FindRuleStepKind(u"remove"));
+        FindChild<QCheckBox>(removal, u"bracket【"_s)->setChecked(true);
+        QCOMPARE(MakeRuleStep(removal.settings())->apply(u"a【b】c"_s, {}), u"ac"_s);
     }
 
     // Names as a person orders them, by the system's collation and by the program's own.

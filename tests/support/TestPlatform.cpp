@@ -4,6 +4,7 @@
 #include "collect/FormAdd.h"
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
+#include "rules/RenameRule.h"
 
 #include <QApplication>
 #include <QTest>
@@ -96,11 +97,11 @@ void Propose(DirectoryListModel& rows, int position, const QString& newName, con
     rows.hold()->takeOver(changes);
 }
 
-RenameRule AppendRule(const QString& text)
+StepList AppendRule(const QString& text)
 {
     RenameRule rule;
     rule.appendText = text;
-    return rule;
+    return StepList(rule.steps());
 }
 
 QStringList KeysOf(const DirectoryListModel& rows)

@@ -10,7 +10,7 @@
 #include "platform/RegistryViewer.h"
 #include "platform/Shell.h"
 #include "rows/Verdict.h"
-#include "rules/RenameRule.h"
+#include "rules/StepList.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -113,7 +113,7 @@ void Propose(DirectoryListModel& rows, int position, const QString& newName,
              const Verdict& verdict = Verdict{Verdict::Outcome::CanRename, {}});
 
 // The rule that appends the text to each name.
-RenameRule AppendRule(const QString& text);
+StepList AppendRule(const QString& text);
 
 // The rows' keys, in list order.
 QStringList KeysOf(const DirectoryListModel& rows);

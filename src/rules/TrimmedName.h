@@ -1,11 +1,8 @@
 #pragma once
 
-#include "RenameRule.h"
+#include <QString>
 
 // The text without the leading and trailing characters for which isSpace holds.
 QString TrimmedOf(const QString& text, bool (*isSpace)(QChar));
 // Leading and trailing U+0020 removed; tabs, U+3000 and inner spaces stay.
 QString TrimSpaces(const QString& text);
-
-// The rule applied to the name, then trimmed. A pure function.
-QString ComposeNewName(const RenameRule& rule, const QString& name);
