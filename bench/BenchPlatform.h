@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/QtJournal.h"
 #include "platform/QtPassRunner.h"
+#include "platform/QtSettings.h"
 #include "platform/QtShell.h"
 #include "platform/SystemInfoViewer.h"
 
@@ -31,7 +32,7 @@ public:
 struct BenchPlatform
 {
     explicit BenchPlatform(FileSystem& fileSystem)
-        : platform{fileSystem, shell, messageBoxes, viewer, journal, passes}
+        : platform{fileSystem, shell, messageBoxes, viewer, journal, passes, settings}
     {}
 
     QtShell shell;
@@ -40,6 +41,7 @@ struct BenchPlatform
     QTemporaryDir journalFolder;
     QtJournal journal{journalFolder.filePath(QStringLiteral("records"))};
     QtPassRunner passes;
+    QtSettings settings;
     Platform platform;
 };
 

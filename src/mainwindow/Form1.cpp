@@ -195,7 +195,7 @@ void Form1::createMenus()
     // On exactly while the last batch has something to undo, as its record says.
     menu撤销修改->setEnabled(false);
     connect(m_record, &BatchRecord::undoableChanged, menu撤销修改, &QAction::setEnabled);
-    ApplyRecordsKept(m_platform.journal);
+    ApplyRecordsKept(m_platform.journal, m_platform.settings);
     m_record->refresh();
     m_record->announce();
     connect(addItem(menu修改, u"menu修改记录"_s, u"修改记录(&H)…"_s), &QAction::triggered, this,
@@ -325,7 +325,7 @@ void Form1::openRenameDialog()
 
 void Form1::openRulesDialog()
 {
-    FormRules dialog(this, *m_rows, m_platform.fileSystem, m_platform.passes);
+    FormRules dialog(this, *m_rows, m_platform.fileSystem, m_platform.passes, m_platform.settings);
     dialog.exec();
 }
 

@@ -4,6 +4,7 @@ class FileSystem;
 class Journal;
 class MessageBoxes;
 class PassRunner;
+class Settings;
 class Shell;
 class SystemInfoViewer;
 
@@ -16,4 +17,5 @@ struct Platform
     SystemInfoViewer& viewer;
     Journal& journal;
     PassRunner& passes;
+    Settings& settings;
 };

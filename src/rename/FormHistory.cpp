@@ -8,13 +8,13 @@
 #include "platform/PassRunner.h"
 #include "platform/PathJoin.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -23,10 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString keptCountKey = u"records/keptCount"_s;
-const QString keptDaysKey = u"records/keptDays"_s;
-constexpr int defaultKeptCount = 20;
-constexpr int defaultKeptDays = 90;
 // Folders shown for one batch; the rest are counted.
 constexpr int foldersShown = 2000;
 
@@ -43,11 +39,10 @@ QTreeWidget* makeTable(QWidget* parent, const QString& name, const QStringList& 
 
 } // namespace
 
-void ApplyRecordsKept(Journal& journal)
+void ApplyRecordsKept(Journal& journal, const Settings& settings)
 {
-    const QSettings settings;
-    journal.keep(settings.value(keptCountKey, defaultKeptCount).toInt(),
-                 settings.value(keptDaysKey, defaultKeptDays).toInt());
+    journal.keep(settings.value(Settings::Key::RecordsKeptCount).toInt(),
+                 settings.value(Settings::Key::RecordsKeptDays).toInt());
 }
 
 FormHistory::FormHistory(QWidget* parent, DirectoryListModel& rows, Platform& platform,
@@ -95,9 +90,8 @@ FormHistory::FormHistory(QWidget* parent, DirectoryListModel& rows, Platform& pl
     bottom->addWidget(close);
     layout->addLayout(bottom);
 
-    const QSettings settings;
-    m_keptCount->setValue(settings.value(keptCountKey, defaultKeptCount).toInt());
-    m_keptDays->setValue(settings.value(keptDaysKey, defaultKeptDays).toInt());
+    m_keptCount->setValue(platform.settings.value(Settings::Key::RecordsKeptCount).toInt());
+    m_keptDays->setValue(platform.settings.value(Settings::Key::RecordsKeptDays).toInt());
 
     connect(m_batches, &QTreeWidget::currentItemChanged, this, &FormHistory::showSelected);
     connect(m_undo, &QPushButton::clicked, this, &FormHistory::undoSelected);
@@ -231,8 +225,7 @@ void FormHistory::undoSelected()
 
 void FormHistory::keepChanged()
 {
-    QSettings settings;
-    settings.setValue(keptCountKey, m_keptCount->value());
-    settings.setValue(keptDaysKey, m_keptDays->value());
-    m_platform.journal.keep(m_keptCount->value(), m_keptDays->value());
+    m_platform.settings.setValue(Settings::Key::RecordsKeptCount, m_keptCount->value());
+    m_platform.settings.setValue(Settings::Key::RecordsKeptDays, m_keptDays->value());
+    ApplyRecordsKept(m_platform.journal, m_platform.settings);
 }

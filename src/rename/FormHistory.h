@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
+class Settings;
 struct Platform;
 
 // The batches of the history, newest first, each with its folders; any batch can be undone
@@ -57,4 +58,4 @@ private:
 
 // The settings of the history, as the dialog leaves them: how many records are kept and for
 // how many days.
-void ApplyRecordsKept(Journal& journal);
+void ApplyRecordsKept(Journal& journal, const Settings& settings);

@@ -55,9 +55,9 @@ QPushButton* AddButton(QWidget* parent, QLayout* layout, const QString& name, co
 } // namespace
 
 FormRules::FormRules(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem,
-                     PassRunner& passes)
+                     PassRunner& passes, Settings& settings)
     : QDialog(parent), m_rows(rows), m_fileSystem(fileSystem), m_passes(passes),
-      m_presets(RulePresets::load())
+      m_settings(settings), m_presets(RulePresets::load(settings))
 {
     setObjectName(u"FormRules"_s);
     setWindowTitle(u"更多规则"_s);
@@ -289,7 +289,7 @@ void FormRules::simulate()
     if (SimulateRename(m_rows, m_fileSystem, steps, m_passes) != PassEnd::Completed)
         return;
     m_presets.remember(m_steps);
-    m_presets.save();
+    m_presets.save(m_settings);
     accept();
 }
 
@@ -322,7 +322,7 @@ void FormRules::savePreset()
         return;
     }
     m_presets.named.insert(name, m_steps);
-    m_presets.save();
+    m_presets.save(m_settings);
     listPresets();
     comboPresets->setCurrentIndex(comboPresets->findText(u"方案："_s + name));
 }
@@ -332,7 +332,7 @@ void FormRules::deletePreset()
     const QString name = editPresetName->text().trimmed();
     if (m_presets.named.remove(name) == 0)
         return;
-    m_presets.save();
+    m_presets.save(m_settings);
     listPresets();
     editPresetName->clear();
 }
@@ -369,7 +369,7 @@ void FormRules::importPresets()
         labelProblem->show();
         return;
     }
-    m_presets.save();
+    m_presets.save(m_settings);
     listPresets();
     labelProblem->setText(u"已导入 %1 个方案。"_s.arg(added->size()));
     labelProblem->show();

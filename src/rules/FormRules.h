@@ -11,6 +11,7 @@
 class DirectoryListModel;
 class FileSystem;
 class PassRunner;
+class Settings;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -31,8 +32,8 @@ class FormRules : public QDialog
 public:
     static constexpr int previewRows = 100;
 
-    FormRules(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem,
-              PassRunner& passes);
+    FormRules(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSystem, PassRunner& passes,
+              Settings& settings);
     ~FormRules() override;
 
     const QJsonArray& steps() const { return m_steps; }
@@ -59,6 +60,7 @@ private:
     DirectoryListModel& m_rows;
     FileSystem& m_fileSystem;
     PassRunner& m_passes;
+    Settings& m_settings;
     QJsonArray m_steps;
     RulePresets m_presets;
     std::optional<NameContexts> m_contexts; // counted when first needed

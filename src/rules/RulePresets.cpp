@@ -1,10 +1,10 @@
 #include "RulePresets.h"
 
 #include "StepList.h"
+#include "platform/Settings.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSettings>
 
 using namespace Qt::StringLiterals;
 
@@ -24,36 +24,34 @@ QByteArray Compact(const QJsonArray& array)
 
 } // namespace
 
-RulePresets RulePresets::load()
+RulePresets RulePresets::load(const Settings& settings)
 {
-    QSettings settings;
-    settings.beginGroup(u"rules"_s);
+    using Key = Settings::Key;
     RulePresets presets;
-    presets.lastUsed = StepList::completed(ArrayFrom(settings.value(u"lastUsed"_s)));
-    for (const QJsonValue& steps : ArrayFrom(settings.value(u"recent"_s))) {
+    presets.lastUsed = StepList::completed(ArrayFrom(settings.value(Key::RulesLastUsed)));
+    for (const QJsonValue& steps : ArrayFrom(settings.value(Key::RulesRecent))) {
         if (steps.isArray() && presets.recent.size() < recentKept)
             presets.recent << StepList::completed(steps.toArray());
     }
     const QJsonObject named =
-        QJsonDocument::fromJson(settings.value(u"named"_s).toByteArray()).object();
+        QJsonDocument::fromJson(settings.value(Key::RulesNamed).toByteArray()).object();
     for (auto it = named.begin(); it != named.end(); ++it)
         presets.named.insert(it.key(), StepList::completed(it.value().toArray()));
     return presets;
 }
 
-void RulePresets::save() const
+void RulePresets::save(Settings& settings) const
 {
-    QSettings settings;
-    settings.beginGroup(u"rules"_s);
-    settings.setValue(u"lastUsed"_s, Compact(lastUsed));
+    using Key = Settings::Key;
+    settings.setValue(Key::RulesLastUsed, Compact(lastUsed));
     QJsonArray recentArray;
     for (const QJsonArray& steps : recent)
         recentArray << steps;
-    settings.setValue(u"recent"_s, Compact(recentArray));
+    settings.setValue(Key::RulesRecent, Compact(recentArray));
     QJsonObject namedObject;
     for (auto it = named.begin(); it != named.end(); ++it)
         namedObject.insert(it.key(), it.value());
-    settings.setValue(u"named"_s, QJsonDocument(namedObject).toJson(QJsonDocument::Compact));
+    settings.setValue(Key::RulesNamed, QJsonDocument(namedObject).toJson(QJsonDocument::Compact));
 }
 
 void RulePresets::remember(const QJsonArray& steps)

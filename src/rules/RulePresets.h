@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class Settings;
+
 // The step lists the rules dialog remembers, in the program's settings: the last one used,
 // the ten most recent, and the ones the user saved under a name ("规则方案"), which can be
 // exported to and imported from a small JSON file.
@@ -18,8 +20,8 @@ struct RulePresets
     QList<QJsonArray> recent; // newest first
     QMap<QString, QJsonArray> named;
 
-    static RulePresets load();
-    void save() const;
+    static RulePresets load(const Settings& settings);
+    void save(Settings& settings) const;
 
     // A step list just used: the last one, and the newest of the recent ones.
     void remember(const QJsonArray& steps);

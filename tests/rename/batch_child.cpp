@@ -26,8 +26,8 @@ int main(int argc, char* argv[])
 
     TestPlatform test;
     QtJournal journal(arguments.value(2));
-    Platform platform{test.fileSystem, test.shell, test.messageBoxes,
-                      test.viewer,     journal,    test.passes};
+    Platform platform{test.fileSystem, test.shell,  test.messageBoxes, test.viewer,
+                      journal,         test.passes, test.settings};
     int renames = 0;
     test.fileSystem.beforeRename = [&](const QString&,
                                        const QString&) -> std::optional<FileSystemError> {

@@ -280,8 +280,8 @@ private Q_SLOTS:
         tree.makeFile(u"notAFolder"_s);
         TestPlatform test;
         QtJournal unwritable(tree.path(u"notAFolder/records"_s));
-        Platform platform{test.fileSystem, test.shell, test.messageBoxes,
-                          test.viewer,     unwritable, test.passes};
+        Platform platform{test.fileSystem, test.shell,  test.messageBoxes, test.viewer,
+                          unwritable,      test.passes, test.settings};
         Form1 window(platform);
         addRows(window, test, tree, {{u"a"_s, u"b"_s}});
         int questions = 0;
@@ -476,8 +476,8 @@ private Q_SLOTS:
         TestPlatform test;
         FillingJournal filling(test.journal.folder());
         filling.appendsLeft = appendsAllowed;
-        Platform platform{test.fileSystem, test.shell, test.messageBoxes,
-                          test.viewer,     filling,    test.passes};
+        Platform platform{test.fileSystem, test.shell,  test.messageBoxes, test.viewer,
+                          filling,         test.passes, test.settings};
         Form1 window(platform);
         addRows(window, test, tree, renames);
         action(window, u"menu确认修改"_s).trigger();

@@ -451,7 +451,7 @@ private Q_SLOTS:
         QCOMPARE(window.rows().row(2).verdictText(), QString());  // the order's proposal is gone
         QVERIFY(selection.isSelected(window.rows().index(2, 0))); // the selection follows its row
 
-        FormRules dialog(&window, window.rows(), test.fileSystem, test.passes);
+        FormRules dialog(&window, window.rows(), test.fileSystem, test.passes, test.settings);
         QVERIFY(ShowActive(dialog));
         auto* table = FindChild<QTableWidget>(dialog, u"tablePreview"_s);
         FindChild<QAction>(dialog, u"add_number"_s)->trigger();
@@ -467,9 +467,9 @@ private Q_SLOTS:
         QTest::mouseClick(FindChild<QPushButton>(dialog, u"buttonSavePreset"_s), Qt::LeftButton);
         // What is exported can be imported on another machine; anything else is refused.
         RulePresets elsewhere;
-        QCOMPARE(elsewhere.importNamed(RulePresets::load().exportedNamed()),
+        QCOMPARE(elsewhere.importNamed(RulePresets::load(test.settings).exportedNamed()),
                  QStringList{u"编号"_s});
-        QCOMPARE(elsewhere.named, RulePresets::load().named);
+        QCOMPARE(elsewhere.named, RulePresets::load(test.settings).named);
         QVERIFY(!elsewhere.importNamed(R"({"presets":{}})"));
         dialog.setSteps({});
         auto* presets = FindChild<QComboBox>(dialog, u"comboPresets"_s);
@@ -482,8 +482,20 @@ private Q_SLOTS:
         QCOMPARE(window.rows().row(1).newName, u"b2_09"_s);
         QCOMPARE(window.rows().row(1).verdictText(), u"可以修改"_s);
         // Remembered for the next opening, and among the recent ones.
-        const FormRules again(&window, window.rows(), test.fileSystem, test.passes);
+        const FormRules again(&window, window.rows(), test.fileSystem, test.passes, test.settings);
         QCOMPARE(again.steps(), dialog.steps());
+        RulePresets kept = RulePresets::load(test.settings);
+        QCOMPARE(kept.recent, QList<QJsonArray>{dialog.steps()});
+        // Ten recent ones at most: the oldest goes, the newest comes first.
+        for (int i = 0; i < RulePresets::recentKept; ++i)
+            kept.remember(append(QString::number(i)).steps());
+        kept.save(test.settings);
+        kept = RulePresets::load(test.settings);
+        QCOMPARE(kept.recent.size(), RulePresets::recentKept);
+        QCOMPARE(kept.recent.first(), StepList::completed(append(u"9"_s).steps()));
+        QVERIFY(!kept.recent.contains(dialog.steps()));
+        dialog.setSteps(kept.recent.first()); // a step of the first kind stays
+        QCOMPARE(dialog.steps(), kept.recent.first());
     }
 };
 

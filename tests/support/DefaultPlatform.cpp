@@ -12,7 +12,8 @@ void prepareTestProgram()
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    // Settings in a folder of the test's own, never the user's.
+    // The program's settings go to a fake; Qt's own (its file dialogs keep some) to a folder
+    // of the test's own, never the user's.
     static QTemporaryDir settingsFolder;
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());

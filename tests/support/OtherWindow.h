@@ -10,7 +10,8 @@ struct OtherWindow
 {
     explicit OtherWindow(TestPlatform& test)
         : journal(test.journal.folder()), platform{test.fileSystem, test.shell, test.messageBoxes,
-                                                   test.viewer,     journal,    test.passes},
+                                                   test.viewer,     journal,    test.passes,
+                                                   test.settings},
           window(platform)
     {}
 

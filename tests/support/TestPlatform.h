@@ -8,6 +8,7 @@
 #include "platform/QtPassRunner.h"
 #include "platform/Registry.h"
 #include "platform/RegistryViewer.h"
+#include "platform/Settings.h"
 #include "platform/Shell.h"
 #include "rows/Verdict.h"
 #include "rules/StepList.h"
@@ -84,6 +85,16 @@ private:
     QStringList m_handles; // handle n names m_handles[n - 1]
 };
 
+// Settings kept in memory for one test, never the user's.
+class FakeSettings : public Settings
+{
+public:
+    QHash<Key, QVariant> kept;
+
+    QVariant value(Key key) const override { return kept.value(key, defaultOf(key)); }
+    void setValue(Key key, const QVariant& value) override { kept.insert(key, value); }
+};
+
 // Everything a window needs, faked where a test must answer or observe.
 struct TestPlatform
 {
@@ -96,7 +107,8 @@ struct TestPlatform
     // In a folder not made yet, as on a fresh account.
     QtJournal journal{journalFolder.filePath(QStringLiteral("records"))};
     QtPassRunner passes;
-    Platform platform{fileSystem, shell, messageBoxes, viewer, journal, passes};
+    FakeSettings settings;
+    Platform platform{fileSystem, shell, messageBoxes, viewer, journal, passes, settings};
 };
 
 // The child of that objectName; a missing one ends the test run, as it is a fault of the test.

@@ -219,7 +219,7 @@ int main(int argc, char* argv[])
             folders << QDir(album).filePath(name);
         steps.addFolders(folders);
         steps.sortRows(RowOrder::ByName);
-        FormRules rules(&steps, steps.rows(), test.fileSystem, test.passes);
+        FormRules rules(&steps, steps.rows(), test.fileSystem, test.passes, test.settings);
         rules.setSteps(QJsonDocument::fromJson(R"([
             {"step":"remove","brackets":"【（(","trim":true},
             {"step":"halfWidth"},

@@ -7,6 +7,7 @@
 #include "platform/QtJournal.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPassRunner.h"
+#include "platform/QtSettings.h"
 #include "platform/QtShell.h"
 
 // What this platform works through.
@@ -17,5 +18,6 @@ struct NativePlatform::Objects
     QtMessageBoxes messageBoxes;
     QtJournal journal;
     QtPassRunner passes;
+    QtSettings settings;
     ViewerOnPath viewer;
 };

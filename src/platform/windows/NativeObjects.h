@@ -7,6 +7,7 @@
 #include "platform/QtJournal.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPassRunner.h"
+#include "platform/QtSettings.h"
 #include "platform/QtShell.h"
 #include "platform/RegistryViewer.h"
 
@@ -18,6 +19,7 @@ struct NativePlatform::Objects
     QtMessageBoxes messageBoxes;
     QtJournal journal;
     QtPassRunner passes;
+    QtSettings settings;
     WindowsRegistry registry;
     RegistryViewer viewer{registry, fileSystem};
 };
