@@ -2,8 +2,8 @@
 
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
-#include "platform/QtJournal.h"
 #include "platform/QtPassRunner.h"
+#include "platform/QtRecordFiles.h"
 #include "platform/QtSettings.h"
 #include "platform/QtShell.h"
 #include "platform/SystemInfoViewer.h"
@@ -32,14 +32,14 @@ public:
 struct BenchPlatform
 {
     explicit BenchPlatform(FileSystem& fileSystem)
-        : platform{fileSystem, shell, messageBoxes, viewer, journal, passes, settings}
+        : platform{fileSystem, shell, messageBoxes, viewer, recordFiles, passes, settings}
     {}
 
     QtShell shell;
     YesMessageBoxes messageBoxes;
     NoViewer viewer;
-    QTemporaryDir journalFolder;
-    QtJournal journal{journalFolder.filePath(QStringLiteral("records"))};
+    QTemporaryDir recordsFolder;
+    QtRecordFiles recordFiles{recordsFolder.filePath(QStringLiteral("records"))};
     QtPassRunner passes;
     QtSettings settings;
     Platform platform;

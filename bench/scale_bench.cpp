@@ -336,7 +336,7 @@ void runScale(int n, int repetitions)
     record(u"rename"_s);
     // The record of the last batch, per folder it renamed.
     const QFileInfoList records =
-        QDir(bench.journal.folder()).entryInfoList({u"batch-*"_s}, QDir::Files, QDir::Time);
+        QDir(bench.recordFiles.folder()).entryInfoList({u"batch-*"_s}, QDir::Files, QDir::Time);
     const double recordBytesPerFolder = records.isEmpty() ? 0 : double(records.first().size()) / n;
     // The undo of the last batch, its record read back included.
     times.push_back(stalls.watch([&] { window.undoRename(); }));

@@ -12,9 +12,9 @@
 #include "platform/NativePlatform.h"
 #include "platform/PassRunner.h"
 #include "platform/Shell.h"
-#include "rename/BatchRecord.h"
 #include "rename/BatchRename.h"
 #include "rename/FormHistory.h"
+#include "rename/RecordStore.h"
 #include "rename/UndoRename.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
@@ -77,7 +77,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_platform(platform), m_rows(new DirectoryListModel(this)),
-      m_record(new BatchRecord(platform.journal, this))
+      m_records(new RecordStore(platform.recordFiles, this))
 {
     setObjectName(u"Form1"_s);
     createControls();
@@ -194,10 +194,9 @@ void Form1::createMenus()
     connect(menu撤销修改, &QAction::triggered, this, &Form1::undoRename);
     // On exactly while the last batch has something to undo, as its record says.
     menu撤销修改->setEnabled(false);
-    connect(m_record, &BatchRecord::undoableChanged, menu撤销修改, &QAction::setEnabled);
-    ApplyRecordsKept(m_platform.journal, m_platform.settings);
-    m_record->refresh();
-    m_record->announce();
+    connect(m_records, &RecordStore::undoableChanged, menu撤销修改, &QAction::setEnabled);
+    ApplyRecordsKept(*m_records, m_platform.settings);
+    m_records->refresh();
     connect(addItem(menu修改, u"menu修改记录"_s, u"修改记录(&H)…"_s), &QAction::triggered, this,
             &Form1::openHistory);
 
@@ -336,19 +335,19 @@ void Form1::sortRows(RowOrder order)
 
 void Form1::confirmRename()
 {
-    ConfirmBatchRename(*m_rows, m_platform.fileSystem, m_platform.messageBoxes, *m_record,
+    ConfirmBatchRename(*m_rows, m_platform.fileSystem, m_platform.messageBoxes, *m_records,
                        m_platform.passes);
 }
 
 void Form1::undoRename()
 {
-    UndoLastBatch(*m_rows, m_platform.fileSystem, *m_record, m_platform.messageBoxes,
+    UndoLastBatch(*m_rows, m_platform.fileSystem, *m_records, m_platform.messageBoxes,
                   m_platform.passes);
 }
 
 void Form1::openHistory()
 {
-    FormHistory dialog(this, *m_rows, m_platform, *m_record);
+    FormHistory dialog(this, *m_rows, m_platform, *m_records);
     dialog.exec();
 }
 

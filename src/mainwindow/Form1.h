@@ -6,7 +6,7 @@
 
 #include <QMainWindow>
 
-class BatchRecord;
+class RecordStore;
 class DirectoryListModel;
 class DirectoryListView;
 class QLabel;
@@ -67,7 +67,7 @@ private:
 
     Platform& m_platform;
     DirectoryListModel* m_rows = nullptr;
-    BatchRecord* m_record = nullptr; // this window's last batch
+    RecordStore* m_records = nullptr; // knows this window's last batch
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -1,9 +1,9 @@
 #pragma once
 
 class FileSystem;
-class Journal;
 class MessageBoxes;
 class PassRunner;
+class RecordFiles;
 class Settings;
 class Shell;
 class SystemInfoViewer;
@@ -15,7 +15,7 @@ struct Platform
     Shell& shell;
     MessageBoxes& messageBoxes;
     SystemInfoViewer& viewer;
-    Journal& journal;
+    RecordFiles& recordFiles;
     PassRunner& passes;
     Settings& settings;
 };

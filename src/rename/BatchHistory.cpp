@@ -72,13 +72,11 @@ QString StateText(BatchInHistory::State state)
     return u"无法读取"_s;
 }
 
-QList<BatchInHistory> ReadHistory(Journal& journal, const QList<Journal::Record>& records)
+QList<BatchInHistory> ReadHistory(RecordStore& store, const QList<RecordStore::Record>& records)
 {
     QList<BatchInHistory> history;
-    for (const Journal::Record& record : records) {
-        const std::optional<QStringList> lines = journal.readRecord(record.name);
-        history.append({record, lines ? RenameRecord::read(*lines) : std::nullopt});
-    }
+    for (const RecordStore::Record& record : records)
+        history.append({record, store.read(record.name)});
     return history;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "RecordStore.h"
 #include "RenameRecord.h"
-#include "platform/Journal.h"
 
 #include <QList>
 
@@ -10,7 +10,7 @@ struct BatchInHistory
 {
     enum class State { Completed, Cancelled, PartlyUndone, Undone, InUseElsewhere, Unreadable };
 
-    Journal::Record record;
+    RecordStore::Record record;
     std::optional<BatchRecordContent> content; // nothing when the record cannot be read
 
     State state() const;
@@ -20,8 +20,9 @@ struct BatchInHistory
 
 QString StateText(BatchInHistory::State state);
 
-// The batches of the records (journal.history(), newest first), with what each record says.
-QList<BatchInHistory> ReadHistory(Journal& journal, const QList<Journal::Record>& records);
+// The batches of the records (RecordStore::history(), newest first), with what each record
+// says.
+QList<BatchInHistory> ReadHistory(RecordStore& store, const QList<RecordStore::Record>& records);
 
 // The newer batches, by position, that renamed one of this batch's folders again and are not
 // undone (the undo of a batch newer than this one aside): this batch can be undone only after

@@ -4,13 +4,20 @@
 
 #include <optional>
 
-class BatchRecord;
 class DirectoryListModel;
 class FileSystem;
 class FolderRenamer;
 class MessageBoxes;
 class PassRunner;
+class RecordStore;
 struct DirectoryRow;
+struct ListedFolder;
+
+// Renames the listed folder, exactly that one, within its parent, replacing nothing; the
+// new name is checked first. What went wrong, or nothing.
+std::optional<FileSystemError> RenameListedFolder(FileSystem& fileSystem, FolderRenamer& renamer,
+                                                  const ListedFolder& folder,
+                                                  const QString& newName);
 
 // Renames one listed directory to its row's proposed name and returns the verdict. Renames
 // nothing but the folder that was listed, never replaces anything, never moves a folder out of
@@ -23,4 +30,4 @@ Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const Di
 // takes each rename before it happens, for the undo; when it cannot be written, the user
 // decides whether to go on without undo.
 void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                        MessageBoxes& messageBoxes, BatchRecord& record, PassRunner& passes);
+                        MessageBoxes& messageBoxes, RecordStore& records, PassRunner& passes);

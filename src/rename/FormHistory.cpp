@@ -1,6 +1,5 @@
 #include "FormHistory.h"
 
-#include "BatchRecord.h"
 #include "UndoRename.h"
 #include "common/AppInfo.h"
 #include "common/NameBytes.h"
@@ -39,15 +38,15 @@ QTreeWidget* makeTable(QWidget* parent, const QString& name, const QStringList& 
 
 } // namespace
 
-void ApplyRecordsKept(Journal& journal, const Settings& settings)
+void ApplyRecordsKept(RecordStore& records, const Settings& settings)
 {
-    journal.keep(settings.value(Settings::Key::RecordsKeptCount).toInt(),
+    records.keep(settings.value(Settings::Key::RecordsKeptCount).toInt(),
                  settings.value(Settings::Key::RecordsKeptDays).toInt());
 }
 
 FormHistory::FormHistory(QWidget* parent, DirectoryListModel& rows, Platform& platform,
-                         BatchRecord& windowRecord)
-    : QDialog(parent), m_rows(rows), m_platform(platform), m_windowRecord(windowRecord)
+                         RecordStore& records)
+    : QDialog(parent), m_rows(rows), m_platform(platform), m_records(records)
 {
     setObjectName(u"FormHistory"_s);
     setWindowTitle(u"修改记录"_s);
@@ -113,14 +112,14 @@ void FormHistory::showEvent(QShowEvent* event)
 
 void FormHistory::readHistory()
 {
-    // Which records there are and which a window holds, here, as the journal's locks are
+    // Which records there are and which a window holds, here, as the records' locks are
     // taken here; their contents away from the windows' thread: records may be large, the
     // disk slow. (Asking a lock from a worker thread hangs the program under wine.)
-    const QList<Journal::Record> records = m_platform.journal.history();
+    const QList<RecordStore::Record> records = m_records.history();
     QList<BatchInHistory> history;
     m_platform.passes.run(
         u"正在读取修改记录……"_s, 0,
-        [&](PassControl&) { history = ReadHistory(m_platform.journal, records); }, [] {});
+        [&](PassControl&) { history = ReadHistory(m_records, records); }, [] {});
     m_history = std::move(history);
     m_batches->clear();
     for (const BatchInHistory& batch : std::as_const(m_history)) {
@@ -202,19 +201,15 @@ void FormHistory::undoSelected()
         return;
     const QString name = m_history[position].record.name;
     const QString question = u"你确定要撤销这次修改吗？"_s;
-    if (name == m_platform.journal.recordName()) {
-        UndoLastBatch(m_rows, m_platform.fileSystem, m_windowRecord, m_platform.messageBoxes,
-                      m_platform.passes, question);
+    if (name == m_records.ownedName()) {
+        UndoBatch(m_rows, m_platform.fileSystem, m_records, *m_records.owned(),
+                  m_platform.messageBoxes, m_platform.passes, question);
+    } else if (const std::unique_ptr<HeldRecord> record = m_records.hold(name)) {
+        UndoBatch(m_rows, m_platform.fileSystem, m_records, *record, m_platform.messageBoxes,
+                  m_platform.passes, question);
     } else {
-        const std::unique_ptr<Journal> journal = m_platform.journal.open(name);
-        if (!journal) {
-            m_platform.messageBoxes.inform(
-                AppInfo::title, u"这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。"_s);
-        } else {
-            BatchRecord record(*journal);
-            UndoLastBatch(m_rows, m_platform.fileSystem, record, m_platform.messageBoxes,
-                          m_platform.passes, question);
-        }
+        m_platform.messageBoxes.inform(
+            AppInfo::title, u"这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。"_s);
     }
     readHistory();
     for (int i = 0; i < m_history.size(); ++i) {
@@ -227,5 +222,5 @@ void FormHistory::keepChanged()
 {
     m_platform.settings.setValue(Settings::Key::RecordsKeptCount, m_keptCount->value());
     m_platform.settings.setValue(Settings::Key::RecordsKeptDays, m_keptDays->value());
-    ApplyRecordsKept(m_platform.journal, m_platform.settings);
+    ApplyRecordsKept(m_records, m_platform.settings);
 }

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class BatchRecord;
 class DirectoryListModel;
 class QLabel;
 class QPushButton;
@@ -21,7 +20,7 @@ class FormHistory : public QDialog
 
 public:
     FormHistory(QWidget* parent, DirectoryListModel& rows, Platform& platform,
-                BatchRecord& windowRecord);
+                RecordStore& records);
     ~FormHistory() override;
 
     const QList<BatchInHistory>& history() const { return m_history; }
@@ -44,7 +43,7 @@ private:
 
     DirectoryListModel& m_rows;
     Platform& m_platform;
-    BatchRecord& m_windowRecord;
+    RecordStore& m_records;
     QList<BatchInHistory> m_history;
     bool m_readStarted = false;
 
@@ -58,4 +57,4 @@ private:
 
 // The settings of the history, as the dialog leaves them: how many records are kept and for
 // how many days.
-void ApplyRecordsKept(Journal& journal, const Settings& settings);
+void ApplyRecordsKept(RecordStore& records, const Settings& settings);

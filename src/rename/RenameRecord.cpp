@@ -216,6 +216,21 @@ QStringList whole(const BatchRecordContent& content)
     return result;
 }
 
+std::optional<BatchRecordContent> read(const QByteArray& text)
+{
+    // Line by line: the whole record as one text beside its lines took 150 MB more at a
+    // million entries.
+    QStringList lines;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        lines.append(QString::fromUtf8(QByteArrayView(text).sliced(start, end - start)));
+        start = end + 1;
+    }
+    return read(lines);
+}
+
 std::optional<BatchRecordContent> read(const QStringList& lines)
 {
     if (lines.isEmpty())
@@ -308,6 +323,73 @@ std::optional<BatchRecordContent> read(const QStringList& lines)
         }
     }
     return content;
+}
+
+namespace {
+
+QByteArray Utf8Lines(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += '\n';
+    }
+    return bytes;
+}
+
+} // namespace
+
+QByteArray wholeText(const BatchRecordContent& content)
+{
+    return Utf8Lines(whole(content));
+}
+
+Writer::Writer(const QString& rule, const QString& undoOf)
+    : m_beginning(Utf8Lines(RenameRecord::beginning(rule, undoOf)))
+{}
+
+QByteArray Writer::ahead(const std::vector<RecordEntry>& entries)
+{
+    const qsizetype blockStart = m_written.size();
+    const QString pending = stateWord(State::Pending);
+    for (const QString& line : lines(entries, m_lastParent)) {
+        if (line.startsWith(pending))
+            m_entryLines.push_back(m_written.size());
+        m_written += line.toUtf8();
+        m_written += '\n';
+    }
+    return m_written.sliced(blockStart);
+}
+
+QByteArray Writer::finished(const std::vector<State>& outcomes, bool cancelled) const
+{
+    const QByteArray pending = stateWord(State::Pending).toUtf8();
+    QHash<State, QByteArray> words;
+    for (const auto& [state, word] : stateWords())
+        words.insert(state, word.toUtf8());
+    QByteArray text = m_beginning;
+    text.reserve(m_beginning.size() + m_written.size() + 64);
+    qsizetype copied = 0;
+    for (size_t k = 0; k < m_entryLines.size(); ++k) {
+        const qsizetype line = m_entryLines[k];
+        text.append(QByteArrayView(m_written).sliced(copied, line - copied)); // parents' lines
+        const State outcome = k < outcomes.size() ? outcomes[k] : State::Pending;
+        if (outcome == State::Pending) {
+            copied = m_written.indexOf('\n', line) + 1;
+            continue;
+        }
+        text += words.value(outcome);
+        copied = line + pending.size();
+    }
+    text.append(QByteArrayView(m_written).sliced(copied));
+    return text + ending(cancelled).toUtf8() + '\n';
+}
+
+void Writer::clear()
+{
+    QByteArray().swap(m_written);
+    std::vector<qsizetype>().swap(m_entryLines);
+    m_lastParent.clear();
 }
 
 } // namespace RenameRecord

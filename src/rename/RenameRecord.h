@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <QByteArray>
 #include <QStringList>
 
 #include <optional>
@@ -55,10 +56,38 @@ QStringList beginning(const QString& rule, const QString& undoOf = {});
 // the record's start); a parent's line comes before the first entry below it.
 QStringList lines(const std::vector<RecordEntry>& entries, QString& parent);
 QString ending(bool cancelled);
-// The whole record.
+// The whole record, as lines and as the UTF-8 text of a record file.
 QStringList whole(const BatchRecordContent& content);
+QByteArray wholeText(const BatchRecordContent& content);
 
 // Nothing for a record that is not one of ours. Earlier versions of the record are read too.
 std::optional<BatchRecordContent> read(const QStringList& lines);
+// The same from the record's UTF-8 text.
+std::optional<BatchRecordContent> read(const QByteArray& text);
+
+// A record as it is written: its beginning, then blocks of entries put on record ahead of
+// their renames, marked "准备修改", and at the end the whole record with each entry's outcome
+// in place of that mark. Entries are counted in the order they were written.
+class Writer
+{
+public:
+    Writer(const QString& rule, const QString& undoOf);
+
+    const QByteArray& beginning() const { return m_beginning; }
+    // The lines that put the entries on record, to add to it.
+    QByteArray ahead(const std::vector<RecordEntry>& entries);
+    // The whole record: every entry written ahead with its outcome (outcomes[k] for the k-th
+    // written), and its end. An entry whose outcome is still Pending (never reached, or left
+    // alone) is left out.
+    QByteArray finished(const std::vector<RecordEntry::State>& outcomes, bool cancelled) const;
+    // Frees what was written: a million folders' lines take some 75 MB.
+    void clear();
+
+private:
+    QByteArray m_beginning;
+    QByteArray m_written;                // the entries' lines, as written ahead
+    std::vector<qsizetype> m_entryLines; // where each entry's line starts in them
+    QString m_lastParent;
+};
 
 } // namespace RenameRecord

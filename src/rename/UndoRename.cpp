@@ -1,9 +1,10 @@
 #include "UndoRename.h"
 
-#include "BatchRecord.h"
+#include "BatchRename.h"
+#include "RecordStore.h"
+#include "RecordedBatch.h"
 #include "common/AppInfo.h"
 #include "platform/FileSystem.h"
-#include "platform/Journal.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PassRunner.h"
 #include "platform/PathJoin.h"
@@ -33,38 +34,33 @@ QHash<FileId, int> rowsById(const RowsSnapshot& rows)
 
 } // namespace
 
-void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord& record,
-                   MessageBoxes& messageBoxes, PassRunner& passes, const QString& question)
+void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& records,
+               HeldRecord& record, MessageBoxes& messageBoxes, PassRunner& passes,
+               const QString& question)
 {
     using Outcome = Verdict::Outcome;
     using State = RecordEntry::State;
     std::optional<BatchRecordContent> content;
     // Newest first, so that chains and swaps made in list order unwind. Picked out as the
-    // record is read: a million entries take a while to walk.
+    // record is read, away from the windows' thread: a million entries take a while.
     std::vector<RecordEntry*> newestFirst;
-    const auto read = [&] {
-        content = record.read();
-        if (!content)
-            return;
-        for (auto entry = content->entries.rbegin(); entry != content->entries.rend(); ++entry) {
-            if (entry->needsUndo())
-                newestFirst.push_back(&*entry);
-        }
-    };
-    if (record.journal().recordName().isEmpty()) {
-        // The newest record is taken here: its lock is asked on this thread (from a worker the
-        // program hangs under wine). There is little to read without one.
-        read();
-    } else {
-        // A large batch's record takes a while to read: away from the windows' thread.
-        const PassEnd end = passes.run(
-            u"正在读取修改记录……"_s, 0, [&](PassControl&) { read(); }, [] {});
-        if (end != PassEnd::Completed)
-            return;
-    }
+    const PassEnd read = passes.run(
+        u"正在读取修改记录……"_s, 0,
+        [&](PassControl&) {
+            content = record.read();
+            if (!content)
+                return;
+            for (auto entry = content->entries.rbegin(); entry != content->entries.rend();
+                 ++entry) {
+                if (entry->needsUndo())
+                    newestFirst.push_back(&*entry);
+            }
+        },
+        [] {});
+    if (read != PassEnd::Completed)
+        return;
     if (newestFirst.empty()) {
-        record.refresh();
-        record.announce();
+        records.settle(record, false);
         return;
     }
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
@@ -72,33 +68,30 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
         return; // another pass works on the rows
     if (!messageBoxes.askYesNo(AppInfo::title, question))
         return;
-    std::vector<RecordEntry>* entries = &content->entries;
     // The undo is a batch of its own, on record so that it can be undone in turn.
-    const std::unique_ptr<Journal> undoJournal = record.journal().open(QString());
-    BatchRecord undoRecord(*undoJournal);
-    const QString undoneName = record.journal().recordName();
-    undoRecord.begin(u"撤销：%1"_s.arg(content->rule), undoneName);
-    std::vector<RecordEntry> undoEntries;
+    RecordedBatch undoRecord(records, u"撤销：%1"_s.arg(content->rule), record.name());
 
     RowsSnapshot snapshot(rows);
     const int unreadable = content->unreadable;
+    const int toUndo = int(newestFirst.size());
     int undone = 0;
     int notReached = 0;
     int failed = 0;
     const auto undoAll = [&](PassControl& control) {
         const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
-        std::vector<RecordEntry> ahead;
-        for (const RecordEntry* entry : newestFirst)
-            ahead.push_back(RecordEntry{State::Pending, entry->newPath, entry->oldPath,
-                                        entry->parentId, entry->id});
-        // On record on a thread of its own while the rows are indexed; before any rename.
-        std::future<bool> aheadWritten = std::async(
-            std::launch::async, [&undoRecord, &ahead] { return undoRecord.writeAhead(ahead); });
+        // All on record, on a thread of its own while the rows are indexed; before any rename.
+        undoRecord.plan(
+            toUndo,
+            [&](int i) {
+                const RecordEntry* entry = newestFirst[size_t(i)];
+                return std::optional(RecordedBatch::Planned{RecordEntry{
+                    State::Pending, entry->newPath, entry->oldPath, entry->parentId, entry->id}});
+            },
+            size_t(toUndo));
         RowsByParent rowsByParent(snapshot);
         const QHash<FileId, int> rowOfId = rowsById(snapshot);
-        aheadWritten.wait();
-        control.forEach(int(newestFirst.size()), [&](int i) {
+        control.forEach(toUndo, [&](int i) {
             RecordEntry* entry = newestFirst[size_t(i)];
             const auto [parent, name] = SplitPath(entry->newPath);
             const QString oldName = SplitPath(entry->oldPath).second;
@@ -110,27 +103,23 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
                     return;
                 }
             }
-            std::optional<FileSystemError> error = fileSystem.checkFolderName(oldName);
-            if (!error)
-                error = renamer->rename(ListedFolder{parent, entry->parentId, name, entry->id},
-                                        oldName);
+            undoRecord.admit(i);
+            const std::optional<FileSystemError> error =
+                RenameListedFolder(fileSystem, *renamer,
+                                   ListedFolder{parent, entry->parentId, name, entry->id}, oldName);
             // The folder's row, where it still bears the path the batch gave the folder.
             const int ofFolder = rowOfId.value(entry->id, -1);
             const int row =
                 ofFolder >= 0 && snapshot.row(ofFolder).key == entry->newPath ? ofFolder : -1;
-            const auto undoEntry = [&](State state) {
-                undoEntries.push_back(
-                    RecordEntry{state, entry->newPath, entry->oldPath, entry->parentId, entry->id});
-            };
             if (error) {
-                undoEntry(State::Failed);
+                undoRecord.mark(State::Failed);
                 entry->state = State::UndoFailed;
                 ++failed;
                 if (row >= 0)
                     snapshot.setVerdict(row, Verdict{Outcome::UndoFailed, *error});
                 return;
             }
-            undoEntry(State::Renamed);
+            undoRecord.mark(State::Renamed);
             entry->state = State::Undone;
             ++undone;
             if (row >= 0)
@@ -138,11 +127,11 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
             rowsByParent.follow(snapshot, entry->newPath, entry->oldPath); // rows below it
         });
         // Two records, two files: both written at once.
-        std::future<void> saved =
-            std::async(std::launch::async, [&record, &content] { record.save(*content); });
-        undoRecord.finish(std::move(undoEntries), control.stopped());
+        std::future<void> saved = std::async(
+            std::launch::async, [&records, &record, &content] { records.save(record, *content); });
+        undoRecord.finish(control.stopped());
         saved.wait();
-        notReached = int(std::count_if(entries->begin(), entries->end(),
+        notReached = int(std::count_if(content->entries.begin(), content->entries.end(),
                                        std::mem_fn(&RecordEntry::needsUndo))) -
                      failed;
         // A large batch's entries take a while to free: here, not on the windows' thread.
@@ -150,9 +139,8 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
         std::vector<RecordEntry*>().swap(newestFirst);
         content.reset();
     };
-    const PassEnd end = passes.run(u"正在撤销修改……"_s, int(newestFirst.size()),
-                                   snapshot.around(undoAll), [&] { hold->takeOver(snapshot); });
-    record.announce();
+    const PassEnd end = passes.run(u"正在撤销修改……"_s, toUndo, snapshot.around(undoAll),
+                                   [&] { hold->takeOver(snapshot); });
     if (end == PassEnd::Closing || end == PassEnd::Refused)
         return;
 
@@ -170,4 +158,13 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, BatchRecord
                    u"原因见列表。"_s.arg(failed);
     }
     messageBoxes.inform(AppInfo::title, message);
+}
+
+void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& records,
+                   MessageBoxes& messageBoxes, PassRunner& passes)
+{
+    if (HeldRecord* last = records.owned())
+        UndoBatch(rows, fileSystem, records, *last, messageBoxes, passes);
+    else
+        records.refresh();
 }

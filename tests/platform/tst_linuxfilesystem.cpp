@@ -5,7 +5,7 @@
 #include "mainwindow/CommandLine.h"
 #include "platform/NativePlatform.h"
 #include "platform/PathJoin.h"
-#include "platform/QtJournal.h"
+#include "platform/QtRecordFiles.h"
 #include "platform/QtShell.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
@@ -335,21 +335,23 @@ private Q_SLOTS:
     void aFullDiskIsNoticedByTheRecord()
     {
         QTemporaryDir folder;
-        QtJournal journal(folder.path());
-        QVERIFY(journal.begin({u"first"_s}));
+        QtRecordFiles files(folder.path());
+        std::unique_ptr<RecordFiles::Appender> record = files.create(u"r.txt"_s, "first\n");
+        QVERIFY(record);
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = {};
         QCOMPARE(::getrlimit(RLIMIT_FSIZE, &limit), 0);
         const rlimit before = limit;
         limit.rlim_cur = 4096;
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-        const QStringList tooMuch(100, QString(100, u'x'));
-        const bool appended = journal.append(tooMuch);
-        const bool rewritten = journal.rewrite(tooMuch);
+        const QByteArray tooMuch(100 * 101, 'x');
+        const bool appended = record->append(tooMuch);
+        record.reset();
+        const bool rewritten = files.replace(u"r.txt"_s, tooMuch);
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &before), 0);
         QVERIFY(!appended);
         QVERIFY(!rewritten);
-        QCOMPARE(journal.read().value_or(QStringList()).first(), u"first"_s);
+        QCOMPARE(files.read(u"r.txt"_s).value_or(QByteArray()).first(6), "first\n");
     }
 
     void localPathsOpenAsLocalFiles()

@@ -1,6 +1,6 @@
 // A program of the tests: renames every folder of a tree with the real window and its record,
 // and stops for good in the middle of the batch, so that a test can kill it there.
-//   batch_child TREE JOURNAL RENAMES_BEFORE_STOPPING
+//   batch_child TREE RECORDS_FOLDER RENAMES_BEFORE_STOPPING
 #include "collect/AddDirectories.h"
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
@@ -25,9 +25,9 @@ int main(int argc, char* argv[])
     const int stopAfter = arguments.value(3).toInt();
 
     TestPlatform test;
-    QtJournal journal(arguments.value(2));
+    QtRecordFiles records(arguments.value(2));
     Platform platform{test.fileSystem, test.shell,  test.messageBoxes, test.viewer,
-                      journal,         test.passes, test.settings};
+                      records,         test.passes, test.settings};
     int renames = 0;
     test.fileSystem.beforeRename = [&](const QString&,
                                        const QString&) -> std::optional<FileSystemError> {

@@ -3,6 +3,7 @@
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
 #include "rename/FormHistory.h"
+#include "rename/RecordStore.h"
 #include "rename/RenameRecord.h"
 #include "rows/DirectoryListModel.h"
 #include "support/OtherWindow.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -38,6 +40,24 @@ void addRows(Form1& window, TestPlatform& test, const TestTree& tree,
 QAction& action(Form1& window, const QString& name)
 {
     return *FindChild<QAction>(window, name);
+}
+
+QByteArray Utf8Lines(const QStringList& lines)
+{
+    QByteArray text;
+    for (const QString& line : lines)
+        text += line.toUtf8() + '\n';
+    return text;
+}
+
+// The newest batch's record as it is on the disk now; read without asking a lock, as a
+// pass's worker may not.
+std::optional<BatchRecordContent> NewestRecord(QtRecordFiles& files)
+{
+    QStringList names = files.list(u".txt"_s).filter(QRegularExpression(u"^batch-"_s));
+    std::sort(names.begin(), names.end());
+    return names.isEmpty() ? std::nullopt
+                           : RenameRecord::read(files.read(names.last()).value_or(QByteArray()));
 }
 
 } // namespace
@@ -162,7 +182,7 @@ private Q_SLOTS:
         QStringList onRecord;
         QStringList notOnRecord;
         test.fileSystem.beforeEachCall = [&](const QString& path) {
-            const auto record = RenameRecord::read(test.journal.read().value_or(QStringList()));
+            const auto record = NewestRecord(test.recordFiles);
             const bool found = record && std::any_of(record->entries.begin(), record->entries.end(),
                                                      [&](const RecordEntry& entry) {
                                                          return entry.oldPath == path;
@@ -175,7 +195,7 @@ private Q_SLOTS:
                  (QStringList{tree.path(u"a"_s), tree.path(u"a2/b"_s), tree.path(u"a2/b2/c"_s),
                               tree.path(u"d"_s), tree.path(u"e"_s)}));
         // At the end each entry has its outcome, and the record its end.
-        const auto record = RenameRecord::read(test.journal.read().value_or(QStringList()));
+        const auto record = NewestRecord(test.recordFiles);
         QVERIFY(record && record->ended && !record->cancelled);
         QStringList states;
         for (const RecordEntry& entry : record->entries)
@@ -199,11 +219,12 @@ private Q_SLOTS:
         };
         {
             // An older batch's record in the record's earlier form, left by a program that ended.
-            QtJournal olderJournal(test.journal.folder());
-            QVERIFY(olderJournal.begin(
-                {u"Morvel文件夹名称批量修改 修改记录 2"_s,
-                 u"修改成功\t%1\t%2\t%3\t%4"_s.arg(tree.path(u"older"_s), tree.path(u"older1"_s),
-                                                   idText(older.parentId), idText(older.id))}));
+            RecordStore olderProgram(test.recordFiles);
+            QVERIFY(olderProgram.begin(Utf8Lines({u"Morvel文件夹名称批量修改 修改记录 2"_s,
+                                                  u"修改成功\t%1\t%2\t%3\t%4"_s.arg(
+                                                      tree.path(u"older"_s), tree.path(u"older1"_s),
+                                                      idText(older.parentId), idText(older.id))}),
+                                       false));
             QTest::qWait(5); // a later name
         }
         const auto onRecord = [](std::vector<RecordEntry> entries) {
@@ -215,20 +236,27 @@ private Q_SLOTS:
         RecordEntry happened{State::Pending, tree.path(u"b"_s), tree.path(u"b1"_s), b.parentId,
                              b.id};
         RecordEntry notYet{State::Pending, tree.path(u"c"_s), tree.path(u"c1"_s), c.parentId, c.id};
-        QVERIFY(test.journal.begin(RenameRecord::beginning(u"在名称后添加“1”"_s)));
-        for (RecordEntry entry : {renamed, happened, notYet}) {
-            if (entry.state == State::Renamed) {
-                entry.state = State::Pending;
-                QVERIFY(test.journal.append(onRecord({entry})));
-                entry.state = State::Renamed;
+        {
+            // Left by a program that was killed.
+            RecordStore killed(test.recordFiles);
+            const std::unique_ptr<HeldRecord> record =
+                killed.begin(Utf8Lines(RenameRecord::beginning(u"在名称后添加“1”"_s)), false);
+            QVERIFY(record);
+            for (RecordEntry entry : {renamed, happened, notYet}) {
+                if (entry.state == State::Renamed) {
+                    entry.state = State::Pending;
+                    QVERIFY(record->append(Utf8Lines(onRecord({entry}))));
+                    entry.state = State::Renamed;
+                }
+                QVERIFY(record->append(Utf8Lines(onRecord({entry}))));
             }
-            QVERIFY(test.journal.append(onRecord({entry})));
+            // Another folder than the listed one took the name of a rename that may not have
+            // happened; a line that cannot be read; a torn last line.
+            QVERIFY(record->append(Utf8Lines(
+                onRecord(
+                    {{State::Pending, tree.path(u"d"_s), tree.path(u"d1"_s), c.parentId, c.id}}) +
+                QStringList{u"修改成功\tgarbage"_s, onRecord({notYet}).last().left(5)})));
         }
-        // Another folder than the listed one took the name of a rename that may not have
-        // happened; a line that cannot be read; a torn last line.
-        QVERIFY(test.journal.append(
-            onRecord({{State::Pending, tree.path(u"d"_s), tree.path(u"d1"_s), c.parentId, c.id}}) +
-            QStringList{u"修改成功\tgarbage"_s, onRecord({notYet}).last().left(5)}));
 
         Form1 window(test.platform);
         QVERIFY(action(window, u"menu撤销修改"_s).isEnabled());
@@ -241,7 +269,7 @@ private Q_SLOTS:
         Form1 restarted(test.platform);
         QVERIFY(action(restarted, u"menu撤销修改"_s).isEnabled());
         // Kept with nothing more to undo: the header, the rule, the parent, a line per folder.
-        const QDir records(test.journal.folder());
+        const QDir records(test.recordFiles.folder());
         const QStringList retired = records.entryList({u"*.done.txt"_s});
         QCOMPARE(retired.size(), 1);
         QFile record(records.filePath(retired[0]));
@@ -265,7 +293,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, lines);
         TestPlatform test;
-        QVERIFY(test.journal.begin(lines));
+        QVERIFY(RecordStore(test.recordFiles).begin(Utf8Lines(lines), false));
         Form1 window(test.platform);
         QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
         action(window, u"menu撤销修改"_s).trigger();
@@ -279,7 +307,7 @@ private Q_SLOTS:
         tree.makeFolders({u"a"_s});
         tree.makeFile(u"notAFolder"_s);
         TestPlatform test;
-        QtJournal unwritable(tree.path(u"notAFolder/records"_s));
+        QtRecordFiles unwritable(tree.path(u"notAFolder/records"_s));
         Platform platform{test.fileSystem, test.shell,  test.messageBoxes, test.viewer,
                           unwritable,      test.passes, test.settings};
         Form1 window(platform);
@@ -367,7 +395,7 @@ private Q_SLOTS:
             const QString target = step.section(u' ', 1);
             if (step == u"damaged"_s) {
                 QTest::qWait(5);
-                QFile file(test.journal.folder() + u"/batch-"_s +
+                QFile file(test.recordFiles.folder() + u"/batch-"_s +
                            QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmss-zzz"_s) +
                            u"-1-0001.txt"_s);
                 QVERIFY(file.open(QIODevice::WriteOnly));
@@ -418,21 +446,25 @@ private Q_SLOTS:
     void oldRecordsGo()
     {
         TestPlatform test;
-        QtJournal held(test.journal.folder());
-        QVERIFY(held.begin({u"held"_s}));
+        RecordStore other(test.recordFiles);
+        const std::unique_ptr<HeldRecord> held = other.begin("held\n", false);
+        QVERIFY(held);
         QTest::qWait(5);
-        for (const QString& text : {u"second"_s, u"third"_s}) {
-            QVERIFY(test.journal.open(QString())->begin({text}));
+        RecordStore records(test.recordFiles);
+        for (const char* text : {"second\n", "third\n"}) {
+            QVERIFY(records.begin(text, false));
             QTest::qWait(5);
         }
-        QFile old(test.journal.folder() + u"/batch-20200101-000000-000-1-0001.txt"_s);
+        QFile old(test.recordFiles.folder() + u"/batch-20200101-000000-000-1-0001.txt"_s);
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.close();
-        test.journal.keep(2, 90);
-        QVERIFY(test.journal.begin({u"fourth"_s}));
+        records.keep(2, 90);
+        QVERIFY(records.begin("fourth\n", false));
         QStringList kept;
-        for (const Journal::Record& record : test.journal.history())
-            kept.append(test.journal.readRecord(record.name).value_or(QStringList()).value(0));
+        for (const QString& file :
+             QDir(test.recordFiles.folder())
+                 .entryList({u"*.txt"_s}, QDir::Files, QDir::Name | QDir::Reversed))
+            kept.append(QString::fromUtf8(test.recordFiles.read(file).value_or("").trimmed()));
         QCOMPARE(kept, (QStringList{u"fourth"_s, u"third"_s, u"held"_s}));
     }
 
@@ -454,13 +486,26 @@ private Q_SLOTS:
         QFETCH(int, appendsAllowed);
         QFETCH(int, moreFolders);
         QFETCH(int, renamed);
-        struct FillingJournal : QtJournal
+        struct FillingFiles : QtRecordFiles
         {
-            using QtJournal::QtJournal;
-            int appendsLeft = 0;
-            bool append(const QByteArray& text) override
+            using QtRecordFiles::QtRecordFiles;
+            struct Filling : Appender
             {
-                return appendsLeft-- > 0 && QtJournal::append(text);
+                std::unique_ptr<Appender> file;
+                int& appendsLeft;
+                Filling(std::unique_ptr<Appender> appender, int& left)
+                    : file(std::move(appender)), appendsLeft(left)
+                {}
+                bool append(const QByteArray& text) override
+                {
+                    return appendsLeft-- > 0 && file->append(text);
+                }
+            };
+            int appendsLeft = 0;
+            std::unique_ptr<Appender> create(const QString& name, const QByteArray& text) override
+            {
+                std::unique_ptr<Appender> file = QtRecordFiles::create(name, text);
+                return file ? std::make_unique<Filling>(std::move(file), appendsLeft) : nullptr;
             }
         };
         TestTree tree;
@@ -474,7 +519,7 @@ private Q_SLOTS:
         tree.makeFolders(folders);
         const QStringList before = tree.entries();
         TestPlatform test;
-        FillingJournal filling(test.journal.folder());
+        FillingFiles filling(test.recordFiles.folder());
         filling.appendsLeft = appendsAllowed;
         Platform platform{test.fileSystem, test.shell,  test.messageBoxes, test.viewer,
                           filling,         test.passes, test.settings};
@@ -504,7 +549,7 @@ private Q_SLOTS:
         const QString childProgram = QStandardPaths::findExecutable(
             u"batch_child"_s, {QCoreApplication::applicationDirPath()});
         QVERIFY(!childProgram.isEmpty());
-        child.start(childProgram, {tree.root(), test.journal.folder(), u"5"_s});
+        child.start(childProgram, {tree.root(), test.recordFiles.folder(), u"5"_s});
         QVERIFY(child.waitForStarted(20000));
         QVERIFY(child.waitForReadyRead(60000)); // it says when it is stuck in its sixth rename
         child.kill();

@@ -4,8 +4,8 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
-#include "platform/QtJournal.h"
 #include "platform/QtPassRunner.h"
+#include "platform/QtRecordFiles.h"
 #include "platform/Registry.h"
 #include "platform/RegistryViewer.h"
 #include "platform/Settings.h"
@@ -103,12 +103,12 @@ struct TestPlatform
     FakeMessageBoxes messageBoxes;
     FakeRegistry registry;
     RegistryViewer viewer{registry, fileSystem};
-    QTemporaryDir journalFolder;
+    QTemporaryDir recordsFolder;
     // In a folder not made yet, as on a fresh account.
-    QtJournal journal{journalFolder.filePath(QStringLiteral("records"))};
+    QtRecordFiles recordFiles{recordsFolder.filePath(QStringLiteral("records"))};
     QtPassRunner passes;
     FakeSettings settings;
-    Platform platform{fileSystem, shell, messageBoxes, viewer, journal, passes, settings};
+    Platform platform{fileSystem, shell, messageBoxes, viewer, recordFiles, passes, settings};
 };
 
 // The child of that objectName; a missing one ends the test run, as it is a fault of the test.

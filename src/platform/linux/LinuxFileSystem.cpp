@@ -3,7 +3,7 @@
 #include "common/NameBytes.h"
 #include "platform/FileSync.h"
 #include "platform/PathJoin.h"
-#include "platform/QtJournal.h"
+#include "platform/QtRecordFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -795,7 +795,7 @@ QString LinuxFileSystem::currentDirectory()
 QStringList LinuxFileSystem::programFolders()
 {
     return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
-            QDir::toNativeSeparators(QtJournal::defaultFolder())};
+            QDir::toNativeSeparators(QtRecordFiles::defaultFolder())};
 }
 
 bool SyncToDisk(QFileDevice& file)

@@ -4,9 +4,9 @@
 
 #include "LinuxFileSystem.h"
 #include "ViewerOnPath.h"
-#include "platform/QtJournal.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPassRunner.h"
+#include "platform/QtRecordFiles.h"
 #include "platform/QtSettings.h"
 #include "platform/QtShell.h"
 
@@ -16,7 +16,7 @@ struct NativePlatform::Objects
     LinuxFileSystem fileSystem;
     QtShell shell;
     QtMessageBoxes messageBoxes;
-    QtJournal journal;
+    QtRecordFiles recordFiles;
     QtPassRunner passes;
     QtSettings settings;
     ViewerOnPath viewer;

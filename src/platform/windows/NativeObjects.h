@@ -4,9 +4,9 @@
 
 #include "WindowsFileSystem.h"
 #include "WindowsRegistry.h"
-#include "platform/QtJournal.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPassRunner.h"
+#include "platform/QtRecordFiles.h"
 #include "platform/QtSettings.h"
 #include "platform/QtShell.h"
 #include "platform/RegistryViewer.h"
@@ -17,7 +17,7 @@ struct NativePlatform::Objects
     WindowsFileSystem fileSystem;
     QtShell shell;
     QtMessageBoxes messageBoxes;
-    QtJournal journal;
+    QtRecordFiles recordFiles;
     QtPassRunner passes;
     QtSettings settings;
     WindowsRegistry registry;

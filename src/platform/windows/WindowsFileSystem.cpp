@@ -2,7 +2,7 @@
 
 #include "platform/FileSync.h"
 #include "platform/PathJoin.h"
-#include "platform/QtJournal.h"
+#include "platform/QtRecordFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -529,7 +529,7 @@ QString DriveDisplayName(const QString& root, const QString& label, const QStrin
 QStringList WindowsFileSystem::programFolders()
 {
     return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
-            QDir::toNativeSeparators(QtJournal::defaultFolder())};
+            QDir::toNativeSeparators(QtRecordFiles::defaultFolder())};
 }
 
 bool SyncToDisk(QFileDevice& file)

@@ -1,0 +1,111 @@
+#include "QtRecordFiles.h"
+
+#include "FileSync.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class QtLock : public RecordFiles::Lock
+{
+public:
+    explicit QtLock(const QString& path) : m_lock(path) {}
+    bool take() { return m_lock.tryLock(0); }
+
+private:
+    QLockFile m_lock;
+};
+
+class QtAppender : public RecordFiles::Appender
+{
+public:
+    explicit QtAppender(const QString& path) : m_file(path) {}
+    bool open()
+    {
+        return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+    }
+
+    // Unbuffered: the lines are with the system when write() returns, and on the disk after
+    // the sync, before the renames they announce.
+    bool append(const QByteArray& text) override
+    {
+        return m_file.write(text) == text.size() && SyncToDisk(m_file);
+    }
+
+private:
+    QFile m_file;
+};
+
+} // namespace
+
+QtRecordFiles::QtRecordFiles(QString folder) : m_folder(std::move(folder)) {}
+
+QString QtRecordFiles::defaultFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + u"/records"_s;
+}
+
+QStringList QtRecordFiles::list(const QString& suffix)
+{
+    return QDir(m_folder).entryList({u'*' + suffix}, QDir::Files);
+}
+
+std::unique_ptr<RecordFiles::Lock> QtRecordFiles::lock(const QString& file)
+{
+    // The folder is made for the first record's lock.
+    if (!QDir().mkpath(m_folder))
+        return nullptr;
+    auto lock = std::make_unique<QtLock>(pathOf(file) + u".lock"_s);
+    if (!lock->take())
+        return nullptr; // another window's, or a running program's
+    return lock;
+}
+
+std::unique_ptr<RecordFiles::Appender> QtRecordFiles::create(const QString& file,
+                                                             const QByteArray& text)
+{
+    if (!replace(file, text))
+        return nullptr;
+    auto appender = std::make_unique<QtAppender>(pathOf(file));
+    if (!appender->open())
+        return nullptr;
+    return appender;
+}
+
+bool QtRecordFiles::replace(const QString& file, const QByteArray& text)
+{
+    QSaveFile saved(pathOf(file));
+    if (!saved.open(QIODevice::WriteOnly))
+        return false;
+    // Every step checked: commit() alone may report success after a write that failed.
+    if (saved.write(text) != text.size() || !saved.flush() || !SyncToDisk(saved)) {
+        saved.cancelWriting();
+        saved.commit();
+        return false;
+    }
+    return saved.commit();
+}
+
+std::optional<QByteArray> QtRecordFiles::read(const QString& file)
+{
+    QFile opened(pathOf(file));
+    if (!opened.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return opened.readAll();
+}
+
+bool QtRecordFiles::rename(const QString& file, const QString& newName)
+{
+    return QFile::rename(pathOf(file), pathOf(newName));
+}
+
+void QtRecordFiles::remove(const QString& file)
+{
+    QFile::remove(pathOf(file));
+}
