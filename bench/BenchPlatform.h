@@ -2,11 +2,11 @@
 
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
-#include "platform/QtPassRunner.h"
-#include "platform/QtRecordFiles.h"
-#include "platform/QtSettings.h"
-#include "platform/QtShell.h"
 #include "platform/SystemInfoViewer.h"
+#include "platform/core/QtRecordFiles.h"
+#include "platform/core/QtSettings.h"
+#include "platform/widgets/QtPassRunner.h"
+#include "platform/widgets/QtShell.h"
 
 #include <QTemporaryDir>
 

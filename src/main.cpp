@@ -3,7 +3,7 @@
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/Form1.h"
 #include "platform/MessageBoxes.h"
-#include "platform/NativePlatform.h"
+#include "platform/widgets/NativePlatform.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "common/AppInfo.h"
 #include "common/ProgramIcon.h"
-#include "platform/NativePlatform.h"
+#include "platform/widgets/NativePlatform.h"
 
 #include <QApplication>
 #include <QFont>

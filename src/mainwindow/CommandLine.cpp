@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
 #include "common/AppInfo.h"
-#include "platform/NativePlatform.h"
+#include "platform/widgets/NativePlatform.h"
 
 #include <QCommandLineParser>
 #include <QDir>

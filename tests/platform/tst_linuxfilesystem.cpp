@@ -3,10 +3,10 @@
 #include "about/SystemInfo.h"
 #include "common/NameBytes.h"
 #include "mainwindow/CommandLine.h"
-#include "platform/NativePlatform.h"
 #include "platform/PathJoin.h"
-#include "platform/QtRecordFiles.h"
-#include "platform/QtShell.h"
+#include "platform/core/QtRecordFiles.h"
+#include "platform/widgets/NativePlatform.h"
+#include "platform/widgets/QtShell.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 

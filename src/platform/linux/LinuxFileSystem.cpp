@@ -3,7 +3,7 @@
 #include "common/NameBytes.h"
 #include "platform/FileSync.h"
 #include "platform/PathJoin.h"
-#include "platform/QtRecordFiles.h"
+#include "platform/core/QtRecordFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

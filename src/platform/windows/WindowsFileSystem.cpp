@@ -2,7 +2,7 @@
 
 #include "platform/FileSync.h"
 #include "platform/PathJoin.h"
-#include "platform/QtRecordFiles.h"
+#include "platform/core/QtRecordFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

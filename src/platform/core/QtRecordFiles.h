@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordFiles.h"
+#include "platform/RecordFiles.h"
 
 // Record files in a folder of the disk, by default the user's data folder; a lock is a
 // QLockFile beside its file.

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "platform/NativePlatform.h"
+#include "platform/widgets/NativePlatform.h"
 
 #include "WindowsFileSystem.h"
 #include "WindowsRegistry.h"
-#include "platform/QtMessageBoxes.h"
-#include "platform/QtPassRunner.h"
-#include "platform/QtRecordFiles.h"
-#include "platform/QtSettings.h"
-#include "platform/QtShell.h"
-#include "platform/RegistryViewer.h"
+#include "platform/core/QtRecordFiles.h"
+#include "platform/core/QtSettings.h"
+#include "platform/core/RegistryViewer.h"
+#include "platform/widgets/QtMessageBoxes.h"
+#include "platform/widgets/QtPassRunner.h"
+#include "platform/widgets/QtShell.h"
 
 // What this platform works through.
 struct NativePlatform::Objects

@@ -1,7 +1,7 @@
 #include "QtPassRunner.h"
 
-#include "FreedMemory.h"
 #include "PassProgressDialog.h"
+#include "platform/FreedMemory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBoxes.h"
+#include "platform/MessageBoxes.h"
 
 // Real message boxes, owned by whichever window of the program is active.
 class QtMessageBoxes : public MessageBoxes

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PassRunner.h"
+#include "platform/PassRunner.h"
 
 // Runs each pass on a thread of its own while a nested event loop keeps the windows painted;
 // the progress dialog comes up over the active window after half a second.

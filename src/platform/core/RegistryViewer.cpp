@@ -1,8 +1,8 @@
 #include "RegistryViewer.h"
 
-#include "FileSystem.h"
-#include "PathJoin.h"
-#include "Registry.h"
+#include "platform/FileSystem.h"
+#include "platform/PathJoin.h"
+#include "platform/Registry.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "platform/NativePlatform.h"
+#include "platform/widgets/NativePlatform.h"
 
 #include <QPointer>
 #include <QSocketNotifier>

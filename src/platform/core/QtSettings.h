@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Settings.h"
+#include "platform/Settings.h"
 
 // The settings where the system keeps a program's (the registry on Windows, a file under
 // ~/.config on Linux), through QSettings.

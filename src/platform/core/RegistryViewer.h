@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemInfoViewer.h"
+#include "platform/SystemInfoViewer.h"
 
 class FileSystem;
 class Registry;

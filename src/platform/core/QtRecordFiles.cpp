@@ -1,6 +1,6 @@
 #include "QtRecordFiles.h"
 
-#include "FileSync.h"
+#include "platform/FileSync.h"
 
 #include <QDir>
 #include <QFile>

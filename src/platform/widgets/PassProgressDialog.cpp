@@ -1,7 +1,7 @@
 #include "PassProgressDialog.h"
 
-#include "PassRunner.h"
 #include "common/AppInfo.h"
+#include "platform/PassRunner.h"
 
 #include <QCloseEvent>
 #include <QLabel>
