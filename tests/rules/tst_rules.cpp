@@ -18,6 +18,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QItemSelectionModel>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -404,6 +405,54 @@ private Q_SLOTS:
             }
             QCOMPARE(sorter.finish(), order.sortedPositions(names));
         }
+    }
+
+    // Each order over folders of several parents, added out of order; the batch's outcomes
+    // stay with their rows.
+    void sortingKeepsOutcomes_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("by name, then folder")
+            << int(RowOrder::ByName) << QStringList{u"p/a"_s, u"q/a"_s, u"p/b"_s, u"r/gone"_s};
+        QTest::newRow("by addition, after a sort by name")
+            << int(RowOrder::ByAddition) << QStringList{u"q/a"_s, u"r/gone"_s, u"p/b"_s, u"p/a"_s};
+        QTest::newRow("oldest first, a time that cannot be read last")
+            << int(RowOrder::ByModified) << QStringList{u"q/a"_s, u"p/b"_s, u"p/a"_s, u"r/gone"_s};
+    }
+    void sortingKeepsOutcomes()
+    {
+        QFETCH(int, order);
+        QFETCH(QStringList, expected);
+        using Outcome = Verdict::Outcome;
+        TestTree tree;
+        const QStringList added{u"q/a"_s, u"r/gone"_s, u"p/b"_s, u"p/a"_s};
+        QStringList paths;
+        for (const QString& folder : added) {
+            tree.makeFolders({folder}); // each modified after the one before
+            paths << tree.path(folder);
+            QTest::qWait(20);
+        }
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.addFolders(paths);
+        QVERIFY(QDir(tree.path(u"r/gone"_s)).removeRecursively());
+        const QList<Outcome> outcomes{Outcome::Renamed, Outcome::CanRename, Outcome::Failed,
+                                      Outcome::Undone};
+        for (int i = 0; i < outcomes.size(); ++i)
+            Propose(window.rows(), i, u"x"_s, Verdict{outcomes[i], {}});
+        window.sortRows(RowOrder::ByName);
+        window.sortRows(RowOrder(order));
+        QStringList sorted;
+        for (int i = 0; i < window.rows().count(); ++i) {
+            const DirectoryRow& row = window.rows().row(i);
+            const QString folder = added[paths.indexOf(row.key)];
+            sorted << folder;
+            // A proposal is gone with the order it was made for; an outcome stays.
+            const Outcome before = outcomes[added.indexOf(folder)];
+            QCOMPARE(row.verdict.outcome, before == Outcome::CanRename ? Outcome::None : before);
+        }
+        QCOMPARE(sorted, expected);
     }
 
     // A thousand folders added in reverse, put in name order and numbered in that order, as
