@@ -117,7 +117,11 @@ std::optional<BatchRecordContent> RecordStore::read(const QString& name)
 {
     if (name.isEmpty())
         return std::nullopt;
-    const std::optional<QByteArray> text = m_files.read(fileOf(name));
+    // Tried rather than looked up: read on a pass's worker, where listing the folder keeps the
+    // program from ending under wine.
+    std::optional<QByteArray> text = m_files.read(name + recordSuffix);
+    if (!text)
+        text = m_files.read(name + retiredSuffix);
     return text ? RenameRecord::read(*text) : std::nullopt;
 }
 

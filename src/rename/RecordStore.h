@@ -42,8 +42,9 @@ private:
 // window takes the newest record of a batch that nobody holds and that still has something to
 // undo, such as one a closed or killed program left.
 //
-// Locks are asked on the windows' thread (from a worker the program hangs under wine); the
-// rest may run on a pass's worker.
+// Locks are asked and the folder listed on the windows' thread (from a worker, under wine, the
+// program hangs or cannot end); reading, writing and settling a record may run on a pass's
+// worker.
 class RecordStore : public QObject
 {
     Q_OBJECT
@@ -64,6 +65,7 @@ public:
     void keep(int count, int days);
     // The records kept, newest first.
     QList<Record> history();
+    // Safe on a pass's worker.
     std::optional<BatchRecordContent> read(const QString& name);
 
     // A new record that begins with the text; nothing when it cannot be written. An undo's own
