@@ -25,12 +25,49 @@ bool anyPreviewed(const DirectoryListModel& rows)
     return false;
 }
 
-int countRenamable(const DirectoryListModel& rows)
+// Asks once, saying how many folders the batch will rename.
+bool confirmed(const DirectoryListModel& rows, MessageBoxes& messageBoxes)
 {
     int renamable = 0;
     for (int i = 0; i < rows.count(); ++i)
         renamable += rows.row(i).verdict.outcome == Verdict::Outcome::CanRename;
-    return renamable;
+    return messageBoxes.askYesNo(AppInfo::title,
+                                 u"你确定要全部修改目录名称吗？\n将修改 %1 个目录；%2 个不会修改"
+                                 u"（见“可否修改”一列）。"_s.arg(renamable)
+                                     .arg(rows.count() - renamable));
+}
+
+// What the batch says of a row it does not try to rename for reasons of the row's own.
+std::optional<Verdict> leftAlone(const DirectoryRow& row, const QSet<FileId>& programFolders)
+{
+    using Outcome = Verdict::Outcome;
+    if (!row.hasParent())
+        return Verdict{Outcome::RootNotRenamed, {}};
+    if (!row.isPreviewed())
+        return Verdict{Outcome::NeedsPreview, {}};
+    if (programFolders.contains(row.id))
+        return Verdict{Outcome::ProgramsOwnFolder, {}};
+    return std::nullopt;
+}
+
+void report(MessageBoxes& messageBoxes, PassEnd end, bool recordStopped, int renamed, int failed,
+            int rows)
+{
+    const QString counts =
+        u"\n修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(renamed).arg(failed).arg(
+            rows - renamed - failed);
+    if (recordStopped && end != PassEnd::Closing)
+        messageBoxes.inform(
+            AppInfo::title,
+            u"无法继续写入修改记录（磁盘可能已满），批量修改已停止：%1 "
+            u"个目录已改名，其余目录没有修改。已改名的目录可以撤销。"_s.arg(renamed) +
+                counts);
+    else if (end == PassEnd::Completed)
+        messageBoxes.inform(AppInfo::title, u"批量修改目录名称完成！"_s + counts);
+    else if (end == PassEnd::Cancelled)
+        messageBoxes.inform(AppInfo::title,
+                            u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(renamed) +
+                                counts);
 }
 
 } // namespace
@@ -66,6 +103,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                         MessageBoxes& messageBoxes, RecordStore& records, PassRunner& passes)
 {
     using Outcome = Verdict::Outcome;
+    using State = RecordEntry::State;
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
         return; // another pass works on the rows
@@ -73,11 +111,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
         messageBoxes.inform(AppInfo::title, u"还没有模拟修改，请先模拟修改。"_s);
         return;
     }
-    const int renamable = countRenamable(rows);
-    if (!messageBoxes.askYesNo(AppInfo::title,
-                               u"你确定要全部修改目录名称吗？\n将修改 %1 个目录；%2 个不会修改"
-                               u"（见“可否修改”一列）。"_s.arg(renamable)
-                                   .arg(rows.count() - renamable)))
+    if (!confirmed(rows, messageBoxes))
         return;
     RecordedBatch record(records, rows.previewRule());
     if (!record.isRecording() &&
@@ -92,16 +126,13 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
         const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
         RowsByParent rowsByParent(snapshot);
         const QSet<FileId> programFolders = ProgramFolderIds(fileSystem);
-        const auto attempted = [&](const DirectoryRow& row) {
-            return row.hasParent() && row.isPreviewed() && row.newName != row.name &&
-                   !programFolders.contains(row.id);
-        };
-        // A folder with rows below it changes their paths as it is renamed.
+        // Every row the batch tries, on record before it happens. A folder with rows below it
+        // changes their paths as it is renamed.
         record.plan(snapshot.count(), [&](int i) -> std::optional<RecordedBatch::Planned> {
             const DirectoryRow& row = snapshot.row(i);
-            if (!attempted(row))
+            if (leftAlone(row, programFolders) || row.newName == row.name)
                 return std::nullopt;
-            return RecordedBatch::Planned{RecordEntry{RecordEntry::State::Pending, row.key,
+            return RecordedBatch::Planned{RecordEntry{State::Pending, row.key,
                                                       JoinPath(row.parent, row.newName),
                                                       row.parentId, row.id},
                                           rowsByParent.hasRowsBelow(row.key)};
@@ -110,25 +141,16 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             const DirectoryRow& row = snapshot.row(i);
             if (record.stopped())
                 return;
-            if (!row.hasParent()) {
-                snapshot.setVerdict(i, Verdict{Outcome::RootNotRenamed, {}});
+            if (const std::optional<Verdict> verdict = leftAlone(row, programFolders)) {
+                snapshot.setVerdict(i, *verdict);
                 return;
             }
-            if (!row.isPreviewed()) {
-                snapshot.setVerdict(i, Verdict{Outcome::NeedsPreview, {}});
-                return;
-            }
-            if (programFolders.contains(row.id)) {
-                snapshot.setVerdict(i, Verdict{Outcome::ProgramsOwnFolder, {}});
-                return;
-            }
-            const bool attempt = attempted(row);
+            const bool attempt = row.newName != row.name;
             if (attempt && !record.admit(i))
                 return; // no rename without its line on record
             const Verdict verdict = 目录重命名(fileSystem, *renamer, row);
             if (attempt)
-                record.mark(verdict.outcome == Outcome::Renamed ? RecordEntry::State::Renamed
-                                                                : RecordEntry::State::Failed);
+                record.mark(verdict.outcome == Outcome::Renamed ? State::Renamed : State::Failed);
             if (verdict.outcome != Outcome::Renamed) {
                 failed +=
                     verdict.outcome == Outcome::Failed || verdict.outcome == Outcome::AlreadyExists;
@@ -144,19 +166,5 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
     };
     const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(),
                                    snapshot.around(renameAll), [&] { hold->takeOver(snapshot); });
-    const QString counts =
-        u"\n修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(renamed).arg(failed).arg(
-            snapshot.count() - renamed - failed);
-    if (record.stopped() && end != PassEnd::Closing)
-        messageBoxes.inform(
-            AppInfo::title,
-            u"无法继续写入修改记录（磁盘可能已满），批量修改已停止：%1 "
-            u"个目录已改名，其余目录没有修改。已改名的目录可以撤销。"_s.arg(renamed) +
-                counts);
-    else if (end == PassEnd::Completed)
-        messageBoxes.inform(AppInfo::title, u"批量修改目录名称完成！"_s + counts);
-    else if (end == PassEnd::Cancelled)
-        messageBoxes.inform(AppInfo::title,
-                            u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(renamed) +
-                                counts);
+    report(messageBoxes, end, record.stopped(), renamed, failed, snapshot.count());
 }

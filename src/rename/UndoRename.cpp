@@ -32,6 +32,103 @@ QHash<FileId, int> rowsById(const RowsSnapshot& rows)
     return positions;
 }
 
+enum class Undid { NothingToUndo, Renamed, Failed };
+
+// The undo of one folder of the batch: its rename back to its old name, which the undo's record
+// takes before it happens.
+Undid undoOne(FileSystem& fileSystem, FolderRenamer& renamer, FolderFinder& finder,
+              RecordedBatch& undoRecord, int item, RecordEntry& entry, FileSystemError& error)
+{
+    using State = RecordEntry::State;
+    if (entry.state == State::Pending) {
+        // Cut off around this rename: undo it only if it happened.
+        const FolderLookup found = finder.lookUp(entry.newPath);
+        if (!found.folder || !(found.folder->id == entry.id)) {
+            entry.state = State::Undone;
+            return Undid::NothingToUndo;
+        }
+    }
+    undoRecord.admit(item);
+    const auto [parent, name] = SplitPath(entry.newPath);
+    const std::optional<FileSystemError> failure = RenameListedFolder(
+        fileSystem, renamer, ListedFolder{parent, entry.parentId, name, entry.id},
+        SplitPath(entry.oldPath).second);
+    undoRecord.mark(failure ? State::Failed : State::Renamed);
+    entry.state = failure ? State::UndoFailed : State::Undone;
+    if (!failure)
+        return Undid::Renamed;
+    error = *failure;
+    return Undid::Failed;
+}
+
+// The record's content and, newest first (so that chains and swaps made in list order
+// unwind), its entries still to undo. Picked out as the record is read, away from the windows'
+// thread: a million entries take a while.
+struct ToUndo
+{
+    std::optional<BatchRecordContent> content;
+    std::vector<RecordEntry*> newestFirst;
+};
+
+std::optional<ToUndo> readToUndo(HeldRecord& record, PassRunner& passes)
+{
+    ToUndo toUndo;
+    const PassEnd read = passes.run(
+        u"正在读取修改记录……"_s, 0,
+        [&](PassControl&) {
+            toUndo.content = record.read();
+            if (!toUndo.content)
+                return;
+            std::vector<RecordEntry>& entries = toUndo.content->entries;
+            for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+                if (entry->needsUndo())
+                    toUndo.newestFirst.push_back(&*entry);
+            }
+        },
+        [] {});
+    if (read != PassEnd::Completed)
+        return std::nullopt;
+    return toUndo;
+}
+
+// The undone batch's record with what is left to undo, and the undo's own record, written at
+// once (two files); then the entries are freed, here on the pass's worker: a large batch's
+// take a while. How many entries are left to undo.
+int finishBoth(RecordStore& records, HeldRecord& record, RecordedBatch& undoRecord, ToUndo& read,
+               bool cancelled)
+{
+    std::future<void> saved = std::async(
+        std::launch::async, [&records, &record, &read] { records.save(record, *read.content); });
+    undoRecord.finish(cancelled);
+    saved.wait();
+    const auto& entries = read.content->entries;
+    const int left =
+        int(std::count_if(entries.begin(), entries.end(), std::mem_fn(&RecordEntry::needsUndo)));
+    // (Assigning {} would keep the vector's memory, to be freed on the windows' thread.)
+    std::vector<RecordEntry*>().swap(read.newestFirst);
+    read.content.reset();
+    return left;
+}
+
+void report(MessageBoxes& messageBoxes, PassEnd end, int undone, int failed, int notReached,
+            int unreadable)
+{
+    QString message =
+        end == PassEnd::Cancelled
+            ? u"撤销已取消：已恢复 %1 个目录的原名，其余的仍可再次撤销。"_s.arg(undone)
+            : u"已恢复 %1 个目录的原名。"_s.arg(undone);
+    message += u"\n恢复成功 %1 个，恢复出错 %2 个，未恢复 %3 个。"_s.arg(undone).arg(failed).arg(
+        notReached);
+    if (unreadable > 0) {
+        message += u"\n修改记录中有 %1 行无法读取，这些行上的目录没有撤销。"_s.arg(unreadable);
+    }
+    if (failed > 0) {
+        message += u"\n有 %1 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），"
+                   u"原因见列表。"_s.arg(failed);
+    }
+    messageBoxes.inform(AppInfo::title, message);
+}
+
 } // namespace
 
 void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& records,
@@ -40,25 +137,10 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
 {
     using Outcome = Verdict::Outcome;
     using State = RecordEntry::State;
-    std::optional<BatchRecordContent> content;
-    // Newest first, so that chains and swaps made in list order unwind. Picked out as the
-    // record is read, away from the windows' thread: a million entries take a while.
-    std::vector<RecordEntry*> newestFirst;
-    const PassEnd read = passes.run(
-        u"正在读取修改记录……"_s, 0,
-        [&](PassControl&) {
-            content = record.read();
-            if (!content)
-                return;
-            for (auto entry = content->entries.rbegin(); entry != content->entries.rend();
-                 ++entry) {
-                if (entry->needsUndo())
-                    newestFirst.push_back(&*entry);
-            }
-        },
-        [] {});
-    if (read != PassEnd::Completed)
+    std::optional<ToUndo> read = readToUndo(record, passes);
+    if (!read)
         return;
+    std::vector<RecordEntry*>& newestFirst = read->newestFirst;
     if (newestFirst.empty()) {
         records.settle(record, false);
         return;
@@ -69,10 +151,10 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
     if (!messageBoxes.askYesNo(AppInfo::title, question))
         return;
     // The undo is a batch of its own, on record so that it can be undone in turn.
-    RecordedBatch undoRecord(records, u"撤销：%1"_s.arg(content->rule), record.name());
+    RecordedBatch undoRecord(records, u"撤销：%1"_s.arg(read->content->rule), record.name());
 
     RowsSnapshot snapshot(rows);
-    const int unreadable = content->unreadable;
+    const int unreadable = read->content->unreadable;
     const int toUndo = int(newestFirst.size());
     int undone = 0;
     int notReached = 0;
@@ -92,72 +174,35 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
         RowsByParent rowsByParent(snapshot);
         const QHash<FileId, int> rowOfId = rowsById(snapshot);
         control.forEach(toUndo, [&](int i) {
-            RecordEntry* entry = newestFirst[size_t(i)];
-            const auto [parent, name] = SplitPath(entry->newPath);
-            const QString oldName = SplitPath(entry->oldPath).second;
-            if (entry->state == State::Pending) {
-                // Cut off around this rename: undo it only if it happened.
-                const FolderLookup found = finder->lookUp(entry->newPath);
-                if (!found.folder || !(found.folder->id == entry->id)) {
-                    entry->state = State::Undone;
-                    return;
-                }
-            }
-            undoRecord.admit(i);
-            const std::optional<FileSystemError> error =
-                RenameListedFolder(fileSystem, *renamer,
-                                   ListedFolder{parent, entry->parentId, name, entry->id}, oldName);
+            RecordEntry& entry = *newestFirst[size_t(i)];
+            FileSystemError error;
+            const Undid undid = undoOne(fileSystem, *renamer, *finder, undoRecord, i, entry, error);
+            if (undid == Undid::NothingToUndo)
+                return;
             // The folder's row, where it still bears the path the batch gave the folder.
-            const int ofFolder = rowOfId.value(entry->id, -1);
+            const int ofFolder = rowOfId.value(entry.id, -1);
             const int row =
-                ofFolder >= 0 && snapshot.row(ofFolder).key == entry->newPath ? ofFolder : -1;
-            if (error) {
-                undoRecord.mark(State::Failed);
-                entry->state = State::UndoFailed;
+                ofFolder >= 0 && snapshot.row(ofFolder).key == entry.newPath ? ofFolder : -1;
+            if (undid == Undid::Failed) {
                 ++failed;
                 if (row >= 0)
-                    snapshot.setVerdict(row, Verdict{Outcome::UndoFailed, *error});
+                    snapshot.setVerdict(row, Verdict{Outcome::UndoFailed, error});
                 return;
             }
-            undoRecord.mark(State::Renamed);
-            entry->state = State::Undone;
             ++undone;
             if (row >= 0)
-                snapshot.setPlace(row, oldName, entry->oldPath, Verdict{Outcome::Undone, {}});
-            rowsByParent.follow(snapshot, entry->newPath, entry->oldPath); // rows below it
+                snapshot.setPlace(row, SplitPath(entry.oldPath).second, entry.oldPath,
+                                  Verdict{Outcome::Undone, {}});
+            rowsByParent.follow(snapshot, entry.newPath, entry.oldPath); // rows below it
         });
-        // Two records, two files: both written at once.
-        std::future<void> saved = std::async(
-            std::launch::async, [&records, &record, &content] { records.save(record, *content); });
-        undoRecord.finish(control.stopped());
-        saved.wait();
-        notReached = int(std::count_if(content->entries.begin(), content->entries.end(),
-                                       std::mem_fn(&RecordEntry::needsUndo))) -
-                     failed;
-        // A large batch's entries take a while to free: here, not on the windows' thread.
-        // (Assigning {} would keep the vector's memory, to be freed there after all.)
-        std::vector<RecordEntry*>().swap(newestFirst);
-        content.reset();
+        notReached = finishBoth(records, record, undoRecord, *read, control.stopped()) - failed;
     };
     const PassEnd end = passes.run(u"正在撤销修改……"_s, toUndo, snapshot.around(undoAll),
                                    [&] { hold->takeOver(snapshot); });
     if (end == PassEnd::Closing || end == PassEnd::Refused)
         return;
 
-    QString message =
-        end == PassEnd::Cancelled
-            ? u"撤销已取消：已恢复 %1 个目录的原名，其余的仍可再次撤销。"_s.arg(undone)
-            : u"已恢复 %1 个目录的原名。"_s.arg(undone);
-    message += u"\n恢复成功 %1 个，恢复出错 %2 个，未恢复 %3 个。"_s.arg(undone).arg(failed).arg(
-        notReached);
-    if (unreadable > 0) {
-        message += u"\n修改记录中有 %1 行无法读取，这些行上的目录没有撤销。"_s.arg(unreadable);
-    }
-    if (failed > 0) {
-        message += u"\n有 %1 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），"
-                   u"原因见列表。"_s.arg(failed);
-    }
-    messageBoxes.inform(AppInfo::title, message);
+    report(messageBoxes, end, undone, failed, notReached, unreadable);
 }
 
 void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& records,
