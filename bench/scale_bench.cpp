@@ -320,7 +320,7 @@ void runScale(int n, int repetitions)
                                  .array();
     for (int r = 0; r < repetitions; ++r) {
         floors.push_back(statFloor(nativeParent, numberedNames));
-        FormRules dialog(&window, window.rows(), fileSystem, bench.passes);
+        FormRules dialog(&window, window.rows(), fileSystem, bench.passes, bench.settings);
         dialog.setSteps(steps);
         times.push_back(stalls.watch([&] { dialog.simulate(); }));
         QApplication::processEvents();
