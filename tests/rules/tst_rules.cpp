@@ -113,6 +113,23 @@ private Q_SLOTS:
         QCOMPARE(StepList(rule.steps()).apply(name, {}), expected);
     }
 
+    // The rule as the history and the undo's record name it.
+    void designRulesInWords_data()
+    {
+        QTest::addColumn<RenameRule>("rule");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("append") << append(u"_旧"_s) << u"在名称后添加“_旧”"_s;
+        QTest::newRow("prepend") << prepend(u"新_"_s) << u"在名称前添加“新_”"_s;
+        QTest::newRow("delete") << replace(u"副本"_s, {}) << u"删除名称中的“副本”"_s;
+        QTest::newRow("replace") << replace(u"a"_s, u"b"_s) << u"把名称中的“a”替换为“b”"_s;
+    }
+    void designRulesInWords()
+    {
+        QFETCH(RenameRule, rule);
+        QFETCH(QString, words);
+        QCOMPARE(asSteps(rule).inWords(), words);
+    }
+
     // The pass over real folders: every row written, verdicts from the disk.
     void simulateRenameWritesEveryRow()
     {
