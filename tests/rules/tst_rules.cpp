@@ -326,6 +326,7 @@ private Q_SLOTS:
             u"abc 1"_s);
         row("each word's first letter", "[{'step':'case','to':'words'}]", u"hELLO wORLD-x"_s, 0,
             u"Hello World-X"_s);
+        row("upper case", "[{'step':'case','to':'upper'}]", u"aB 1ü"_s, 0, u"AB 1Ü"_s);
         row("apostrophe inside a word", "[{'step':'case','to':'words'}]", u"don't stop"_s, 0,
             u"Don't Stop"_s);
         row("capture groups",
@@ -422,6 +423,28 @@ private Q_SLOTS:
             }
             QCOMPARE(sorter.finish(), order.sortedPositions(names));
         }
+    }
+
+    // Numbers per folder over real rows: each folder's first row gets the start, and every
+    // number is as wide as the largest folder's last.
+    void numbersEachFolderOnItsOwn()
+    {
+        TestTree tree;
+        QStringList paths;
+        for (int i = 0; i < 10; ++i)
+            paths << u"p/d%1"_s.arg(i);
+        paths << u"q/a"_s;
+        tree.makeFolders(paths);
+        for (QString& path : paths)
+            path = tree.path(path);
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.addFolders(paths);
+        const StepList steps(Steps("[{'step':'number','perParent':true,'separator':'_'}]"));
+        QVERIFY(SimulateRename(window.rows(), test.fileSystem, steps, test.passes));
+        QCOMPARE(window.rows().row(0).newName, u"d0_01"_s);
+        QCOMPARE(window.rows().row(9).newName, u"d9_10"_s);
+        QCOMPARE(window.rows().row(10).newName, u"a_01"_s);
     }
 
     // Each order over folders of several parents, added out of order; the batch's outcomes
