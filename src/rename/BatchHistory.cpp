@@ -1,5 +1,6 @@
 #include "BatchHistory.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -83,15 +84,24 @@ QList<BatchInHistory> ReadHistory(RecordStore& store, const QList<RecordStore::R
 QList<int> BatchesBlocking(const QList<BatchInHistory>& history, int position)
 {
     const QSet<FileId> mine = foldersToUndo(history[position]);
-    QSet<QString> undoneMeanwhile; // batches newer than this one
+    QHash<QString, int> newerByName; // batches newer than this one
     for (int newer = 0; newer < position; ++newer)
-        undoneMeanwhile.insert(history[newer].record.name);
+        newerByName.insert(history[newer].record.name, newer);
+    // How many undos stand between a newer batch and the batch it goes back to: an undo of a
+    // newer batch gave the folders back the names it found, no reason to wait; the undo of
+    // that undo (a redo) renamed them again, as the batch it redoes did.
+    const auto undoDepth = [&](int newer) {
+        int depth = 0;
+        for (const BatchInHistory* batch = &history[newer];
+             batch->content && newerByName.contains(batch->content->undoOf) && depth < position;
+             batch = &history[newerByName.value(batch->content->undoOf)])
+            ++depth;
+        return depth;
+    };
     QList<int> blocking;
     for (int newer = 0; newer < position; ++newer) {
         const BatchInHistory& batch = history[newer];
-        // The undo of a batch newer than this one gave the folders back the names this batch
-        // gave them: it is no reason to wait.
-        if (!batch.content || undoneMeanwhile.contains(batch.content->undoOf))
+        if (!batch.content || undoDepth(newer) % 2 == 1)
             continue;
         const auto& entries = batch.content->entries;
         if (std::any_of(entries.begin(), entries.end(), [&](const RecordEntry& entry) {

@@ -379,6 +379,10 @@ private Q_SLOTS:
             << QStringList{u"a"_s, u"b"_s};
         QTest::newRow("an undo undone") << QStringList{u"a>a1"_s, u"undo a>a1"_s, u"undo a1>a"_s}
                                         << QStringList{u"a1"_s, u"b"_s};
+        // The redo renamed the folder again: the first batch waits for it.
+        QTest::newRow("a redo") << QStringList{u"a>a1"_s, u"a1>a2"_s, u"undo a1>a2"_s,
+                                               u"undo a2>a1"_s, u"refused a>a1"_s}
+                                << QStringList{u"a2"_s, u"b"_s};
         QTest::newRow("a damaged record between")
             << QStringList{u"a>a1"_s, u"damaged"_s, u"b>b1"_s, u"undo a>a1"_s, u"undo b>b1"_s}
             << QStringList{u"a"_s, u"b"_s};
