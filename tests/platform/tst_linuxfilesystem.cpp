@@ -354,6 +354,22 @@ private Q_SLOTS:
         QCOMPARE(files.read(u"r.txt"_s).value_or(QByteArray()).first(6), "first\n");
     }
 
+    // A record file that is a link to a file elsewhere is neither read nor written through.
+    void aLinkedRecordIsLeftAlone()
+    {
+        TestTree tree;
+        tree.makeFolders({u"records"_s});
+        QFile elsewhere(tree.path(u"elsewhere.txt"_s));
+        QVERIFY(elsewhere.open(QIODevice::WriteOnly) && elsewhere.write("mine\n") == 5);
+        elsewhere.close();
+        QVERIFY(QFile::link(elsewhere.fileName(), tree.path(u"records/batch-1.txt"_s)));
+        QtRecordFiles files(tree.path(u"records"_s));
+        QVERIFY(!files.read(u"batch-1.txt"_s));
+        QVERIFY(!files.replace(u"batch-1.txt"_s, "rewritten\n"));
+        QVERIFY(elsewhere.open(QIODevice::ReadOnly));
+        QCOMPARE(elsewhere.readAll(), "mine\n");
+    }
+
     void localPathsOpenAsLocalFiles()
     {
         QCOMPARE(LocalPathUrl(u"//tmp"_s), QUrl(u"file:///tmp"_s));

@@ -357,9 +357,10 @@ private Q_SLOTS:
         const StepList list(steps);
         QCOMPARE(list.isEmpty(), false);
         QCOMPARE(list.apply(name, NameContext{position, position % 4, 10, 4}), expected);
-        // Only a broken pattern stops the preview, with a reason to show.
-        QCOMPARE(list.problem().isEmpty(),
-                 !QByteArray(QTest::currentDataTag()).startsWith("invalid"));
+        // Only a broken pattern stops the preview, with a reason to show that names its step.
+        const bool broken = QByteArray(QTest::currentDataTag()).startsWith("invalid");
+        QCOMPARE(list.problem().isEmpty(), !broken);
+        QCOMPARE(list.problem().startsWith(u"第 1 步：正则表达式有误"_s), broken);
     }
 
     // Each kind made from a new step's settings runs, and its options page gives back what it

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -41,6 +42,14 @@ public:
 private:
     QFile m_file;
 };
+
+// Only a plain file of the folder's own is a record: a link would have the record read from,
+// or written to, a file elsewhere.
+bool IsPlainFileOrNone(const QString& path)
+{
+    const QFileInfo info(path);
+    return !info.isSymbolicLink() && (info.isFile() || !info.exists());
+}
 
 } // namespace
 
@@ -80,6 +89,8 @@ std::unique_ptr<RecordFiles::Appender> QtRecordFiles::create(const QString& file
 
 bool QtRecordFiles::replace(const QString& file, const QByteArray& text)
 {
+    if (!IsPlainFileOrNone(pathOf(file)))
+        return false;
     QSaveFile saved(pathOf(file));
     if (!saved.open(QIODevice::WriteOnly))
         return false;
@@ -94,6 +105,8 @@ bool QtRecordFiles::replace(const QString& file, const QByteArray& text)
 
 std::optional<QByteArray> QtRecordFiles::read(const QString& file)
 {
+    if (!IsPlainFileOrNone(pathOf(file)))
+        return std::nullopt;
     QFile opened(pathOf(file));
     if (!opened.open(QIODevice::ReadOnly))
         return std::nullopt;
