@@ -296,6 +296,9 @@ private Q_SLOTS:
         row("negative step below zero",
             "[{'step':'number','start':10,'increment':-5,'place':'before','separator':' '}]",
             u"a"_s, 3, u"-05 a"_s);
+        row("a preset's width beyond the dialog's",
+            "[{'step':'number','start':1,'width':99,'separator':''}]", u"a"_s, 0,
+            u"a"_s + QString(19, u'0') + u"1"_s);
         row("fixed width", "[{'step':'number','start':7,'increment':1,'width':4,'separator':''}]",
             u"a"_s, 0, u"a0007"_s);
         row("numbered per folder", "[{'step':'number','start':1,'increment':1,'perParent':true}]",
@@ -376,6 +379,10 @@ private Q_SLOTS:
             page.showSettings(kind.newStep());
             QCOMPARE(page.settings(), kind.newStep());
         }
+        // A preset's negative step shows, and stays, as it is.
+        StepOptions numbers(*FindRuleStepKind(u"number"));
+        numbers.showSettings({{u"step"_s, u"number"_s}, {u"increment"_s, -5}});
+        QCOMPARE(numbers.settings()[u"increment"].toInt(), -5);
         // A bracket ticked on the page is removed with what it holds.
         StepOptions removal(*FindRuleStepKind(u"remove"));
         FindChild<QCheckBox>(removal, u"bracket【"_s)->setChecked(true);
