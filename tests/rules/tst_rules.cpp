@@ -379,6 +379,8 @@ private Q_SLOTS:
             page.showSettings(kind.newStep());
             QCOMPARE(page.settings(), kind.newStep());
         }
+        // A new 删除 step takes the spaces at both ends.
+        QCOMPARE(MakeRuleStep(FindRuleStepKind(u"remove")->newStep())->apply(u" a "_s, {}), u"a"_s);
         // A preset's negative step shows, and stays, as it is.
         StepOptions numbers(*FindRuleStepKind(u"number"));
         numbers.showSettings({{u"step"_s, u"number"_s}, {u"increment"_s, -5}});
@@ -591,6 +593,11 @@ private Q_SLOTS:
         QCOMPARE(kept.recent.size(), RulePresets::recentKept);
         QCOMPARE(kept.recent.first(), StepList::completed(append(u"9"_s).steps()));
         QVERIFY(!kept.recent.contains(dialog.steps()));
+        // Used again: it comes first, once.
+        const QJsonArray again8 = StepList::completed(append(u"8"_s).steps());
+        kept.remember(again8);
+        QCOMPARE(kept.recent.first(), again8);
+        QCOMPARE(kept.recent.count(again8), 1);
         dialog.setSteps(kept.recent.first()); // a step of the first kind stays
         QCOMPARE(dialog.steps(), kept.recent.first());
     }
