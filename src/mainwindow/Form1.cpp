@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include "CommandLine.h"
+
 #include "DirectoryListView.h"
 #include "about/HelpLinks.h"
 #include "about/frmAbout.h"
@@ -416,7 +418,12 @@ void Form1::dropEvent(QDropEvent* event)
     if (dropped.localPaths.isEmpty())
         return;
     event->acceptProposedAction();
-    AdditionReport report = addFolders(dropped.localPaths);
+    // As the system reads them, as on the command line: "p/.." is p's parent, never a folder
+    // named "..".
+    QStringList paths;
+    for (const QString& path : dropped.localPaths)
+        paths.append(QDir::fromNativeSeparators(path));
+    AdditionReport report = addFolders(FolderArguments(paths, QDir::rootPath()));
     for (const QString& other : dropped.others)
         report.skipped.append({other, u"不是本地文件夹"_s});
     if (report.skipped.isEmpty())

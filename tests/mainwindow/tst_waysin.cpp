@@ -47,6 +47,11 @@ private Q_SLOTS:
             << QStringList{u"https://example.com/a"_s} << false << QStringList() << QString();
         QTest::newRow("spaces and Chinese")
             << QStringList{u"新 目录"_s} << true << QStringList{u"新 目录"_s} << QString();
+        // As the system reads them, never a row named ".." or ".".
+        QTest::newRow("through ..")
+            << QStringList{u"b/../a"_s} << true << QStringList{u"a"_s} << QString();
+        QTest::newRow("ending in .")
+            << QStringList{u"b/."_s} << true << QStringList{u"b"_s} << QString();
     }
     void drops()
     {
