@@ -43,6 +43,8 @@ BatchInHistory::State BatchInHistory::state() const
     });
     if (undone > 0)
         return content->anyToUndo() ? State::PartlyUndone : State::Undone;
+    if (!content->ended)
+        return State::Interrupted;
     return content->cancelled ? State::Cancelled : State::Completed;
 }
 
@@ -61,6 +63,8 @@ QString StateText(BatchInHistory::State state)
         return u"已完成"_s;
     case State::Cancelled:
         return u"已取消"_s;
+    case State::Interrupted:
+        return u"已中断"_s;
     case State::PartlyUndone:
         return u"部分撤销"_s;
     case State::Undone:

@@ -8,7 +8,15 @@
 // One batch of the history, as its record says.
 struct BatchInHistory
 {
-    enum class State { Completed, Cancelled, PartlyUndone, Undone, InUseElsewhere, Unreadable };
+    enum class State {
+        Completed,
+        Cancelled,
+        Interrupted, // the program was cut off before the batch's end
+        PartlyUndone,
+        Undone,
+        InUseElsewhere,
+        Unreadable
+    };
 
     RecordStore::Record record;
     std::optional<BatchRecordContent> content; // nothing when the record cannot be read

@@ -16,8 +16,10 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -443,6 +445,55 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(tree.entries(), folders);
+    }
+
+    // What the history says of each batch, newest first, from its record alone.
+    void theHistorySaysWhatBecameOfEachBatch()
+    {
+        using State = RecordEntry::State;
+        const auto entries = [](std::initializer_list<State> states) {
+            std::vector<RecordEntry> made;
+            for (const State state : states)
+                made.push_back({state, u"/p/a%1"_s.arg(made.size()), u"/p/b%1"_s.arg(made.size()),
+                                FileId{1, 1, 0}, FileId{1, 2 + made.size(), 0}});
+            return made;
+        };
+        const BatchRecordContent completed{
+            u"r"_s, {}, true, false, entries({State::Renamed, State::Failed}), 0};
+        const QList<std::pair<QString, BatchRecordContent>> batches{
+            {u"held"_s, completed},
+            {u"已完成"_s, completed},
+            {u"已取消"_s, {u"r"_s, {}, true, true, entries({State::Renamed}), 0}},
+            {u"已中断"_s, {u"r"_s, {}, false, false, entries({State::Renamed, State::Pending}), 0}},
+            {u"部分撤销"_s, {u"r"_s, {}, true, false, entries({State::Undone, State::Renamed}), 0}},
+            {u"已撤销"_s, {u"r"_s, {}, true, false, entries({State::Undone, State::Failed}), 0}},
+        };
+        TestPlatform test;
+        RecordStore elsewhere(test.recordFiles);
+        std::vector<std::unique_ptr<HeldRecord>> held;
+        for (const auto& [state, content] : batches) {
+            held.push_back(elsewhere.begin(RenameRecord::wholeText(content), false));
+            QTest::qWait(5); // a later name
+        }
+        held.erase(held.begin() + 1, held.end()); // only the oldest stays held elsewhere
+        QVERIFY(RecordStore(test.recordFiles).begin("not a record\n", false));
+        Form1 window(test.platform);
+        RecordStore records(test.recordFiles);
+        FormHistory history(&window, window.rows(), test.platform, records);
+        QSignalSpy read(&history, &FormHistory::historyRead);
+        history.show();
+        QVERIFY(read.wait());
+        auto* table = FindChild<QTreeWidget>(history, u"batches"_s);
+        QStringList states;
+        QStringList counts;
+        for (int i = 0; i < table->topLevelItemCount(); ++i) {
+            states << table->topLevelItem(i)->text(3);
+            counts << table->topLevelItem(i)->text(2);
+        }
+        QCOMPARE(states, (QStringList{u"无法读取"_s, u"已撤销"_s, u"部分撤销"_s, u"已中断"_s,
+                                      u"已取消"_s, u"已完成"_s, u"正在另一个窗口中使用"_s}));
+        // The folders each batch renamed (or may have, when it was cut off).
+        QCOMPARE(counts, (QStringList{u"0"_s, u"1"_s, u"2"_s, u"2"_s, u"1"_s, u"1"_s, u"1"_s}));
     }
 
     // Records beyond the number kept, or older than the days kept, go when a batch begins,
