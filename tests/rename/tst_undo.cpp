@@ -259,6 +259,8 @@ private Q_SLOTS:
                     {{State::Pending, tree.path(u"d"_s), tree.path(u"d1"_s), c.parentId, c.id}}) +
                 QStringList{u"修改成功\tgarbage"_s, onRecord({notYet}).last().left(5)})));
         }
+        // A folder on record twice: its last line counts.
+        QCOMPARE(NewestRecord(test.recordFiles)->entries.front().state, State::Renamed);
 
         Form1 window(test.platform);
         QVERIFY(action(window, u"menu撤销修改"_s).isEnabled());
