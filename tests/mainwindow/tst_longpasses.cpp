@@ -2,6 +2,7 @@
 #include "collect/FormAdd.h"
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
+#include "rename/RecordStore.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
 #include "rules/SimulateRename.h"
@@ -176,6 +177,9 @@ private Q_SLOTS:
                           : u"批量修改目录名称完成！"_s) +
                          u"\n修改成功 %1 个，修改出错 0 个，未修改 %2 个。"_s.arg(renamed).arg(
                              folderCount - renamed));
+            // On record: the folders it renamed, none it never reached.
+            RecordStore records(test.recordFiles);
+            QCOMPARE(records.read(records.history().first().name)->entries.size(), size_t(renamed));
         }
         if (pass == u"undo"_s) {
             // What the cancel left out can still be undone.
