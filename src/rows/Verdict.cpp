@@ -106,6 +106,8 @@ QString VerdictText(const Verdict& verdict)
         return u"有同名文件"_s;
     case Outcome::InvalidName:
         return u"新名称无效"_s;
+    case Outcome::TooComplex:
+        return u"规则太复杂，无法计算这个名称"_s;
     case Outcome::RootNotRenamed:
         // A root has no parent and so nothing to be renamed within.
         return u"根目录不能修改"_s;

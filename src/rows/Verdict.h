@@ -13,6 +13,7 @@ struct Verdict
         CanRename,           // the preview found the new name free
         FolderExists,        // the preview found a folder of the new name
         InvalidName,         // the preview found a name no folder can have
+        TooComplex,          // the rule cannot work the new name out within its bounds
         NameProposedEarlier, // an earlier row in the same folder gets the new name first
         TakenByFile,         // the preview found a file (or a link to no folder) of the new name
         RootNotRenamed,

@@ -14,7 +14,7 @@ AddTextStep::AddTextStep(const StepSettings& settings)
                                   : Place::After;
 }
 
-QString AddTextStep::apply(const QString& name, const NameContext&) const
+std::optional<QString> AddTextStep::apply(const QString& name, const NameContext&) const
 {
     // A position past either end puts the text at that end.
     const qsizetype offset = std::min<qsizetype>(m_offset, name.size());

@@ -7,7 +7,7 @@ class AddTextStep : public RuleStep
 {
 public:
     explicit AddTextStep(const StepSettings& settings);
-    QString apply(const QString& name, const NameContext& context) const override;
+    std::optional<QString> apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 
 private:

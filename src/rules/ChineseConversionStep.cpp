@@ -57,7 +57,7 @@ ChineseConversionStep::ChineseConversionStep(const StepSettings& settings)
     : m_toTraditional(settings.choice(u"to") == u"traditional")
 {}
 
-QString ChineseConversionStep::apply(const QString& name, const NameContext&) const
+std::optional<QString> ChineseConversionStep::apply(const QString& name, const NameContext&) const
 {
     const Converter& converter = ConverterTo(m_toTraditional);
     // A name that is not all text keeps its bytes: converting would change them.

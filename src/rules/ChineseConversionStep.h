@@ -7,7 +7,7 @@ class ChineseConversionStep : public RuleStep
 {
 public:
     explicit ChineseConversionStep(const StepSettings& settings);
-    QString apply(const QString& name, const NameContext& context) const override;
+    std::optional<QString> apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
     QString problem() const override;
 

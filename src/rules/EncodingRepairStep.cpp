@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-QString EncodingRepairStep::apply(const QString& name, const NameContext&) const
+std::optional<QString> EncodingRepairStep::apply(const QString& name, const NameContext&) const
 {
     if (!MayHoldEscapedBytes(name))
         return name; // read as UTF-8 already

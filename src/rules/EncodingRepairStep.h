@@ -8,6 +8,6 @@ class EncodingRepairStep : public RuleStep
 {
 public:
     explicit EncodingRepairStep(const StepSettings&) {}
-    QString apply(const QString& name, const NameContext& context) const override;
+    std::optional<QString> apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 };

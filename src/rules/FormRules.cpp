@@ -263,8 +263,10 @@ void FormRules::refreshPreview()
     tablePreview->setRowCount(shown);
     for (int i = 0; i < shown; ++i) {
         const QString& name = m_rows.row(i).name;
-        const QString newName =
-            steps.isEmpty() || !problem.isEmpty() ? name : steps.apply(name, m_contexts->of(i));
+        const QString newName = steps.isEmpty() || !problem.isEmpty()
+                                    ? name
+                                    : steps.apply(name, m_contexts->of(i))
+                                          .value_or(u"（规则太复杂，无法计算这个名称）"_s);
         auto* oldItem = new QTableWidgetItem(VisibleName(name));
         auto* newItem = new QTableWidgetItem(VisibleName(newName));
         newItem->setData(ChangedPartDelegate::OldNameRole, oldItem->text());

@@ -2,7 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
-QString FullWidthToHalfWidthStep::apply(const QString& name, const NameContext&) const
+std::optional<QString> FullWidthToHalfWidthStep::apply(const QString& name,
+                                                       const NameContext&) const
 {
     static const QString standIns = u"：？＊＂＜＞｜／＼"_s;
     QString result = name;

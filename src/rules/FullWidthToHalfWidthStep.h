@@ -8,6 +8,6 @@ class FullWidthToHalfWidthStep : public RuleStep
 {
 public:
     explicit FullWidthToHalfWidthStep(const StepSettings&) {}
-    QString apply(const QString& name, const NameContext& context) const override;
+    std::optional<QString> apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 };

@@ -8,7 +8,7 @@ LetterCaseStep::LetterCaseStep(const StepSettings& settings)
     m_case = to == u"upper" ? Case::Upper : to == u"words" ? Case::Words : Case::Lower;
 }
 
-QString LetterCaseStep::apply(const QString& name, const NameContext&) const
+std::optional<QString> LetterCaseStep::apply(const QString& name, const NameContext&) const
 {
     switch (m_case) {
     case Case::Lower:

@@ -7,7 +7,7 @@ class LetterCaseStep : public RuleStep
 {
 public:
     explicit LetterCaseStep(const StepSettings& settings);
-    QString apply(const QString& name, const NameContext& context) const override;
+    std::optional<QString> apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 
 private:

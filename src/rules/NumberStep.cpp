@@ -18,7 +18,7 @@ NumberStep::NumberStep(const StepSettings& settings)
       m_perParent(settings.flag(u"perParent")), m_separator(settings.text(u"separator"))
 {}
 
-QString NumberStep::apply(const QString& name, const NameContext& context) const
+std::optional<QString> NumberStep::apply(const QString& name, const NameContext& context) const
 {
     const int position = m_perParent ? context.positionInParent : context.position;
     const int rows = m_perParent ? context.largestParentCount : context.count;

@@ -8,7 +8,7 @@ class NumberStep : public RuleStep
 {
 public:
     explicit NumberStep(const StepSettings& settings);
-    QString apply(const QString& name, const NameContext& context) const override;
+    std::optional<QString> apply(const QString& name, const NameContext& context) const override;
     bool readsContext() const override { return true; }
     QString inWords() const override;
 

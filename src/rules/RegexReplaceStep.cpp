@@ -2,10 +2,17 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// PCRE2's own bound on a match's steps, lowered from its ten million: a name then takes well
+// under a millisecond however the pattern backtracks.
+const QString matchLimit = u"(*LIMIT_MATCH=100000)"_s;
+} // namespace
+
 RegexReplaceStep::RegexReplaceStep(const StepSettings& settings)
-    : m_pattern(settings.text(u"pattern"), settings.flag(u"exactCase")
-                                               ? QRegularExpression::NoPatternOption
-                                               : QRegularExpression::CaseInsensitiveOption),
+    : m_source(settings.text(u"pattern")),
+      m_pattern(matchLimit + m_source, settings.flag(u"exactCase")
+                                           ? QRegularExpression::NoPatternOption
+                                           : QRegularExpression::CaseInsensitiveOption),
       m_replaceWith(settings.text(u"replaceWith"))
 {}
 
@@ -29,26 +36,30 @@ QString RegexReplaceStep::replacementFor(const QRegularExpressionMatch& match) c
     return text;
 }
 
-QString RegexReplaceStep::apply(const QString& name, const NameContext&) const
+std::optional<QString> RegexReplaceStep::apply(const QString& name, const NameContext&) const
 {
-    if (!m_pattern.isValid() || m_pattern.pattern().isEmpty())
+    if (!m_pattern.isValid() || m_source.isEmpty())
         return name;
     QString result;
     qsizetype copied = 0;
     QRegularExpressionMatchIterator matches = m_pattern.globalMatch(name);
     while (matches.hasNext()) {
         const QRegularExpressionMatch match = matches.next();
+        if (!match.isValid())
+            return std::nullopt; // the bound was reached
         result += QStringView(name).sliced(copied, match.capturedStart() - copied);
         result += replacementFor(match);
         copied = match.capturedEnd();
     }
+    if (!matches.isValid())
+        return std::nullopt;
     result += QStringView(name).sliced(copied);
     return result;
 }
 
 QString RegexReplaceStep::inWords() const
 {
-    return u"把匹配“%1”的文字替换为“%2”"_s.arg(m_pattern.pattern(), m_replaceWith);
+    return u"把匹配“%1”的文字替换为“%2”"_s.arg(m_source, m_replaceWith);
 }
 
 QString RegexReplaceStep::problem() const
@@ -56,5 +67,5 @@ QString RegexReplaceStep::problem() const
     if (m_pattern.isValid())
         return {};
     return u"正则表达式有误：%1（第 %2 个字符）"_s.arg(m_pattern.errorString())
-        .arg(m_pattern.patternErrorOffset() + 1);
+        .arg(m_pattern.patternErrorOffset() - matchLimit.size() + 1);
 }

@@ -55,7 +55,7 @@ QString RemoveStep::withoutBrackets(const QString& name) const
     return result;
 }
 
-QString RemoveStep::apply(const QString& name, const NameContext&) const
+std::optional<QString> RemoveStep::apply(const QString& name, const NameContext&) const
 {
     QString result = name;
     if (!m_brackets.isEmpty())

@@ -8,7 +8,7 @@ class RemoveStep : public RuleStep
 {
 public:
     explicit RemoveStep(const StepSettings& settings);
-    QString apply(const QString& name, const NameContext& context) const override;
+    std::optional<QString> apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 
     // Every pair the step can remove, opening then closing character.

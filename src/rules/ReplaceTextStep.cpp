@@ -7,7 +7,7 @@ ReplaceTextStep::ReplaceTextStep(const StepSettings& settings)
       m_case(settings.flag(u"exactCase") ? Qt::CaseSensitive : Qt::CaseInsensitive)
 {}
 
-QString ReplaceTextStep::apply(const QString& name, const NameContext&) const
+std::optional<QString> ReplaceTextStep::apply(const QString& name, const NameContext&) const
 {
     if (m_find.isEmpty())
         return name;

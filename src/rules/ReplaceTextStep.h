@@ -8,7 +8,7 @@ class ReplaceTextStep : public RuleStep
 {
 public:
     explicit ReplaceTextStep(const StepSettings& settings);
-    QString apply(const QString& name, const NameContext& context) const override;
+    std::optional<QString> apply(const QString& name, const NameContext& context) const override;
     QString inWords() const override;
 
 private:

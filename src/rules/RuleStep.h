@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -26,7 +27,9 @@ class RuleStep
 public:
     virtual ~RuleStep() = default;
 
-    virtual QString apply(const QString& name, const NameContext& context) const = 0;
+    // Nothing when the step cannot work the name out within its bounds (a pattern that would
+    // backtrack without end).
+    virtual std::optional<QString> apply(const QString& name, const NameContext& context) const = 0;
     // What the step does, as a phrase for the step list, the record and its history.
     virtual QString inWords() const = 0;
     // Why the step cannot run as set, for the dialog; empty when it can.

@@ -96,12 +96,15 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
             } else if (i == runEnd) {
                 runEnd = i + 1;
             }
-            QString newName = composeNewName(snapshot, i);
+            std::optional<QString> composed = composeNewName(snapshot, i);
+            QString newName = composed ? std::move(*composed) : row.name;
             Outcome outcome = Outcome::CanRename;
             if (!row.hasParent()) {
                 outcome = Outcome::RootNotRenamed;
             } else if (programFolders.contains(row.id)) {
                 outcome = Outcome::ProgramsOwnFolder;
+            } else if (!composed) {
+                outcome = Outcome::TooComplex;
             } else if (newName == row.name) {
                 outcome = Outcome::SameName;
             } else if (fileSystem.checkFolderName(newName)) {

@@ -33,11 +33,15 @@ bool StepList::readsContext() const
                        [](const auto& step) { return step->readsContext(); });
 }
 
-QString StepList::apply(const QString& name, const NameContext& context) const
+std::optional<QString> StepList::apply(const QString& name, const NameContext& context) const
 {
     QString newName = name;
-    for (const std::unique_ptr<RuleStep>& step : m_steps)
-        newName = step->apply(newName, context);
+    for (const std::unique_ptr<RuleStep>& step : m_steps) {
+        std::optional<QString> next = step->apply(newName, context);
+        if (!next)
+            return std::nullopt;
+        newName = std::move(*next);
+    }
     return TrimSpaces(newName);
 }
 

@@ -16,7 +16,8 @@ public:
     static QJsonArray completed(const QJsonArray& settings);
 
     bool isEmpty() const { return m_steps.empty(); }
-    QString apply(const QString& name, const NameContext& context) const;
+    // Nothing when a step cannot work the name out.
+    std::optional<QString> apply(const QString& name, const NameContext& context) const;
     QString inWords() const;
     // The first step's reason not to run, with its number; empty when all can run.
     QString problem() const;
