@@ -83,6 +83,7 @@ private Q_SLOTS:
             << QStringList{u"a"_s, u"b"_s} << QStringList{u"t"_s, u"a"_s};
         QTest::newRow("a folder and its subfolder")
             << QStringList{u"a"_s, u"a/sub"_s} << QStringList{u"a2"_s, u"sub2"_s};
+        QTest::newRow("percent alone") << QStringList{u"a"_s} << QStringList{u"a%41"_s};
         if (OnWindows())
             return;
         // Names Linux allows, which the record must carry whole.
@@ -203,6 +204,20 @@ private Q_SLOTS:
         for (const RecordEntry& entry : record->entries)
             states << RenameRecord::stateWord(entry.state);
         QCOMPARE(states, (QStringList{4, u"修改成功"_s} << u"修改出错"_s));
+    }
+
+    // A batch whose every rename failed has nothing to undo: the undo stays off.
+    void aBatchThatRenamedNothingIsNotOffered()
+    {
+        TestTree tree;
+        tree.makeFolders({u"a"_s, u"b"_s});
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, test, tree, {{u"a"_s, u"b"_s}});
+        action(window, u"menu确认修改"_s).trigger();
+        QCOMPARE(window.rows().row(0).verdictText(), u"目录已经存在"_s);
+        QCoreApplication::processEvents();
+        QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
     }
 
     // A batch cut off between a rename and its outcome, read back by a fresh program.
