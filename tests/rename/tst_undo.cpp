@@ -62,6 +62,32 @@ std::optional<BatchRecordContent> NewestRecord(QtRecordFiles& files)
                            : RenameRecord::read(files.read(names.last()).value_or(QByteArray()));
 }
 
+// Record files on a disk that fills up: so many lines go on record, then no more; and, when
+// told, no new record can be made.
+struct FillingFiles : QtRecordFiles
+{
+    using QtRecordFiles::QtRecordFiles;
+    struct Filling : Appender
+    {
+        std::unique_ptr<Appender> file;
+        int& appendsLeft;
+        Filling(std::unique_ptr<Appender> appender, int& left)
+            : file(std::move(appender)), appendsLeft(left)
+        {}
+        bool append(const QByteArray& text) override
+        {
+            return appendsLeft-- > 0 && file->append(text);
+        }
+    };
+    int appendsLeft = 1 << 30;
+    bool full = false;
+    std::unique_ptr<Appender> create(const QString& name, const QByteArray& text) override
+    {
+        std::unique_ptr<Appender> file = full ? nullptr : QtRecordFiles::create(name, text);
+        return file ? std::make_unique<Filling>(std::move(file), appendsLeft) : nullptr;
+    }
+};
+
 } // namespace
 
 class TestUndo : public QObject
@@ -216,6 +242,28 @@ private Q_SLOTS:
         addRows(window, test, tree, {{u"a"_s, u"b"_s}});
         action(window, u"menu确认修改"_s).trigger();
         QCOMPARE(window.rows().row(0).verdictText(), u"目录已经存在"_s);
+        QCoreApplication::processEvents();
+        QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
+    }
+
+    // A batch that went on without its record is the last batch, and it cannot be undone: the
+    // undo no longer offers the one before it.
+    void aBatchWithoutItsRecordEndsTheUndo()
+    {
+        TestTree tree;
+        tree.makeFolders({u"a"_s, u"b"_s});
+        TestPlatform test;
+        FillingFiles files(test.recordFiles.folder());
+        Platform platform{test.fileSystem, test.shell,  test.messageBoxes, test.viewer,
+                          files,           test.passes, test.settings};
+        Form1 window(platform);
+        addRows(window, test, tree, {{u"a"_s, u"a1"_s}, {u"b"_s, u"b1"_s}});
+        action(window, u"menu确认修改"_s).trigger();
+        QTRY_VERIFY(action(window, u"menu撤销修改"_s).isEnabled());
+        files.full = true;
+        Propose(window.rows(), 1, u"b2"_s);
+        action(window, u"menu确认修改"_s).trigger();
+        QVERIFY(tree.isFolder(u"b2"_s));
         QCoreApplication::processEvents();
         QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
     }
@@ -558,28 +606,6 @@ private Q_SLOTS:
         QFETCH(int, appendsAllowed);
         QFETCH(int, moreFolders);
         QFETCH(int, renamed);
-        struct FillingFiles : QtRecordFiles
-        {
-            using QtRecordFiles::QtRecordFiles;
-            struct Filling : Appender
-            {
-                std::unique_ptr<Appender> file;
-                int& appendsLeft;
-                Filling(std::unique_ptr<Appender> appender, int& left)
-                    : file(std::move(appender)), appendsLeft(left)
-                {}
-                bool append(const QByteArray& text) override
-                {
-                    return appendsLeft-- > 0 && file->append(text);
-                }
-            };
-            int appendsLeft = 0;
-            std::unique_ptr<Appender> create(const QString& name, const QByteArray& text) override
-            {
-                std::unique_ptr<Appender> file = QtRecordFiles::create(name, text);
-                return file ? std::make_unique<Filling>(std::move(file), appendsLeft) : nullptr;
-            }
-        };
         TestTree tree;
         QList<std::pair<QString, QString>> renames{
             {u"a"_s, u"a2"_s}, {u"a/sub"_s, u"sub2"_s}, {u"b"_s, u"b2"_s}};
