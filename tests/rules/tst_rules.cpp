@@ -64,6 +64,16 @@ StepList asSteps(const RenameRule& rule)
     return StepList(rule.steps());
 }
 
+// The folders made in the tree, and their full paths.
+QStringList MadeFolders(const TestTree& tree, const QStringList& relatives)
+{
+    tree.makeFolders(relatives);
+    QStringList paths;
+    for (const QString& relative : relatives)
+        paths << tree.path(relative);
+    return paths;
+}
+
 // Steps written as in a presets file, with ' for ", for short table rows.
 QJsonArray Steps(const char* json)
 {
@@ -452,13 +462,10 @@ private Q_SLOTS:
     void numbersEachFolderOnItsOwn()
     {
         TestTree tree;
-        QStringList paths;
+        QStringList folders;
         for (int i = 0; i < 10; ++i)
-            paths << u"p/d%1"_s.arg(i);
-        paths << u"q/a"_s;
-        tree.makeFolders(paths);
-        for (QString& path : paths)
-            path = tree.path(path);
+            folders << u"p/d%1"_s.arg(i);
+        const QStringList paths = MadeFolders(tree, folders << u"q/a"_s);
         TestPlatform test;
         Form1 window(test.platform);
         window.addFolders(paths);
@@ -522,12 +529,10 @@ private Q_SLOTS:
     void numbersAThousandFoldersInNameOrder()
     {
         TestTree tree;
-        QStringList paths;
+        QStringList folders;
         for (int i = 1000; i >= 1; --i)
-            paths << u"第%1集"_s.arg(i);
-        tree.makeFolders(paths);
-        for (QString& path : paths)
-            path = tree.path(path);
+            folders << u"第%1集"_s.arg(i);
+        const QStringList paths = MadeFolders(tree, folders);
         TestPlatform test;
         Form1 window(test.platform);
         window.addFolders(paths);
