@@ -146,8 +146,6 @@ std::unique_ptr<HeldRecord> RecordStore::begin(const QByteArray& beginning, bool
                          QDateTime::currentDateTimeUtc().toString(timeFormat) + u'-' +
                          QString::number(QCoreApplication::applicationPid()) + u'-' +
                          QString::number(++sequence % 10000).rightJustified(4, u'0') + recordSuffix;
-    if (!isUndo)
-        m_owned.reset(); // the last batch's record is free for others now
     // The new record counts among those kept.
     removeOldRecords();
     std::unique_ptr<RecordFiles::Lock> lock = m_files.lock(file);

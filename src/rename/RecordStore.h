@@ -69,7 +69,8 @@ public:
     std::optional<BatchRecordContent> read(const QString& name);
 
     // A new record that begins with the text; nothing when it cannot be written. An undo's own
-    // record is never taken for a window's last batch after a restart.
+    // record is never taken for a window's last batch after a restart. The window's last batch
+    // stays its own until the new batch's record takes its place (adopt()).
     std::unique_ptr<HeldRecord> begin(const QByteArray& beginning, bool isUndo);
     // The named record; nothing while another window holds it.
     std::unique_ptr<HeldRecord> hold(const QString& name);
