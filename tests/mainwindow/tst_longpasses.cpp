@@ -182,6 +182,13 @@ private Q_SLOTS:
             QCOMPARE(records.read(records.history().first().name)->entries.size(), size_t(renamed));
         }
         if (pass == u"undo"_s) {
+            const int undone = heldCall + 1;
+            QCOMPARE(test.messageBoxes.shown.last().text,
+                     (cutShort ? u"撤销已取消：已恢复 %1 个目录的原名，其余的仍可再次撤销。"_s
+                               : u"已恢复 %1 个目录的原名。"_s)
+                             .arg(undone) +
+                         u"\n恢复成功 %1 个，恢复出错 0 个，未恢复 %2 个。"_s.arg(undone).arg(
+                             folderCount - undone));
             // What the cancel left out can still be undone.
             QCOMPARE(FindChild<QAction>(window, u"menu撤销修改"_s)->isEnabled(), cutShort);
         }
