@@ -1,4 +1,5 @@
 #include "common/AppInfo.h"
+#include "common/NameBytes.h"
 #include "platform/PathJoin.h"
 
 #include <QTest>
@@ -55,6 +56,27 @@ private Q_SLOTS:
         QCOMPARE(SplitPath(path), std::make_pair(parent, name));
         if (!path.endsWith(PathSeparator))
             QCOMPARE(JoinPath(parent, name), path);
+    }
+
+    // A name's bytes that are not UTF-8 come back whole, and only they show as escapes: the
+    // text around them, a four-byte emoji too, stays text, and an overlong form never passes
+    // for the character it spells.
+    void namesKeepTheirBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("visible");
+        QTest::newRow("emoji beside a stray byte")
+            << QByteArray("\xf0\x9f\x93\x81\xff") << u"📁\\xFF"_s;
+        QTest::newRow("overlong slash") << QByteArray("a\xe0\x80\xaf") << u"a\\xE0\\x80\\xAF"_s;
+        QTest::newRow("GBK") << QByteArray("\xd6\xd0") << u"\\xD6\\xD0"_s;
+    }
+    void namesKeepTheirBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, visible);
+        const QString name = NameFromBytes(bytes);
+        QCOMPARE(VisibleName(name), visible);
+        QCOMPARE(BytesFromName(name), bytes);
     }
 };
 

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTreeWidget>
@@ -562,6 +563,14 @@ private Q_SLOTS:
                                       u"已取消"_s, u"已完成"_s, u"正在另一个窗口中使用"_s}));
         // The folders each batch renamed (or may have, when it was cut off).
         QCOMPARE(counts, (QStringList{u"0"_s, u"1"_s, u"2"_s, u"2"_s, u"1"_s, u"1"_s, u"1"_s}));
+        // 20 records and 90 days until the user says otherwise; then, at the next batch, the
+        // newest go on and older ones go, but the one another window holds.
+        auto* keptCount = FindChild<QSpinBox>(history, u"keptCount"_s);
+        QCOMPARE(keptCount->value(), 20);
+        QCOMPARE(FindChild<QSpinBox>(history, u"keptDays"_s)->value(), 90);
+        keptCount->setValue(3);
+        QVERIFY(records.begin("newest\n", false));
+        QCOMPARE(QDir(test.recordFiles.folder()).entryList({u"*.txt"_s}).size(), 4);
     }
 
     // Records beyond the number kept, or older than the days kept, go when a batch begins,
