@@ -1,5 +1,6 @@
 #include "collect/AddDirectories.h"
 #include "common/NameBytes.h"
+#include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
 #include "rename/FormHistory.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -191,6 +193,11 @@ private Q_SLOTS:
         for (int i : {0, 1, 2})
             QVERIFY(window.rows().row(i).verdictText().startsWith(u"撤销出错:"_s));
         QCOMPARE(window.rows().row(3).verdictText(), u"已撤销"_s);
+        // The selected row's status says why.
+        window.listView().setCurrentIndex(window.rows().index(1, 0));
+        QVERIFY(FindChild<QLabel>(window, u"StatusBar1Panel2"_s)
+                    ->text()
+                    .endsWith(window.rows().row(1).verdictText()));
         // What could not be undone can be tried again once the way is clear.
         QVERIFY(action(window, u"menu撤销修改"_s).isEnabled());
         QVERIFY(QDir(tree.path(u"taken"_s)).removeRecursively());
