@@ -343,6 +343,16 @@ private Q_SLOTS:
         QVERIFY(test.messageBoxes.shown.last().text.endsWith(
             u"修改记录中有 1 行无法读取，这些行上的目录没有撤销。"_s));
         QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
+        // The undo's own record holds the two renames it made, and none it found had not
+        // happened.
+        const QStringList undos = test.recordFiles.list(u".txt"_s).filter(u"undo-"_s);
+        QCOMPARE(undos.size(), 1);
+        const auto undoRecord =
+            RenameRecord::read(test.recordFiles.read(undos[0]).value_or(QByteArray()));
+        QStringList undid;
+        for (const RecordEntry& entry : undoRecord->entries)
+            undid << SplitPath(entry.newPath).second + RenameRecord::stateWord(entry.state);
+        QCOMPARE(undid, (QStringList{u"b修改成功"_s, u"a修改成功"_s}));
         // After a restart, the older batch is offered, not the one undone.
         Form1 restarted(test.platform);
         QVERIFY(action(restarted, u"menu撤销修改"_s).isEnabled());
