@@ -537,11 +537,13 @@ private Q_SLOTS:
     void theHistorySaysWhatBecameOfEachBatch()
     {
         using State = RecordEntry::State;
-        const auto entries = [](std::initializer_list<State> states) {
+        const QString parent = JoinPath(fileSystemRoot(), u"p"_s);
+        const auto entries = [&](std::initializer_list<State> states) {
             std::vector<RecordEntry> made;
             for (const State state : states)
-                made.push_back({state, u"/p/a%1"_s.arg(made.size()), u"/p/b%1"_s.arg(made.size()),
-                                FileId{1, 1, 0}, FileId{1, 2 + made.size(), 0}});
+                made.push_back({state, JoinPath(parent, u"a%1"_s.arg(made.size())),
+                                JoinPath(parent, u"b%1"_s.arg(made.size())), FileId{1, 1, 0},
+                                FileId{1, 2 + made.size(), 0}});
             return made;
         };
         const BatchRecordContent completed{
