@@ -325,9 +325,7 @@ std::optional<BatchRecordContent> read(const QStringList& lines)
     return content;
 }
 
-namespace {
-
-QByteArray Utf8Lines(const QStringList& lines)
+QByteArray utf8Text(const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& line : lines) {
@@ -337,15 +335,13 @@ QByteArray Utf8Lines(const QStringList& lines)
     return bytes;
 }
 
-} // namespace
-
 QByteArray wholeText(const BatchRecordContent& content)
 {
-    return Utf8Lines(whole(content));
+    return utf8Text(whole(content));
 }
 
 Writer::Writer(const QString& rule, const QString& undoOf)
-    : m_beginning(Utf8Lines(RenameRecord::beginning(rule, undoOf)))
+    : m_beginning(utf8Text(RenameRecord::beginning(rule, undoOf)))
 {}
 
 QByteArray Writer::ahead(const std::vector<RecordEntry>& entries)

@@ -56,6 +56,8 @@ QStringList beginning(const QString& rule, const QString& undoOf = {});
 // the record's start); a parent's line comes before the first entry below it.
 QStringList lines(const std::vector<RecordEntry>& entries, QString& parent);
 QString ending(bool cancelled);
+// The lines as a record file holds them: UTF-8, each ended by a line feed.
+QByteArray utf8Text(const QStringList& lines);
 // The whole record, as lines and as the UTF-8 text of a record file.
 QStringList whole(const BatchRecordContent& content);
 QByteArray wholeText(const BatchRecordContent& content);

@@ -47,14 +47,6 @@ QAction& action(Form1& window, const QString& name)
     return *FindChild<QAction>(window, name);
 }
 
-QByteArray Utf8Lines(const QStringList& lines)
-{
-    QByteArray text;
-    for (const QString& line : lines)
-        text += line.toUtf8() + '\n';
-    return text;
-}
-
 // The newest batch's record as it is on the disk now; read without asking a lock, as a
 // pass's worker may not.
 std::optional<BatchRecordContent> NewestRecord(QtRecordFiles& files)
@@ -296,11 +288,12 @@ private Q_SLOTS:
         {
             // An older batch's record in the record's earlier form, left by a program that ended.
             RecordStore olderProgram(test.recordFiles);
-            QVERIFY(olderProgram.begin(Utf8Lines({u"Morvel文件夹名称批量修改 修改记录 2"_s,
-                                                  u"修改成功\t%1\t%2\t%3\t%4"_s.arg(
-                                                      tree.path(u"older"_s), tree.path(u"older1"_s),
-                                                      idText(older.parentId), idText(older.id))}),
-                                       false));
+            QVERIFY(olderProgram.begin(
+                RenameRecord::utf8Text({u"Morvel文件夹名称批量修改 修改记录 2"_s,
+                                        u"修改成功\t%1\t%2\t%3\t%4"_s.arg(
+                                            tree.path(u"older"_s), tree.path(u"older1"_s),
+                                            idText(older.parentId), idText(older.id))}),
+                false));
             QTest::qWait(5); // a later name
         }
         const auto onRecord = [](std::vector<RecordEntry> entries) {
@@ -315,20 +308,20 @@ private Q_SLOTS:
         {
             // Left by a program that was killed.
             RecordStore killed(test.recordFiles);
-            const std::unique_ptr<HeldRecord> record =
-                killed.begin(Utf8Lines(RenameRecord::beginning(u"在名称后添加“1”"_s)), false);
+            const std::unique_ptr<HeldRecord> record = killed.begin(
+                RenameRecord::utf8Text(RenameRecord::beginning(u"在名称后添加“1”"_s)), false);
             QVERIFY(record);
             for (RecordEntry entry : {renamed, happened, notYet}) {
                 if (entry.state == State::Renamed) {
                     entry.state = State::Pending;
-                    QVERIFY(record->append(Utf8Lines(onRecord({entry}))));
+                    QVERIFY(record->append(RenameRecord::utf8Text(onRecord({entry}))));
                     entry.state = State::Renamed;
                 }
-                QVERIFY(record->append(Utf8Lines(onRecord({entry}))));
+                QVERIFY(record->append(RenameRecord::utf8Text(onRecord({entry}))));
             }
             // Another folder than the listed one took the name of a rename that may not have
             // happened; a line that cannot be read; a torn last line.
-            QVERIFY(record->append(Utf8Lines(
+            QVERIFY(record->append(RenameRecord::utf8Text(
                 onRecord(
                     {{State::Pending, tree.path(u"d"_s), tree.path(u"d1"_s), c.parentId, c.id}}) +
                 QStringList{u"修改成功\tgarbage"_s, onRecord({notYet}).last().left(5)})));
@@ -381,7 +374,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, lines);
         TestPlatform test;
-        QVERIFY(RecordStore(test.recordFiles).begin(Utf8Lines(lines), false));
+        QVERIFY(RecordStore(test.recordFiles).begin(RenameRecord::utf8Text(lines), false));
         Form1 window(test.platform);
         QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
         action(window, u"menu撤销修改"_s).trigger();

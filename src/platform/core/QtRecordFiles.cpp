@@ -67,11 +67,11 @@ QStringList QtRecordFiles::list(const QString& suffix)
 
 std::unique_ptr<RecordFiles::Lock> QtRecordFiles::lock(const QString& file)
 {
-    // The folder is made for the first record's lock.
-    if (!QDir().mkpath(m_folder))
-        return nullptr;
     auto lock = std::make_unique<QtLock>(pathOf(file) + u".lock"_s);
-    if (!lock->take())
+    if (lock->take())
+        return lock;
+    // The folder is made for the first record's lock, on a fresh account.
+    if (QDir(m_folder).exists() || !QDir().mkpath(m_folder) || !lock->take())
         return nullptr; // another window's, or a running program's
     return lock;
 }
