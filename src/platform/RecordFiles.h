@@ -33,8 +33,16 @@ public:
 
     // The files in the folder whose names end with the suffix.
     virtual QStringList list(const QString& suffix) = 0;
-    // The file's lock, taken; nothing while another window holds it.
+    // The file's lock, taken; nothing while another window holds it. A lock that a program of
+    // this computer left when it ended is taken; one of another computer is not.
     virtual std::unique_ptr<Lock> lock(const QString& file) = 0;
+    // The computer whose program took the file's lock, where that is another computer than this
+    // one (a home folder shared between computers, a records folder copied from one); nothing
+    // otherwise.
+    virtual QString lockedOnComputer(const QString& file) = 0;
+    // The lock that another computer's program took, taken over once the user said that program
+    // is no longer there; nothing while it is still held.
+    virtual std::unique_ptr<Lock> takeOver(const QString& file) = 0;
     // A new file that holds the text, on the disk, open for appending; nothing when it cannot
     // be written.
     virtual std::unique_ptr<Appender> create(const QString& file, const QByteArray& text) = 0;

@@ -1,5 +1,7 @@
 #include "BatchHistory.h"
 
+#include "platform/FileSystem.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -34,18 +36,22 @@ QSet<FileId> foldersToUndo(const BatchInHistory& batch)
 BatchInHistory::State BatchInHistory::state() const
 {
     if (record.heldElsewhere)
-        return State::InUseElsewhere;
+        return record.otherComputer.isEmpty() ? State::InUseElsewhere : State::OnAnotherComputer;
     if (!content)
         return State::Unreadable;
-    const auto& entries = content->entries;
-    const auto undone = std::count_if(entries.begin(), entries.end(), [](const RecordEntry& e) {
-        return e.state == EntryState::Undone;
-    });
-    if (undone > 0)
+    if (undoneCount() > 0)
         return content->anyToUndo() ? State::PartlyUndone : State::Undone;
     if (!content->ended)
         return State::Interrupted;
     return content->cancelled ? State::Cancelled : State::Completed;
+}
+
+int BatchInHistory::undoneCount() const
+{
+    if (!content)
+        return 0;
+    return int(std::count_if(content->entries.begin(), content->entries.end(),
+                             [](const RecordEntry& e) { return e.state == EntryState::Undone; }));
 }
 
 int BatchInHistory::renamedCount() const
@@ -71,17 +77,65 @@ QString StateText(BatchInHistory::State state)
         return u"已撤销"_s;
     case State::InUseElsewhere:
         return u"正在另一个窗口中使用"_s;
+    case State::OnAnotherComputer:
+        return u"可能在另一台电脑上使用"_s;
     case State::Unreadable:
         break;
     }
     return u"无法读取"_s;
 }
 
-QList<BatchInHistory> ReadHistory(RecordStore& store, const QList<RecordStore::Record>& records)
+namespace {
+
+// Of an undo that was cut off, the folders that are back under their old names were given
+// back.
+void findWhatWasGivenBack(BatchRecordContent& undo, FolderFinder& finder)
 {
+    for (RecordEntry& entry : undo.entries) {
+        if (entry.state != EntryState::Pending)
+            continue;
+        const FolderLookup found = finder.lookUp(entry.newPath);
+        if (found.folder && found.folder->id == entry.id)
+            entry.state = EntryState::Renamed;
+    }
+}
+
+// What an undo renamed back is undone in its batch, also where the batch's record does not
+// say so yet: the undo was cut off, or the batch's record could not be written.
+void markUndone(BatchInHistory& batch, const BatchRecordContent& undo)
+{
+    QSet<FileId> renamedBack;
+    for (const RecordEntry& entry : undo.entries) {
+        if (entry.state != EntryState::Failed && entry.state != EntryState::Pending)
+            renamedBack.insert(entry.id);
+    }
+    for (RecordEntry& entry : batch.content->entries) {
+        if (entry.needsUndo() && renamedBack.contains(entry.id))
+            entry.state = EntryState::Undone;
+    }
+}
+
+} // namespace
+
+QList<BatchInHistory> ReadHistory(RecordStore& store, const QList<RecordStore::Record>& records,
+                                  FileSystem& fileSystem)
+{
+    const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
     QList<BatchInHistory> history;
-    for (const RecordStore::Record& record : records)
+    QHash<QString, qsizetype> byName;
+    for (const RecordStore::Record& record : records) {
+        byName.insert(record.name, history.size());
         history.append({record, store.read(record.name)});
+    }
+    for (BatchInHistory& undo : history) {
+        if (!undo.content || undo.content->undoOf.isEmpty())
+            continue;
+        if (!undo.content->ended)
+            findWhatWasGivenBack(*undo.content, *finder);
+        const qsizetype undone = byName.value(undo.content->undoOf, -1);
+        if (undone >= 0 && history[undone].content)
+            markUndone(history[undone], *undo.content);
+    }
     return history;
 }
 

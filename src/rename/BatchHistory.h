@@ -3,6 +3,8 @@
 #include "RecordStore.h"
 #include "RenameRecord.h"
 
+class FileSystem;
+
 #include <QList>
 
 // One batch of the history, as its record says.
@@ -15,6 +17,7 @@ struct BatchInHistory
         PartlyUndone,
         Undone,
         InUseElsewhere,
+        OnAnotherComputer, // its lock was taken there: that program may have ended long ago
         Unreadable
     };
 
@@ -24,13 +27,16 @@ struct BatchInHistory
     State state() const;
     // The folders the batch renamed (or may have, when it was cut off).
     int renamedCount() const;
+    int undoneCount() const;
 };
 
 QString StateText(BatchInHistory::State state);
 
 // The batches of the records (RecordStore::history(), newest first), with what each record
-// says.
-QList<BatchInHistory> ReadHistory(RecordStore& store, const QList<RecordStore::Record>& records);
+// says. Where an undo was cut off, the disk tells which of its folders it gave back; those
+// are undone in their batch. Reads the disk: for a pass's worker.
+QList<BatchInHistory> ReadHistory(RecordStore& store, const QList<RecordStore::Record>& records,
+                                  FileSystem& fileSystem);
 
 // The newer batches, by position, that renamed one of this batch's folders again and are not
 // undone (the undo of a batch newer than this one aside): this batch can be undone only after

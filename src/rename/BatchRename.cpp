@@ -114,9 +114,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
     if (!confirmed(rows, messageBoxes))
         return;
     RecordedBatch record(records, rows.previewRule());
-    if (!record.isRecording() &&
-        !messageBoxes.askYesNo(AppInfo::title,
-                               u"无法保存修改记录，这次修改之后将不能撤销。仍然继续修改吗？"_s))
+    if (!record.isRecording() && !messageBoxes.askYesNo(AppInfo::title, RecordMissingQuestion))
         return;
 
     RowsSnapshot snapshot(rows);

@@ -119,16 +119,20 @@ void FormHistory::readHistory()
     QList<BatchInHistory> history;
     m_platform.passes.run(
         u"正在读取修改记录……"_s, 0,
-        [&](PassControl&) { history = ReadHistory(m_records, records); }, [] {});
+        [&](PassControl&) { history = ReadHistory(m_records, records, m_platform.fileSystem); },
+        [] {});
     m_history = std::move(history);
     m_batches->clear();
     for (const BatchInHistory& batch : std::as_const(m_history)) {
         const QString rule = !batch.content                  ? QString()
                              : batch.content->rule.isEmpty() ? u"（未记下规则）"_s
                                                              : batch.content->rule;
+        QString state = StateText(batch.state());
+        if (batch.state() == BatchInHistory::State::PartlyUndone)
+            state += u"（已撤销 %1 个）"_s.arg(batch.undoneCount());
         auto* item = new QTreeWidgetItem(
             m_batches, {QLocale().toString(batch.record.began, u"yyyy-MM-dd HH:mm:ss"_s), rule,
-                        QString::number(batch.renamedCount()), StateText(batch.state())});
+                        QString::number(batch.renamedCount()), state});
         item->setToolTip(1, rule);
     }
     for (int column = 0; column < 3; ++column)
@@ -191,6 +195,10 @@ void FormHistory::showSelected()
             u"之后的修改又改动了这次修改过的目录，请先撤销 %1 的修改。"_s.arg(when.join(u"、"_s)));
         return;
     }
+    if (batch.state() == BatchInHistory::State::OnAnotherComputer) {
+        m_why->setText(u"这次修改的记录可能正在另一台电脑（%1）上使用。如果那台电脑上的本程序"
+                       u"已经关闭，可以接管这个记录并撤销。"_s.arg(batch.record.otherComputer));
+    }
     m_undo->setEnabled(true);
 }
 
@@ -199,9 +207,23 @@ void FormHistory::undoSelected()
     const int position = m_batches->indexOfTopLevelItem(m_batches->currentItem());
     if (position < 0 || !m_undo->isEnabled())
         return;
-    const QString name = m_history[position].record.name;
+    const RecordStore::Record& chosen = m_history[position].record;
+    const QString name = chosen.name;
     const QString question = u"你确定要撤销这次修改吗？"_s;
-    if (name == m_records.ownedName()) {
+    if (!chosen.otherComputer.isEmpty()) {
+        const QString takeOver =
+            u"这次修改的记录可能正在另一台电脑（%1）上使用。只有那台电脑上的本程序已经关闭时，"
+            u"才能接管它。\n确定要接管这个记录并撤销这次修改吗？"_s.arg(chosen.otherComputer);
+        if (!m_platform.messageBoxes.askYesNo(AppInfo::title, takeOver))
+            return;
+        if (const std::unique_ptr<HeldRecord> record = m_records.takeOver(name)) {
+            UndoBatch(m_rows, m_platform.fileSystem, m_records, *record, m_platform.messageBoxes,
+                      m_platform.passes, QString());
+        } else {
+            m_platform.messageBoxes.inform(AppInfo::title,
+                                           u"这次修改的记录仍在另一台电脑上使用，无法接管。"_s);
+        }
+    } else if (name == m_records.ownedName()) {
         UndoBatch(m_rows, m_platform.fileSystem, m_records, *m_records.owned(),
                   m_platform.messageBoxes, m_platform.passes, question);
     } else if (const std::unique_ptr<HeldRecord> record = m_records.hold(name)) {

@@ -108,7 +108,9 @@ QList<RecordStore::Record> RecordStore::history()
     for (const QString& file : recordFiles()) {
         const QString name = nameOfFile(file);
         const bool mine = m_owned && m_owned->name() == name;
-        records.append(Record{name, beganOf(name), !mine && !m_files.lock(file)});
+        const bool heldElsewhere = !mine && !m_files.lock(file);
+        records.append(Record{name, beganOf(name), heldElsewhere,
+                              heldElsewhere ? m_files.lockedOnComputer(file) : QString()});
     }
     return records;
 }
@@ -166,6 +168,15 @@ std::unique_ptr<HeldRecord> RecordStore::hold(const QString& name)
     return std::make_unique<HeldRecord>(m_files, file, std::move(lock));
 }
 
+std::unique_ptr<HeldRecord> RecordStore::takeOver(const QString& name)
+{
+    const QString file = fileOf(name);
+    std::unique_ptr<RecordFiles::Lock> lock = m_files.takeOver(file);
+    if (!lock)
+        return nullptr;
+    return std::make_unique<HeldRecord>(m_files, file, std::move(lock));
+}
+
 HeldRecord* RecordStore::owned()
 {
     if (!m_owned) {
@@ -207,10 +218,11 @@ void RecordStore::settle(HeldRecord& record, bool undoable)
         setUndoable(undoable);
 }
 
-void RecordStore::save(HeldRecord& record, const BatchRecordContent& content)
+bool RecordStore::save(HeldRecord& record, const BatchRecordContent& content)
 {
-    record.replace(RenameRecord::wholeText(content));
+    const bool saved = record.replace(RenameRecord::wholeText(content));
     settle(record, content.anyToUndo());
+    return saved;
 }
 
 void RecordStore::refresh()

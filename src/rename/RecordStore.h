@@ -56,6 +56,7 @@ public:
         QString name;
         QDateTime began;
         bool heldElsewhere = false; // another window (or running program) holds it
+        QString otherComputer;      // the computer whose program took the lock, if not this one
     };
 
     explicit RecordStore(RecordFiles& files, QObject* parent = nullptr);
@@ -74,6 +75,9 @@ public:
     std::unique_ptr<HeldRecord> begin(const QByteArray& beginning, bool isUndo);
     // The named record; nothing while another window holds it.
     std::unique_ptr<HeldRecord> hold(const QString& name);
+    // The named record that a program of another computer held, once the user said that it is
+    // no longer there; nothing while it is still held.
+    std::unique_ptr<HeldRecord> takeOver(const QString& name);
 
     // The record of this window's last batch, taking the newest free one when it has none;
     // nothing when there is none.
@@ -85,8 +89,9 @@ public:
     void adopt(std::unique_ptr<HeldRecord> record, bool undoable);
     // The record with what is left to undo: one with nothing left is retired.
     void settle(HeldRecord& record, bool undoable);
-    // Keeps the content (the states an undo gave the entries) as the record, and settles it.
-    void save(HeldRecord& record, const BatchRecordContent& content);
+    // Keeps the content (the states an undo gave the entries) as the record, and settles it;
+    // false when the record could not be written.
+    bool save(HeldRecord& record, const BatchRecordContent& content);
     // Reads the window's record again, as after the program started.
     void refresh();
 

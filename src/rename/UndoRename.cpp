@@ -32,7 +32,7 @@ QHash<FileId, int> rowsById(const RowsSnapshot& rows)
     return positions;
 }
 
-enum class Undid { NothingToUndo, Renamed, Failed };
+enum class Undid { NothingToUndo, Renamed, Failed, NotOnRecord };
 
 // The undo of one folder of the batch: its rename back to its old name, which the undo's record
 // takes before it happens.
@@ -48,11 +48,21 @@ Undid undoOne(FileSystem& fileSystem, FolderRenamer& renamer, FolderFinder& find
             return Undid::NothingToUndo;
         }
     }
-    undoRecord.admit(item);
+    if (!undoRecord.admit(item))
+        return Undid::NotOnRecord; // no rename without its line on record
     const auto [parent, name] = SplitPath(entry.newPath);
     const std::optional<FileSystemError> failure = RenameListedFolder(
         fileSystem, renamer, ListedFolder{parent, entry.parentId, name, entry.id},
         SplitPath(entry.oldPath).second);
+    if (failure) {
+        // Already back under its old name: an undo of this batch that was cut off gave it back.
+        const FolderLookup back = finder.lookUp(entry.oldPath);
+        if (back.folder && back.folder->id == entry.id) {
+            undoRecord.mark(State::Pending);
+            entry.state = State::Undone;
+            return Undid::NothingToUndo;
+        }
+    }
     undoRecord.mark(failure ? State::Failed : State::Renamed);
     entry.state = failure ? State::UndoFailed : State::Undone;
     if (!failure)
@@ -93,39 +103,62 @@ std::optional<ToUndo> readToUndo(HeldRecord& record, PassRunner& passes)
 
 // The undone batch's record with what is left to undo, and the undo's own record, written at
 // once (two files); then the entries are freed, here on the pass's worker: a large batch's
-// take a while. How many entries are left to undo.
-int finishBoth(RecordStore& records, HeldRecord& record, RecordedBatch& undoRecord, ToUndo& read,
-               bool cancelled)
+// take a while.
+struct Finished
 {
-    std::future<void> saved = std::async(
-        std::launch::async, [&records, &record, &read] { records.save(record, *read.content); });
+    int left = 0; // entries left to undo
+    bool saved = false;
+};
+
+Finished finishBoth(RecordStore& records, HeldRecord& record, RecordedBatch& undoRecord,
+                    ToUndo& read, bool cancelled)
+{
+    std::future<bool> saved = std::async(std::launch::async, [&records, &record, &read] {
+        return records.save(record, *read.content);
+    });
     undoRecord.finish(cancelled);
-    saved.wait();
+    Finished finished;
+    finished.saved = saved.get();
     const auto& entries = read.content->entries;
-    const int left =
+    finished.left =
         int(std::count_if(entries.begin(), entries.end(), std::mem_fn(&RecordEntry::needsUndo)));
     // (Assigning {} would keep the vector's memory, to be freed on the windows' thread.)
     std::vector<RecordEntry*>().swap(read.newestFirst);
     read.content.reset();
-    return left;
+    return finished;
 }
 
-void report(MessageBoxes& messageBoxes, PassEnd end, int undone, int failed, int notReached,
-            int unreadable)
+struct Counts
 {
+    int undone = 0;
+    int failed = 0;
+    int notReached = 0;
+    int unreadable = 0;
+};
+
+void report(MessageBoxes& messageBoxes, PassEnd end, bool stopped, const Counts& counts,
+            bool batchSaved)
+{
+    const int undone = counts.undone;
     QString message =
-        end == PassEnd::Cancelled
+        stopped ? u"无法继续写入修改记录（磁盘可能已满），撤销已停止：已恢复 %1 个目录的原名，"
+                  u"其余的仍可再次撤销；已恢复的这些不能再撤销。"_s.arg(undone)
+        : end == PassEnd::Cancelled
             ? u"撤销已取消：已恢复 %1 个目录的原名，其余的仍可再次撤销。"_s.arg(undone)
             : u"已恢复 %1 个目录的原名。"_s.arg(undone);
-    message += u"\n恢复成功 %1 个，恢复出错 %2 个，未恢复 %3 个。"_s.arg(undone).arg(failed).arg(
-        notReached);
-    if (unreadable > 0) {
-        message += u"\n修改记录中有 %1 行无法读取，这些行上的目录没有撤销。"_s.arg(unreadable);
+    message += u"\n恢复成功 %1 个，恢复出错 %2 个，未恢复 %3 个。"_s.arg(undone)
+                   .arg(counts.failed)
+                   .arg(counts.notReached);
+    if (counts.unreadable > 0) {
+        message +=
+            u"\n修改记录中有 %1 行无法读取，这些行上的目录没有撤销。"_s.arg(counts.unreadable);
     }
-    if (failed > 0) {
+    if (counts.failed > 0) {
         message += u"\n有 %1 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），"
-                   u"原因见列表。"_s.arg(failed);
+                   u"原因见列表。"_s.arg(counts.failed);
     }
+    if (!batchSaved)
+        message += u"\n这次修改的记录无法更新，修改记录中它可能仍显示为未撤销。"_s;
     messageBoxes.inform(AppInfo::title, message);
 }
 
@@ -148,17 +181,18 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
         return; // another pass works on the rows
-    if (!messageBoxes.askYesNo(AppInfo::title, question))
+    if (!question.isEmpty() && !messageBoxes.askYesNo(AppInfo::title, question))
         return;
     // The undo is a batch of its own, on record so that it can be undone in turn.
     RecordedBatch undoRecord(records, u"撤销：%1"_s.arg(read->content->rule), record.name());
+    if (!undoRecord.isRecording() && !messageBoxes.askYesNo(AppInfo::title, RecordMissingQuestion))
+        return;
 
     RowsSnapshot snapshot(rows);
-    const int unreadable = read->content->unreadable;
+    Counts counts;
+    counts.unreadable = read->content->unreadable;
     const int toUndo = int(newestFirst.size());
-    int undone = 0;
-    int notReached = 0;
-    int failed = 0;
+    bool batchSaved = true;
     const auto undoAll = [&](PassControl& control) {
         const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
@@ -176,33 +210,38 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
         control.forEach(toUndo, [&](int i) {
             RecordEntry& entry = *newestFirst[size_t(i)];
             FileSystemError error;
+            if (undoRecord.stopped())
+                return;
             const Undid undid = undoOne(fileSystem, *renamer, *finder, undoRecord, i, entry, error);
-            if (undid == Undid::NothingToUndo)
+            if (undid == Undid::NothingToUndo || undid == Undid::NotOnRecord)
                 return;
             // The folder's row, where it still bears the path the batch gave the folder.
             const int ofFolder = rowOfId.value(entry.id, -1);
             const int row =
                 ofFolder >= 0 && snapshot.row(ofFolder).key == entry.newPath ? ofFolder : -1;
             if (undid == Undid::Failed) {
-                ++failed;
+                ++counts.failed;
                 if (row >= 0)
                     snapshot.setVerdict(row, Verdict{Outcome::UndoFailed, error});
                 return;
             }
-            ++undone;
+            ++counts.undone;
             if (row >= 0)
                 snapshot.setPlace(row, SplitPath(entry.oldPath).second, entry.oldPath,
                                   Verdict{Outcome::Undone, {}});
             rowsByParent.follow(snapshot, entry.newPath, entry.oldPath); // rows below it
         });
-        notReached = finishBoth(records, record, undoRecord, *read, control.stopped()) - failed;
+        const Finished finished = finishBoth(records, record, undoRecord, *read,
+                                             control.stopped() || undoRecord.stopped());
+        counts.notReached = finished.left - counts.failed;
+        batchSaved = finished.saved;
     };
     const PassEnd end = passes.run(u"正在撤销修改……"_s, toUndo, snapshot.around(undoAll),
                                    [&] { hold->takeOver(snapshot); });
     if (end == PassEnd::Closing || end == PassEnd::Refused)
         return;
 
-    report(messageBoxes, end, undone, failed, notReached, unreadable);
+    report(messageBoxes, end, undoRecord.stopped(), counts, batchSaved);
 }
 
 void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& records,

@@ -9,11 +9,11 @@ class MessageBoxes;
 class PassRunner;
 class RecordStore;
 
-// The undo command: asks, then gives the folders the record's batch renamed their old names
-// back, newest first, with the same checks as the rename. Rows that stand for them say how it
-// went; the record keeps what was undone (a cancelled undo leaves the rest for another one).
-// Ends with one message that counts both outcomes.
-// The undo is itself recorded as a batch, which can be undone in turn.
+// The undo command: asks (unless the question is empty), then gives the folders the record's batch
+// renamed their old names back, newest first, with the same checks as the rename. Rows that stand
+// for them say how it went; the record keeps what was undone (a cancelled undo leaves the rest for
+// another one). Ends with one message that counts both outcomes. The undo is itself recorded as a
+// batch, which can be undone in turn.
 void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& records,
                HeldRecord& record, MessageBoxes& messageBoxes, PassRunner& passes,
                const QString& question = QStringLiteral("你确定要撤销上次的修改吗？"));

@@ -1,6 +1,7 @@
 // A program of the tests: renames every folder of a tree with the real window and its record,
-// and stops for good in the middle of the batch, so that a test can kill it there.
-//   batch_child TREE RECORDS_FOLDER RENAMES_BEFORE_STOPPING
+// and stops for good in the middle of the batch (or, told "undo", of the batch's undo), so that a
+// test can kill it there.
+//   batch_child TREE RECORDS_FOLDER RENAMES_BEFORE_STOPPING [undo]
 #include "collect/AddDirectories.h"
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
@@ -48,5 +49,7 @@ int main(int argc, char* argv[])
     AddDirectories(window.rows(), test.fileSystem, paths, test.passes);
     SimulateRename(window.rows(), test.fileSystem, AppendRule(u"_x"_s), test.passes);
     window.findChild<QAction*>(u"menu确认修改"_s)->trigger();
+    if (arguments.value(4) == u"undo"_s)
+        window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();
     return 1; // never reached: the test kills it
 }

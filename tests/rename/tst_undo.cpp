@@ -3,6 +3,7 @@
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
+#include "rename/BatchHistory.h"
 #include "rename/FormHistory.h"
 #include "rename/RecordStore.h"
 #include "rename/RenameRecord.h"
@@ -548,6 +549,7 @@ private Q_SLOTS:
             {u"已中断"_s, {u"r"_s, {}, false, false, entries({State::Renamed, State::Pending}), 0}},
             {u"部分撤销"_s, {u"r"_s, {}, true, false, entries({State::Undone, State::Renamed}), 0}},
             {u"已撤销"_s, {u"r"_s, {}, true, false, entries({State::Undone, State::Failed}), 0}},
+            {u"held on another computer"_s, completed},
         };
         TestPlatform test;
         RecordStore elsewhere(test.recordFiles);
@@ -556,7 +558,12 @@ private Q_SLOTS:
             held.push_back(elsewhere.begin(RenameRecord::wholeText(content), false));
             QTest::qWait(5); // a later name
         }
+        const QString foreign = held.back()->name() + u".txt"_s;
         held.erase(held.begin() + 1, held.end()); // only the oldest stays held elsewhere
+        QFile foreignLock(test.recordFiles.folder() + u'/' + foreign + u".lock"_s);
+        QVERIFY(foreignLock.open(QIODevice::WriteOnly));
+        foreignLock.write("4242\nfolder-batch-rename\nothercomputer\n");
+        foreignLock.close();
         QVERIFY(RecordStore(test.recordFiles).begin("not a record\n", false));
         Form1 window(test.platform);
         RecordStore records(test.recordFiles);
@@ -571,10 +578,19 @@ private Q_SLOTS:
             states << table->topLevelItem(i)->text(3);
             counts << table->topLevelItem(i)->text(2);
         }
-        QCOMPARE(states, (QStringList{u"无法读取"_s, u"已撤销"_s, u"部分撤销"_s, u"已中断"_s,
-                                      u"已取消"_s, u"已完成"_s, u"正在另一个窗口中使用"_s}));
+        QCOMPARE(states, (QStringList{u"无法读取"_s, u"可能在另一台电脑上使用"_s, u"已撤销"_s,
+                                      u"部分撤销（已撤销 1 个）"_s, u"已中断"_s, u"已取消"_s,
+                                      u"已完成"_s, u"正在另一个窗口中使用"_s}));
         // The folders each batch renamed (or may have, when it was cut off).
-        QCOMPARE(counts, (QStringList{u"0"_s, u"1"_s, u"2"_s, u"2"_s, u"1"_s, u"1"_s, u"1"_s}));
+        QCOMPARE(counts,
+                 (QStringList{u"0"_s, u"1"_s, u"1"_s, u"2"_s, u"2"_s, u"1"_s, u"1"_s, u"1"_s}));
+        // Another computer's lock is taken over once the user says so.
+        history.select(1);
+        QVERIFY(FindChild<QLabel>(history, u"why"_s)->text().contains(u"othercomputer"_s));
+        FindChild<QPushButton>(history, u"undo"_s)->click();
+        QVERIFY(test.messageBoxes.shown.first().text.startsWith(
+            u"这次修改的记录可能正在另一台电脑（othercomputer）上使用。"_s));
+        QVERIFY(test.recordFiles.lockedOnComputer(foreign).isEmpty());
         // 20 records and 90 days until the user says otherwise; then, at the next batch, the
         // newest go on and older ones go, but the one another window holds.
         auto* keptCount = FindChild<QSpinBox>(history, u"keptCount"_s);
@@ -653,13 +669,29 @@ private Q_SLOTS:
         QVERIFY(test.messageBoxes.shown.last().text.startsWith(
             u"无法继续写入修改记录（磁盘可能已满），批量修改已停止：%1 个目录已改名"_s.arg(
                 renamed)));
+        // The undo, too, renames nothing that is not on its record; once there is room again,
+        // it gives everything back.
+        const QStringList afterBatch = tree.entries();
+        action(window, u"menu撤销修改"_s).trigger();
+        QVERIFY(test.messageBoxes.shown.last().text.startsWith(
+            u"无法继续写入修改记录（磁盘可能已满），撤销已停止：已恢复 0 个目录的原名"_s));
+        QCOMPARE(tree.entries(), afterBatch);
+        filling.appendsLeft = 1 << 30;
         action(window, u"menu撤销修改"_s).trigger();
         QCOMPARE(tree.entries(), before);
     }
 
-    // The program killed in the middle of a batch: a fresh one undoes what the record says.
+    // The program killed in the middle of a batch, or of its undo: a fresh one undoes what the
+    // record says, without first undoing the undo that was cut off.
+    void theRecordSurvivesAKilledProgram_data()
+    {
+        QTest::addColumn<bool>("inTheUndo");
+        QTest::newRow("in the batch") << false;
+        QTest::newRow("in the undo") << true;
+    }
     void theRecordSurvivesAKilledProgram()
     {
+        QFETCH(bool, inTheUndo);
         TestTree tree;
         QStringList folders;
         for (int i = 0; i < 20; ++i)
@@ -671,19 +703,29 @@ private Q_SLOTS:
         const QString childProgram = QStandardPaths::findExecutable(
             u"batch_child"_s, {QCoreApplication::applicationDirPath()});
         QVERIFY(!childProgram.isEmpty());
-        child.start(childProgram, {tree.root(), test.recordFiles.folder(), u"5"_s});
+        child.start(childProgram, {tree.root(), test.recordFiles.folder(),
+                                   inTheUndo ? u"25"_s : u"5"_s, inTheUndo ? u"undo"_s : u""_s});
         QVERIFY(child.waitForStarted(20000));
         QVERIFY(child.waitForReadyRead(60000)); // it says when it is stuck in its sixth rename
         child.kill();
         QVERIFY(child.waitForFinished(20000));
         QStringList renamed = tree.entries();
-        QCOMPARE(renamed.filter(u"_x"_s).size(), 5);
+        QCOMPARE(renamed.filter(u"_x"_s).size(), inTheUndo ? 15 : 5);
 
+        if (inTheUndo) {
+            RecordStore store(test.recordFiles);
+            const QList<BatchInHistory> history =
+                ReadHistory(store, store.history(), test.fileSystem);
+            QCOMPARE(history.size(), 2);
+            QCOMPARE(history[0].state(), BatchInHistory::State::Interrupted);
+            QCOMPARE(history[1].state(), BatchInHistory::State::PartlyUndone);
+        }
         Form1 window(test.platform);
         QVERIFY(action(window, u"menu撤销修改"_s).isEnabled());
         action(window, u"menu撤销修改"_s).trigger();
         folders.sort();
         QCOMPARE(tree.entries(), folders);
+        QVERIFY(test.messageBoxes.shown.last().text.contains(u"恢复出错 0 个"_s));
     }
 };
 

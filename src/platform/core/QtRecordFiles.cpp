@@ -8,6 +8,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -16,8 +17,12 @@ namespace {
 class QtLock : public RecordFiles::Lock
 {
 public:
-    explicit QtLock(const QString& path) : m_lock(path) {}
+    // Never stale by its age: a window may hold its record for days, and a lock from another
+    // computer is the user's to take over.
+    explicit QtLock(const QString& path) : m_lock(path) { m_lock.setStaleLockTime(0); }
     bool take() { return m_lock.tryLock(0); }
+    // Removes nothing that a running program still holds (it keeps the file locked or open).
+    bool takeOver() { return m_lock.removeStaleLockFile() && take(); }
 
 private:
     QLockFile m_lock;
@@ -73,6 +78,25 @@ std::unique_ptr<RecordFiles::Lock> QtRecordFiles::lock(const QString& file)
     // The folder is made for the first record's lock, on a fresh account.
     if (QDir(m_folder).exists() || !QDir().mkpath(m_folder) || !lock->take())
         return nullptr; // another window's, or a running program's
+    return lock;
+}
+
+QString QtRecordFiles::lockedOnComputer(const QString& file)
+{
+    const QLockFile lock(pathOf(file) + u".lock"_s);
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (!lock.getLockInfo(&pid, &host, &program) || host == QSysInfo::machineHostName())
+        return {};
+    return host;
+}
+
+std::unique_ptr<RecordFiles::Lock> QtRecordFiles::takeOver(const QString& file)
+{
+    auto lock = std::make_unique<QtLock>(pathOf(file) + u".lock"_s);
+    if (!lock->takeOver())
+        return nullptr;
     return lock;
 }
 

@@ -14,6 +14,8 @@ public:
 
     QStringList list(const QString& suffix) override;
     std::unique_ptr<Lock> lock(const QString& file) override;
+    QString lockedOnComputer(const QString& file) override;
+    std::unique_ptr<Lock> takeOver(const QString& file) override;
     std::unique_ptr<Appender> create(const QString& file, const QByteArray& text) override;
     bool replace(const QString& file, const QByteArray& text) override;
     std::optional<QByteArray> read(const QString& file) override;
