@@ -86,6 +86,25 @@ const QString endWord = u"结束"_s;
 const QString completedWord = u"已完成"_s;
 const QString cancelledWord = u"已取消"_s;
 
+// No entry's line is longer (a name is at most a few hundred bytes); a longer line is not
+// read. A rule is kept up to its first characters: one of megabytes held the history's window
+// for a minute.
+constexpr qsizetype longestLine = 1 << 20;
+constexpr qsizetype longestRule = 2000;
+
+// An entry renames a folder of the parent it lists, within it.
+bool staysInParent(const RecordEntry& entry, QStringView listedParent)
+{
+    const auto plain = [](QStringView name) {
+        return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
+               !name.contains(PathSeparator);
+    };
+    const auto [oldParent, oldName] = SplitPathView(entry.oldPath);
+    const auto [newParent, newName] = SplitPathView(entry.newPath);
+    return oldParent == listedParent && newParent == listedParent && plain(oldName) &&
+           plain(newName);
+}
+
 std::optional<State> stateOf(QStringView word)
 {
     for (const auto& [candidate, text] : stateWords()) {
@@ -225,7 +244,14 @@ std::optional<BatchRecordContent> read(const QByteArray& text)
         qsizetype end = text.indexOf('\n', start);
         if (end < 0)
             end = text.size();
-        lines.append(QString::fromUtf8(QByteArrayView(text).sliced(start, end - start)));
+        QByteArrayView line = QByteArrayView(text).sliced(start, end - start);
+        if (line.size() > longestLine) {
+            // The rule's line is read cut (its field, further, to longestRule); any other is
+            // not read at all: a cut entry could read as another.
+            const QByteArray rulePrefix = (ruleWord + u'\t').toUtf8();
+            line = line.startsWith(rulePrefix) ? line.first(longestLine) : QByteArrayView();
+        }
+        lines.append(QString::fromUtf8(line));
         start = end + 1;
     }
     return read(lines);
@@ -270,7 +296,9 @@ std::optional<BatchRecordContent> read(const QStringList& lines)
         };
         if (!olderVersion && fields.size() == 2) {
             if (fields[0] == ruleWord) {
-                content.rule = unescaped(fields[1]);
+                content.rule = fields[1].size() > longestRule
+                                   ? unescaped(fields[1].first(longestRule)) + u"……"_s
+                                   : unescaped(fields[1]);
             } else if (fields[0] == undoOfWord) {
                 content.undoOf = unescaped(fields[1]);
             } else if (fields[0] == endWord &&
@@ -312,7 +340,8 @@ std::optional<BatchRecordContent> read(const QStringList& lines)
             skip();
             continue;
         }
-        if (entry.oldPath.isEmpty() || entry.newPath.isEmpty()) {
+        if (!staysInParent(entry, olderVersion ? SplitPathView(entry.oldPath).first
+                                               : QStringView(parent))) {
             skip();
             continue;
         }

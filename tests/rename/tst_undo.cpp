@@ -370,6 +370,10 @@ private Q_SLOTS:
         QTest::newRow("unknown state") << start + QStringList{u"改了\ta\tb\t1:1"_s};
         QTest::newRow("no parent")
             << RenameRecord::beginning(QString()) + QStringList{u"修改成功\ta\tb\t1:1"_s};
+        // Crafted names that would reach outside the parent the record lists.
+        QTest::newRow("a parent's name") << start + QStringList{u"修改成功\t..\tb\t1:1"_s};
+        QTest::newRow("a path") << start + QStringList{u"修改成功\ta\t../../evil\t1:1"_s};
+        QTest::newRow("a subfolder") << start + QStringList{u"修改成功\tc/a\tc/b\t1:1"_s};
     }
     void aDamagedOrForeignRecordIsIgnored()
     {
@@ -545,7 +549,8 @@ private Q_SLOTS:
         const QList<std::pair<QString, BatchRecordContent>> batches{
             {u"held"_s, completed},
             {u"已完成"_s, completed},
-            {u"已取消"_s, {u"r"_s, {}, true, true, entries({State::Renamed}), 0}},
+            // A rule of megabytes (a crafted record) is shown cut.
+            {u"已取消"_s, {QString(3 << 20, u'r'), {}, true, true, entries({State::Renamed}), 0}},
             {u"已中断"_s, {u"r"_s, {}, false, false, entries({State::Renamed, State::Pending}), 0}},
             {u"部分撤销"_s, {u"r"_s, {}, true, false, entries({State::Undone, State::Renamed}), 0}},
             {u"已撤销"_s, {u"r"_s, {}, true, false, entries({State::Undone, State::Failed}), 0}},
@@ -584,6 +589,7 @@ private Q_SLOTS:
         // The folders each batch renamed (or may have, when it was cut off).
         QCOMPARE(counts,
                  (QStringList{u"0"_s, u"1"_s, u"1"_s, u"2"_s, u"2"_s, u"1"_s, u"1"_s, u"1"_s}));
+        QCOMPARE(table->topLevelItem(5)->text(1), QString(2000, u'r') + u"……"_s);
         // Another computer's lock is taken over once the user says so.
         history.select(1);
         QVERIFY(FindChild<QLabel>(history, u"why"_s)->text().contains(u"othercomputer"_s));
