@@ -8,7 +8,7 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins qt6-tran
           libopencc-dev fonts-noto-cjk)
 for option in "$@"; do
     case $option in
-        --test) packages+=(desktop-file-utils lintian file dpkg-dev dosfstools fusefat) ;;
+        --test) packages+=(desktop-file-utils lintian file dpkg-dev dosfstools fusefat bindfs) ;;
         --package) packages+=(file dpkg-dev) ;;
         *) echo "unknown option $option" >&2; exit 2 ;;
     esac

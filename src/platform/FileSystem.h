@@ -83,6 +83,9 @@ struct FileSystemError
         TargetIsSameFolder,  // the new name names the folder itself (letter case aside)
         NoSafeRename,        // the file system offers no way to rename without replacing
         PlaceholderLeft,     // as NoSafeRename, and the program's placeholder could not be removed
+        // Renamed, but another program made a folder of the new name at that moment, which
+        // the rename may have replaced (a file system without a no-replace rename).
+        MayHaveReplacedFolder,
     };
     Kind kind = Kind::Other;
     QString systemText; // for Other: the system's own wording, or its name for the error

@@ -91,6 +91,8 @@ Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const Di
         fileSystem, renamer, ListedFolder{row.parent, row.parentId, row.name, row.id}, row.newName);
     if (!error)
         return Verdict{Outcome::Renamed, {}};
+    if (error->kind == Kind::MayHaveReplacedFolder)
+        return Verdict{Outcome::Renamed, *error};
     // Letter case aside, where the file system does not tell it apart.
     if (error->kind == Kind::TargetIsSameFolder)
         return Verdict{Outcome::SameName, {}};

@@ -51,9 +51,13 @@ Undid undoOne(FileSystem& fileSystem, FolderRenamer& renamer, FolderFinder& find
     if (!undoRecord.admit(item))
         return Undid::NotOnRecord; // no rename without its line on record
     const auto [parent, name] = SplitPath(entry.newPath);
-    const std::optional<FileSystemError> failure = RenameListedFolder(
+    std::optional<FileSystemError> failure = RenameListedFolder(
         fileSystem, renamer, ListedFolder{parent, entry.parentId, name, entry.id},
         SplitPath(entry.oldPath).second);
+    if (failure && failure->kind == FileSystemError::Kind::MayHaveReplacedFolder) {
+        error = *failure; // undone, and the row says what may have happened
+        failure.reset();
+    }
     if (failure) {
         // Already back under its old name: an undo of this batch that was cut off gave it back.
         const FolderLookup back = finder.lookUp(entry.oldPath);
@@ -228,7 +232,7 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
             ++counts.undone;
             if (row >= 0)
                 snapshot.setPlace(row, SplitPath(entry.oldPath).second, entry.oldPath,
-                                  Verdict{Outcome::Undone, {}});
+                                  Verdict{Outcome::Undone, error});
             rowsByParent.follow(snapshot, entry.newPath, entry.oldPath); // rows below it
         });
         const Finished finished = finishBoth(records, record, undoRecord, *read,

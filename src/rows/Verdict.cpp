@@ -85,6 +85,8 @@ QString DescribeError(const FileSystemError& error)
         return u"文件系统不支持安全的改名（不覆盖已有目录）"_s;
     case Kind::PlaceholderLeft:
         return u"文件系统不支持安全的改名，且新名称处留下了一个无法删除的空目录"_s;
+    case Kind::MayHaveReplacedFolder:
+        return u"另一个程序同时在新名称处建了目录，它可能已被这次改名替换"_s;
     case Kind::Other:
         break;
     }
@@ -119,10 +121,15 @@ QString VerdictText(const Verdict& verdict)
         return u"目录名称一样"_s;
     case Outcome::AlreadyExists:
         return u"目录已经存在"_s;
+    // Never said to be a plain success when another folder may have been replaced.
     case Outcome::Renamed:
-        return u"修改成功"_s;
+        return verdict.error.kind == FileSystemError::Kind::MayHaveReplacedFolder
+                   ? u"已改名，但"_s + DescribeError(verdict.error)
+                   : u"修改成功"_s;
     case Outcome::Undone:
-        return u"已撤销"_s;
+        return verdict.error.kind == FileSystemError::Kind::MayHaveReplacedFolder
+                   ? u"已撤销，但"_s + DescribeError(verdict.error)
+                   : u"已撤销"_s;
     case Outcome::UndoFailed:
         return u"撤销出错:"_s + DescribeError(verdict.error);
     case Outcome::Failed:

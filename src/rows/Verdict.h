@@ -28,7 +28,9 @@ struct Verdict
     };
 
     Outcome outcome = Outcome::None;
-    FileSystemError error; // meaningful for Failed and UndoFailed only
+    // Meaningful for Failed and UndoFailed, and for Renamed and Undone where another folder may
+    // have been replaced (MayHaveReplacedFolder).
+    FileSystemError error;
 
     bool operator==(const Verdict&) const = default;
 };

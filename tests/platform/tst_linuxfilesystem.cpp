@@ -330,6 +330,38 @@ private Q_SLOTS:
         ::close(dir);
     }
 
+    // A file system with neither the no-replace rename nor the swap (bindfs): a folder that
+    // another program puts where the placeholder was, right before the rename, may be
+    // replaced, and that is never said to be a plain success.
+    void aFolderPutInThePlaceholdersPlaceIsNeverAPlainSuccess()
+    {
+        if (QStandardPaths::findExecutable(u"bindfs"_s).isEmpty())
+            QSKIP("needs bindfs (scripts/install-deps.sh --test)");
+        TestTree tree;
+        tree.makeFolders({u"source/a"_s, u"source/b"_s, u"mnt"_s});
+        const QString mountPoint = tree.path(u"mnt"_s);
+        FuseMount bound(u"bindfs"_s, {tree.path(u"source"_s)}, mountPoint);
+        if (!bound.mount())
+            QSKIP("FUSE cannot mount here");
+        LinuxFileSystem fs;
+        const FileId a = LookUpFolder(fs, mountPoint + u"/a"_s).id;
+        const FileId b = LookUpFolder(fs, mountPoint + u"/b"_s).id;
+        const int dir = ::open(QFile::encodeName(mountPoint).constData(), O_PATH | O_DIRECTORY);
+        const auto replacePlaceholder = [&] {
+            QDir(mountPoint).rmdir(u"b2"_s);
+            QDir(mountPoint).mkdir(u"b2"_s);
+        };
+        const auto plain = LinuxFileSystem::renameByClaimingTarget(dir, "a", "a2", true, a);
+        const auto raced =
+            LinuxFileSystem::renameByClaimingTarget(dir, "b", "b2", true, b, replacePlaceholder);
+        ::close(dir);
+        const QStringList left = QDir(mountPoint).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        bound.unmount();
+        QVERIFY(!plain);
+        QCOMPARE(raced.value_or(FileSystemError{}).kind, Kind::MayHaveReplacedFolder);
+        QCOMPARE(left, (QStringList{u"a2"_s, u"b2"_s}));
+    }
+
     // A disk that fills up: the record says it could not take the lines, and a record that
     // cannot be rewritten whole stays as it was.
     void aFullDiskIsNoticedByTheRecord()
@@ -591,13 +623,28 @@ private Q_SLOTS:
         stick.unmount();
         QVERIFY(stick.mount());
         QVERIFY(fs.folderExists(mountPoint + u"/c"_s)); // c now gets the number a had
-        const auto error = fs.folderRenamer()->rename(
-            ListedFolder{listed.parent, listed.parentId, listed.name, listed.id}, u"b"_s);
+        const auto renamer = fs.folderRenamer();
+        const auto renameTo = [&](const FolderInfo& folder, const QString& name) {
+            return renamer->rename(
+                ListedFolder{folder.parent, folder.parentId, folder.name, folder.id}, name);
+        };
+        const auto error = renameTo(listed, u"b"_s);
         QStringList left = QDir(mountPoint).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        // It has neither no-replace rename nor one onto an empty folder: the plain rename is
+        // safe there, and a change of letter case alone is no change.
+        const auto renamed = renameTo(LookUpFolder(fs, mountPoint + u"/c"_s), u"d"_s);
+        const std::optional<FolderInfo> d = fs.folderFinder()->lookUp(mountPoint + u"/d"_s).folder;
+        const auto caseOnly = d ? renameTo(*d, u"D"_s) : std::nullopt;
+        const QStringList renamedLeft =
+            QDir(mountPoint).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         stick.unmount();
         QVERIFY(error);
         QCOMPARE(error->kind, FileSystemError::Kind::NumbersNotKept);
         QCOMPARE(left, (QStringList{u"a"_s, u"c"_s}));
+        QVERIFY(!renamed);
+        QCOMPARE(caseOnly.value_or(FileSystemError{}).kind,
+                 FileSystemError::Kind::TargetIsSameFolder);
+        QCOMPARE(renamedLeft, (QStringList{u"a"_s, u"d"_s}));
     }
 };
 

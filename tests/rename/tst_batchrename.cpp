@@ -521,7 +521,7 @@ private Q_SLOTS:
     void injectedFaults()
     {
         TestTree tree;
-        tree.makeFolders({u"denied"_s, u"race"_s, u"other"_s});
+        tree.makeFolders({u"denied"_s, u"race"_s, u"other"_s, u"unsure"_s});
         TestPlatform test;
         test.fileSystem.beforeRename = [&](const QString& from,
                                            const QString& to) -> std::optional<FileSystemError> {
@@ -529,6 +529,11 @@ private Q_SLOTS:
                 return FileSystemError{FileSystemError::Kind::PermissionDenied, u"x"_s};
             if (from.endsWith(u"other"_s))
                 return FileSystemError{FileSystemError::Kind::Other, u"系统的说明"_s};
+            if (from.endsWith(u"unsure"_s)) {
+                // Renamed, in a race the file system could not rule out.
+                QDir().rename(from, to);
+                return FileSystemError{FileSystemError::Kind::MayHaveReplacedFolder, {}};
+            }
             QDir().mkdir(to); // a folder appears after the preview
             return std::nullopt;
         };
@@ -536,6 +541,7 @@ private Q_SLOTS:
         addRow(window.rows(), tree.root(), u"denied"_s, u"d2"_s);
         addRow(window.rows(), tree.root(), u"race"_s, u"r2"_s);
         addRow(window.rows(), tree.root(), u"other"_s, u"o2"_s);
+        addRow(window.rows(), tree.root(), u"unsure"_s, u"u2"_s);
         confirm(window);
         QCOMPARE(verdictOf(window.rows(), 0), u"修改出错:没有权限修改这个目录"_s);
         QCOMPARE(verdictOf(window.rows(), 1), u"目录已经存在"_s);
@@ -543,6 +549,9 @@ private Q_SLOTS:
         QVERIFY(tree.isFolder(u"race"_s));
         QVERIFY(tree.isFolder(u"r2"_s));
         QCOMPARE(window.rows().row(1).name, u"race"_s);
+        QCOMPARE(verdictOf(window.rows(), 3),
+                 u"已改名，但另一个程序同时在新名称处建了目录，它可能已被这次改名替换"_s);
+        QCOMPARE(window.rows().row(3).name, u"u2"_s);
     }
 
     void aRootRowIsNeverRenamed()

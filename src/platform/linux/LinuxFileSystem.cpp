@@ -17,6 +17,7 @@
 #include <cstring> // strerrorname_np
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/sysmacros.h>
@@ -166,6 +167,9 @@ public:
     // The open folder's path, one string shared by every row that names it.
     const QString& path() const { return m_path; }
 
+    // A volume found to ignore letter case, which its type did not tell.
+    void learnIgnoresCase() { m_ignoresCase.insert(m_id.volume, true); }
+
     // Of the open folder's file system, asked once per volume.
     bool ignoresCase()
     {
@@ -199,13 +203,91 @@ QByteArray fileHandleOf(int directory, const char* name)
                       qsizetype(handle->handle_bytes));
 }
 
+// The changes to one folder's entries, from the watch's making on (inotify): whether anything
+// but the program's own claim and rename touched the new name.
+class TargetWatch
+{
+public:
+    explicit TargetWatch(int directory) : m_inotify(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        const QByteArray path = "/proc/self/fd/" + QByteArray::number(directory);
+        m_watching =
+            m_inotify.get() >= 0 && ::inotify_add_watch(m_inotify.get(), path.constData(),
+                                                        IN_CREATE | IN_DELETE | IN_MOVED_FROM |
+                                                            IN_MOVED_TO | IN_ONLYDIR) >= 0;
+    }
+
+    // True when the new name saw only the claim (one creation) and then the rename that moved
+    // `from` onto it; false when something else came between, or the watch could not tell.
+    bool onlyOurs(const QByteArray& to, const QByteArray& from) const
+    {
+        if (!m_watching)
+            return false;
+        alignas(inotify_event) char buffer[64 * 1024];
+        int creations = 0;
+        std::optional<uint32_t> ourMove;
+        for (;;) {
+            const ssize_t size = ::read(m_inotify.get(), buffer, sizeof buffer);
+            if (size <= 0)
+                return false; // the rename's own events must be there
+            for (ssize_t at = 0; at < size;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                at += ssize_t(sizeof(inotify_event) + event->len);
+                if (event->mask & IN_Q_OVERFLOW)
+                    return false;
+                const QByteArrayView name(event->len ? event->name : "");
+                if (name == from && (event->mask & IN_MOVED_FROM)) {
+                    ourMove = event->cookie;
+                } else if (name == to) {
+                    if (ourMove && (event->mask & IN_MOVED_TO) && event->cookie == *ourMove)
+                        return creations == 1;
+                    if (!(event->mask & IN_CREATE) || ++creations > 1)
+                        return false;
+                }
+            }
+        }
+    }
+
+private:
+    Descriptor m_inotify;
+    bool m_watching = false;
+};
+
 // What took the new name, once a rename found it taken.
-FileSystemError takenTargetError(int directory, const QByteArray& to, FileId folder)
+// Whether the folder holds an entry spelled exactly so; true when it cannot be listed.
+bool holdsExactly(int directory, const QByteArray& name)
+{
+    const int opened = ::openat(directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* listing = opened >= 0 ? ::fdopendir(opened) : nullptr;
+    if (!listing) {
+        if (opened >= 0)
+            ::close(opened);
+        return true;
+    }
+    bool found = false;
+    while (const dirent* entry = ::readdir(listing)) {
+        if (name == entry->d_name) {
+            found = true;
+            break;
+        }
+    }
+    ::closedir(listing);
+    return found;
+}
+
+FileSystemError takenTargetError(int directory, const QByteArray& from, const QByteArray& to,
+                                 FileId folder)
 {
     using Kind = FileSystemError::Kind;
     struct stat info = {};
     FileId id;
     if (statEntry(directory, to.constData(), AT_SYMLINK_NOFOLLOW, info, id) && id == folder)
+        return FileSystemError{Kind::TargetIsSameFolder, {}};
+    // A file system that ignores letter case without saying so, and numbers entries by their
+    // spelling (FAT through FUSE), finds the folder itself under the new spelling.
+    if (from != to &&
+        QString::fromUtf8(from).compare(QString::fromUtf8(to), Qt::CaseInsensitive) == 0 &&
+        !holdsExactly(directory, to))
         return FileSystemError{Kind::TargetIsSameFolder, {}};
     if (::fstatat(directory, to.constData(), &info, 0) == 0 && S_ISDIR(info.st_mode))
         return FileSystemError{Kind::TargetIsFolder, {}};
@@ -412,13 +494,18 @@ public:
             return confirmRenamed(*parent, *from, *to, folder.id);
         const int renameError = errno;
         if (RenameNeedsFallback(renameError)) {
-            if (auto failure = LinuxFileSystem::renameByClaimingTarget(
-                    *parent, *from, *to, S_ISDIR(info.st_mode), folder.id))
+            const auto failure = LinuxFileSystem::renameByClaimingTarget(
+                *parent, *from, *to, S_ISDIR(info.st_mode), folder.id);
+            if (failure && failure->kind == Kind::TargetIsSameFolder)
+                m_parent.learnIgnoresCase();
+            if (failure && failure->kind != Kind::MayHaveReplacedFolder)
                 return failure;
-            return confirmRenamed(*parent, *from, *to, folder.id);
+            if (auto changed = confirmRenamed(*parent, *from, *to, folder.id))
+                return changed;
+            return failure;
         }
         if (renameError == EEXIST)
-            return takenTargetError(*parent, *to, folder.id);
+            return takenTargetError(*parent, *from, *to, folder.id);
         return LinuxFileSystem::errorFromErrno(renameError);
     }
 
@@ -509,6 +596,8 @@ LinuxFileSystem::renameByClaimingTarget(int directory, const QByteArray& from, c
 {
     using Kind = FileSystemError::Kind;
     if (isFolder) {
+        // Watched from before the claim: what else happens to the new name shows.
+        const TargetWatch watch(directory);
         // mkdir fails if anything at all is there; afterwards the target is our own empty
         // folder, which rename may replace.
         struct stat info = {};
@@ -516,35 +605,74 @@ LinuxFileSystem::renameByClaimingTarget(int directory, const QByteArray& from, c
         QByteArray placeholderHandle;
         if (::mkdirat(directory, to.constData(), 0700) != 0) {
             const int error = errno;
-            return error == EEXIST ? takenTargetError(directory, to, folder)
+            return error == EEXIST ? takenTargetError(directory, from, to, folder)
                                    : errorFromErrno(error);
         }
         if (!statEntry(directory, to.constData(), AT_SYMLINK_NOFOLLOW, info, placeholder))
             return FileSystemError{Kind::PlaceholderLeft, {}};
         placeholderHandle = fileHandleOf(directory, to.constData());
-        if (meanwhile)
-            meanwhile();
         // Another program may have put its own folder where the placeholder was: never
-        // replace that, never remove it. (A change between this check and the call itself
-        // remains possible; the no-replace rename has no such window.)
-        const auto stillOurs = [&] {
+        // replace that, never remove it.
+        const auto isPlaceholder = [&](const QByteArray& name) {
             FileId now;
             // The file handle tells a folder made again in the same clock tick under the same
             // inode number (its generation differs), where the file system gives one.
-            return statEntry(directory, to.constData(), AT_SYMLINK_NOFOLLOW, info, now) &&
+            return statEntry(directory, name.constData(), AT_SYMLINK_NOFOLLOW, info, now) &&
                    S_ISDIR(info.st_mode) && now == placeholder &&
-                   fileHandleOf(directory, to.constData()) == placeholderHandle;
+                   fileHandleOf(directory, name.constData()) == placeholderHandle;
         };
-        if (!stillOurs())
-            return FileSystemError{Kind::TargetIsFolder, {}};
-        if (::renameat(directory, from.constData(), directory, to.constData()) == 0)
+        const auto removePlaceholder = [&]() -> std::optional<FileSystemError> {
+            if (!isPlaceholder(to))
+                return FileSystemError{Kind::TargetIsFolder, {}}; // and it is not ours to remove
+            if (::unlinkat(directory, to.constData(), AT_REMOVEDIR) != 0)
+                return FileSystemError{Kind::PlaceholderLeft, {}};
             return std::nullopt;
+        };
+        if (!isPlaceholder(to))
+            return FileSystemError{Kind::TargetIsFolder, {}};
+        if (meanwhile)
+            meanwhile();
+
+        // Swapped with the placeholder, where the file system can: nothing is replaced, and
+        // what took the placeholder's place meanwhile is swapped back.
+        if (::renameat2(directory, from.constData(), directory, to.constData(), RENAME_EXCHANGE) ==
+            0) {
+            const bool swappedOurs = isPlaceholder(from);
+            if (swappedOurs && ::unlinkat(directory, from.constData(), AT_REMOVEDIR) == 0)
+                return std::nullopt;
+            if (::renameat2(directory, from.constData(), directory, to.constData(),
+                            RENAME_EXCHANGE) != 0)
+                return FileSystemError{Kind::ChangedDuringRename, {}};
+            return swappedOurs ? FileSystemError{Kind::PlaceholderLeft, {}}
+                               : FileSystemError{Kind::TargetIsFolder, {}};
+        }
+        if (const int error = errno; !RenameNeedsFallback(error)) {
+            if (const auto left = removePlaceholder())
+                return left;
+            return errorFromErrno(error);
+        }
+
+        if (::renameat(directory, from.constData(), directory, to.constData()) == 0) {
+            // Between the check and the rename another program may have put a folder of its
+            // own in the placeholder's place; the watch tells, where it sees that program.
+            if (!watch.onlyOurs(to, from))
+                return FileSystemError{Kind::MayHaveReplacedFolder, {}};
+            return std::nullopt;
+        }
         const int error = errno;
-        if (!stillOurs())
-            return FileSystemError{Kind::TargetIsFolder, {}}; // and it is not ours to remove
-        if (::unlinkat(directory, to.constData(), AT_REMOVEDIR) != 0)
-            return FileSystemError{Kind::PlaceholderLeft, {}};
-        if (error == EEXIST || error == ENOTEMPTY || RenameNeedsFallback(error))
+        if (const auto left = removePlaceholder())
+            return left;
+        if (error == EPERM || error == EACCES || error == EEXIST || error == ENOTEMPTY) {
+            // A file system that refuses to rename onto a folder (fusefat) can never replace
+            // one: the plain rename is safe there.
+            if (::renameat(directory, from.constData(), directory, to.constData()) == 0)
+                return std::nullopt;
+            const int plainError = errno;
+            return plainError == EEXIST || plainError == ENOTEMPTY
+                       ? takenTargetError(directory, from, to, folder)
+                       : errorFromErrno(plainError);
+        }
+        if (RenameNeedsFallback(error))
             return FileSystemError{Kind::NoSafeRename, {}};
         return errorFromErrno(error);
     }
@@ -552,7 +680,8 @@ LinuxFileSystem::renameByClaimingTarget(int directory, const QByteArray& from, c
     // A link (or anything else that is not a folder): link() never replaces either.
     if (::linkat(directory, from.constData(), directory, to.constData(), 0) != 0) {
         const int error = errno;
-        return error == EEXIST ? takenTargetError(directory, to, folder) : errorFromErrno(error);
+        return error == EEXIST ? takenTargetError(directory, from, to, folder)
+                               : errorFromErrno(error);
     }
     if (::unlinkat(directory, from.constData(), 0) != 0) {
         const int error = errno;
