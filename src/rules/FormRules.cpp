@@ -68,7 +68,11 @@ FormRules::FormRules(QWidget* parent, DirectoryListModel& rows, FileSystem& file
     resize(760, 560);
 }
 
-FormRules::~FormRules() = default;
+FormRules::~FormRules()
+{
+    ++m_namesWanted; // a computation under way stops at its next name
+    m_namesWorker.waitForDone();
+}
 
 void FormRules::createControls()
 {
@@ -176,6 +180,12 @@ void FormRules::createControls()
     m_typingPause->setSingleShot(true);
     m_typingPause->setInterval(150);
     connect(m_typingPause, &QTimer::timeout, this, &FormRules::refreshPreview);
+    m_stillComputing = new QTimer(this);
+    m_stillComputing->setSingleShot(true);
+    m_stillComputing->setInterval(200);
+    connect(m_stillComputing, &QTimer::timeout, this,
+            [this] { labelPreviewCount->setText(u"计算中…"_s); });
+    m_namesWorker.setMaxThreadCount(1);
 }
 
 void FormRules::setSteps(const QJsonArray& steps)
@@ -258,15 +268,48 @@ void FormRules::refreshPreview()
     labelProblem->setText(problem);
     labelProblem->setVisible(!problem.isEmpty());
     const int shown = std::min(m_rows.count(), previewRows);
-    if (!m_contexts && !steps.isEmpty())
+    QStringList names;
+    names.reserve(shown);
+    for (int i = 0; i < shown; ++i)
+        names.append(m_rows.row(i).name);
+    const int wanted = ++m_namesWanted;
+    if (steps.isEmpty() || !problem.isEmpty()) {
+        showNames(wanted, names, names);
+        return;
+    }
+    if (!m_contexts)
         m_contexts.emplace(m_rows);
+    std::vector<NameContext> contexts;
+    contexts.reserve(size_t(shown));
+    for (int i = 0; i < shown; ++i)
+        contexts.push_back(m_contexts->of(i));
+    m_stillComputing->start();
+    m_namesWorker.start([this, wanted, stepsAsSet = m_steps, names, contexts] {
+        const StepList rule(stepsAsSet);
+        QStringList newNames;
+        newNames.reserve(names.size());
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (m_namesWanted != wanted)
+                return; // the steps changed meanwhile
+            newNames.append(rule.apply(names[i], contexts[size_t(i)])
+                                .value_or(u"（规则太复杂，无法计算这个名称）"_s));
+        }
+        QMetaObject::invokeMethod(
+            this, [this, wanted, names, newNames] { showNames(wanted, names, newNames); },
+            Qt::QueuedConnection);
+    });
+}
+
+void FormRules::showNames(int wanted, const QStringList& names, const QStringList& newNames)
+{
+    if (wanted != m_namesWanted)
+        return;
+    m_stillComputing->stop();
+    const int shown = int(names.size());
     tablePreview->setRowCount(shown);
     for (int i = 0; i < shown; ++i) {
-        const QString& name = m_rows.row(i).name;
-        const QString newName = steps.isEmpty() || !problem.isEmpty()
-                                    ? name
-                                    : steps.apply(name, m_contexts->of(i))
-                                          .value_or(u"（规则太复杂，无法计算这个名称）"_s);
+        const QString& name = names[i];
+        const QString& newName = newNames[i];
         auto* oldItem = new QTableWidgetItem(VisibleName(name));
         auto* newItem = new QTableWidgetItem(VisibleName(newName));
         newItem->setData(ChangedPartDelegate::OldNameRole, oldItem->text());
@@ -276,6 +319,7 @@ void FormRules::refreshPreview()
     labelPreviewCount->setText(
         shown < m_rows.count() ? u"显示前 %1 个目录，共 %2 个。"_s.arg(shown).arg(m_rows.count())
                                : u"共 %1 个目录。"_s.arg(m_rows.count()));
+    Q_EMIT previewShown();
 }
 
 void FormRules::simulate()

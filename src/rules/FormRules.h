@@ -5,7 +5,9 @@
 
 #include <QDialog>
 #include <QJsonArray>
+#include <QThreadPool>
 
+#include <atomic>
 #include <optional>
 
 class DirectoryListModel;
@@ -23,8 +25,9 @@ class QTimer;
 class StepOptions;
 
 // The dialog of rules made of steps: a list of steps applied in order to each name, the
-// selected step's options, and a table of the first rows' new names that follows the typing.
-// "模拟修改" runs the preview over the whole list with the composed names.
+// selected step's options, and a table of the first rows' new names that follows the typing,
+// worked out away from the windows' thread (a user's regex may take its time), the newest
+// steps' only. "模拟修改" runs the preview over the whole list with the composed names.
 class FormRules : public QDialog
 {
     Q_OBJECT
@@ -40,11 +43,16 @@ public:
     void setSteps(const QJsonArray& steps);
     // Command1: the preview pass; closes the dialog once the pass has run to its end.
     void simulate();
-    // The table's names now, without waiting for the typing to pause.
+    // The table's names now, without waiting for the typing to pause: previewShown() says when
+    // they are in the table.
     void refreshPreview();
+
+Q_SIGNALS:
+    void previewShown();
 
 private:
     void createControls();
+    void showNames(int wanted, const QStringList& names, const QStringList& newNames);
     void addStep(const QString& kind);
     void removeStep();
     void moveStep(int by);
@@ -75,4 +83,7 @@ private:
     QLabel* labelPreviewCount = nullptr;
     QPushButton* Command1 = nullptr;
     QTimer* m_typingPause = nullptr;
+    QTimer* m_stillComputing = nullptr;
+    std::atomic<int> m_namesWanted = 0; // the computation whose names the table is to show
+    QThreadPool m_namesWorker;          // last: its thread ends before the rest goes
 };

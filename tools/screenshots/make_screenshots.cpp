@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
@@ -220,6 +221,8 @@ int main(int argc, char* argv[])
         steps.addFolders(folders);
         steps.sortRows(RowOrder::ByName);
         FormRules rules(&steps, steps.rows(), test.fileSystem, test.passes, test.settings);
+        QEventLoop computing; // the table's names come from a worker
+        QObject::connect(&rules, &FormRules::previewShown, &computing, &QEventLoop::quit);
         rules.setSteps(QJsonDocument::fromJson(R"([
             {"step":"remove","brackets":"【（(","trim":true},
             {"step":"halfWidth"},
@@ -227,6 +230,7 @@ int main(int argc, char* argv[])
             {"step":"number","start":1,"increment":1,"width":0,"place":"before","separator":"_"}
         ])")
                            .array());
+        computing.exec();
         rules.findChild<QListWidget*>(u"listSteps"_s)->setCurrentRow(3);
         save(framed(rules), out + u"/rules-dialog.png"_s);
         rules.simulate();
