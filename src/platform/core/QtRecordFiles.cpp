@@ -2,6 +2,7 @@
 
 #include "platform/FileSync.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -81,15 +82,34 @@ std::unique_ptr<RecordFiles::Lock> QtRecordFiles::lock(const QString& file)
     return lock;
 }
 
+namespace {
+
+QString computerOfLock(const QLockFile& lock)
+{
+    qint64 pid = 0;
+    QString computer;
+    QString program;
+    return lock.getLockInfo(&pid, &computer, &program) ? computer : QString();
+}
+
+// This computer's name as a lock gives it, which is not always QSysInfo's (on Windows one is
+// the NetBIOS name, the other the host name).
+const QString& thisComputer()
+{
+    static const QString name = [] {
+        QLockFile own(QDir::tempPath() +
+                      u"/folder-batch-rename-%1.lock"_s.arg(QCoreApplication::applicationPid()));
+        return own.tryLock(0) ? computerOfLock(own) : QSysInfo::machineHostName();
+    }();
+    return name;
+}
+
+} // namespace
+
 QString QtRecordFiles::lockedOnComputer(const QString& file)
 {
-    const QLockFile lock(pathOf(file) + u".lock"_s);
-    qint64 pid = 0;
-    QString host;
-    QString program;
-    if (!lock.getLockInfo(&pid, &host, &program) || host == QSysInfo::machineHostName())
-        return {};
-    return host;
+    const QString computer = computerOfLock(QLockFile(pathOf(file) + u".lock"_s));
+    return computer == thisComputer() ? QString() : computer;
 }
 
 std::unique_ptr<RecordFiles::Lock> QtRecordFiles::takeOver(const QString& file)
