@@ -635,6 +635,7 @@ private Q_SLOTS:
         const auto renamed = renameTo(LookUpFolder(fs, mountPoint + u"/c"_s), u"d"_s);
         const std::optional<FolderInfo> d = fs.folderFinder()->lookUp(mountPoint + u"/d"_s).folder;
         const auto caseOnly = d ? renameTo(*d, u"D"_s) : std::nullopt;
+        const bool previewIgnoresCase = fs.folderProbe()->ignoresCase(mountPoint);
         const QStringList renamedLeft =
             QDir(mountPoint).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         stick.unmount();
@@ -645,6 +646,7 @@ private Q_SLOTS:
         QCOMPARE(caseOnly.value_or(FileSystemError{}).kind,
                  FileSystemError::Kind::TargetIsSameFolder);
         QCOMPARE(renamedLeft, (QStringList{u"a"_s, u"d"_s}));
+        QVERIFY(previewIgnoresCase);
     }
 };
 

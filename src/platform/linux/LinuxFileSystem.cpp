@@ -167,9 +167,6 @@ public:
     // The open folder's path, one string shared by every row that names it.
     const QString& path() const { return m_path; }
 
-    // A volume found to ignore letter case, which its type did not tell.
-    void learnIgnoresCase() { m_ignoresCase.insert(m_id.volume, true); }
-
     // Of the open folder's file system, asked once per volume.
     bool ignoresCase()
     {
@@ -177,12 +174,43 @@ public:
         if (known != m_ignoresCase.cend())
             return *known;
         struct statfs info = {};
-        const bool ignores = ::fstatfs(m_folder.get(), &info) == 0 && NamesIgnoreCase(info.f_type);
+        const bool ignores = ::fstatfs(m_folder.get(), &info) == 0 &&
+                             (NamesIgnoreCase(info.f_type) ||
+                              (CaseRuleUntold(info.f_type) && findsOtherCase(m_folder.get())));
         m_ignoresCase.insert(m_id.volume, ignores);
         return ignores;
     }
 
 private:
+    // Whether one of the folder's entries is found under another letter case that the folder
+    // does not hold (FAT through FUSE).
+    static bool findsOtherCase(int folder)
+    {
+        const int opened = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        DIR* listing = opened >= 0 ? ::fdopendir(opened) : nullptr;
+        if (!listing) {
+            if (opened >= 0)
+                ::close(opened);
+            return false;
+        }
+        QByteArray otherCase;
+        QSet<QByteArray> names;
+        while (const dirent* entry = ::readdir(listing)) {
+            const QByteArray name(entry->d_name);
+            names.insert(name);
+            if (otherCase.isEmpty()) {
+                const QByteArray upper = name.toUpper();
+                otherCase = upper != name ? upper : name.toLower();
+                if (otherCase == name)
+                    otherCase.clear(); // no letters
+            }
+        }
+        ::closedir(listing);
+        struct stat info = {};
+        return !otherCase.isEmpty() && !names.contains(otherCase) &&
+               ::fstatat(folder, otherCase.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+    }
+
     QString m_path;
     Descriptor m_folder;
     FileId m_id;
@@ -254,40 +282,12 @@ private:
 };
 
 // What took the new name, once a rename found it taken.
-// Whether the folder holds an entry spelled exactly so; true when it cannot be listed.
-bool holdsExactly(int directory, const QByteArray& name)
-{
-    const int opened = ::openat(directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR* listing = opened >= 0 ? ::fdopendir(opened) : nullptr;
-    if (!listing) {
-        if (opened >= 0)
-            ::close(opened);
-        return true;
-    }
-    bool found = false;
-    while (const dirent* entry = ::readdir(listing)) {
-        if (name == entry->d_name) {
-            found = true;
-            break;
-        }
-    }
-    ::closedir(listing);
-    return found;
-}
-
-FileSystemError takenTargetError(int directory, const QByteArray& from, const QByteArray& to,
-                                 FileId folder)
+FileSystemError takenTargetError(int directory, const QByteArray& to, FileId folder)
 {
     using Kind = FileSystemError::Kind;
     struct stat info = {};
     FileId id;
     if (statEntry(directory, to.constData(), AT_SYMLINK_NOFOLLOW, info, id) && id == folder)
-        return FileSystemError{Kind::TargetIsSameFolder, {}};
-    // A file system that ignores letter case without saying so, and numbers entries by their
-    // spelling (FAT through FUSE), finds the folder itself under the new spelling.
-    if (from != to &&
-        QString::fromUtf8(from).compare(QString::fromUtf8(to), Qt::CaseInsensitive) == 0 &&
-        !holdsExactly(directory, to))
         return FileSystemError{Kind::TargetIsSameFolder, {}};
     if (::fstatat(directory, to.constData(), &info, 0) == 0 && S_ISDIR(info.st_mode))
         return FileSystemError{Kind::TargetIsFolder, {}};
@@ -496,8 +496,6 @@ public:
         if (RenameNeedsFallback(renameError)) {
             const auto failure = LinuxFileSystem::renameByClaimingTarget(
                 *parent, *from, *to, S_ISDIR(info.st_mode), folder.id);
-            if (failure && failure->kind == Kind::TargetIsSameFolder)
-                m_parent.learnIgnoresCase();
             if (failure && failure->kind != Kind::MayHaveReplacedFolder)
                 return failure;
             if (auto changed = confirmRenamed(*parent, *from, *to, folder.id))
@@ -505,7 +503,7 @@ public:
             return failure;
         }
         if (renameError == EEXIST)
-            return takenTargetError(*parent, *from, *to, folder.id);
+            return takenTargetError(*parent, *to, folder.id);
         return LinuxFileSystem::errorFromErrno(renameError);
     }
 
@@ -605,7 +603,7 @@ LinuxFileSystem::renameByClaimingTarget(int directory, const QByteArray& from, c
         QByteArray placeholderHandle;
         if (::mkdirat(directory, to.constData(), 0700) != 0) {
             const int error = errno;
-            return error == EEXIST ? takenTargetError(directory, from, to, folder)
+            return error == EEXIST ? takenTargetError(directory, to, folder)
                                    : errorFromErrno(error);
         }
         if (!statEntry(directory, to.constData(), AT_SYMLINK_NOFOLLOW, info, placeholder))
@@ -669,7 +667,7 @@ LinuxFileSystem::renameByClaimingTarget(int directory, const QByteArray& from, c
                 return std::nullopt;
             const int plainError = errno;
             return plainError == EEXIST || plainError == ENOTEMPTY
-                       ? takenTargetError(directory, from, to, folder)
+                       ? takenTargetError(directory, to, folder)
                        : errorFromErrno(plainError);
         }
         if (RenameNeedsFallback(error))
@@ -680,8 +678,7 @@ LinuxFileSystem::renameByClaimingTarget(int directory, const QByteArray& from, c
     // A link (or anything else that is not a folder): link() never replaces either.
     if (::linkat(directory, from.constData(), directory, to.constData(), 0) != 0) {
         const int error = errno;
-        return error == EEXIST ? takenTargetError(directory, from, to, folder)
-                               : errorFromErrno(error);
+        return error == EEXIST ? takenTargetError(directory, to, folder) : errorFromErrno(error);
     }
     if (::unlinkat(directory, from.constData(), 0) != 0) {
         const int error = errno;
@@ -803,6 +800,11 @@ bool NamesIgnoreCase(long fileSystemType)
     default:
         return false;
     }
+}
+
+bool CaseRuleUntold(long fileSystemType)
+{
+    return fileSystemType == fuseMagic;
 }
 
 bool KeepsFolderNumbers(long fileSystemType)

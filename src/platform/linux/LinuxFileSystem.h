@@ -49,6 +49,8 @@ FileSystemError::Kind ErrorKindFromErrno(int error);
 bool RenameNeedsFallback(int error);
 // Whether a file system of that type (statfs' f_type) matches names without regard to case.
 bool NamesIgnoreCase(long fileSystemType);
+// Whether its type does not say how it matches names (FUSE): the folder itself tells.
+bool CaseRuleUntold(long fileSystemType);
 // Whether a file system of that type gives a folder the same number for its whole life. FAT
 // and exFAT have none to give, FUSE file systems and SMB clients may make them up per mount
 // or per lookup.
