@@ -159,22 +159,22 @@ std::unique_ptr<HeldRecord> RecordStore::begin(const QByteArray& beginning, bool
     return std::make_unique<HeldRecord>(m_files, file, std::move(lock), std::move(appender));
 }
 
+std::unique_ptr<HeldRecord> RecordStore::heldWith(const QString& file,
+                                                  std::unique_ptr<RecordFiles::Lock> lock)
+{
+    return lock ? std::make_unique<HeldRecord>(m_files, file, std::move(lock)) : nullptr;
+}
+
 std::unique_ptr<HeldRecord> RecordStore::hold(const QString& name)
 {
     const QString file = fileOf(name);
-    std::unique_ptr<RecordFiles::Lock> lock = m_files.lock(file);
-    if (!lock)
-        return nullptr;
-    return std::make_unique<HeldRecord>(m_files, file, std::move(lock));
+    return heldWith(file, m_files.lock(file));
 }
 
 std::unique_ptr<HeldRecord> RecordStore::takeOver(const QString& name)
 {
     const QString file = fileOf(name);
-    std::unique_ptr<RecordFiles::Lock> lock = m_files.takeOver(file);
-    if (!lock)
-        return nullptr;
-    return std::make_unique<HeldRecord>(m_files, file, std::move(lock));
+    return heldWith(file, m_files.takeOver(file));
 }
 
 HeldRecord* RecordStore::owned()

@@ -102,6 +102,8 @@ Q_SIGNALS:
 private:
     QStringList recordFiles(const QString& prefix = {});
     QString fileOf(const QString& name);
+    std::unique_ptr<HeldRecord> heldWith(const QString& file,
+                                         std::unique_ptr<RecordFiles::Lock> lock);
     void removeOldRecords();
     void setUndoable(bool undoable);
     void announce();
