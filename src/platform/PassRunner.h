@@ -18,9 +18,11 @@ public:
             if (stopHere())
                 return;
             each(i);
-            m_done.fetch_add(1, std::memory_order_relaxed);
+            countDone();
         }
     }
+    // For a pass whose items are not one folder each.
+    void countDone() { m_done.fetch_add(1, std::memory_order_relaxed); }
 
     // For a pass of one call: true when the user cancelled, and the pass then counts as
     // stopped before its end.

@@ -7,8 +7,12 @@
 #include "platform/PassRunner.h"
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
+#include "rows/RenamePlan.h"
 #include "rows/RowsByParent.h"
 #include "rows/RowsSnapshot.h"
+
+#include <QHash>
+#include <QRandomGenerator>
 
 #include <vector>
 
@@ -50,6 +54,47 @@ std::optional<Verdict> leftAlone(const DirectoryRow& row, const QSet<FileId>& pr
     return std::nullopt;
 }
 
+using Step = RenamePlan::Step;
+
+// Every row the batch tries, in list order, as the design's rules have it.
+std::vector<Step> inListOrder(const RowsSnapshot& rows)
+{
+    std::vector<Step> steps(size_t(rows.count()));
+    for (int i = 0; i < rows.count(); ++i)
+        steps[size_t(i)].row = i;
+    return steps;
+}
+
+// The rows the preview found free to go, in the plan's order; then the rest it tries, in list
+// order, whose names are still taken by then.
+std::vector<Step> planned(const RowsSnapshot& rows, FileSystem& fileSystem)
+{
+    const std::unique_ptr<FolderProbe> probe = fileSystem.folderProbe();
+    QHash<FileId, bool> ignoresCase;
+    std::vector<RenamePlan::Row> plan(size_t(rows.count()));
+    std::vector<char> canGo(size_t(rows.count()));
+    for (int i = 0; i < rows.count(); ++i) {
+        const DirectoryRow& row = rows.row(i);
+        if (!row.hasParent())
+            continue;
+        auto known = ignoresCase.constFind(row.parentId);
+        if (known == ignoresCase.cend())
+            known = ignoresCase.insert(row.parentId, probe->ignoresCase(row.parent));
+        const auto key = [&](const QString& name) {
+            return *known ? name.toCaseFolded() : name;
+        };
+        canGo[size_t(i)] = row.verdict.outcome == Verdict::Outcome::CanRename;
+        plan[size_t(i)] = {row.parentId, key(row.name),
+                           canGo[size_t(i)] ? key(row.newName) : QString()};
+    }
+    std::vector<Step> steps = RenamePlan::Order(RenamePlan::WaitsFor(plan), canGo);
+    for (int i = 0; i < rows.count(); ++i) {
+        if (!canGo[size_t(i)])
+            steps.push_back({i, Step::Kind::Direct});
+    }
+    return steps;
+}
+
 void report(MessageBoxes& messageBoxes, PassEnd end, bool recordStopped, int renamed, int failed,
             int rows)
 {
@@ -83,12 +128,18 @@ std::optional<FileSystemError> RenameListedFolder(FileSystem& fileSystem, Folder
 
 Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const DirectoryRow& row)
 {
+    return 目录重命名(fileSystem, renamer, row, row.newName);
+}
+
+Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const DirectoryRow& row,
+                   const QString& newName)
+{
     using Outcome = Verdict::Outcome;
     using Kind = FileSystemError::Kind;
-    if (row.newName == row.name)
+    if (newName == row.name)
         return Verdict{Outcome::SameName, {}};
     const std::optional<FileSystemError> error = RenameListedFolder(
-        fileSystem, renamer, ListedFolder{row.parent, row.parentId, row.name, row.id}, row.newName);
+        fileSystem, renamer, ListedFolder{row.parent, row.parentId, row.name, row.id}, newName);
     if (!error)
         return Verdict{Outcome::Renamed, {}};
     if (error->kind == Kind::MayHaveReplacedFolder)
@@ -120,48 +171,109 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
         return;
 
     RowsSnapshot snapshot(rows);
+    const bool isPlanned = rows.isPreviewPlanned();
     int renamed = 0;
     int failed = 0;
     const auto renameAll = [&](PassControl& control) {
         const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
         RowsByParent rowsByParent(snapshot);
         const QSet<FileId> programFolders = ProgramFolderIds(fileSystem);
-        // Every row the batch tries, on record before it happens. A folder with rows below it
+        const std::vector<Step> steps =
+            isPlanned ? planned(snapshot, fileSystem) : inListOrder(snapshot);
+        const quint64 batch = QRandomGenerator::system()->generate64();
+        const auto temporary = [batch](int row) {
+            return RenamePlan::TemporaryName(batch, row);
+        };
+        QHash<int, QString> nameBefore; // of the rows that go through a temporary name
+        for (const Step& step : steps) {
+            if (step.kind == Step::Kind::ToTemporary)
+                nameBefore.insert(step.row, snapshot.row(step.row).name);
+        }
+        // A step's name before it and after it; a row's name changes only by its own steps.
+        const auto namesOf = [&](const Step& step) {
+            const DirectoryRow& row = snapshot.row(step.row);
+            switch (step.kind) {
+            case Step::Kind::ToTemporary:
+                return std::pair{row.name, temporary(step.row)};
+            case Step::Kind::FromTemporary:
+                return std::pair{temporary(step.row), row.newName};
+            case Step::Kind::BackFromTemporary:
+                return std::pair{temporary(step.row), nameBefore.value(step.row)};
+            case Step::Kind::Direct:
+                break;
+            }
+            return std::pair{row.name, row.newName};
+        };
+        // Every step the batch tries, on record before it happens. A folder with rows below it
         // changes their paths as it is renamed.
-        record.plan(snapshot.count(), [&](int i) -> std::optional<RecordedBatch::Planned> {
-            const DirectoryRow& row = snapshot.row(i);
-            if (leftAlone(row, programFolders) || row.newName == row.name)
+        record.plan(int(steps.size()), [&](int k) -> std::optional<RecordedBatch::Planned> {
+            const Step& step = steps[size_t(k)];
+            const DirectoryRow& row = snapshot.row(step.row);
+            const auto [from, to] = namesOf(step);
+            if (leftAlone(row, programFolders) || from == to)
                 return std::nullopt;
-            return RecordedBatch::Planned{RecordEntry{State::Pending, row.key,
-                                                      JoinPath(row.parent, row.newName),
-                                                      row.parentId, row.id},
+            return RecordedBatch::Planned{RecordEntry{State::Pending, JoinPath(row.parent, from),
+                                                      JoinPath(row.parent, to), row.parentId,
+                                                      row.id},
                                           rowsByParent.hasRowsBelow(row.key)};
         });
-        control.forEach(snapshot.count(), [&](int i) {
+        std::vector<char> atTemporary(size_t(snapshot.count()));
+        int leftAtTemporary = 0; // a cancel waits until no folder is
+        const auto renameStep = [&](int k) {
+            const Step& step = steps[size_t(k)];
+            const int i = step.row;
             const DirectoryRow& row = snapshot.row(i);
             if (record.stopped())
                 return;
+            const bool fromTemporary = step.kind == Step::Kind::FromTemporary ||
+                                       step.kind == Step::Kind::BackFromTemporary;
+            if (fromTemporary && !atTemporary[size_t(i)])
+                return; // not there: its first step failed, or its last went well
             if (const std::optional<Verdict> verdict = leftAlone(row, programFolders)) {
                 snapshot.setVerdict(i, *verdict);
                 return;
             }
-            const bool attempt = row.newName != row.name;
-            if (attempt && !record.admit(i))
+            const QString to = namesOf(step).second;
+            const bool attempt = to != row.name;
+            if (attempt && !record.admit(k))
                 return; // no rename without its line on record
-            const Verdict verdict = 目录重命名(fileSystem, *renamer, row);
+            const Verdict verdict = 目录重命名(fileSystem, *renamer, row, to);
             if (attempt)
                 record.mark(verdict.outcome == Outcome::Renamed ? State::Renamed : State::Failed);
+            if (step.kind == Step::Kind::BackFromTemporary) {
+                // Its new name was taken meanwhile: its old one, when that is free, and the
+                // row keeps saying why; otherwise it stays, its row says where.
+                if (verdict.outcome == Outcome::Renamed) {
+                    const QString oldPath = row.key;
+                    snapshot.setPlace(i, to, JoinPath(row.parent, to), row.verdict);
+                    rowsByParent.follow(snapshot, oldPath, row.key);
+                }
+                atTemporary[size_t(i)] = false;
+                return;
+            }
             if (verdict.outcome != Outcome::Renamed) {
                 failed +=
                     verdict.outcome == Outcome::Failed || verdict.outcome == Outcome::AlreadyExists;
                 snapshot.setVerdict(i, verdict);
                 return;
             }
-            ++renamed;
+            atTemporary[size_t(i)] = step.kind == Step::Kind::ToTemporary;
+            renamed += !atTemporary[size_t(i)];
             const QString oldPath = row.key;
-            snapshot.setPlace(i, row.newName, JoinPath(row.parent, row.newName), verdict);
+            snapshot.setPlace(i, to, JoinPath(row.parent, to), verdict);
             rowsByParent.follow(snapshot, oldPath, row.key);
-        });
+        };
+        for (int k = 0; k < int(steps.size()); ++k) {
+            if (leftAtTemporary == 0 && control.stopHere())
+                break;
+            const Step& step = steps[size_t(k)];
+            const bool wasAtTemporary = atTemporary[size_t(step.row)];
+            renameStep(k);
+            // Counted while the row is at its temporary name, until its cycle is done.
+            leftAtTemporary += int(atTemporary[size_t(step.row)]) - int(wasAtTemporary);
+            if (step.kind == Step::Kind::Direct || step.kind == Step::Kind::FromTemporary)
+                control.countDone();
+        }
         record.finish(control.stopped());
     };
     const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(),

@@ -27,6 +27,9 @@ std::optional<FileSystemError> RenameListedFolder(FileSystem& fileSystem, Folder
 // nothing but the folder that was listed, never replaces anything, never moves a folder out of
 // its parent and lets no error out.
 Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const DirectoryRow& row);
+// The same to another name than the row's proposal (a planned batch's temporary name).
+Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const DirectoryRow& row,
+                   const QString& newName);
 
 // The confirm command: asks, renames every previewed row's directory to its proposed name in
 // list order, writes each verdict into its row and reports that the batch is done (or how far

@@ -57,8 +57,13 @@ public:
         void takeOver(RowsSnapshot& snapshot);
         // As DirectoryListModel::reorder, for a pass that worked out the order.
         bool reorder(const std::vector<int>& order) { return m_rows->reorderRows(order); }
-        // The rule of the preview whose proposals the rows now hold, in words.
-        void setPreviewRule(QString words) { m_rows->m_previewRule = std::move(words); }
+        // The rule of the preview whose proposals the rows now hold, in words, and whether its
+        // batch is planned (RenamePlan) rather than run in list order.
+        void setPreviewRule(QString words, bool planned)
+        {
+            m_rows->m_previewRule = std::move(words);
+            m_rows->m_previewPlanned = planned;
+        }
 
     private:
         friend class DirectoryListModel;
@@ -70,6 +75,7 @@ public:
     std::optional<Hold> hold();
     bool isHeld() const { return m_held; }
     const QString& previewRule() const { return m_previewRule; }
+    bool isPreviewPlanned() const { return m_previewPlanned; }
 
     // Appends one row; false, and nothing changes, when the key is already listed or a pass
     // holds the rows.
@@ -116,6 +122,7 @@ private:
     std::vector<DirectoryRow> m_rows;
     QSet<Key> m_keys;
     QString m_previewRule;
+    bool m_previewPlanned = false;
     quint32 m_nextAdded = 0;
     bool m_held = false;
 };

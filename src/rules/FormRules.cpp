@@ -332,7 +332,8 @@ void FormRules::simulate()
         return;
     }
     // A cancelled preview leaves the dialog open, to change the steps or try again.
-    if (SimulateRename(m_rows, m_fileSystem, steps, m_passes) != PassEnd::Completed)
+    if (SimulateRename(m_rows, m_fileSystem, steps, m_passes, BatchOrder::Planned) !=
+        PassEnd::Completed)
         return;
     m_presets.remember(m_steps);
     m_presets.save(m_settings);

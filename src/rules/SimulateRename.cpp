@@ -4,6 +4,7 @@
 #include "StepList.h"
 #include "platform/FileSystem.h"
 #include "rows/DirectoryListModel.h"
+#include "rows/RenamePlan.h"
 #include "rows/RowsSnapshot.h"
 
 #include <QSet>
@@ -17,6 +18,7 @@ namespace {
 // The names of one parent folder as the batch will have left them, up to the row at hand.
 struct ParentNames
 {
+    bool planned = false;
     bool ignoresCase = false;
     QSet<QString> taken;   // new names that earlier rows get here
     QSet<QString> vacated; // names that earlier rows give up here
@@ -31,14 +33,26 @@ struct ParentNames
         using Outcome = Verdict::Outcome;
         const QString key = keyOf(newName);
         const QString oldKey = keyOf(name);
-        if (key == oldKey) // a case-only change where case does not count
-            return Outcome::SameName;
+        // A case-only change where case does not count: no change, in list order; planned, the
+        // row keeps its name, in other letters, through a temporary name.
+        if (key == oldKey) {
+            if (planned)
+                taken.insert(key);
+            return planned ? Outcome::CanRename : Outcome::SameName;
+        }
         // One lookup for both the question and the claim: proposals rarely collide.
         const qsizetype takenBefore = taken.size();
         taken.insert(key);
         if (taken.size() == takenBefore)
             return Outcome::NameProposedEarlier;
         const NameHolder holder = holderNow();
+        if (planned) {
+            // Whether a folder of the batch gives the name up is known once all rows are; the
+            // claim stays: one name, one row.
+            if (holder != NameHolder::Nothing)
+                return holder == NameHolder::Folder ? Outcome::FolderExists : Outcome::TakenByFile;
+            return Outcome::CanRename;
+        }
         if (holder != NameHolder::Nothing && !vacated.contains(key)) {
             taken.remove(key);
             return holder == NameHolder::Folder ? Outcome::FolderExists : Outcome::TakenByFile;
@@ -65,10 +79,37 @@ int runOfParent(const RowsSnapshot& rows, int first)
 
 // The preview of any rule: composeNewName(snapshot, i) gives row i's new name, on the pass's
 // thread.
+// A planned batch: a row whose new name a folder of the batch holds now goes, once that folder
+// goes; what each row's name is, is known only at the end.
+struct PlannedRows
+{
+    std::vector<RenamePlan::Row> rows;
+    std::vector<Verdict::Outcome> outcomes;
+
+    void resolve(RowsSnapshot& snapshot, int reached, const std::vector<QString>& newNames)
+    {
+        using Outcome = Verdict::Outcome;
+        rows.resize(size_t(reached));
+        const std::vector<int> waitsFor = RenamePlan::WaitsFor(rows);
+        std::vector<char> canGo(rows.size());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            canGo[i] = outcomes[i] == Outcome::CanRename ||
+                       (outcomes[i] == Outcome::FolderExists && waitsFor[i] >= 0);
+        }
+        RenamePlan::LetWaitingRowsGo(canGo, waitsFor);
+        for (int i = 0; i < reached; ++i) {
+            snapshot.setProposal(
+                i, newNames[size_t(i)],
+                Verdict{canGo[size_t(i)] ? Outcome::CanRename : outcomes[size_t(i)], {}});
+        }
+    }
+};
+
 template <typename ComposeNewName>
 PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString& ruleInWords,
-                PassRunner& passes, ComposeNewName composeNewName)
+                PassRunner& passes, BatchOrder order, ComposeNewName composeNewName)
 {
+    const bool planned = order == BatchOrder::Planned;
     using Outcome = Verdict::Outcome;
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
@@ -82,6 +123,14 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
         std::unordered_map<FileId, ParentNames, FileIdHash> parents;
         ParentNames* names = nullptr;
         int runEnd = 0;
+        PlannedRows plan;
+        std::vector<QString> newNames;
+        if (planned) {
+            plan.rows.resize(size_t(snapshot.count()));
+            plan.outcomes.resize(size_t(snapshot.count()));
+            newNames.resize(size_t(snapshot.count()));
+        }
+        int reached = 0;
         control.forEach(snapshot.count(), [&](int i) {
             const DirectoryRow& row = snapshot.row(i);
             if (i == runEnd && row.hasParent()) {
@@ -89,8 +138,10 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
                 probe->expect(row.parent, runEnd - i);
                 const auto [place, isNew] = parents.try_emplace(row.parentId);
                 names = &place->second;
-                if (isNew)
+                if (isNew) {
+                    names->planned = planned;
                     names->ignoresCase = probe->ignoresCase(row.parent);
+                }
                 names->taken.reserve(names->taken.size() + (runEnd - i));
                 names->vacated.reserve(names->vacated.size() + (runEnd - i));
             } else if (i == runEnd) {
@@ -113,30 +164,53 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
                 outcome = names->foretell(row.name, newName,
                                           [&] { return probe->holderOf(row.parent, newName); });
             }
-            snapshot.setProposal(i, newName, Verdict{outcome, {}});
+            if (!planned) {
+                snapshot.setProposal(i, newName, Verdict{outcome, {}});
+                return;
+            }
+            // Every row holds its name; one the batch renames gives it up.
+            const bool renamed = outcome == Outcome::CanRename || outcome == Outcome::FolderExists;
+            plan.rows[size_t(i)] = {row.parentId, names ? names->keyOf(row.name) : row.name,
+                                    renamed ? names->keyOf(newName) : QString()};
+            plan.outcomes[size_t(i)] = outcome;
+            newNames[size_t(i)] = std::move(newName);
+            reached = i + 1;
         });
+        if (planned)
+            plan.resolve(snapshot, reached, newNames);
     };
     return passes.run(u"正在模拟修改目录名称……"_s, snapshot.count(), snapshot.around(preview), [&] {
         hold->takeOver(snapshot);
-        hold->setPreviewRule(ruleInWords);
+        hold->setPreviewRule(ruleInWords, planned);
     });
 }
 
 } // namespace
 
 std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& fileSystem,
-                                      const StepList& steps, PassRunner& passes)
+                                      const StepList& steps, PassRunner& passes, BatchOrder order)
 {
     if (steps.isEmpty() || !steps.problem().isEmpty())
         return std::nullopt;
     std::optional<NameContexts> contexts; // counted on the pass's thread, over its copy
     const bool readsContext = steps.readsContext();
-    return Preview(rows, fileSystem, steps.inWords(), passes,
+    return Preview(rows, fileSystem, steps.inWords(), passes, order,
                    [&](const RowsSnapshot& snapshot, int i) {
                        if (!readsContext)
                            return steps.apply(snapshot.row(i).name, {});
                        if (!contexts)
                            contexts.emplace(snapshot);
                        return steps.apply(snapshot.row(i).name, contexts->of(i));
+                   });
+}
+
+PassEnd SimulateRenameTo(DirectoryListModel& rows, FileSystem& fileSystem,
+                         const std::vector<QString>& newNames, const QString& ruleInWords,
+                         PassRunner& passes)
+{
+    return Preview(rows, fileSystem, ruleInWords, passes, BatchOrder::Planned,
+                   [&](const RowsSnapshot& snapshot, int i) {
+                       return std::optional(size_t(i) < newNames.size() ? newNames[size_t(i)]
+                                                                        : snapshot.row(i).name);
                    });
 }
