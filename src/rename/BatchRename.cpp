@@ -186,7 +186,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
         };
         QHash<int, QString> nameBefore; // of the rows that go through a temporary name
         for (const Step& step : steps) {
-            if (step.kind == Step::Kind::ToTemporary)
+            if (step.kind == Step::Kind::ToTemporary || step.kind == Step::Kind::Unwind)
                 nameBefore.insert(step.row, snapshot.row(step.row).name);
         }
         // A step's name before it and after it; a row's name changes only by its own steps.
@@ -197,6 +197,8 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                 return std::pair{row.name, temporary(step.row)};
             case Step::Kind::FromTemporary:
                 return std::pair{temporary(step.row), row.newName};
+            case Step::Kind::Unwind:
+                return std::pair{row.newName, nameBefore.value(step.row)};
             case Step::Kind::BackFromTemporary:
                 return std::pair{temporary(step.row), nameBefore.value(step.row)};
             case Step::Kind::Direct:
@@ -218,7 +220,8 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                                           rowsByParent.hasRowsBelow(row.key)};
         });
         std::vector<char> atTemporary(size_t(snapshot.count()));
-        int leftAtTemporary = 0; // a cancel waits until no folder is
+        int leftAtTemporary = 0;            // a cancel waits until no folder is
+        std::optional<Verdict> cycleFailed; // why the cycle under way could not be completed
         const auto renameStep = [&](int k) {
             const Step& step = steps[size_t(k)];
             const int i = step.row;
@@ -229,6 +232,9 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                                        step.kind == Step::Kind::BackFromTemporary;
             if (fromTemporary && !atTemporary[size_t(i)])
                 return; // not there: its first step failed, or its last went well
+            if (step.kind == Step::Kind::Unwind &&
+                (!cycleFailed || row.verdict.outcome != Outcome::Renamed))
+                return; // the cycle went well, or this row kept its old name
             if (const std::optional<Verdict> verdict = leftAlone(row, programFolders)) {
                 snapshot.setVerdict(i, *verdict);
                 return;
@@ -240,21 +246,28 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             const Verdict verdict = 目录重命名(fileSystem, *renamer, row, to);
             if (attempt)
                 record.mark(verdict.outcome == Outcome::Renamed ? State::Renamed : State::Failed);
-            if (step.kind == Step::Kind::BackFromTemporary) {
-                // Its new name was taken meanwhile: its old one, when that is free, and the
-                // row keeps saying why; otherwise it stays, its row says where.
-                if (verdict.outcome == Outcome::Renamed) {
+            if (step.kind == Step::Kind::Unwind || step.kind == Step::Kind::BackFromTemporary) {
+                // Back to its old name, when that is free, and the row says why the cycle
+                // could not be completed; otherwise it stays, its row says where.
+                if (verdict.outcome == Outcome::Renamed && cycleFailed) {
                     const QString oldPath = row.key;
-                    snapshot.setPlace(i, to, JoinPath(row.parent, to), row.verdict);
+                    renamed -= step.kind == Step::Kind::Unwind;
+                    failed += step.kind == Step::Kind::Unwind;
+                    snapshot.setPlace(i, to, JoinPath(row.parent, to), *cycleFailed);
                     rowsByParent.follow(snapshot, oldPath, row.key);
                 }
-                atTemporary[size_t(i)] = false;
+                if (step.kind == Step::Kind::BackFromTemporary) {
+                    atTemporary[size_t(i)] = false;
+                    cycleFailed.reset();
+                }
                 return;
             }
             if (verdict.outcome != Outcome::Renamed) {
                 failed +=
                     verdict.outcome == Outcome::Failed || verdict.outcome == Outcome::AlreadyExists;
                 snapshot.setVerdict(i, verdict);
+                if (step.kind == Step::Kind::FromTemporary)
+                    cycleFailed = verdict;
                 return;
             }
             atTemporary[size_t(i)] = step.kind == Step::Kind::ToTemporary;

@@ -76,6 +76,8 @@ std::vector<Step> Order(const std::vector<int>& waitsFor, const std::vector<char
             for (size_t k = chain.size(); k-- > cycleStart + 1;)
                 steps.push_back({chain[k], Step::Kind::Direct});
             steps.push_back({at, Step::Kind::FromTemporary});
+            for (size_t k = cycleStart + 1; k < chain.size(); ++k)
+                steps.push_back({chain[k], Step::Kind::Unwind});
             steps.push_back({at, Step::Kind::BackFromTemporary});
         }
         for (size_t k = cycleStart; k-- > 0;)

@@ -30,10 +30,14 @@ void LetWaitingRowsGo(std::vector<char>& canGo, const std::vector<int>& waitsFor
 struct Step
 {
     enum class Kind : quint8 {
-        Direct,            // old name to new name
-        ToTemporary,       // the first step of a cycle's first row
-        FromTemporary,     // its last: temporary name to new name
-        BackFromTemporary, // only where that failed: temporary name to old name
+        Direct,        // old name to new name
+        ToTemporary,   // the first step of a cycle's first row
+        FromTemporary, // its last: temporary name to new name
+        // Only where that failed, so that every folder of the cycle has a name it had: each
+        // other row of the cycle that got its new name back to its old name, then the first
+        // row from the temporary name to its old name.
+        Unwind,
+        BackFromTemporary,
     };
     int row = 0;
     Kind kind = Kind::Direct;
