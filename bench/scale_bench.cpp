@@ -334,6 +334,18 @@ void runScale(int n, int repetitions)
         QApplication::processEvents();
     }
     record(u"rename"_s);
+
+    // The same rule of steps, a planned batch: its plan over every row, then the renames.
+    for (int r = 0; r < repetitions; ++r) {
+        FormRules dialog(&window, window.rows(), fileSystem, bench.passes, bench.settings);
+        dialog.setSteps(steps);
+        dialog.simulate();
+        QApplication::processEvents();
+        times.push_back(stalls.watch([&] { window.confirmRename(); }));
+        floors.push_back(statRenameFloor(nativeParent, currentNames(rows)));
+        QApplication::processEvents();
+    }
+    record(u"rename_planned"_s);
     // The record of the last batch, per folder it renamed.
     const QFileInfoList records =
         QDir(bench.recordFiles.folder()).entryInfoList({u"batch-*"_s}, QDir::Files, QDir::Time);

@@ -13,6 +13,7 @@
 #include "rows/RowsSnapshot.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <functional>
 #include <future>
@@ -94,9 +95,22 @@ std::optional<ToUndo> readToUndo(HeldRecord& record, PassRunner& passes)
             if (!toUndo.content)
                 return;
             std::vector<RecordEntry>& entries = toUndo.content->entries;
-            for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-                if (entry->needsUndo())
-                    toUndo.newestFirst.push_back(&*entry);
+            // Of a batch cut off, a step still pending that gives a folder back a path it had
+            // earlier in the batch (a cycle unwound) is left alone: happened or not, the undo of
+            // the steps before it puts the folder back.
+            std::vector<char> givesBack(entries.size());
+            if (!toUndo.content->ended) {
+                QHash<FileId, QSet<QString>> earlierPaths;
+                for (size_t i = 0; i < entries.size(); ++i) {
+                    QSet<QString>& paths = earlierPaths[entries[i].id];
+                    givesBack[i] = entries[i].state == RecordEntry::State::Pending &&
+                                   paths.contains(entries[i].newPath);
+                    paths.insert(entries[i].oldPath);
+                }
+            }
+            for (size_t i = entries.size(); i-- > 0;) {
+                if (entries[i].needsUndo() && !givesBack[i])
+                    toUndo.newestFirst.push_back(&entries[i]);
             }
         },
         [] {});

@@ -1,7 +1,8 @@
 // A program of the tests: renames every folder of a tree with the real window and its record,
 // and stops for good in the middle of the batch (or, told "undo", of the batch's undo), so that a
-// test can kill it there.
-//   batch_child TREE RECORDS_FOLDER RENAMES_BEFORE_STOPPING [undo]
+// test can kill it there. Told "cycle", each folder takes the next one's name, the last the
+// first's.
+//   batch_child TREE RECORDS_FOLDER RENAMES_BEFORE_STOPPING [undo|cycle]
 #include "collect/AddDirectories.h"
 #include "mainwindow/Form1.h"
 #include "platform/PathJoin.h"
@@ -47,7 +48,13 @@ int main(int argc, char* argv[])
     for (const QString& name : names)
         paths.append(JoinPath(tree, name));
     AddDirectories(window.rows(), test.fileSystem, paths, test.passes);
-    SimulateRename(window.rows(), test.fileSystem, AppendRule(u"_x"_s), test.passes);
+    if (arguments.value(4) == u"cycle"_s) {
+        std::vector<QString> rotated(names.cbegin(), names.cend());
+        std::rotate(rotated.begin(), rotated.begin() + 1, rotated.end());
+        SimulateRenameTo(window.rows(), test.fileSystem, rotated, u"新名称"_s, test.passes);
+    } else {
+        SimulateRename(window.rows(), test.fileSystem, AppendRule(u"_x"_s), test.passes);
+    }
     window.findChild<QAction*>(u"menu确认修改"_s)->trigger();
     if (arguments.value(4) == u"undo"_s)
         window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();

@@ -733,6 +733,37 @@ private Q_SLOTS:
         QCOMPARE(tree.entries(), folders);
         QVERIFY(test.messageBoxes.shown.last().text.contains(u"恢复出错 0 个"_s));
     }
+
+    // A planned cycle of three folders killed at each of its renames: a fresh program gives
+    // every folder its old name back, the one under a temporary name too, with no error.
+    void aCycleCutOffAnywhereIsUndone()
+    {
+        for (int stopAfter = 0; stopAfter < 4; ++stopAfter) {
+            TestTree tree;
+            const QStringList folders{u"a"_s, u"b"_s, u"c"_s};
+            for (const QString& folder : folders) {
+                tree.makeFolders({folder});
+                tree.makeFile(folder + u"/m"_s + folder);
+            }
+            TestPlatform test;
+            QProcess child;
+            child.start(
+                QStandardPaths::findExecutable(u"batch_child"_s,
+                                               {QCoreApplication::applicationDirPath()}),
+                {tree.root(), test.recordFiles.folder(), QString::number(stopAfter), u"cycle"_s});
+            QVERIFY(child.waitForStarted(20000));
+            QVERIFY(child.waitForReadyRead(60000));
+            child.kill();
+            QVERIFY(child.waitForFinished(20000));
+            Form1 window(test.platform);
+            action(window, u"menu撤销修改"_s).trigger();
+            for (const QString& folder : folders)
+                QVERIFY(QFileInfo::exists(tree.path(folder + u"/m"_s + folder)));
+            QCOMPARE(tree.entries().size(), folders.size());
+            QVERIFY(stopAfter == 0 ||
+                    test.messageBoxes.shown.last().text.contains(u"恢复出错 0 个"_s));
+        }
+    }
 };
 
 QTEST_MAIN(TestUndo)
