@@ -55,6 +55,41 @@ int DirectoryListModel::rowProposingFirst(int position) const
     return -1;
 }
 
+int DirectoryListModel::rowGivingUpName(int position) const
+{
+    const DirectoryRow& r = row(position);
+    for (int i = 0; i < count(); ++i) {
+        const DirectoryRow& other = row(i);
+        if (i != position && other.parentId == r.parentId && other.name == r.newName &&
+            other.verdict.outcome == Verdict::Outcome::CanRename)
+            return i;
+    }
+    return -1;
+}
+
+QString DirectoryListModel::plannedHint(int position) const
+{
+    using namespace Qt::StringLiterals;
+    const DirectoryRow& r = row(position);
+    if (r.newName != r.name && r.newName.compare(r.name, Qt::CaseInsensitive) == 0 &&
+        rowGivingUpName(position) < 0)
+        return u"只改变字母大小写：先改为临时名称，再改为新名称。"_s;
+    const int after = rowGivingUpName(position);
+    if (after < 0)
+        return {};
+    // Back to this row within a few steps: a cycle.
+    int length = 1;
+    for (int at = after; at >= 0 && length <= 64; at = rowGivingUpName(at), ++length) {
+        if (at == position) {
+            return u"与另外 %1 个目录互换名称（共 %2 个）：其中一个目录先改为临时名称，"
+                   u"最后再改为新名称。"_s.arg(length - 1)
+                       .arg(length);
+        }
+    }
+    return u"在第 %1 行的目录“%2”改名之后再改名。"_s.arg(after + 1).arg(
+        VisibleName(row(after).name));
+}
+
 QString DirectoryListModel::toolTip(int position, int column) const
 {
     using namespace Qt::StringLiterals;
@@ -68,6 +103,10 @@ QString DirectoryListModel::toolTip(int position, int column) const
         break;
     }
     QString text = r.verdictText();
+    if (m_previewPlanned && r.verdict.outcome == Verdict::Outcome::CanRename) {
+        if (const QString hint = plannedHint(position); !hint.isEmpty())
+            text += u'\n' + hint;
+    }
     if (r.verdict.outcome == Verdict::Outcome::NameProposedEarlier) {
         // Found when asked: a row number kept in every verdict would go stale as rows go.
         const int first = rowProposingFirst(position);

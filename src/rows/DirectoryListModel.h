@@ -102,6 +102,10 @@ private:
     // The earlier row that takes the new name first, for a row whose preview found it so;
     // -1 for none.
     int rowProposingFirst(int position) const;
+    // Of a planned batch, found when asked: the row whose name this row takes, and why the row
+    // can go although its name is taken now.
+    int rowGivingUpName(int position) const;
+    QString plannedHint(int position) const;
     QString toolTip(int position, int column) const;
     static std::vector<HashedRow> withKeyHashes(std::vector<DirectoryRow> rows);
     int appendRows(std::vector<HashedRow>& rows);

@@ -564,28 +564,35 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ignoreCase");
         QTest::addColumn<QStringList>("previews");
         QTest::addColumn<QStringList>("after"); // each row's folder's name
+        QTest::addColumn<QString>("hint");      // the first row's tooltip says why it can go
         const QString can = u"可以修改"_s;
         const QString held = u"有相同目录"_s;
         const auto list = [](const char* names) {
             return QString::fromUtf8(names).split(u' ');
         };
         QTest::newRow("shift up") << list("01 02 03") << list("02 03 04") << false
-                                  << QStringList{can, can, can} << list("02 03 04");
+                                  << QStringList{can, can, can} << list("02 03 04")
+                                  << u"在第 2 行的目录“02”改名之后再改名。"_s;
         QTest::newRow("shift down") << list("02 03 04") << list("01 02 03") << false
-                                    << QStringList{can, can, can} << list("01 02 03");
+                                    << QStringList{can, can, can} << list("01 02 03") << QString();
         QTest::newRow("swap") << list("甲-乙 乙-甲") << list("乙-甲 甲-乙") << false
-                              << QStringList{can, can} << list("乙-甲 甲-乙");
+                              << QStringList{can, can} << list("乙-甲 甲-乙")
+                              << u"与另外 1 个目录互换名称（共 2 个）：其中一个目录先改为临时名称，"
+                                 u"最后再改为新名称。"_s;
         QTest::newRow("3-cycle") << list("a b c") << list("b c a") << false
-                                 << QStringList{can, can, can} << list("b c a");
+                                 << QStringList{can, can, can} << list("b c a") << QString();
         QTest::newRow("cycle and a row whose name a folder not listed holds")
             << list("a b c d") << list("b a d") << false << QStringList{can, can, held}
-            << list("b a c");
+            << list("b a c") << QString();
         QTest::newRow("a row waiting for one that cannot go")
-            << list("a b c") << list("b c") << false << QStringList{held, held} << list("a b");
+            << list("a b c") << list("b c") << false << QStringList{held, held} << list("a b")
+            << QString();
         QTest::newRow("letter case where case does not count")
-            << list("abc") << list("ABC") << true << QStringList{can} << list("ABC");
+            << list("abc") << list("ABC") << true << QStringList{can} << list("ABC")
+            << u"只改变字母大小写：先改为临时名称，再改为新名称。"_s;
         QTest::newRow("swap where case does not count")
-            << list("a B") << list("b A") << true << QStringList{can, can} << list("b A");
+            << list("a B") << list("b A") << true << QStringList{can, can} << list("b A")
+            << QString();
     }
     void aPlannedBatchShiftsSwapsAndCycles()
     {
@@ -594,6 +601,7 @@ private Q_SLOTS:
         QFETCH(bool, ignoreCase);
         QFETCH(QStringList, previews);
         QFETCH(QStringList, after);
+        QFETCH(QString, hint);
         TestTree tree;
         QStringList listed;
         for (const QString& folder : folders) {
@@ -616,6 +624,10 @@ private Q_SLOTS:
             return texts;
         };
         QCOMPARE(verdicts(), previews);
+        if (!hint.isNull()) {
+            QCOMPARE(window.rows().data(window.rows().index(0, 2), Qt::ToolTipRole).toString(),
+                     previews[0] + u'\n' + hint);
+        }
         confirm(window);
         QStringList outcomes = previews;
         outcomes.replaceInStrings(u"可以修改"_s, u"修改成功"_s);
