@@ -347,6 +347,34 @@ void Form1::undoRename()
                   m_platform.passes);
 }
 
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!std::exchange(m_shown, true))
+        QMetaObject::invokeMethod(this, &Form1::offerUndoOfCutOffBatch, Qt::QueuedConnection);
+}
+
+void Form1::offerUndoOfCutOffBatch()
+{
+    HeldRecord* record = m_records->isUndoable() ? m_records->owned() : nullptr;
+    if (!record)
+        return;
+    int left = 0;
+    m_platform.passes.run(
+        u"正在读取修改记录……"_s, 0,
+        [&](PassControl&) {
+            left = FoldersLeftUnderTemporaryNames(*record, m_platform.fileSystem);
+        },
+        [] {});
+    if (left > 0 && m_platform.messageBoxes.askYesNo(
+                        AppInfo::title,
+                        u"上次的批量修改被中断了，有 %1 个目录仍在临时名称（~fbr-renaming-…）下。\n"
+                        u"要现在撤销上次的修改，恢复这些目录和其余目录的原名吗？"_s.arg(left))) {
+        UndoBatch(*m_rows, m_platform.fileSystem, *m_records, *record, m_platform.messageBoxes,
+                  m_platform.passes, QString());
+    }
+}
+
 void Form1::openHistory()
 {
     FormHistory dialog(this, *m_rows, m_platform, *m_records);

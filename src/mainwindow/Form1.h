@@ -51,6 +51,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Once shown: a batch cut off in the middle of a cycle is offered for undo.
+    void showEvent(QShowEvent* event) override;
     // Folders dropped from a file manager become rows; files and anything else are refused.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -64,10 +66,12 @@ private:
     // The current row's path and, where its rename failed, why.
     void showCurrentRow();
     void showRowCount();
+    void offerUndoOfCutOffBatch();
 
     Platform& m_platform;
     DirectoryListModel* m_rows = nullptr;
     RecordStore* m_records = nullptr; // knows this window's last batch
+    bool m_shown = false;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

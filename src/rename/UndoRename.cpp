@@ -9,6 +9,7 @@
 #include "platform/PassRunner.h"
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
+#include "rows/RenamePlan.h"
 #include "rows/RowsByParent.h"
 #include "rows/RowsSnapshot.h"
 
@@ -269,4 +270,21 @@ void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore
         UndoBatch(rows, fileSystem, records, *last, messageBoxes, passes);
     else
         records.refresh();
+}
+
+int FoldersLeftUnderTemporaryNames(HeldRecord& record, FileSystem& fileSystem)
+{
+    const std::optional<BatchRecordContent> content = record.read();
+    if (!content || content->ended)
+        return 0;
+    const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
+    QSet<FileId> left;
+    for (const RecordEntry& entry : content->entries) {
+        if (!RenamePlan::IsTemporaryName(SplitPathView(entry.newPath).second))
+            continue;
+        const FolderLookup found = finder->lookUp(entry.newPath);
+        if (found.folder && found.folder->id == entry.id)
+            left.insert(entry.id);
+    }
+    return int(left.size());
 }

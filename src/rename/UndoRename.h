@@ -18,6 +18,10 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
                HeldRecord& record, MessageBoxes& messageBoxes, PassRunner& passes,
                const QString& question = QStringLiteral("你确定要撤销上次的修改吗？"));
 
+// How many folders of the record's batch, cut off in the middle of a cycle, are still under a
+// temporary name. Reads the disk: for a pass's worker.
+int FoldersLeftUnderTemporaryNames(HeldRecord& record, FileSystem& fileSystem);
+
 // The same for the window's last batch, when there is one.
 void UndoLastBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& records,
                    MessageBoxes& messageBoxes, PassRunner& passes);

@@ -88,9 +88,18 @@ std::vector<Step> Order(const std::vector<int>& waitsFor, const std::vector<char
     return steps;
 }
 
+namespace {
+const QString temporaryPrefix = u"~fbr-renaming-"_s;
+}
+
 QString TemporaryName(quint64 batch, int row)
 {
-    return u"~fbr-renaming-%1-%2"_s.arg(batch, 16, 16, QChar(u'0')).arg(row);
+    return temporaryPrefix + u"%1-%2"_s.arg(batch, 16, 16, QChar(u'0')).arg(row);
+}
+
+bool IsTemporaryName(QStringView name)
+{
+    return name.startsWith(temporaryPrefix);
 }
 
 } // namespace RenamePlan

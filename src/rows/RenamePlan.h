@@ -49,5 +49,6 @@ std::vector<Step> Order(const std::vector<int>& waitsFor, const std::vector<char
 
 // The temporary name of a row of the batch: no user's, valid on every file system.
 QString TemporaryName(quint64 batch, int row);
+bool IsTemporaryName(QStringView name);
 
 } // namespace RenamePlan

@@ -755,8 +755,17 @@ private Q_SLOTS:
             QVERIFY(child.waitForReadyRead(60000));
             child.kill();
             QVERIFY(child.waitForFinished(20000));
+            // Shown, the window offers the undo while a folder is under a temporary name.
             Form1 window(test.platform);
-            action(window, u"menu撤销修改"_s).trigger();
+            window.show();
+            if (stopAfter > 0) {
+                QTRY_VERIFY(!test.messageBoxes.shown.isEmpty());
+                QVERIFY(test.messageBoxes.shown.first().text.startsWith(
+                    u"上次的批量修改被中断了，有 1 个目录仍在临时名称"_s));
+            } else {
+                action(window, u"menu撤销修改"_s).trigger();
+            }
+            QTRY_VERIFY(QFileInfo::exists(tree.path(u"a/ma"_s)));
             for (const QString& folder : folders)
                 QVERIFY(QFileInfo::exists(tree.path(folder + u"/m"_s + folder)));
             QCOMPARE(tree.entries().size(), folders.size());
