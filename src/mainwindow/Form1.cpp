@@ -356,7 +356,9 @@ void Form1::showEvent(QShowEvent* event)
 
 void Form1::offerUndoOfCutOffBatch()
 {
-    HeldRecord* record = m_records->isUndoable() ? m_records->owned() : nullptr;
+    // Read again only where the record read at the start says the batch was cut off.
+    HeldRecord* record =
+        m_records->isUndoable() && m_records->wasLastBatchCutOff() ? m_records->owned() : nullptr;
     if (!record)
         return;
     int left = 0;

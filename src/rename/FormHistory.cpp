@@ -209,29 +209,33 @@ void FormHistory::undoSelected()
         return;
     const RecordStore::Record& chosen = m_history[position].record;
     const QString name = chosen.name;
-    const QString question = u"你确定要撤销这次修改吗？"_s;
+    // The record this window holds, or may take; the question to ask before the undo.
+    QString question = u"你确定要撤销这次修改吗？"_s;
+    std::unique_ptr<HeldRecord> held;
+    HeldRecord* record = nullptr;
     if (!chosen.otherComputer.isEmpty()) {
         const QString takeOver =
             u"这次修改的记录可能正在另一台电脑（%1）上使用。只有那台电脑上的本程序已经关闭时，"
             u"才能接管它。\n确定要接管这个记录并撤销这次修改吗？"_s.arg(chosen.otherComputer);
         if (!m_platform.messageBoxes.askYesNo(AppInfo::title, takeOver))
             return;
-        if (const std::unique_ptr<HeldRecord> record = m_records.takeOver(name)) {
-            UndoBatch(m_rows, m_platform.fileSystem, m_records, *record, m_platform.messageBoxes,
-                      m_platform.passes, QString());
-        } else {
-            m_platform.messageBoxes.inform(AppInfo::title,
-                                           u"这次修改的记录仍在另一台电脑上使用，无法接管。"_s);
-        }
+        held = m_records.takeOver(name);
+        question.clear(); // asked already
     } else if (name == m_records.ownedName()) {
-        UndoBatch(m_rows, m_platform.fileSystem, m_records, *m_records.owned(),
-                  m_platform.messageBoxes, m_platform.passes, question);
-    } else if (const std::unique_ptr<HeldRecord> record = m_records.hold(name)) {
+        record = m_records.owned();
+    } else {
+        held = m_records.hold(name);
+    }
+    if (held)
+        record = held.get();
+    if (record) {
         UndoBatch(m_rows, m_platform.fileSystem, m_records, *record, m_platform.messageBoxes,
                   m_platform.passes, question);
     } else {
         m_platform.messageBoxes.inform(
-            AppInfo::title, u"这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。"_s);
+            AppInfo::title, chosen.otherComputer.isEmpty()
+                                ? u"这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。"_s
+                                : u"这次修改的记录仍在另一台电脑上使用，无法接管。"_s);
     }
     readHistory();
     for (int i = 0; i < m_history.size(); ++i) {

@@ -199,6 +199,7 @@ QString RecordStore::ownedName() const
 
 void RecordStore::adopt(std::unique_ptr<HeldRecord> record, bool undoable)
 {
+    m_lastCutOff = false;
     m_owned = std::move(record);
     if (m_owned)
         settle(*m_owned, undoable);
@@ -229,6 +230,7 @@ void RecordStore::refresh()
 {
     HeldRecord* record = owned();
     const std::optional<BatchRecordContent> content = record ? record->read() : std::nullopt;
+    m_lastCutOff = content && !content->ended;
     if (record)
         settle(*record, content && content->anyToUndo());
     else

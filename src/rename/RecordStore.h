@@ -84,6 +84,9 @@ public:
     HeldRecord* owned();
     QString ownedName() const;
     bool isUndoable() const { return m_undoable; }
+    // The window's last batch, as the record read at refresh() says, was cut off before its end
+    // (a crash, a killed program).
+    bool wasLastBatchCutOff() const { return m_lastCutOff; }
     // A batch of this window has ended: its record (nothing when it had none) is the window's
     // last batch now.
     void adopt(std::unique_ptr<HeldRecord> record, bool undoable);
@@ -112,6 +115,7 @@ private:
     std::unique_ptr<HeldRecord> m_owned;
     std::atomic<bool> m_undoable = false;
     bool m_announced = false;
+    bool m_lastCutOff = false;
     int m_keptCount = 20;
     int m_keptDays = 90;
 };
