@@ -3,13 +3,16 @@
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/Form1.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ProgramEnd.h"
 #include "platform/widgets/NativePlatform.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
 
-int main(int argc, char* argv[])
+namespace {
+
+int run(int argc, char* argv[])
 {
     const CommandLineRequest request =
         ReadCommandLine(CommandLineArguments(argc, argv), QDir::currentPath());
@@ -36,4 +39,11 @@ int main(int argc, char* argv[])
         });
     }
     return application.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    EndProgram(run(argc, argv)); // once the window and the application are gone
 }

@@ -1,6 +1,7 @@
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
 #include "mainwindow/Form1.h"
+#include "support/TestMain.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -135,5 +136,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestAbout)
+FBR_TEST_MAIN(TestAbout)
 #include "tst_about.moc"

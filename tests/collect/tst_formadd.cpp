@@ -3,6 +3,7 @@
 #include "collect/StartFolder.h"
 #include "mainwindow/Form1.h"
 #include "rows/DirectoryListModel.h"
+#include "support/TestMain.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -345,5 +346,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFormAdd)
+FBR_TEST_MAIN(TestFormAdd)
 #include "tst_formadd.moc"

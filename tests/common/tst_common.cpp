@@ -1,6 +1,7 @@
 #include "common/AppInfo.h"
 #include "common/NameBytes.h"
 #include "platform/PathJoin.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -80,5 +81,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommon)
+FBR_TEST_GUILESS_MAIN(TestCommon)
 #include "tst_common.moc"

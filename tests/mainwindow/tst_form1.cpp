@@ -3,6 +3,7 @@
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
 #include "rows/DirectoryListModel.h"
+#include "support/TestMain.h"
 #include "support/TestPlatform.h"
 
 #include <QAbstractItemModelTester>
@@ -390,5 +391,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestForm1)
+FBR_TEST_MAIN(TestForm1)
 #include "tst_form1.moc"

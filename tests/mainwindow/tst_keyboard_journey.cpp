@@ -2,6 +2,7 @@
 #include "collect/FormAdd.h"
 #include "mainwindow/Form1.h"
 #include "rows/DirectoryListModel.h"
+#include "support/TestMain.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -115,5 +116,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestKeyboardJourney)
+FBR_TEST_MAIN(TestKeyboardJourney)
 #include "tst_keyboard_journey.moc"

@@ -6,6 +6,7 @@
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
 #include "rules/SimulateRename.h"
+#include "support/TestMain.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -264,5 +265,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLongPasses)
+FBR_TEST_MAIN(TestLongPasses)
 #include "tst_longpasses.moc"

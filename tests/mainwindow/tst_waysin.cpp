@@ -1,6 +1,7 @@
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/Form1.h"
 #include "rows/DirectoryListModel.h"
+#include "support/TestMain.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -130,5 +131,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWaysIn)
+FBR_TEST_MAIN(TestWaysIn)
 #include "tst_waysin.moc"

@@ -7,6 +7,7 @@
 #include "platform/core/QtRecordFiles.h"
 #include "platform/widgets/NativePlatform.h"
 #include "platform/widgets/QtShell.h"
+#include "support/TestMain.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -650,5 +651,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLinuxFileSystem)
+FBR_TEST_GUILESS_MAIN(TestLinuxFileSystem)
 #include "tst_linuxfilesystem.moc"

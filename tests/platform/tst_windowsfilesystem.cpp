@@ -2,6 +2,7 @@
 #include "WindowsRegistry.h"
 #include "about/SystemInfo.h"
 #include "platform/PathJoin.h"
+#include "support/TestMain.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -326,5 +327,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWindowsFileSystem)
+FBR_TEST_GUILESS_MAIN(TestWindowsFileSystem)
 #include "tst_windowsfilesystem.moc"

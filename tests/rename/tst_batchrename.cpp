@@ -8,6 +8,7 @@
 #include "rules/SimulateRename.h"
 #include "rules/TrimmedName.h"
 #include "support/OtherWindow.h"
+#include "support/TestMain.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -978,5 +979,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestBatchRename)
+FBR_TEST_MAIN(TestBatchRename)
 #include "tst_batchrename.moc"

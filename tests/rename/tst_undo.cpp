@@ -9,6 +9,7 @@
 #include "rename/RenameRecord.h"
 #include "rows/DirectoryListModel.h"
 #include "support/OtherWindow.h"
+#include "support/TestMain.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -775,5 +776,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestUndo)
+FBR_TEST_MAIN(TestUndo)
 #include "tst_undo.moc"

@@ -11,6 +11,7 @@
 #include "rules/SimulateRename.h"
 #include "rules/StepList.h"
 #include "rules/StepOptions.h"
+#include "support/TestMain.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
 
@@ -630,5 +631,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestRules)
+FBR_TEST_MAIN(TestRules)
 #include "tst_rules.moc"

@@ -1,3 +1,5 @@
+#include "support/TestMain.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -85,5 +87,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSmoke)
+FBR_TEST_GUILESS_MAIN(TestSmoke)
 #include "tst_smoke.moc"

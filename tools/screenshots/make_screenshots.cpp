@@ -7,6 +7,7 @@
 #include "mainwindow/ApplicationSetup.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
+#include "platform/ProgramEnd.h"
 #include "rename/FormHistory.h"
 #include "rows/DirectoryListModel.h"
 #include "rules/FormRename.h"
@@ -133,9 +134,7 @@ private:
     QString m_root;
 };
 
-} // namespace
-
-int main(int argc, char* argv[])
+int run(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     SetUpApplication(application);
@@ -345,4 +344,11 @@ int main(int argc, char* argv[])
                   {u"确认修改"_s, renamedPicture}}),
          out + u"/journey.png"_s);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    EndProgram(run(argc, argv)); // once the windows and the application are gone
 }
