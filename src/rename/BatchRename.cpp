@@ -73,15 +73,21 @@ std::vector<Step> planned(const RowsSnapshot& rows, FileSystem& fileSystem)
     QHash<FileId, bool> ignoresCase;
     std::vector<RenamePlan::Row> plan(size_t(rows.count()));
     std::vector<char> canGo(size_t(rows.count()));
+    const DirectoryRow* previous = nullptr; // rows of one parent come together, mostly
+    bool parentIgnoresCase = false;
     for (int i = 0; i < rows.count(); ++i) {
         const DirectoryRow& row = rows.row(i);
         if (!row.hasParent())
             continue;
-        auto known = ignoresCase.constFind(row.parentId);
-        if (known == ignoresCase.cend())
-            known = ignoresCase.insert(row.parentId, probe->ignoresCase(row.parent));
+        if (!previous || previous->parentId != row.parentId) {
+            auto known = ignoresCase.constFind(row.parentId);
+            if (known == ignoresCase.cend())
+                known = ignoresCase.insert(row.parentId, probe->ignoresCase(row.parent));
+            parentIgnoresCase = *known;
+        }
+        previous = &row;
         const auto key = [&](const QString& name) {
-            return *known ? name.toCaseFolded() : name;
+            return parentIgnoresCase ? name.toCaseFolded() : name;
         };
         canGo[size_t(i)] = row.verdict.outcome == Verdict::Outcome::CanRename;
         plan[size_t(i)] = {row.parentId, key(row.name),

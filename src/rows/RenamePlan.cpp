@@ -10,19 +10,43 @@ namespace RenamePlan {
 
 std::vector<int> WaitsFor(const std::vector<Row>& rows)
 {
-    QHash<std::pair<FileId, QString>, int> renamedByName;
-    renamedByName.reserve(qsizetype(rows.size()));
-    for (size_t i = 0; i < rows.size(); ++i) {
+    // The rows that give their names up, open-addressed by parent and name in one vector: a
+    // QHash of as many keys cost most of a large batch's plan.
+    const auto givesUpItsName = [&rows](size_t i) {
         // A row that keeps its name in other letters gives it up to nobody else.
-        if (!rows[i].newKey.isEmpty() && rows[i].newKey != rows[i].oldKey)
-            renamedByName.insert({rows[i].parentId, rows[i].oldKey}, int(i));
+        return !rows[i].newKey.isEmpty() && rows[i].newKey != rows[i].oldKey;
+    };
+    const auto slotOf = [](const FileId& parent, const QString& name, size_t mask) {
+        return size_t(qHash(name, qHash(parent))) & mask;
+    };
+    size_t capacity = 16;
+    while (capacity < 2 * rows.size())
+        capacity *= 2;
+    const size_t mask = capacity - 1;
+    std::vector<int> giving(capacity, -1);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (!givesUpItsName(i))
+            continue;
+        size_t slot = slotOf(rows[i].parentId, rows[i].oldKey, mask);
+        while (giving[slot] >= 0)
+            slot = (slot + 1) & mask;
+        giving[slot] = int(i);
     }
+    const auto rowGivingUp = [&](const FileId& parent, const QString& name) {
+        for (size_t slot = slotOf(parent, name, mask); giving[slot] >= 0;
+             slot = (slot + 1) & mask) {
+            const Row& row = rows[size_t(giving[slot])];
+            if (row.parentId == parent && row.oldKey == name)
+                return giving[slot];
+        }
+        return -1;
+    };
     std::vector<int> waitsFor(rows.size(), -1);
     for (size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].newKey == rows[i].oldKey)
             waitsFor[i] = int(i); // a change of letter case: a cycle of its own
         else if (!rows[i].newKey.isEmpty())
-            waitsFor[i] = renamedByName.value({rows[i].parentId, rows[i].newKey}, -1);
+            waitsFor[i] = rowGivingUp(rows[i].parentId, rows[i].newKey);
     }
     return waitsFor;
 }
