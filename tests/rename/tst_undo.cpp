@@ -26,6 +26,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -735,44 +736,77 @@ private Q_SLOTS:
         QVERIFY(test.messageBoxes.shown.last().text.contains(u"恢复出错 0 个"_s));
     }
 
-    // A planned cycle of three folders killed at each of its renames: a fresh program gives
-    // every folder its old name back, the one under a temporary name too, with no error.
-    void aCycleCutOffAnywhereIsUndone()
+    // A planned batch killed at each of its renames: a fresh program gives every folder its old
+    // name back, one under a temporary name too, with no error. A three-cycle; with
+    // FBR_EXHAUSTIVE_FOLDERS (and FBR_EXHAUSTIVE_NAMES), every map of that many folders onto as
+    // many letters, as the batch's own exhaustive test has them.
+    void aPlanCutOffAnywhereIsUndone()
     {
-        for (int stopAfter = 0; stopAfter < 4; ++stopAfter) {
-            TestTree tree;
-            const QStringList folders{u"a"_s, u"b"_s, u"c"_s};
-            for (const QString& folder : folders) {
-                tree.makeFolders({folder});
-                tree.makeFile(folder + u"/m"_s + folder);
+        const QStringList alphabet{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s};
+        std::vector<QStringList> maps{{u"b"_s, u"c"_s, u"a"_s}};
+        if (const int most = qEnvironmentVariableIntValue("FBR_EXHAUSTIVE_FOLDERS"); most > 0) {
+            const int asked = qEnvironmentVariableIntValue("FBR_EXHAUSTIVE_NAMES");
+            const qsizetype letters = asked > 0 ? std::min(asked, 5) : 4;
+            maps.clear();
+            for (int count = 1; count <= most; ++count) {
+                int total = 1;
+                for (int i = 0; i < count; ++i)
+                    total *= int(letters);
+                for (int map = 0; map < total; ++map) {
+                    QStringList newNames;
+                    for (int i = 0, rest = map; i < count; ++i, rest /= int(letters))
+                        newNames.append(alphabet[rest % letters]);
+                    maps.push_back(newNames);
+                }
             }
-            TestPlatform test;
-            QProcess child;
-            child.start(
-                QStandardPaths::findExecutable(u"batch_child"_s,
-                                               {QCoreApplication::applicationDirPath()}),
-                {tree.root(), test.recordFiles.folder(), QString::number(stopAfter), u"cycle"_s});
-            QVERIFY(child.waitForStarted(20000));
-            QVERIFY(child.waitForReadyRead(60000));
-            child.kill();
-            QVERIFY(child.waitForFinished(20000));
-            // Shown, the window offers the undo while a folder is under a temporary name.
-            Form1 window(test.platform);
-            window.show();
-            if (stopAfter > 0) {
-                QTRY_VERIFY(!test.messageBoxes.shown.isEmpty());
-                QVERIFY(test.messageBoxes.shown.first().text.startsWith(
-                    u"上次的批量修改被中断了，有 1 个目录仍在临时名称"_s));
-            } else {
-                action(window, u"menu撤销修改"_s).trigger();
-            }
-            QTRY_VERIFY(QFileInfo::exists(tree.path(u"a/ma"_s)));
-            for (const QString& folder : folders)
-                QVERIFY(QFileInfo::exists(tree.path(folder + u"/m"_s + folder)));
-            QCOMPARE(tree.entries().size(), folders.size());
-            QVERIFY(stopAfter == 0 ||
-                    test.messageBoxes.shown.last().text.contains(u"恢复出错 0 个"_s));
         }
+        int runs = 0;
+        for (const QStringList& newNames : maps) {
+            const QStringList folders = alphabet.first(newNames.size());
+            for (int stopAfter = 0;; ++stopAfter, ++runs) {
+                const QByteArray context =
+                    newNames.join(u' ').toUtf8() + ", killed at " + QByteArray::number(stopAfter);
+                TestTree tree;
+                for (const QString& folder : folders) {
+                    tree.makeFolders({folder});
+                    tree.makeFile(folder + u"/m"_s + folder);
+                }
+                TestPlatform test;
+                QProcess child;
+                child.start(QStandardPaths::findExecutable(
+                                u"batch_child"_s, {QCoreApplication::applicationDirPath()}),
+                            QStringList{tree.root(), test.recordFiles.folder(),
+                                        QString::number(stopAfter), u"to"_s} +
+                                newNames);
+                QVERIFY(child.waitForStarted(20000));
+                QVERIFY(child.waitForReadyRead(60000));
+                const bool ranWhole = child.readAll().startsWith("done");
+                child.kill();
+                QVERIFY(child.waitForFinished(20000));
+                if (ranWhole)
+                    break;
+                const bool underATemporaryName =
+                    !tree.entries().filter(QRegularExpression(u"^~fbr-renaming-"_s)).isEmpty();
+                // Shown, the window offers the undo while a folder is under a temporary name.
+                Form1 window(test.platform);
+                window.show();
+                if (underATemporaryName) {
+                    QTRY_VERIFY2(!test.messageBoxes.shown.isEmpty(), context);
+                    QVERIFY2(test.messageBoxes.shown.first().text.startsWith(
+                                 u"上次的批量修改被中断了，有 1 个目录仍在临时名称"_s),
+                             context);
+                } else if (stopAfter > 0) {
+                    action(window, u"menu撤销修改"_s).trigger();
+                }
+                for (const QString& folder : folders)
+                    QTRY_VERIFY2(QFileInfo::exists(tree.path(folder + u"/m"_s + folder)), context);
+                QCOMPARE(tree.entries().size(), folders.size());
+                QVERIFY2(stopAfter == 0 ||
+                             test.messageBoxes.shown.last().text.contains(u"恢复出错 0 个"_s),
+                         context);
+            }
+        }
+        qInfo("%d maps, %d runs killed", int(maps.size()), runs);
     }
 };
 
