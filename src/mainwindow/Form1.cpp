@@ -19,6 +19,7 @@
 #include "rename/RecordStore.h"
 #include "rename/UndoRename.h"
 #include "rows/DirectoryListModel.h"
+#include "rules/FormNames.h"
 #include "rules/FormRename.h"
 #include "rules/FormRules.h"
 
@@ -36,6 +37,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+#include <numeric>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -189,6 +192,8 @@ void Form1::createMenus()
     // Beyond the design: rules made of steps, in a dialog of their own.
     connect(addItem(menu修改, u"menu更多规则"_s, u"更多规则(&M)…"_s), &QAction::triggered, this,
             &Form1::openRulesDialog);
+    connect(addItem(menu修改, u"menu编辑新名称"_s, u"编辑新名称(&E)…"_s), &QAction::triggered, this,
+            &Form1::openNamesDialog);
     connect(addItem(menu修改, u"menu确认修改"_s, u"确认修改"_s), &QAction::triggered, this,
             &Form1::confirmRename);
     // Beyond the design: the undo of the last batch.
@@ -327,6 +332,24 @@ void Form1::openRenameDialog()
 void Form1::openRulesDialog()
 {
     FormRules dialog(this, *m_rows, m_platform.fileSystem, m_platform.passes, m_platform.settings);
+    dialog.exec();
+}
+
+void Form1::openNamesDialog()
+{
+    // The selected rows, or every row where none is selected.
+    std::vector<int> shown;
+    for (const QItemSelectionRange& range : ListView1->selectionModel()->selection()) {
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            shown.push_back(r);
+    }
+    std::sort(shown.begin(), shown.end());
+    if (shown.empty()) {
+        shown.resize(size_t(m_rows->count()));
+        std::iota(shown.begin(), shown.end(), 0);
+    }
+    FormNames dialog(this, *m_rows, std::move(shown), m_platform.fileSystem, m_platform.passes,
+                     m_platform.settings);
     dialog.exec();
 }
 

@@ -42,6 +42,7 @@ public:
     void exitProgram();
     void openRenameDialog();
     void openRulesDialog();
+    void openNamesDialog();
     void sortRows(RowOrder order);
     void confirmRename();
     void undoRename();

@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include <QSize>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -22,6 +24,8 @@ Described Describe(Settings::Key key)
         return {u"rules/lastUsed"_s, QByteArray("[]")};
     case Key::RulesRecent:
         return {u"rules/recent"_s, QByteArray("[]")};
+    case Key::NamesDialogSize:
+        return {u"names/dialogSize"_s, QSize()};
     case Key::RulesNamed:
         break;
     }

@@ -15,6 +15,7 @@ public:
         RulesLastUsed,    // the rules dialog's last step list, as compact JSON
         RulesRecent,      // its recent step lists, newest first
         RulesNamed,       // its named presets
+        NamesDialogSize,  // the name editor's size
     };
 
     virtual ~Settings() = default;

@@ -168,8 +168,8 @@ private Q_SLOTS:
                          u"uiyiu9889=-"_s, u"menu退出=退出"_s}));
         QCOMPARE(captions(window.findChild<QMenu*>(u"menu修改"_s)->actions()),
                  (QStringList{u"menu模拟修改=模拟修改"_s, u"menu更多规则=更多规则(&M)…"_s,
-                              u"menu确认修改=确认修改"_s, u"menu撤销修改=撤销修改(&U)"_s,
-                              u"menu修改记录=修改记录(&H)…"_s}));
+                              u"menu编辑新名称=编辑新名称(&E)…"_s, u"menu确认修改=确认修改"_s,
+                              u"menu撤销修改=撤销修改(&U)"_s, u"menu修改记录=修改记录(&H)…"_s}));
         QCOMPARE(captions(window.findChild<QMenu*>(u"menu排序"_s)->actions()),
                  (QStringList{u"menu按名称=按名称"_s, u"menu按修改时间=按修改时间"_s,
                               u"menu按加入顺序=按加入顺序"_s}));

@@ -101,7 +101,7 @@ private Q_SLOTS:
         QVERIFY(previewed);
         QCOMPARE(window.rows().row(0).verdictText(), u"可以修改"_s);
 
-        chooseFromMenu(window, Qt::Key_R, 2); // 确认修改, below 更多规则…
+        chooseFromMenu(window, Qt::Key_R, 3); // 确认修改, below 更多规则… and 编辑新名称…
         QCOMPARE(test.messageBoxes.shown.size(), 2);
         QCOMPARE(tree.entries(u"p"_s), (QStringList{u"a_k"_s, u"b_k"_s}));
 

@@ -4,6 +4,7 @@
 #include "platform/PathJoin.h"
 #include "rows/DirectoryListModel.h"
 #include "rows/NaturalNameOrder.h"
+#include "rules/FormNames.h"
 #include "rules/FormRename.h"
 #include "rules/FormRules.h"
 #include "rules/RenameRule.h"
@@ -22,13 +23,17 @@
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -551,6 +556,82 @@ private Q_SLOTS:
 
     // The dialog as a user meets it: steps added and typed into, a table that follows, a preset
     // saved and applied, and a preview of the whole list in the order chosen.
+    // New names typed into the name editor's cells (Enter goes down a row) or written on its
+    // text page, a line a row: the dialog's verdicts as the names alone give them, then the
+    // batch planned from them on a real tree, and its undo.
+    void nameEditorTypedAndPastedNames_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // by row, in the cells; empty: left alone
+        QTest::addColumn<QString>("text");      // instead, the text page's; null: not used
+        QTest::addColumn<QStringList>("verdicts");
+        QTest::addColumn<QStringList>("after"); // the folders in p after the batch
+        const QString can = u"可以修改"_s;
+        const QString same = u"目录名称一样"_s;
+        QTest::newRow("a cell edited") << QStringList{u"c"_s, {}} << QString()
+                                       << QStringList{can, same} << QStringList{u"b"_s, u"c"_s};
+        QTest::newRow("a swap typed by hand")
+            << QStringList{u"b"_s, u"a"_s} << QString() << QStringList{can, can}
+            << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("a column pasted from a spreadsheet")
+            << QStringList() << u"甲\r\n乙\r\n"_s << QStringList{can, can}
+            << QStringList{u"乙"_s, u"甲"_s};
+        QTest::newRow("two rows onto one name")
+            << QStringList() << u"z\nz"_s << QStringList{u"有相同目录"_s, u"有相同目录"_s}
+            << QStringList{u"b"_s, u"z"_s}; // the preview gives the name to the first
+        QTest::newRow("a line too few")
+            << QStringList() << u"x"_s << QStringList{same, same} << QStringList{u"a"_s, u"b"_s};
+    }
+    void nameEditorTypedAndPastedNames()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, text);
+        QFETCH(QStringList, verdicts);
+        QFETCH(QStringList, after);
+        TestTree tree;
+        TestPlatform test;
+        Form1 window(test.platform);
+        window.addFolders(MadeFolders(tree, {u"p/a"_s, u"p/b"_s}));
+        {
+            FormNames dialog(&window, window.rows(), {0, 1}, test.fileSystem, test.passes,
+                             test.settings);
+            QVERIFY(ShowActive(dialog));
+            auto* table = FindChild<QTableView>(dialog, u"tableNames"_s);
+            const auto verdictsShown = [table] {
+                QStringList texts;
+                for (int row = 0; row < table->model()->rowCount(); ++row)
+                    texts.append(table->model()->index(row, 2).data().toString());
+                return texts;
+            };
+            table->setCurrentIndex(table->model()->index(0, 1));
+            for (const QString& name : typed) {
+                if (name.isEmpty())
+                    continue;
+                QTest::keyClicks(table, name); // the first key opens the cell
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QCoreApplication::processEvents(); // the cell takes the name once back in the loop
+            }
+            auto* tabs = FindChild<QTabWidget>(dialog, u"tabPages"_s);
+            if (!text.isNull()) {
+                tabs->setCurrentIndex(1);
+                FindChild<QPlainTextEdit>(dialog, u"textNames"_s)->setPlainText(text);
+                tabs->setCurrentIndex(0);
+            }
+            QCOMPARE(verdictsShown(), verdicts);
+            if (tabs->currentIndex() == 1) { // refused: nothing of the text was applied
+                QCOMPARE(FindChild<QLabel>(dialog, u"labelProblem"_s)->text(),
+                         u"文本有 1 行，要修改的目录有 2 个：行数不同，新名称没有改变。"_s);
+                return;
+            }
+            QTest::mouseClick(FindChild<QPushButton>(dialog, u"Command1"_s), Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+        }
+        window.confirmRename();
+        QStringList names = tree.entries(u"p"_s);
+        QCOMPARE(names, after);
+        window.undoRename();
+        QCOMPARE(tree.entries(u"p"_s), (QStringList{u"a"_s, u"b"_s}));
+    }
+
     void rulesDialogPreviewsAsTheUserTypes()
     {
         TestTree tree;

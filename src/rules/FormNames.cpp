@@ -1,0 +1,158 @@
+#include "FormNames.h"
+
+#include "NameEdits.h"
+#include "SimulateRename.h"
+#include "platform/Settings.h"
+#include "rows/DirectoryListModel.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QItemDelegate>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum Page { TablePage, TextPage };
+
+// Lines as a spreadsheet's column copied gives them: CR LF or LF, and one line break at the end.
+QStringList LinesOf(QString text)
+{
+    text.replace(u"\r\n"_s, u"\n"_s);
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text.split(u'\n');
+}
+
+} // namespace
+
+FormNames::FormNames(QWidget* parent, DirectoryListModel& rows, std::vector<int> shown,
+                     FileSystem& fileSystem, PassRunner& passes, Settings& settings)
+    : QDialog(parent), m_rows(rows), m_passes(passes), m_fileSystem(fileSystem),
+      m_settings(settings)
+{
+    setObjectName(u"FormNames"_s);
+    setWindowTitle(u"编辑新名称"_s);
+    setSizeGripEnabled(true);
+    m_edits = new NameEdits(rows, std::move(shown), fileSystem, this);
+    createControls();
+    const QSize kept = settings.value(Settings::Key::NamesDialogSize).toSize();
+    resize(kept.isValid() ? kept : QSize(720, 520));
+}
+
+FormNames::~FormNames()
+{
+    m_settings.setValue(Settings::Key::NamesDialogSize, size());
+}
+
+void FormNames::createControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    tabPages = new QTabWidget(this);
+    tabPages->setObjectName(u"tabPages"_s);
+
+    tableNames = new QTableView(tabPages);
+    tableNames->setObjectName(u"tableNames"_s);
+    tableNames->setModel(m_edits);
+    tableNames->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                QAbstractItemView::EditKeyPressed |
+                                QAbstractItemView::AnyKeyPressed);
+    tableNames->setSelectionBehavior(QAbstractItemView::SelectItems);
+    tableNames->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableNames->verticalHeader()->setDefaultSectionSize(
+        tableNames->fontMetrics().height() +
+        6); // no row measures its text: 100,000 rows open at once
+    tableNames->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tableNames->horizontalHeader()->setStretchLastSection(true);
+    for (const auto& [column, width] : {std::pair{NameEdits::OldNameColumn, 180},
+                                        {NameEdits::NewNameColumn, 180},
+                                        {NameEdits::VerdictColumn, 110}})
+        tableNames->setColumnWidth(column, width);
+    // Enter in a cell goes on to the cell below, as in a spreadsheet.
+    connect(tableNames->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                if (hint == QAbstractItemDelegate::SubmitModelCache)
+                    moveDownAfterEdit();
+            });
+    tabPages->addTab(tableNames, u"表格(&T)"_s);
+
+    textNames = new QPlainTextEdit(tabPages);
+    textNames->setObjectName(u"textNames"_s);
+    textNames->setLineWrapMode(QPlainTextEdit::NoWrap);
+    textNames->setPlaceholderText(
+        u"每行一个新名称，按列表中的顺序；可以粘贴从 Excel 或 WPS 复制的一列。"_s);
+    tabPages->addTab(textNames, u"文本(&X)"_s);
+    connect(tabPages, &QTabWidget::currentChanged, this, &FormNames::pageChosen);
+    layout->addWidget(tabPages);
+
+    labelProblem = new QLabel(this);
+    labelProblem->setObjectName(u"labelProblem"_s);
+    labelProblem->setWordWrap(true);
+    labelProblem->hide();
+    layout->addWidget(labelProblem);
+
+    auto* buttons = new QDialogButtonBox(this);
+    Command1 = buttons->addButton(u"模拟修改"_s, QDialogButtonBox::AcceptRole);
+    Command1->setObjectName(u"Command1"_s);
+    QPushButton* cancel = buttons->addButton(u"取消"_s, QDialogButtonBox::RejectRole);
+    cancel->setObjectName(u"Command2"_s);
+    connect(Command1, &QPushButton::clicked, this, &FormNames::simulate);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter belongs to the cells; the preview is a click or Alt away.
+    Command1->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    layout->addWidget(buttons);
+}
+
+void FormNames::moveDownAfterEdit()
+{
+    const QModelIndex current = tableNames->currentIndex();
+    if (current.isValid() && current.row() + 1 < m_edits->rowCount())
+        tableNames->setCurrentIndex(current.siblingAtRow(current.row() + 1));
+}
+
+void FormNames::pageChosen(int page)
+{
+    if (page == TextPage) {
+        textNames->setPlainText(m_edits->newNames().join(u'\n'));
+    } else if (m_shownPage == TextPage && !applyText()) {
+        // The lines stay to be put right; nothing of them is applied.
+        const QSignalBlocker blocker(tabPages);
+        tabPages->setCurrentIndex(TextPage);
+        return;
+    }
+    m_shownPage = page;
+}
+
+bool FormNames::applyText()
+{
+    const QStringList lines = LinesOf(textNames->toPlainText());
+    if (!m_edits->setNewNames(lines)) {
+        labelProblem->setText(
+            u"文本有 %1 行，要修改的目录有 %2 个：行数不同，新名称没有改变。"_s.arg(lines.size())
+                .arg(m_edits->rowCount()));
+        labelProblem->show();
+        return false;
+    }
+    labelProblem->hide();
+    return true;
+}
+
+void FormNames::simulate()
+{
+    if (tabPages->currentIndex() == TextPage && !applyText())
+        return;
+    int changed = 0;
+    const std::vector<QString> names = m_edits->listNames(m_rows, &changed);
+    // A cancelled preview leaves the dialog open, to go on editing or try again.
+    if (SimulateRenameTo(m_rows, m_fileSystem, names, u"手动编辑的新名称（%1 个）"_s.arg(changed),
+                         m_passes) != PassEnd::Completed)
+        return;
+    accept();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+
+#include <vector>
+
+class DirectoryListModel;
+class FileSystem;
+class NameEdits;
+class PassRunner;
+class Settings;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+
+// New names written by hand, for every row of the list or the selected ones: a table whose
+// new-name cells are edited in place, as in a spreadsheet, and the same names as plain text, a
+// line a row, to edit freely or to paste a column into. "模拟修改" runs the preview with them,
+// a planned batch.
+class FormNames : public QDialog
+{
+    Q_OBJECT
+
+public:
+    FormNames(QWidget* parent, DirectoryListModel& rows, std::vector<int> shown,
+              FileSystem& fileSystem, PassRunner& passes, Settings& settings);
+    ~FormNames() override;
+
+    // Command1: the preview pass; closes the dialog once the pass has run to its end.
+    void simulate();
+
+private:
+    void createControls();
+    void pageChosen(int page);
+    // The text page's lines as the new names; false, saying why, where their count is not
+    // the rows'.
+    bool applyText();
+    void moveDownAfterEdit();
+
+    DirectoryListModel& m_rows;
+    PassRunner& m_passes;
+    FileSystem& m_fileSystem;
+    Settings& m_settings;
+    NameEdits* m_edits = nullptr;
+
+    QTabWidget* tabPages = nullptr;
+    QTableView* tableNames = nullptr;
+    QPlainTextEdit* textNames = nullptr;
+    QLabel* labelProblem = nullptr;
+    QPushButton* Command1 = nullptr;
+    int m_shownPage = 0;
+};

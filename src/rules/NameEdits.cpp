@@ -1,0 +1,139 @@
+#include "NameEdits.h"
+
+#include "rows/DirectoryListModel.h"
+
+using namespace Qt::StringLiterals;
+
+NameEdits::NameEdits(const DirectoryListModel& rows, std::vector<int> shown, FileSystem& fileSystem,
+                     QObject* parent)
+    : QAbstractTableModel(parent), m_fileSystem(fileSystem)
+{
+    m_entries.reserve(shown.size());
+    m_uses.reserve(qsizetype(shown.size()));
+    for (const int listRow : shown) {
+        const DirectoryRow& row = rows.row(listRow);
+        const bool proposed = row.isPreviewed() && !row.newName.isEmpty();
+        m_entries.push_back(
+            {listRow, row.name, row.parent, row.parentId, proposed ? row.newName : row.name});
+        count(m_entries.back(), 1);
+    }
+}
+
+void NameEdits::count(const Entry& entry, int by)
+{
+    if (entry.newName != entry.name)
+        m_uses[{entry.parentId, entry.newName}] += by;
+}
+
+int NameEdits::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+int NameEdits::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+Verdict NameEdits::verdictOf(int row) const
+{
+    using Outcome = Verdict::Outcome;
+    const Entry& entry = m_entries[size_t(row)];
+    if (entry.parent.isNull())
+        return {Outcome::RootNotRenamed, {}};
+    if (entry.newName == entry.name)
+        return {Outcome::SameName, {}};
+    if (entry.newName.isEmpty() || m_fileSystem.checkFolderName(entry.newName))
+        return {Outcome::InvalidName, {}};
+    if (m_uses.value({entry.parentId, entry.newName}) > 1)
+        return {Outcome::NameProposedEarlier, {}};
+    return {Outcome::CanRename, {}};
+}
+
+QVariant NameEdits::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    const Entry& entry = m_entries[size_t(index.row())];
+    switch (index.column()) {
+    case OldNameColumn:
+        return entry.name;
+    case NewNameColumn:
+        return entry.newName;
+    case VerdictColumn:
+        return VerdictText(verdictOf(index.row()));
+    default:
+        return entry.parent;
+    }
+}
+
+bool NameEdits::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || index.column() != NewNameColumn || role != Qt::EditRole)
+        return false;
+    Entry& entry = m_entries[size_t(index.row())];
+    const QString newName = value.toString();
+    if (newName == entry.newName)
+        return true;
+    count(entry, -1);
+    entry.newName = newName;
+    count(entry, 1);
+    // Another row's verdict may change with this one's: one notification for the column.
+    Q_EMIT dataChanged(index, index);
+    Q_EMIT dataChanged(this->index(0, VerdictColumn), this->index(rowCount() - 1, VerdictColumn));
+    return true;
+}
+
+Qt::ItemFlags NameEdits::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.column() == NewNameColumn)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+QVariant NameEdits::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const QStringList captions{u"原名称"_s, u"新名称"_s, u"可否修改"_s, u"所在目录"_s};
+    return captions.value(section);
+}
+
+QStringList NameEdits::newNames() const
+{
+    QStringList names;
+    names.reserve(qsizetype(m_entries.size()));
+    for (const Entry& entry : m_entries)
+        names.append(entry.newName);
+    return names;
+}
+
+bool NameEdits::setNewNames(const QStringList& names)
+{
+    if (size_t(names.size()) != m_entries.size())
+        return false;
+    beginResetModel();
+    m_uses.clear();
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        m_entries[i].newName = names[qsizetype(i)];
+        count(m_entries[i], 1);
+    }
+    endResetModel();
+    return true;
+}
+
+std::vector<QString> NameEdits::listNames(const DirectoryListModel& rows, int* changed) const
+{
+    std::vector<QString> names(size_t(rows.count()));
+    for (int i = 0; i < rows.count(); ++i)
+        names[size_t(i)] = rows.row(i).name;
+    int newOnes = 0;
+    for (const Entry& entry : m_entries) {
+        names[size_t(entry.listRow)] = entry.newName;
+        newOnes += entry.newName != entry.name;
+    }
+    if (changed)
+        *changed = newOnes;
+    return names;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "rows/Verdict.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QStringList>
+
+#include <vector>
+
+class DirectoryListModel;
+
+// New names the user writes, row by row, for some rows of the list: each row's verdict as far
+// as the names alone tell (empty, invalid, unchanged, or the same as another row's new name in
+// the same parent), kept as the user types; the disk is the preview's to ask.
+class NameEdits : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { OldNameColumn, NewNameColumn, VerdictColumn, ParentColumn, ColumnCount };
+
+    // The list's rows `shown` (positions in the list), with their last proposals, or their
+    // names where they have none.
+    NameEdits(const DirectoryListModel& rows, std::vector<int> shown, FileSystem& fileSystem,
+              QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    QStringList newNames() const;
+    // Every row's new name at once, one a row in order; nothing changes when the count is not
+    // the rows'.
+    bool setNewNames(const QStringList& names);
+    Verdict verdictOf(int row) const;
+    // The names for the whole list, row by row: the edited rows' new names, the other rows'
+    // own names; and how many of them are new.
+    std::vector<QString> listNames(const DirectoryListModel& rows, int* changed) const;
+
+private:
+    struct Entry
+    {
+        int listRow;
+        QString name;
+        QString parent;
+        FileId parentId;
+        QString newName;
+    };
+    using Use = std::pair<FileId, QString>;
+
+    void count(const Entry& entry, int by);
+
+    std::vector<Entry> m_entries;
+    QHash<Use, int> m_uses; // how many rows give each new name in its parent
+    FileSystem& m_fileSystem;
+};
