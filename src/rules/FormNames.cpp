@@ -65,6 +65,7 @@ void FormNames::createControls()
                                 QAbstractItemView::AnyKeyPressed);
     tableNames->setSelectionBehavior(QAbstractItemView::SelectItems);
     tableNames->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableNames->setTextElideMode(Qt::ElideMiddle); // a parent's path keeps its end
     tableNames->verticalHeader()->setDefaultSectionSize(
         tableNames->fontMetrics().height() +
         6); // no row measures its text: 100,000 rows open at once

@@ -10,6 +10,7 @@
 #include "platform/ProgramEnd.h"
 #include "rename/FormHistory.h"
 #include "rows/DirectoryListModel.h"
+#include "rules/FormNames.h"
 #include "rules/FormRename.h"
 #include "rules/FormRules.h"
 #include "support/TestPlatform.h"
@@ -27,6 +28,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -237,6 +240,26 @@ int run(int argc, char* argv[])
         QApplication::processEvents();
         save(framed(steps), out + u"/main-after-rules.png"_s);
         steps.hide();
+    }
+
+    // The name editor: names typed in its table, then the same names as text.
+    {
+        tree.makeFolders(
+            {u"季度报告/一月"_s, u"季度报告/二月"_s, u"季度报告/三月"_s, u"季度报告/四月"_s});
+        Form1 list(test.platform);
+        const QString reports = tree.path(u"季度报告"_s);
+        list.addFolders({reports + u"/一月"_s, reports + u"/二月"_s, reports + u"/三月"_s,
+                         reports + u"/四月"_s});
+        FormNames names(&list, list.rows(), {0, 1, 2, 3}, test.fileSystem, test.passes,
+                        test.settings);
+        names.resize(640, 300);
+        auto* table = names.findChild<QTableView*>(u"tableNames"_s);
+        const QStringList typed{u"2024-01 一月"_s, u"2024-02 二月"_s, u"2024-02 二月"_s};
+        for (int row = 0; row < typed.size(); ++row)
+            table->model()->setData(table->model()->index(row, 1), typed[row]);
+        save(framed(names), out + u"/names-dialog.png"_s);
+        names.findChild<QTabWidget*>(u"tabPages"_s)->setCurrentIndex(1);
+        save(framed(names), out + u"/names-dialog-text.png"_s);
     }
 
     // Folders handed over by the file manager or the command line, into a fresh window.
