@@ -15,6 +15,7 @@
 #include "mainwindow/Form1.h"
 #include "platform/FreedMemory.h"
 #include "rows/DirectoryListModel.h"
+#include "rules/FormNames.h"
 #include "rules/FormRename.h"
 #include "rules/FormRules.h"
 
@@ -25,8 +26,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThreadPool>
 #include <QTimer>
@@ -36,6 +39,8 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <functional>
+#include <numeric>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unordered_set>
@@ -354,6 +359,34 @@ void runScale(int n, int repetitions)
     times.push_back(stalls.watch([&] { window.undoRename(); }));
     floors.push_back(statRenameFloor(nativeParent, currentNames(rows)));
     record(u"undo"_s);
+
+    // The name editor over every row: opened and shown; then as many lines pasted on its text
+    // page and applied to the table.
+    {
+        std::vector<int> everyRow(size_t(rows.count()));
+        std::iota(everyRow.begin(), everyRow.end(), 0);
+        std::optional<FormNames> editor;
+        times.push_back(stalls.watch([&] {
+            editor.emplace(&window, rows, everyRow, fileSystem, bench.passes, bench.settings);
+            editor->show();
+            QApplication::processEvents();
+        }));
+        floors.push_back(0);
+        record(u"names_open"_s);
+        QStringList lines;
+        for (int i = 0; i < rows.count(); ++i)
+            lines.append(rows.row(i).name + u"_p"_s);
+        const QString pasted = lines.join(u"\r\n"_s);
+        auto* pages = editor->findChild<QTabWidget*>(u"tabPages"_s);
+        pages->setCurrentIndex(1);
+        times.push_back(stalls.watch([&] {
+            editor->findChild<QPlainTextEdit*>(u"textNames"_s)->setPlainText(pasted);
+            pages->setCurrentIndex(0);
+            QApplication::processEvents();
+        }));
+        floors.push_back(0);
+        record(u"names_paste"_s);
+    }
 
     QItemSelectionModel& selection = *window.listView().selectionModel();
     times.push_back(stalls.watch([&] { window.selectAll(); }));
