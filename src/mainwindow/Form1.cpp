@@ -7,6 +7,7 @@
 #include "about/frmAbout.h"
 #include "collect/FormAdd.h"
 #include "common/AppInfo.h"
+#include "common/Csv.h"
 #include "common/NameBytes.h"
 #include "common/WindowPlacement.h"
 #include "platform/FileSystem.h"
@@ -27,12 +28,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
+#include <QSaveFile>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
@@ -179,6 +182,15 @@ void Form1::createMenus()
             [this] { sortRows(RowOrder::ByModified); });
     connect(addItem(menu排序, u"menu按加入顺序"_s, u"按加入顺序"_s), &QAction::triggered, this,
             [this] { sortRows(RowOrder::ByAddition); });
+    // Beyond the design: the list as CSV, to edit its new names in a spreadsheet.
+    connect(addItem(menu列表, u"menu导出列表"_s, u"导出列表(&X)…"_s), &QAction::triggered, this,
+            [this] {
+                const QString path = QFileDialog::getSaveFileName(
+                    this, u"导出列表"_s, u"目录列表.csv"_s, u"CSV 文件 (*.csv)"_s);
+                if (!path.isEmpty() && !exportList(path))
+                    m_platform.messageBoxes.inform(AppInfo::title,
+                                                   u"无法写入“%1”。"_s.arg(VisibleName(path)));
+            });
     addSeparator(menu列表, u"uyhoiu8797"_s);
     connect(addItem(menu列表, u"menu打开修改前目录"_s, u"打开修改前目录"_s), &QAction::triggered,
             this, &Form1::openCurrentDirectory);
@@ -333,6 +345,20 @@ void Form1::openRulesDialog()
 {
     FormRules dialog(this, *m_rows, m_platform.fileSystem, m_platform.passes, m_platform.settings);
     dialog.exec();
+}
+
+bool Form1::exportList(const QString& path) const
+{
+    QList<QStringList> lines{{u"路径"_s, u"原名称"_s, u"新名称"_s}};
+    lines.reserve(m_rows->count() + 1);
+    for (int i = 0; i < m_rows->count(); ++i) {
+        const DirectoryRow& row = m_rows->row(i);
+        const bool proposed = row.isPreviewed() && !row.newName.isEmpty();
+        lines.append({VisibleName(row.key), VisibleName(row.name),
+                      VisibleName(proposed ? row.newName : row.name)});
+    }
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(CsvFile(lines)) >= 0 && file.commit();
 }
 
 void Form1::openNamesDialog()

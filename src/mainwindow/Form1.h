@@ -43,6 +43,8 @@ public:
     void openRenameDialog();
     void openRulesDialog();
     void openNamesDialog();
+    // The list as CSV (路径, 原名称, 新名称); false where it could not be written.
+    bool exportList(const QString& path) const;
     void sortRows(RowOrder order);
     void confirmRename();
     void undoRename();

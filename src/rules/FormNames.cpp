@@ -2,10 +2,14 @@
 
 #include "NameEdits.h"
 #include "SimulateRename.h"
+#include "common/Csv.h"
 #include "platform/Settings.h"
 #include "rows/DirectoryListModel.h"
 
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QItemDelegate>
 #include <QLabel>
@@ -99,6 +103,15 @@ void FormNames::createControls()
     layout->addWidget(labelProblem);
 
     auto* buttons = new QDialogButtonBox(this);
+    QPushButton* import = buttons->addButton(u"导入新名称(&I)…"_s, QDialogButtonBox::ActionRole);
+    import->setObjectName(u"buttonImport"_s);
+    import->setAutoDefault(false);
+    connect(import, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, u"导入新名称"_s, {},
+                                                          u"CSV 文件 (*.csv);;所有文件 (*)"_s);
+        if (!path.isEmpty())
+            importFile(path);
+    });
     Command1 = buttons->addButton(u"模拟修改"_s, QDialogButtonBox::AcceptRole);
     Command1->setObjectName(u"Command1"_s);
     QPushButton* cancel = buttons->addButton(u"取消"_s, QDialogButtonBox::RejectRole);
@@ -145,6 +158,36 @@ bool FormNames::applyText()
     return true;
 }
 
+void FormNames::importFile(const QString& path)
+{
+    QFile file(path);
+    // A list of a million folders is some hundred megabytes; anything far larger is not one.
+    const std::optional<QList<QStringList>> rows =
+        file.open(QIODevice::ReadOnly) && file.size() < 512 * 1024 * 1024 ? ReadCsv(file.readAll())
+                                                                          : std::nullopt;
+    const QString fileName = QFileInfo(path).fileName();
+    if (!rows) {
+        labelProblem->setText(
+            u"无法读取“%1”：它不是 UTF-8 或 GB18030 编码的 CSV 文件。"_s.arg(fileName));
+        labelProblem->show();
+        return;
+    }
+    QStringList notListed;
+    const int taken = m_edits->importNames(*rows, m_rows, notListed);
+    if (tabPages->currentIndex() == TextPage)
+        textNames->setPlainText(m_edits->newNames().join(u'\n'));
+    m_source = u"从 %1 导入的新名称"_s.arg(fileName);
+    if (notListed.isEmpty()) {
+        labelProblem->hide();
+        return;
+    }
+    labelProblem->setText(
+        u"已导入 %1 个新名称；%2 个路径不在这里的目录中，没有导入：%3"_s.arg(taken)
+            .arg(notListed.size())
+            .arg(notListed.first(std::min<qsizetype>(notListed.size(), 5)).join(u"、"_s)));
+    labelProblem->show();
+}
+
 void FormNames::simulate()
 {
     if (tabPages->currentIndex() == TextPage && !applyText())
@@ -152,8 +195,9 @@ void FormNames::simulate()
     int changed = 0;
     const std::vector<QString> names = m_edits->listNames(m_rows, &changed);
     // A cancelled preview leaves the dialog open, to go on editing or try again.
-    if (SimulateRenameTo(m_rows, m_fileSystem, names, u"手动编辑的新名称（%1 个）"_s.arg(changed),
-                         m_passes) != PassEnd::Completed)
+    const QString source =
+        m_source.isEmpty() ? u"手动编辑的新名称（%1 个）"_s.arg(changed) : m_source;
+    if (SimulateRenameTo(m_rows, m_fileSystem, names, source, m_passes) != PassEnd::Completed)
         return;
     accept();
 }

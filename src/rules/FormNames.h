@@ -30,6 +30,8 @@ public:
 
     // Command1: the preview pass; closes the dialog once the pass has run to its end.
     void simulate();
+    // New names from a list exported as CSV and edited in a spreadsheet.
+    void importFile(const QString& path);
 
 private:
     void createControls();
@@ -51,4 +53,5 @@ private:
     QLabel* labelProblem = nullptr;
     QPushButton* Command1 = nullptr;
     int m_shownPage = 0;
+    QString m_source; // where the names came from, when not typed
 };

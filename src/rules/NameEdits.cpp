@@ -1,6 +1,9 @@
 #include "NameEdits.h"
 
+#include "common/NameBytes.h"
 #include "rows/DirectoryListModel.h"
+
+#include <QDir>
 
 using namespace Qt::StringLiterals;
 
@@ -136,4 +139,29 @@ std::vector<QString> NameEdits::listNames(const DirectoryListModel& rows, int* c
     if (changed)
         *changed = newOnes;
     return names;
+}
+
+int NameEdits::importNames(const QList<QStringList>& rows, const DirectoryListModel& list,
+                           QStringList& notListed)
+{
+    QHash<QString, size_t> byPath;
+    byPath.reserve(qsizetype(m_entries.size()));
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        byPath.insert(QDir::fromNativeSeparators(VisibleName(list.row(m_entries[i].listRow).key)),
+                      i); // a path typed with either separator where the system takes both
+    QStringList names = newNames();
+    int taken = 0;
+    for (const QStringList& row : rows) {
+        if (row.size() < 3 || (row[0] == u"路径"_s && row[2] == u"新名称"_s))
+            continue; // the header, or no name
+        const auto exact = byPath.constFind(QDir::fromNativeSeparators(row[0]));
+        if (exact == byPath.cend()) {
+            notListed.append(row[0]);
+            continue;
+        }
+        names[qsizetype(*exact)] = row[2];
+        ++taken;
+    }
+    setNewNames(names);
+    return taken;
 }

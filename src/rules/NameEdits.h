@@ -39,6 +39,11 @@ public:
     // the rows'.
     bool setNewNames(const QStringList& names);
     Verdict verdictOf(int row) const;
+    // New names from the rows of a list as exported (路径, 原名称, 新名称), matched by the
+    // folder's path; the paths of no row here are left out and given back. How many rows took
+    // a name.
+    int importNames(const QList<QStringList>& rows, const DirectoryListModel& list,
+                    QStringList& notListed);
     // The names for the whole list, row by row: the edited rows' new names, the other rows'
     // own names; and how many of them are new.
     std::vector<QString> listNames(const DirectoryListModel& rows, int* changed) const;

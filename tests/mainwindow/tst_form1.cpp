@@ -160,12 +160,12 @@ private Q_SLOTS:
         QCOMPARE(
             captions(window.menuBar()->actions()),
             (QStringList{u"menu列表=列表(&L)"_s, u"menu修改=修改(&R)"_s, u"menu帮助=帮助(&H)"_s}));
-        QCOMPARE(
-            captions(window.listMenu().actions()),
-            (QStringList{u"menu添加目录=添加目录"_s, u"tiou987=-"_s, u"menu全选=全选"_s,
-                         u"menu移除选中项=移除选中项"_s, u"menu清空=清空"_s, u"menu排序=排序(&O)"_s,
-                         u"uyhoiu8797=-"_s, u"menu打开修改前目录=打开修改前目录"_s,
-                         u"uiyiu9889=-"_s, u"menu退出=退出"_s}));
+        QCOMPARE(captions(window.listMenu().actions()),
+                 (QStringList{u"menu添加目录=添加目录"_s, u"tiou987=-"_s, u"menu全选=全选"_s,
+                              u"menu移除选中项=移除选中项"_s, u"menu清空=清空"_s,
+                              u"menu排序=排序(&O)"_s, u"menu导出列表=导出列表(&X)…"_s,
+                              u"uyhoiu8797=-"_s, u"menu打开修改前目录=打开修改前目录"_s,
+                              u"uiyiu9889=-"_s, u"menu退出=退出"_s}));
         QCOMPARE(captions(window.findChild<QMenu*>(u"menu修改"_s)->actions()),
                  (QStringList{u"menu模拟修改=模拟修改"_s, u"menu更多规则=更多规则(&M)…"_s,
                               u"menu编辑新名称=编辑新名称(&E)…"_s, u"menu确认修改=确认修改"_s,

@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QJsonDocument>
 #include <QLabel>
@@ -563,45 +564,68 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("typed"); // by row, in the cells; empty: left alone
         QTest::addColumn<QString>("text");      // instead, the text page's; null: not used
+        QTest::addColumn<QByteArray>("csv");    // or a file imported ({p}: p's path), "export"
         QTest::addColumn<QStringList>("verdicts");
         QTest::addColumn<QStringList>("after"); // the folders in p after the batch
+        QTest::addColumn<QString>("problem");   // what the dialog says ({p}: p's path)
         const QString can = u"可以修改"_s;
         const QString same = u"目录名称一样"_s;
-        QTest::newRow("a cell edited") << QStringList{u"c"_s, {}} << QString()
-                                       << QStringList{can, same} << QStringList{u"b"_s, u"c"_s};
-        QTest::newRow("a swap typed by hand")
-            << QStringList{u"b"_s, u"a"_s} << QString() << QStringList{can, can}
-            << QStringList{u"a"_s, u"b"_s};
-        QTest::newRow("a column pasted from a spreadsheet")
-            << QStringList() << u"甲\r\n乙\r\n"_s << QStringList{can, can}
-            << QStringList{u"乙"_s, u"甲"_s};
-        QTest::newRow("two rows onto one name")
-            << QStringList() << u"z\nz"_s << QStringList{u"有相同目录"_s, u"有相同目录"_s}
-            << QStringList{u"b"_s, u"z"_s}; // the preview gives the name to the first
-        QTest::newRow("a line too few")
-            << QStringList() << u"x"_s << QStringList{same, same} << QStringList{u"a"_s, u"b"_s};
+        const QStringList unchanged{u"a"_s, u"b"_s};
+        const auto row = [](const char* name, QStringList typed, QString text,
+                            QByteArray csv) -> QTestData& {
+            return QTest::newRow(name) << typed << text << csv;
+        };
+        row("a cell edited", {u"c"_s, {}}, {}, {})
+            << QStringList{can, same} << QStringList{u"b"_s, u"c"_s} << QString();
+        row("a swap typed by hand", {u"b"_s, u"a"_s}, {}, {})
+            << QStringList{can, can} << unchanged << QString();
+        row("a column pasted from a spreadsheet", {}, u"甲\r\n乙\r\n"_s, {})
+            << QStringList{can, can} << QStringList{u"乙"_s, u"甲"_s} << QString();
+        row("two rows onto one name", {}, u"z\nz"_s, {})
+            << QStringList{u"有相同目录"_s, u"有相同目录"_s}
+            << QStringList{u"b"_s, u"z"_s} // the preview gives the name to the first
+            << QString();
+        row("a line too few", {}, u"x"_s, {})
+            << QStringList{same, same} << unchanged
+            << u"文本有 1 行，要修改的目录有 2 个：行数不同，新名称没有改变。"_s;
+        row("the list exported and imported back", {}, {}, "export")
+            << QStringList{same, same} << unchanged << QString();
+        row("a CSV in UTF-8 with a byte-order mark", {}, {},
+            "\xEF\xBB\xBF路径,原名称,新名称\r\n{p}/a,a,报告\r\n{p}/b,b,相册\r\n")
+            << QStringList{can, can} << QStringList{u"报告"_s, u"相册"_s} << QString();
+        row("a CSV Excel saved as GBK", {}, {},
+            "\xC2\xB7\xBE\xB6,\xD4\xAD\xC3\xFB\xB3\xC6,\xD0\xC2\xC3\xFB\xB3\xC6\r\n"
+            "{p}/a,a,\xB1\xA8\xB8\xE6\r\n")
+            << QStringList{can, same} << QStringList{u"b"_s, u"报告"_s} << QString();
+        row("quoted fields: a comma, a doubled quote, a line break", {}, {},
+            "{p}/b,\"b \"\"old\"\"\r\nname\",\"x, y\"")
+            << QStringList{same, can} << QStringList{u"a"_s, u"x, y"_s} << QString();
+        row("a path not listed", {}, {}, "{p}/a,a,c\n{p}/gone,gone,d\n")
+            << QStringList{can, same} << QStringList{u"b"_s, u"c"_s}
+            << u"已导入 1 个新名称；1 个路径不在这里的目录中，没有导入：{p}/gone"_s;
+        row("a quote left open", {}, {}, "{p}/a,a,\"c")
+            << QStringList{same, same} << unchanged
+            << u"无法读取“names.csv”：它不是 UTF-8 或 GB18030 编码的 CSV 文件。"_s;
     }
     void nameEditorTypedAndPastedNames()
     {
         QFETCH(QStringList, typed);
         QFETCH(QString, text);
+        QFETCH(QByteArray, csv);
         QFETCH(QStringList, verdicts);
         QFETCH(QStringList, after);
+        QFETCH(QString, problem);
         TestTree tree;
         TestPlatform test;
         Form1 window(test.platform);
         window.addFolders(MadeFolders(tree, {u"p/a"_s, u"p/b"_s}));
+        const QString p = VisibleName(window.rows().row(0).parent);
+        problem.replace(u"{p}"_s, p);
         {
             FormNames dialog(&window, window.rows(), {0, 1}, test.fileSystem, test.passes,
                              test.settings);
             QVERIFY(ShowActive(dialog));
             auto* table = FindChild<QTableView>(dialog, u"tableNames"_s);
-            const auto verdictsShown = [table] {
-                QStringList texts;
-                for (int row = 0; row < table->model()->rowCount(); ++row)
-                    texts.append(table->model()->index(row, 2).data().toString());
-                return texts;
-            };
             table->setCurrentIndex(table->model()->index(0, 1));
             for (const QString& name : typed) {
                 if (name.isEmpty())
@@ -616,18 +640,31 @@ private Q_SLOTS:
                 FindChild<QPlainTextEdit>(dialog, u"textNames"_s)->setPlainText(text);
                 tabs->setCurrentIndex(0);
             }
-            QCOMPARE(verdictsShown(), verdicts);
-            if (tabs->currentIndex() == 1) { // refused: nothing of the text was applied
-                QCOMPARE(FindChild<QLabel>(dialog, u"labelProblem"_s)->text(),
-                         u"文本有 1 行，要修改的目录有 2 个：行数不同，新名称没有改变。"_s);
-                return;
+            const QString file = tree.path(u"names.csv"_s);
+            if (csv == "export") {
+                QVERIFY(window.exportList(file));
+                dialog.importFile(file);
+            } else if (!csv.isEmpty()) {
+                tree.makeFile(u"names.csv"_s);
+                QFile written(file);
+                QVERIFY(written.open(QIODevice::WriteOnly));
+                written.write(csv.replace("{p}", p.toUtf8()));
+                written.close();
+                dialog.importFile(file);
             }
+            QStringList verdictsShown;
+            for (int row = 0; row < table->model()->rowCount(); ++row)
+                verdictsShown.append(table->model()->index(row, 2).data().toString());
+            QCOMPARE(verdictsShown, verdicts);
+            auto* said = FindChild<QLabel>(dialog, u"labelProblem"_s);
+            QCOMPARE(said->isVisible() ? said->text() : QString(), problem);
+            if (tabs->currentIndex() == 1)
+                return; // refused: nothing of the text was applied
             QTest::mouseClick(FindChild<QPushButton>(dialog, u"Command1"_s), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
         }
         window.confirmRename();
-        QStringList names = tree.entries(u"p"_s);
-        QCOMPARE(names, after);
+        QCOMPARE(tree.entries(u"p"_s), after);
         window.undoRename();
         QCOMPARE(tree.entries(u"p"_s), (QStringList{u"a"_s, u"b"_s}));
     }

@@ -36,3 +36,21 @@ QByteArray GbkBytes(QStringView character)
                               int(sizeof bytes), nullptr, &defaulted);
     return written > 0 && !defaulted ? QByteArray(bytes, written) : QByteArray();
 }
+
+std::optional<QString> TextFromGb18030(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return QString();
+    // GB18030 itself where the system has it; else GBK, the code page Chinese Excel saves in.
+    for (const UINT codePage : {54936u, 936u}) {
+        const int length = ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.constData(),
+                                                 int(bytes.size()), nullptr, 0);
+        if (length <= 0)
+            continue;
+        QString text(length, Qt::Uninitialized);
+        ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.constData(), int(bytes.size()),
+                              reinterpret_cast<wchar_t*>(text.data()), length);
+        return text;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,89 @@
+#include "Csv.h"
+
+#include "platform/ChineseText.h"
+
+#include <QStringDecoder>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString Field(const QString& text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
+        !text.contains(u'\r'))
+        return text;
+    return u'"' + QString(text).replace(u"\""_s, u"\"\""_s) + u'"';
+}
+
+std::optional<QString> TextOf(const QByteArray& bytes)
+{
+    const QByteArray bom("\xEF\xBB\xBF");
+    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = fromUtf8.decode(bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes);
+    if (!fromUtf8.hasError())
+        return text;
+    return TextFromGb18030(bytes);
+}
+
+} // namespace
+
+QByteArray CsvFile(const QList<QStringList>& rows)
+{
+    QString text;
+    for (const QStringList& row : rows) {
+        QStringList fields;
+        for (const QString& field : row)
+            fields.append(Field(field));
+        text += fields.join(u',') + u"\r\n"_s;
+    }
+    return "\xEF\xBB\xBF" + text.toUtf8();
+}
+
+std::optional<QList<QStringList>> ReadCsv(const QByteArray& bytes)
+{
+    const std::optional<QString> text = TextOf(bytes);
+    if (!text)
+        return std::nullopt;
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;  // inside quotes
+    bool rowOpen = false; // something of the row read
+    for (qsizetype i = 0; i < text->size(); ++i) {
+        const QChar c = text->at(i);
+        if (quoted) {
+            if (c != u'"')
+                field += c;
+            else if (i + 1 < text->size() && text->at(i + 1) == u'"')
+                field += text->at(++i);
+            else
+                quoted = false;
+            continue;
+        }
+        if (c == u'"') {
+            quoted = rowOpen = true;
+        } else if (c == u',') {
+            row.append(std::exchange(field, {}));
+            rowOpen = true;
+        } else if (c == u'\n' || c == u'\r') {
+            if (c == u'\r' && i + 1 < text->size() && text->at(i + 1) == u'\n')
+                ++i;
+            if (rowOpen || !field.isEmpty()) {
+                row.append(std::exchange(field, {}));
+                rows.append(std::exchange(row, {}));
+            }
+            rowOpen = false;
+        } else {
+            field += c;
+            rowOpen = true;
+        }
+    }
+    if (quoted)
+        return std::nullopt;
+    if (rowOpen || !field.isEmpty()) {
+        row.append(field);
+        rows.append(row);
+    }
+    return rows;
+}

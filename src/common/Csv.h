@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+// Comma-separated values as spreadsheets write and read them (RFC 4180): a field with a comma,
+// a quote or a line break in quotes, a quote in it doubled, lines ended by CR LF.
+
+// The file: UTF-8 with a byte-order mark, so that Excel opens it as Chinese.
+QByteArray CsvFile(const QList<QStringList>& rows);
+
+// The file's rows: UTF-8 (a byte-order mark left out), or GB18030 where the bytes are not
+// UTF-8, as Chinese Excel saves; none where a quote is left open or the text is neither.
+std::optional<QList<QStringList>> ReadCsv(const QByteArray& bytes);
