@@ -367,7 +367,8 @@ void runScale(int n, int repetitions)
         std::iota(everyRow.begin(), everyRow.end(), 0);
         std::optional<FormNames> editor;
         times.push_back(stalls.watch([&] {
-            editor.emplace(&window, rows, everyRow, fileSystem, bench.passes, bench.settings);
+            editor.emplace(&window, rows, everyRow, fileSystem, bench.passes, bench.settings,
+                           bench.shell);
             editor->show();
             QApplication::processEvents();
         }));

@@ -375,7 +375,7 @@ void Form1::openNamesDialog()
         std::iota(shown.begin(), shown.end(), 0);
     }
     FormNames dialog(this, *m_rows, std::move(shown), m_platform.fileSystem, m_platform.passes,
-                     m_platform.settings);
+                     m_platform.settings, m_platform.shell);
     dialog.exec();
 }
 

@@ -13,6 +13,8 @@ public:
     virtual bool openLocalPath(const QString& path) = 0;
     // Opens a web address in the desktop's default web browser.
     virtual bool openWebAddress(const QString& address) = 0;
+    // Opens a text file in the user's text editor, without waiting for it.
+    virtual bool editTextFile(const QString& path) = 0;
     // Starts a program from its full path without waiting for it.
     virtual bool startProgram(const QString& program) = 0;
 };

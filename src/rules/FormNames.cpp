@@ -4,9 +4,12 @@
 #include "SimulateRename.h"
 #include "common/Csv.h"
 #include "platform/Settings.h"
+#include "platform/Shell.h"
 #include "rows/DirectoryListModel.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,8 +18,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryFile>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -37,9 +42,9 @@ QStringList LinesOf(QString text)
 } // namespace
 
 FormNames::FormNames(QWidget* parent, DirectoryListModel& rows, std::vector<int> shown,
-                     FileSystem& fileSystem, PassRunner& passes, Settings& settings)
+                     FileSystem& fileSystem, PassRunner& passes, Settings& settings, Shell& shell)
     : QDialog(parent), m_rows(rows), m_passes(passes), m_fileSystem(fileSystem),
-      m_settings(settings)
+      m_settings(settings), m_shell(shell)
 {
     setObjectName(u"FormNames"_s);
     setWindowTitle(u"编辑新名称"_s);
@@ -53,6 +58,8 @@ FormNames::FormNames(QWidget* parent, DirectoryListModel& rows, std::vector<int>
 FormNames::~FormNames()
 {
     m_settings.setValue(Settings::Key::NamesDialogSize, size());
+    if (!m_outsideFile.isEmpty())
+        QFile::remove(m_outsideFile);
 }
 
 void FormNames::createControls()
@@ -92,7 +99,16 @@ void FormNames::createControls()
     textNames->setLineWrapMode(QPlainTextEdit::NoWrap);
     textNames->setPlaceholderText(
         u"每行一个新名称，按列表中的顺序；可以粘贴从 Excel 或 WPS 复制的一列。"_s);
-    tabPages->addTab(textNames, u"文本(&X)"_s);
+    auto* textPage = new QWidget(tabPages);
+    auto* textLayout = new QVBoxLayout(textPage);
+    textLayout->setContentsMargins(0, 0, 0, 0);
+    textLayout->addWidget(textNames);
+    auto* outside = new QPushButton(u"用外部编辑器编辑(&O)"_s, textPage);
+    outside->setObjectName(u"buttonOutside"_s);
+    outside->setAutoDefault(false);
+    connect(outside, &QPushButton::clicked, this, &FormNames::editOutside);
+    textLayout->addWidget(outside, 0, Qt::AlignLeft);
+    tabPages->addTab(textPage, u"文本(&X)"_s);
     connect(tabPages, &QTabWidget::currentChanged, this, &FormNames::pageChosen);
     layout->addWidget(tabPages);
 
@@ -156,6 +172,38 @@ bool FormNames::applyText()
     }
     labelProblem->hide();
     return true;
+}
+
+void FormNames::editOutside()
+{
+    if (m_outsideFile.isEmpty()) {
+        QTemporaryFile file(QDir::tempPath() + u"/新名称-XXXXXX.txt"_s);
+        file.setAutoRemove(false);
+        if (!file.open())
+            return;
+        m_outsideFile = file.fileName();
+    }
+    QSaveFile file(m_outsideFile);
+    if (!file.open(QIODevice::WriteOnly) || file.write(textNames->toPlainText().toUtf8()) < 0 ||
+        !file.commit())
+        return;
+    m_outsideWritten = QFileInfo(m_outsideFile).lastModified();
+    m_shell.editTextFile(m_outsideFile);
+}
+
+bool FormNames::event(QEvent* event)
+{
+    // Back from the editor: its lines, once it saved them, on the text page to check and apply.
+    if (event->type() == QEvent::WindowActivate && !m_outsideFile.isEmpty()) {
+        const QFileInfo info(m_outsideFile);
+        QFile file(m_outsideFile);
+        if (info.lastModified() != m_outsideWritten && file.open(QIODevice::ReadOnly)) {
+            m_outsideWritten = info.lastModified();
+            tabPages->setCurrentIndex(TextPage);
+            textNames->setPlainText(QString::fromUtf8(file.readAll()));
+        }
+    }
+    return QDialog::event(event);
 }
 
 void FormNames::importFile(const QString& path)

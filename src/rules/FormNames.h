@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QDialog>
 
 #include <vector>
@@ -9,6 +10,7 @@ class FileSystem;
 class NameEdits;
 class PassRunner;
 class Settings;
+class Shell;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -25,7 +27,7 @@ class FormNames : public QDialog
 
 public:
     FormNames(QWidget* parent, DirectoryListModel& rows, std::vector<int> shown,
-              FileSystem& fileSystem, PassRunner& passes, Settings& settings);
+              FileSystem& fileSystem, PassRunner& passes, Settings& settings, Shell& shell);
     ~FormNames() override;
 
     // Command1: the preview pass; closes the dialog once the pass has run to its end.
@@ -33,8 +35,12 @@ public:
     // New names from a list exported as CSV and edited in a spreadsheet.
     void importFile(const QString& path);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void createControls();
+    void editOutside();
     void pageChosen(int page);
     // The text page's lines as the new names; false, saying why, where their count is not
     // the rows'.
@@ -45,6 +51,7 @@ private:
     PassRunner& m_passes;
     FileSystem& m_fileSystem;
     Settings& m_settings;
+    Shell& m_shell;
     NameEdits* m_edits = nullptr;
 
     QTabWidget* tabPages = nullptr;
@@ -53,5 +60,7 @@ private:
     QLabel* labelProblem = nullptr;
     QPushButton* Command1 = nullptr;
     int m_shownPage = 0;
-    QString m_source; // where the names came from, when not typed
+    QString m_source;      // where the names came from, when not typed
+    QString m_outsideFile; // the lines as the user's editor has them, read back on return
+    QDateTime m_outsideWritten;
 };

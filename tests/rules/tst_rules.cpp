@@ -563,8 +563,9 @@ private Q_SLOTS:
     void nameEditorTypedAndPastedNames_data()
     {
         QTest::addColumn<QStringList>("typed"); // by row, in the cells; empty: left alone
-        QTest::addColumn<QString>("text");      // instead, the text page's; null: not used
-        QTest::addColumn<QByteArray>("csv");    // or a file imported ({p}: p's path), "export"
+        QTest::addColumn<QString>(
+            "text"); // instead, the text page's ("editor:" the user's editor's)
+        QTest::addColumn<QByteArray>("csv"); // or a file imported ({p}: p's path), "export"
         QTest::addColumn<QStringList>("verdicts");
         QTest::addColumn<QStringList>("after"); // the folders in p after the batch
         QTest::addColumn<QString>("problem");   // what the dialog says ({p}: p's path)
@@ -581,6 +582,8 @@ private Q_SLOTS:
             << QStringList{can, can} << unchanged << QString();
         row("a column pasted from a spreadsheet", {}, u"甲\r\n乙\r\n"_s, {})
             << QStringList{can, can} << QStringList{u"乙"_s, u"甲"_s} << QString();
+        row("lines written in the user's editor", {}, u"editor:d\ne"_s, {})
+            << QStringList{can, can} << QStringList{u"d"_s, u"e"_s} << QString();
         row("two rows onto one name", {}, u"z\nz"_s, {})
             << QStringList{u"有相同目录"_s, u"有相同目录"_s}
             << QStringList{u"b"_s, u"z"_s} // the preview gives the name to the first
@@ -623,7 +626,7 @@ private Q_SLOTS:
         problem.replace(u"{p}"_s, p);
         {
             FormNames dialog(&window, window.rows(), {0, 1}, test.fileSystem, test.passes,
-                             test.settings);
+                             test.settings, test.shell);
             QVERIFY(ShowActive(dialog));
             auto* table = FindChild<QTableView>(dialog, u"tableNames"_s);
             table->setCurrentIndex(table->model()->index(0, 1));
@@ -635,7 +638,23 @@ private Q_SLOTS:
                 QCoreApplication::processEvents(); // the cell takes the name once back in the loop
             }
             auto* tabs = FindChild<QTabWidget>(dialog, u"tabPages"_s);
-            if (!text.isNull()) {
+            if (text.startsWith(u"editor:"_s)) {
+                tabs->setCurrentIndex(1);
+                QTest::mouseClick(FindChild<QPushButton>(dialog, u"buttonOutside"_s),
+                                  Qt::LeftButton);
+                QCOMPARE(test.shell.openedPaths.size(), 1);
+                QFile edited(test.shell.openedPaths.first());
+                QVERIFY(edited.open(QIODevice::ReadOnly));
+                QCOMPARE(edited.readAll(), "a\nb"); // what the page held
+                edited.close();
+                QTest::qWait(20); // a later time of change than the dialog's own write
+                QVERIFY(edited.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                edited.write(text.mid(7).toUtf8());
+                edited.close();
+                QEvent back(QEvent::WindowActivate);
+                QCoreApplication::sendEvent(&dialog, &back);
+                tabs->setCurrentIndex(0);
+            } else if (!text.isNull()) {
                 tabs->setCurrentIndex(1);
                 FindChild<QPlainTextEdit>(dialog, u"textNames"_s)->setPlainText(text);
                 tabs->setCurrentIndex(0);

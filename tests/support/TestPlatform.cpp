@@ -45,6 +45,12 @@ bool FakeShell::openWebAddress(const QString& address)
     return true;
 }
 
+bool FakeShell::editTextFile(const QString& path)
+{
+    openedPaths.append(path);
+    return true;
+}
+
 bool FakeShell::startProgram(const QString& program)
 {
     startedPrograms.append(program);

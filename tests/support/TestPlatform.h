@@ -56,6 +56,7 @@ public:
 
     bool openLocalPath(const QString& path) override;
     bool openWebAddress(const QString& address) override;
+    bool editTextFile(const QString& path) override;
     bool startProgram(const QString& program) override;
 };
 

@@ -19,6 +19,19 @@ bool QtShell::openWebAddress(const QString& address)
     return QDesktopServices::openUrl(QUrl(address));
 }
 
+bool QtShell::editTextFile(const QString& path)
+{
+    // The editor the user named, as Unix desktops name it; else the desktop's for text files.
+    for (const char* variable : {"VISUAL", "EDITOR"}) {
+        QStringList command = QProcess::splitCommand(qEnvironmentVariable(variable));
+        if (command.isEmpty())
+            continue;
+        const QString program = command.takeFirst();
+        return QProcess::startDetached(program, command << QDir::cleanPath(path));
+    }
+    return openLocalPath(path);
+}
+
 bool QtShell::startProgram(const QString& program)
 {
     return QProcess::startDetached(program, {});

@@ -10,6 +10,7 @@ class QtShell : public Shell
 public:
     bool openLocalPath(const QString& path) override;
     bool openWebAddress(const QString& address) override;
+    bool editTextFile(const QString& path) override;
     bool startProgram(const QString& program) override;
 };
 
