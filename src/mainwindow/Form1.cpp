@@ -353,9 +353,8 @@ bool Form1::exportList(const QString& path) const
     lines.reserve(m_rows->count() + 1);
     for (int i = 0; i < m_rows->count(); ++i) {
         const DirectoryRow& row = m_rows->row(i);
-        const bool proposed = row.isPreviewed() && !row.newName.isEmpty();
-        lines.append({VisibleName(row.key), VisibleName(row.name),
-                      VisibleName(proposed ? row.newName : row.name)});
+        lines.append(
+            {VisibleName(row.key), VisibleName(row.name), VisibleName(row.proposedName())});
     }
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(CsvFile(lines)) >= 0 && file.commit();

@@ -24,6 +24,11 @@ struct DirectoryRow
                verdict.outcome != Verdict::Outcome::NeedsPreview;
     }
     QString verdictText() const { return VerdictText(verdict); }
+    // The last preview's new name, or the row's own name where it has none.
+    const QString& proposedName() const
+    {
+        return isPreviewed() && !newName.isEmpty() ? newName : name;
+    }
 };
 
 // A row made away from the list's thread, with its key's hash (KeyHash) made there too: the

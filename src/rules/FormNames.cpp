@@ -14,7 +14,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QItemDelegate>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -77,9 +76,8 @@ void FormNames::createControls()
     tableNames->setSelectionBehavior(QAbstractItemView::SelectItems);
     tableNames->setSelectionMode(QAbstractItemView::SingleSelection);
     tableNames->setTextElideMode(Qt::ElideMiddle); // a parent's path keeps its end
-    tableNames->verticalHeader()->setDefaultSectionSize(
-        tableNames->fontMetrics().height() +
-        6); // no row measures its text: 100,000 rows open at once
+    // No row measures its text, so that 100,000 rows open at once.
+    tableNames->verticalHeader()->setDefaultSectionSize(tableNames->fontMetrics().height() + 6);
     tableNames->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tableNames->horizontalHeader()->setStretchLastSection(true);
     for (const auto& [column, width] : {std::pair{NameEdits::OldNameColumn, 180},
@@ -147,10 +145,15 @@ void FormNames::moveDownAfterEdit()
         tableNames->setCurrentIndex(current.siblingAtRow(current.row() + 1));
 }
 
+void FormNames::showNamesAsText()
+{
+    textNames->setPlainText(m_edits->newNames().join(u'\n'));
+}
+
 void FormNames::pageChosen(int page)
 {
     if (page == TextPage) {
-        textNames->setPlainText(m_edits->newNames().join(u'\n'));
+        showNamesAsText();
     } else if (m_shownPage == TextPage && !applyText()) {
         // The lines stay to be put right; nothing of them is applied.
         const QSignalBlocker blocker(tabPages);
@@ -223,7 +226,7 @@ void FormNames::importFile(const QString& path)
     QStringList notListed;
     const int taken = m_edits->importNames(*rows, m_rows, notListed);
     if (tabPages->currentIndex() == TextPage)
-        textNames->setPlainText(m_edits->newNames().join(u'\n'));
+        showNamesAsText();
     m_source = u"从 %1 导入的新名称"_s.arg(fileName);
     if (notListed.isEmpty()) {
         labelProblem->hide();

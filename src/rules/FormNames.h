@@ -42,6 +42,7 @@ private:
     void createControls();
     void editOutside();
     void pageChosen(int page);
+    void showNamesAsText();
     // The text page's lines as the new names; false, saying why, where their count is not
     // the rows'.
     bool applyText();

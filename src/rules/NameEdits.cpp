@@ -15,9 +15,7 @@ NameEdits::NameEdits(const DirectoryListModel& rows, std::vector<int> shown, Fil
     m_uses.reserve(qsizetype(shown.size()));
     for (const int listRow : shown) {
         const DirectoryRow& row = rows.row(listRow);
-        const bool proposed = row.isPreviewed() && !row.newName.isEmpty();
-        m_entries.push_back(
-            {listRow, row.name, row.parent, row.parentId, proposed ? row.newName : row.name});
+        m_entries.push_back({listRow, row.name, row.parent, row.parentId, row.proposedName()});
         count(m_entries.back(), 1);
     }
 }

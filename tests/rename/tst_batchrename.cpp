@@ -651,61 +651,52 @@ private Q_SLOTS:
     // every old name back. FBR_EXHAUSTIVE_FOLDERS=4 FBR_EXHAUSTIVE_NAMES=5 for the full set.
     void everyPlanSurvivesAFaultAtEachRename()
     {
-        const int most = qEnvironmentVariableIntValue("FBR_EXHAUSTIVE_FOLDERS");
-        const int letters = qEnvironmentVariableIntValue("FBR_EXHAUSTIVE_NAMES");
-        const QStringList alphabet = QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s}.first(
-            letters > 0 ? std::min(letters, 5) : 4);
+        const QStringList& alphabet = MapLetters();
         int plans = 0;
         int runs = 0;
         // Fewer under wine, where each run takes a while.
-        for (int count = 1; count <= (most > 0 ? most : OnWindows() ? 2 : 3); ++count) {
-            int maps = 1;
-            for (int i = 0; i < count; ++i)
-                maps *= int(alphabet.size());
-            for (int map = 0; map < maps; ++map, ++plans) {
-                std::vector<QString> newNames;
-                for (int i = 0, rest = map; i < count; ++i, rest /= int(alphabet.size()))
-                    newNames.push_back(alphabet[rest % alphabet.size()]);
-                for (int failAt = 0;; ++failAt, ++runs) {
-                    const QByteArray context = "map " + QByteArray::number(map) + " of " +
-                                               QByteArray::number(count) + ", fault at " +
-                                               QByteArray::number(failAt);
-                    TestTree tree;
-                    QStringList listed;
-                    for (int i = 0; i < count; ++i) {
-                        tree.makeFolders({alphabet[i]});
-                        tree.makeFile(alphabet[i] + u"/m"_s + alphabet[i]);
-                        listed.append(tree.path(alphabet[i]));
-                    }
-                    TestPlatform test;
-                    int calls = 0;
-                    test.fileSystem.beforeRename =
-                        [&](const QString&, const QString&) -> std::optional<FileSystemError> {
-                        if (calls++ != failAt)
-                            return std::nullopt;
-                        return FileSystemError{FileSystemError::Kind::PermissionDenied, {}};
-                    };
-                    Form1 window(test.platform);
-                    addFolders(window.rows(), test.fileSystem, listed);
-                    SimulateRenameTo(window.rows(), test.fileSystem, newNames, u"新名称"_s,
-                                     test.passes);
-                    confirm(window);
-                    QVERIFY2(tree.entries().size() == count, context); // none at a temporary name
-                    for (int i = 0; i < count; ++i) {
-                        const auto holds = [&](const QString& name) {
-                            return QFileInfo::exists(tree.path(name + u"/m"_s + alphabet[i]));
-                        };
-                        QVERIFY2(holds(alphabet[i]) || holds(newNames[size_t(i)]), context);
-                    }
-                    test.fileSystem.beforeRename = {};
-                    window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();
-                    for (int i = 0; i < count; ++i) {
-                        QVERIFY2(QFileInfo::exists(tree.path(alphabet[i] + u"/m"_s + alphabet[i])),
-                                 context);
-                    }
-                    if (failAt >= calls)
-                        break; // the plan ran whole: every rename has failed once
+        for (const QStringList& map : ExhaustiveMaps(OnWindows() ? 2 : 3, 4)) {
+            ++plans;
+            const int count = int(map.size());
+            const std::vector<QString> newNames(map.cbegin(), map.cend());
+            for (int failAt = 0;; ++failAt, ++runs) {
+                const QByteArray context =
+                    map.join(u' ').toUtf8() + ", fault at " + QByteArray::number(failAt);
+                TestTree tree;
+                QStringList listed;
+                for (int i = 0; i < count; ++i) {
+                    tree.makeFolders({alphabet[i]});
+                    tree.makeFile(alphabet[i] + u"/m"_s + alphabet[i]);
+                    listed.append(tree.path(alphabet[i]));
                 }
+                TestPlatform test;
+                int calls = 0;
+                test.fileSystem.beforeRename =
+                    [&](const QString&, const QString&) -> std::optional<FileSystemError> {
+                    if (calls++ != failAt)
+                        return std::nullopt;
+                    return FileSystemError{FileSystemError::Kind::PermissionDenied, {}};
+                };
+                Form1 window(test.platform);
+                addFolders(window.rows(), test.fileSystem, listed);
+                SimulateRenameTo(window.rows(), test.fileSystem, newNames, u"新名称"_s,
+                                 test.passes);
+                confirm(window);
+                QVERIFY2(tree.entries().size() == count, context); // none at a temporary name
+                for (int i = 0; i < count; ++i) {
+                    const auto holds = [&](const QString& name) {
+                        return QFileInfo::exists(tree.path(name + u"/m"_s + alphabet[i]));
+                    };
+                    QVERIFY2(holds(alphabet[i]) || holds(newNames[size_t(i)]), context);
+                }
+                test.fileSystem.beforeRename = {};
+                window.findChild<QAction*>(u"menu撤销修改"_s)->trigger();
+                for (int i = 0; i < count; ++i) {
+                    QVERIFY2(QFileInfo::exists(tree.path(alphabet[i] + u"/m"_s + alphabet[i])),
+                             context);
+                }
+                if (failAt >= calls)
+                    break; // the plan ran whole: every rename has failed once
             }
         }
         qInfo("%d plans, %d runs with a fault", plans, runs);

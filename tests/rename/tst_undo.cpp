@@ -742,27 +742,13 @@ private Q_SLOTS:
     // many letters, as the batch's own exhaustive test has them.
     void aPlanCutOffAnywhereIsUndone()
     {
-        const QStringList alphabet{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s};
-        std::vector<QStringList> maps{{u"b"_s, u"c"_s, u"a"_s}};
-        if (const int most = qEnvironmentVariableIntValue("FBR_EXHAUSTIVE_FOLDERS"); most > 0) {
-            const int asked = qEnvironmentVariableIntValue("FBR_EXHAUSTIVE_NAMES");
-            const qsizetype letters = asked > 0 ? std::min(asked, 5) : 4;
-            maps.clear();
-            for (int count = 1; count <= most; ++count) {
-                int total = 1;
-                for (int i = 0; i < count; ++i)
-                    total *= int(letters);
-                for (int map = 0; map < total; ++map) {
-                    QStringList newNames;
-                    for (int i = 0, rest = map; i < count; ++i, rest /= int(letters))
-                        newNames.append(alphabet[rest % letters]);
-                    maps.push_back(newNames);
-                }
-            }
-        }
+        const std::vector<QStringList> maps =
+            qEnvironmentVariableIsSet("FBR_EXHAUSTIVE_FOLDERS")
+                ? ExhaustiveMaps(0, 4)
+                : std::vector{QStringList{u"b"_s, u"c"_s, u"a"_s}};
         int runs = 0;
         for (const QStringList& newNames : maps) {
-            const QStringList folders = alphabet.first(newNames.size());
+            const QStringList folders = MapLetters().first(newNames.size());
             for (int stopAfter = 0;; ++stopAfter, ++runs) {
                 const QByteArray context =
                     newNames.join(u' ').toUtf8() + ", killed at " + QByteArray::number(stopAfter);

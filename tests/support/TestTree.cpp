@@ -6,6 +6,10 @@
 #include <QOperatingSystemVersion>
 #include <QTest>
 
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
 QString fileSystemRoot()
 {
     return QDir::toNativeSeparators(QDir(QDir::tempPath()).rootPath());
@@ -14,6 +18,34 @@ QString fileSystemRoot()
 TestTree::TestTree()
 {
     QVERIFY(m_dir.isValid());
+}
+
+const QStringList& MapLetters()
+{
+    static const QStringList letters{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s};
+    return letters;
+}
+
+std::vector<QStringList> ExhaustiveMaps(int folders, int names)
+{
+    if (const int asked = qEnvironmentVariableIntValue("FBR_EXHAUSTIVE_FOLDERS"); asked > 0)
+        folders = asked;
+    if (const int asked = qEnvironmentVariableIntValue("FBR_EXHAUSTIVE_NAMES"); asked > 0)
+        names = asked;
+    names = std::min(names, int(MapLetters().size()));
+    std::vector<QStringList> maps;
+    for (int count = 1; count <= folders; ++count) {
+        int total = 1;
+        for (int i = 0; i < count; ++i)
+            total *= names;
+        for (int map = 0; map < total; ++map) {
+            QStringList newNames;
+            for (int i = 0, rest = map; i < count; ++i, rest /= names)
+                newNames.append(MapLetters()[rest % names]);
+            maps.push_back(newNames);
+        }
+    }
+    return maps;
 }
 
 QString TestTree::root() const

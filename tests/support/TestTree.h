@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <vector>
+
 // True when the tests run as a Windows program, where a few expectations differ.
 inline bool OnWindows()
 {
@@ -13,6 +15,12 @@ inline bool OnWindows()
 
 // The root of the file system that holds the temporary folders ("/", "C:\\").
 QString fileSystemRoot();
+
+// Folders a, b, c, … and every map of up to `folders` of them onto the first `names` letters
+// (every shift, swap, cycle and merge): the new names, by folder. FBR_EXHAUSTIVE_FOLDERS and
+// FBR_EXHAUSTIVE_NAMES (at most 5) ask for more.
+const QStringList& MapLetters();
+std::vector<QStringList> ExhaustiveMaps(int folders, int names);
 
 // A directory tree in a temporary folder, removed with the object.
 class TestTree
