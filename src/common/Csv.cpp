@@ -1,9 +1,5 @@
 #include "Csv.h"
 
-#include "platform/ChineseText.h"
-
-#include <QStringDecoder>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -16,14 +12,12 @@ QString Field(const QString& text)
     return u'"' + QString(text).replace(u"\""_s, u"\"\""_s) + u'"';
 }
 
-std::optional<QString> TextOf(const QByteArray& bytes)
+std::optional<QString> TextOf(const QByteArray& bytes, TextEncoding encoding)
 {
     const QByteArray bom("\xEF\xBB\xBF");
-    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = fromUtf8.decode(bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes);
-    if (!fromUtf8.hasError())
-        return text;
-    return TextFromGb18030(bytes);
+    if (encoding == TextEncoding::Utf8 && bytes.startsWith(bom))
+        return DecodedText(bytes.mid(bom.size()), encoding);
+    return DecodedText(bytes, encoding);
 }
 
 } // namespace
@@ -40,9 +34,12 @@ QByteArray CsvFile(const QList<QStringList>& rows)
     return "\xEF\xBB\xBF" + text.toUtf8();
 }
 
-std::optional<QList<QStringList>> ReadCsv(const QByteArray& bytes)
+std::optional<CsvRows> ReadCsv(const QByteArray& bytes, std::optional<TextEncoding> encoding)
 {
-    const std::optional<QString> text = TextOf(bytes);
+    TextEncoding used = encoding.value_or(TextEncoding::Utf8);
+    std::optional<QString> text = TextOf(bytes, used);
+    if (!text && !encoding)
+        text = TextOf(bytes, used = TextEncoding::Gb18030);
     if (!text)
         return std::nullopt;
     QList<QStringList> rows;
@@ -85,5 +82,5 @@ std::optional<QList<QStringList>> ReadCsv(const QByteArray& bytes)
         row.append(field);
         rows.append(row);
     }
-    return rows;
+    return CsvRows{rows, used};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ChineseText.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
@@ -12,6 +14,14 @@
 // The file: UTF-8 with a byte-order mark, so that Excel opens it as Chinese.
 QByteArray CsvFile(const QList<QStringList>& rows);
 
-// The file's rows: UTF-8 (a byte-order mark left out), or GB18030 where the bytes are not
-// UTF-8, as Chinese Excel saves; none where a quote is left open or the text is neither.
-std::optional<QList<QStringList>> ReadCsv(const QByteArray& bytes);
+struct CsvRows
+{
+    QList<QStringList> rows;
+    TextEncoding encoding; // the one the file was read in
+};
+
+// The file's rows, in the encoding given (a byte-order mark left out), or else in UTF-8, or
+// GB18030 where the bytes are not UTF-8, as Chinese Excel saves; none where a quote is left
+// open or the bytes are not such text.
+std::optional<CsvRows> ReadCsv(const QByteArray& bytes,
+                               std::optional<TextEncoding> encoding = std::nullopt);

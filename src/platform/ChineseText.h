@@ -16,6 +16,10 @@ QByteArray ChineseConversionConfig(const char* name);
 // when the system cannot write it so.
 QByteArray GbkBytes(QStringView character);
 
-// Text saved in GB18030 (GBK), as Chinese spreadsheet programs save CSV; empty where the bytes
+// The encodings a Chinese user's text files come in: Unicode, the mainland's code page (GBK
+// and its successor), and Taiwan's and Hong Kong's.
+enum class TextEncoding { Utf8, Gb18030, Big5 };
+
+// The text the bytes hold in that encoding, by the system's own conversion; empty where they
 // are not such text.
-std::optional<QString> TextFromGb18030(const QByteArray& bytes);
+std::optional<QString> DecodedText(const QByteArray& bytes, TextEncoding encoding);

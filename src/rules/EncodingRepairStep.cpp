@@ -2,7 +2,7 @@
 
 #include "common/NameBytes.h"
 
-#include <QStringDecoder>
+#include "platform/ChineseText.h"
 
 using namespace Qt::StringLiterals;
 
@@ -10,14 +10,7 @@ std::optional<QString> EncodingRepairStep::apply(const QString& name, const Name
 {
     if (!MayHoldEscapedBytes(name))
         return name; // read as UTF-8 already
-    const QByteArray bytes = BytesFromName(name);
-    QStringDecoder fromGb18030("GB18030", QStringDecoder::Flag::Stateless);
-    if (!fromGb18030.isValid())
-        return name;
-    QString text = fromGb18030.decode(bytes);
-    if (fromGb18030.hasError())
-        return name;
-    return text;
+    return DecodedText(BytesFromName(name), TextEncoding::Gb18030).value_or(name);
 }
 
 QString EncodingRepairStep::inWords() const

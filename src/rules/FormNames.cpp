@@ -7,12 +7,14 @@
 #include "platform/Shell.h"
 #include "rows/DirectoryListModel.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -116,8 +118,9 @@ void FormNames::createControls()
     labelProblem->hide();
     layout->addWidget(labelProblem);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* import = buttons->addButton(u"导入新名称(&I)…"_s, QDialogButtonBox::ActionRole);
+    // The import and its file's encoding at the left, away from the dialog's own buttons.
+    auto* bottom = new QHBoxLayout;
+    auto* import = new QPushButton(u"导入新名称(&I)…"_s, this);
     import->setObjectName(u"buttonImport"_s);
     import->setAutoDefault(false);
     connect(import, &QPushButton::clicked, this, [this] {
@@ -126,6 +129,24 @@ void FormNames::createControls()
         if (!path.isEmpty())
             importFile(path);
     });
+    bottom->addWidget(import);
+    comboEncoding = new QComboBox(this);
+    comboEncoding->setObjectName(u"comboEncoding"_s);
+    comboEncoding->addItem(u"UTF-8"_s, int(TextEncoding::Utf8));
+    comboEncoding->addItem(u"GB18030（简体中文 GBK）"_s, int(TextEncoding::Gb18030));
+    comboEncoding->addItem(u"Big5（繁体中文）"_s, int(TextEncoding::Big5));
+    comboEncoding->setToolTip(u"导入的文件按此编码读取；文字显示不对时换一种编码重新读取。"_s);
+    comboEncoding->setEnabled(false); // until a file is imported
+    auto* encodingLabel = new QLabel(u"编码(&C)："_s, this);
+    encodingLabel->setBuddy(comboEncoding);
+    connect(comboEncoding, &QComboBox::activated, this, [this] {
+        importFile(m_importedFile, TextEncoding(comboEncoding->currentData().toInt()));
+    });
+    bottom->addWidget(encodingLabel);
+    bottom->addWidget(comboEncoding);
+    bottom->addStretch();
+
+    auto* buttons = new QDialogButtonBox(this);
     Command1 = buttons->addButton(u"模拟修改"_s, QDialogButtonBox::AcceptRole);
     Command1->setObjectName(u"Command1"_s);
     QPushButton* cancel = buttons->addButton(u"取消"_s, QDialogButtonBox::RejectRole);
@@ -135,7 +156,8 @@ void FormNames::createControls()
     // Enter belongs to the cells; the preview is a click or Alt away.
     Command1->setAutoDefault(false);
     cancel->setAutoDefault(false);
-    layout->addWidget(buttons);
+    bottom->addWidget(buttons);
+    layout->addLayout(bottom);
 }
 
 void FormNames::moveDownAfterEdit()
@@ -209,22 +231,29 @@ bool FormNames::event(QEvent* event)
     return QDialog::event(event);
 }
 
-void FormNames::importFile(const QString& path)
+void FormNames::importFile(const QString& path, std::optional<TextEncoding> encoding)
 {
     QFile file(path);
     // A list of a million folders is some hundred megabytes; anything far larger is not one.
-    const std::optional<QList<QStringList>> rows =
-        file.open(QIODevice::ReadOnly) && file.size() < 512 * 1024 * 1024 ? ReadCsv(file.readAll())
-                                                                          : std::nullopt;
+    const std::optional<CsvRows> read =
+        file.open(QIODevice::ReadOnly) && file.size() < 512 * 1024 * 1024
+            ? ReadCsv(file.readAll(), encoding)
+            : std::nullopt;
     const QString fileName = QFileInfo(path).fileName();
-    if (!rows) {
+    // A guess that failed or read the text wrong is mended by picking the file's encoding.
+    m_importedFile = path;
+    comboEncoding->setEnabled(true);
+    if (!read) {
         labelProblem->setText(
-            u"无法读取“%1”：它不是 UTF-8 或 GB18030 编码的 CSV 文件。"_s.arg(fileName));
+            encoding ? u"无法按 %1 读取“%2”：它不是这种编码的 CSV 文件，新名称没有改变。"_s.arg(
+                           comboEncoding->currentText(), fileName)
+                     : u"无法读取“%1”：它不是 UTF-8 或 GB18030 编码的 CSV 文件。"_s.arg(fileName));
         labelProblem->show();
         return;
     }
+    comboEncoding->setCurrentIndex(comboEncoding->findData(int(read->encoding)));
     QStringList notListed;
-    const int taken = m_edits->importNames(*rows, m_rows, notListed);
+    const int taken = m_edits->importNames(read->rows, m_rows, notListed);
     if (tabPages->currentIndex() == TextPage)
         showNamesAsText();
     m_source = u"从 %1 导入的新名称"_s.arg(fileName);

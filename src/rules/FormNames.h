@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/ChineseText.h"
+
 #include <QDateTime>
 #include <QDialog>
 
+#include <optional>
 #include <vector>
 
 class DirectoryListModel;
@@ -11,6 +14,7 @@ class NameEdits;
 class PassRunner;
 class Settings;
 class Shell;
+class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -32,8 +36,9 @@ public:
 
     // Command1: the preview pass; closes the dialog once the pass has run to its end.
     void simulate();
-    // New names from a list exported as CSV and edited in a spreadsheet.
-    void importFile(const QString& path);
+    // New names from a list exported as CSV and edited in a spreadsheet, read in the encoding
+    // given or the one its bytes suggest.
+    void importFile(const QString& path, std::optional<TextEncoding> encoding = std::nullopt);
 
 protected:
     bool event(QEvent* event) override;
@@ -59,9 +64,11 @@ private:
     QTableView* tableNames = nullptr;
     QPlainTextEdit* textNames = nullptr;
     QLabel* labelProblem = nullptr;
+    QComboBox* comboEncoding = nullptr;
     QPushButton* Command1 = nullptr;
     int m_shownPage = 0;
-    QString m_source;      // where the names came from, when not typed
-    QString m_outsideFile; // the lines as the user's editor has them, read back on return
+    QString m_source;       // where the names came from, when not typed
+    QString m_importedFile; // read again in another encoding, when the user picks one
+    QString m_outsideFile;  // the lines as the user's editor has them, read back on return
     QDateTime m_outsideWritten;
 };

@@ -606,6 +606,11 @@ private Q_SLOTS:
         row("a path not listed", {}, {}, "{p}/a,a,c\n{p}/gone,gone,d\n")
             << QStringList{can, same} << QStringList{u"b"_s, u"c"_s}
             << u"已导入 1 个新名称；1 个路径不在这里的目录中，没有导入：{p}/gone"_s;
+        row("a CSV in Big5, read as GBK, then in the encoding the user picks", {}, {},
+            "Big5:{p}/a,a,\xB3\xF8\xA7\x69\r\n")
+            << QStringList{can, same} << QStringList{u"b"_s, u"報告"_s} << QString();
+        row("a folder replaced since it was listed", {}, {}, "replaced:{p}/a,a,c\n")
+            << QStringList{can, same} << QStringList{u"a"_s, u"b"_s, u"old"_s} << QString();
         row("a quote left open", {}, {}, "{p}/a,a,\"c")
             << QStringList{same, same} << unchanged
             << u"无法读取“names.csv”：它不是 UTF-8 或 GB18030 编码的 CSV 文件。"_s;
@@ -624,6 +629,9 @@ private Q_SLOTS:
         window.addFolders(MadeFolders(tree, {u"p/a"_s, u"p/b"_s}));
         const QString p = VisibleName(window.rows().row(0).parent);
         problem.replace(u"{p}"_s, p);
+        // What happens around the import: a folder replaced before, an encoding picked after.
+        const QByteArray around = csv.contains(':') ? csv.left(csv.indexOf(':')) : QByteArray();
+        csv.remove(0, around.isEmpty() ? 0 : around.size() + 1);
         {
             FormNames dialog(&window, window.rows(), {0, 1}, test.fileSystem, test.passes,
                              test.settings, test.shell);
@@ -660,6 +668,10 @@ private Q_SLOTS:
                 tabs->setCurrentIndex(0);
             }
             const QString file = tree.path(u"names.csv"_s);
+            if (around == "replaced") {
+                QVERIFY(QDir().rename(tree.path(u"p/a"_s), tree.path(u"p/old"_s)));
+                tree.makeFolders({u"p/a"_s});
+            }
             if (csv == "export") {
                 QVERIFY(window.exportList(file));
                 dialog.importFile(file);
@@ -671,6 +683,8 @@ private Q_SLOTS:
                 written.close();
                 dialog.importFile(file);
             }
+            if (around == "Big5")
+                QTest::keyClick(FindChild<QComboBox>(dialog, u"comboEncoding"_s), Qt::Key_Down);
             QStringList verdictsShown;
             for (int row = 0; row < table->model()->rowCount(); ++row)
                 verdictsShown.append(table->model()->index(row, 2).data().toString());
@@ -685,7 +699,8 @@ private Q_SLOTS:
         window.confirmRename();
         QCOMPARE(tree.entries(u"p"_s), after);
         window.undoRename();
-        QCOMPARE(tree.entries(u"p"_s), (QStringList{u"a"_s, u"b"_s}));
+        QCOMPARE(tree.entries(u"p"_s),
+                 (around == "replaced" ? after : QStringList{u"a"_s, u"b"_s}));
     }
 
     void rulesDialogPreviewsAsTheUserTypes()

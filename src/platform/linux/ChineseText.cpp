@@ -18,13 +18,14 @@ QByteArray GbkBytes(QStringView character)
     return toGbk.hasError() ? QByteArray() : bytes;
 }
 
-std::optional<QString> TextFromGb18030(const QByteArray& bytes)
+std::optional<QString> DecodedText(const QByteArray& bytes, TextEncoding encoding)
 {
-    QStringDecoder fromGb18030("GB18030", QStringDecoder::Flag::Stateless);
-    if (!fromGb18030.isValid())
+    const char* const names[] = {"UTF-8", "GB18030", "Big5"};
+    QStringDecoder decoder(names[int(encoding)], QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
         return std::nullopt;
-    QString text = fromGb18030.decode(bytes);
-    if (fromGb18030.hasError())
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
         return std::nullopt;
     return text;
 }

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <vector>
+
 #include <windows.h>
 
 using namespace Qt::StringLiterals;
@@ -37,12 +39,13 @@ QByteArray GbkBytes(QStringView character)
     return written > 0 && !defaulted ? QByteArray(bytes, written) : QByteArray();
 }
 
-std::optional<QString> TextFromGb18030(const QByteArray& bytes)
+std::optional<QString> DecodedText(const QByteArray& bytes, TextEncoding encoding)
 {
     if (bytes.isEmpty())
         return QString();
     // GB18030 itself where the system has it; else GBK, the code page Chinese Excel saves in.
-    for (const UINT codePage : {54936u, 936u}) {
+    static const std::vector<UINT> codePages[] = {{CP_UTF8}, {54936u, 936u}, {950u}};
+    for (const UINT codePage : codePages[int(encoding)]) {
         const int length = ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.constData(),
                                                  int(bytes.size()), nullptr, 0);
         if (length <= 0)
