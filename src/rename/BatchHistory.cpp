@@ -18,17 +18,29 @@ bool wasRenamed(const RecordEntry& entry)
     return entry.state != EntryState::Failed;
 }
 
-// The identities of the folders the batch renamed and that are not undone.
-QSet<FileId> foldersToUndo(const BatchInHistory& batch)
+bool isUndone(const RecordEntry& entry)
+{
+    return entry.state == EntryState::Undone;
+}
+
+// The identities of the batch's folders whose entries say so: folders, not steps, as a folder
+// of a cycle is on record twice, once for its temporary name.
+template <typename Says> QSet<FileId> foldersWhere(const BatchInHistory& batch, Says says)
 {
     QSet<FileId> ids;
     if (batch.content) {
         for (const RecordEntry& entry : batch.content->entries) {
-            if (entry.needsUndo())
+            if (says(entry))
                 ids.insert(entry.id);
         }
     }
     return ids;
+}
+
+// The folders the batch renamed and that are not undone.
+QSet<FileId> foldersToUndo(const BatchInHistory& batch)
+{
+    return foldersWhere(batch, [](const RecordEntry& entry) { return entry.needsUndo(); });
 }
 
 } // namespace
@@ -39,7 +51,7 @@ BatchInHistory::State BatchInHistory::state() const
         return record.otherComputer.isEmpty() ? State::InUseElsewhere : State::OnAnotherComputer;
     if (!content)
         return State::Unreadable;
-    if (undoneCount() > 0)
+    if (std::any_of(content->entries.begin(), content->entries.end(), isUndone))
         return content->anyToUndo() ? State::PartlyUndone : State::Undone;
     if (!content->ended)
         return State::Interrupted;
@@ -48,17 +60,12 @@ BatchInHistory::State BatchInHistory::state() const
 
 int BatchInHistory::undoneCount() const
 {
-    if (!content)
-        return 0;
-    return int(std::count_if(content->entries.begin(), content->entries.end(),
-                             [](const RecordEntry& e) { return e.state == EntryState::Undone; }));
+    return int(foldersWhere(*this, isUndone).size());
 }
 
 int BatchInHistory::renamedCount() const
 {
-    if (!content)
-        return 0;
-    return int(std::count_if(content->entries.begin(), content->entries.end(), wasRenamed));
+    return int(foldersWhere(*this, wasRenamed).size());
 }
 
 QString StateText(BatchInHistory::State state)

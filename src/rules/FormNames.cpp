@@ -136,7 +136,8 @@ void FormNames::createControls()
     comboEncoding->addItem(u"GB18030（简体中文 GBK）"_s, int(TextEncoding::Gb18030));
     comboEncoding->addItem(u"Big5（繁体中文）"_s, int(TextEncoding::Big5));
     comboEncoding->setToolTip(u"导入的文件按此编码读取；文字显示不对时换一种编码重新读取。"_s);
-    comboEncoding->setEnabled(false); // until a file is imported
+    comboEncoding->setCurrentIndex(-1); // no file read yet
+    comboEncoding->setEnabled(false);
     auto* encodingLabel = new QLabel(u"编码(&C)："_s, this);
     encodingLabel->setBuddy(comboEncoding);
     connect(comboEncoding, &QComboBox::activated, this, [this] {

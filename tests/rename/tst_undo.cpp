@@ -546,6 +546,8 @@ private Q_SLOTS:
                                 FileId{1, 2 + made.size(), 0}});
             return made;
         };
+        std::vector<RecordEntry> cycle = entries({State::Renamed, State::Renamed, State::Renamed});
+        cycle[2].id = cycle[0].id;
         const BatchRecordContent completed{
             u"r"_s, {}, true, false, entries({State::Renamed, State::Failed}), 0};
         const QList<std::pair<QString, BatchRecordContent>> batches{
@@ -556,6 +558,8 @@ private Q_SLOTS:
             {u"已中断"_s, {u"r"_s, {}, false, false, entries({State::Renamed, State::Pending}), 0}},
             {u"部分撤销"_s, {u"r"_s, {}, true, false, entries({State::Undone, State::Renamed}), 0}},
             {u"已撤销"_s, {u"r"_s, {}, true, false, entries({State::Undone, State::Failed}), 0}},
+            // Two folders swapped through a temporary name: three steps.
+            {u"已完成"_s, {u"r"_s, {}, true, false, cycle, 0}},
             {u"held on another computer"_s, completed},
         };
         TestPlatform test;
@@ -585,13 +589,13 @@ private Q_SLOTS:
             states << table->topLevelItem(i)->text(3);
             counts << table->topLevelItem(i)->text(2);
         }
-        QCOMPARE(states, (QStringList{u"无法读取"_s, u"可能在另一台电脑上使用"_s, u"已撤销"_s,
-                                      u"部分撤销（已撤销 1 个）"_s, u"已中断"_s, u"已取消"_s,
-                                      u"已完成"_s, u"正在另一个窗口中使用"_s}));
+        QCOMPARE(states, (QStringList{u"无法读取"_s, u"可能在另一台电脑上使用"_s, u"已完成"_s,
+                                      u"已撤销"_s, u"部分撤销（已撤销 1 个）"_s, u"已中断"_s,
+                                      u"已取消"_s, u"已完成"_s, u"正在另一个窗口中使用"_s}));
         // The folders each batch renamed (or may have, when it was cut off).
-        QCOMPARE(counts,
-                 (QStringList{u"0"_s, u"1"_s, u"1"_s, u"2"_s, u"2"_s, u"1"_s, u"1"_s, u"1"_s}));
-        QCOMPARE(table->topLevelItem(5)->text(1), QString(2000, u'r') + u"……"_s);
+        QCOMPARE(counts, (QStringList{u"0"_s, u"1"_s, u"2"_s, u"1"_s, u"2"_s, u"2"_s, u"1"_s,
+                                      u"1"_s, u"1"_s}));
+        QCOMPARE(table->topLevelItem(6)->text(1), QString(2000, u'r') + u"……"_s);
         // Another computer's lock is taken over once the user says so.
         history.select(1);
         QVERIFY(FindChild<QLabel>(history, u"why"_s)->text().contains(u"othercomputer"_s));
