@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStringEncoder>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -258,6 +260,15 @@ int run(int argc, char* argv[])
         for (int row = 0; row < typed.size(); ++row)
             table->model()->setData(table->model()->index(row, 1), typed[row]);
         save(framed(names), out + u"/names-dialog.png"_s);
+        // Then names from a list edited in a spreadsheet and saved, as Chinese Excel does, in GBK.
+        QString csv = u"路径,原名称,新名称\r\n"_s;
+        for (const QString& month : {u"一月"_s, u"二月"_s, u"三月"_s, u"四月"_s})
+            csv += u"%1/%2,%2,2024年%2 销售报告\r\n"_s.arg(reports, month);
+        QFile file(tree.path(u"季度报告.csv"_s));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QStringEncoder("GB18030").encode(csv));
+        file.close();
+        names.importFile(file.fileName());
         names.findChild<QTabWidget*>(u"tabPages"_s)->setCurrentIndex(1);
         save(framed(names), out + u"/names-dialog-text.png"_s);
     }
