@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Builds the Windows program and its tests, runs every test suite as a Windows program under
-# wine (offscreen), then makes the downloads and proves them under wine.
+# wine (offscreen), then makes the downloads and proves them under wine: the downloads are
+# checked even when a suite failed, and the run then fails as a whole.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 scripts/windows/build.sh
 source scripts/windows/env.sh
-ctest --preset windows "$@"
+suites=0
+ctest --preset windows "$@" || suites=$?
 scripts/windows/package.sh
 scripts/windows/test-package.sh
+exit $suites
