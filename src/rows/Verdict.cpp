@@ -108,6 +108,8 @@ QString VerdictText(const Verdict& verdict)
         return u"有同名文件"_s;
     case Outcome::InvalidName:
         return u"新名称无效"_s;
+    case Outcome::NameTooLong:
+        return DescribeError({FileSystemError::Kind::NameTooLong, {}}); // as the batch says
     case Outcome::TooComplex:
         return u"规则太复杂，无法计算这个名称"_s;
     case Outcome::RootNotRenamed:
@@ -136,6 +138,12 @@ QString VerdictText(const Verdict& verdict)
         break;
     }
     return u"修改出错:"_s + DescribeError(verdict.error);
+}
+
+Verdict::Outcome InvalidNameOutcome(const FileSystemError& problem)
+{
+    return problem.kind == FileSystemError::Kind::NameTooLong ? Verdict::Outcome::NameTooLong
+                                                              : Verdict::Outcome::InvalidName;
 }
 
 bool IsBatchOutcome(Verdict::Outcome outcome)

@@ -13,6 +13,7 @@ struct Verdict
         CanRename,           // the preview found the new name free
         FolderExists,        // the preview found a folder of the new name
         InvalidName,         // the preview found a name no folder can have
+        NameTooLong,         // the preview found a name longer than any folder's can be
         TooComplex,          // the rule cannot work the new name out within its bounds
         NameProposedEarlier, // an earlier row in the same folder gets the new name first
         TakenByFile,         // the preview found a file (or a link to no folder) of the new name
@@ -36,6 +37,9 @@ struct Verdict
 };
 
 QString VerdictText(const Verdict& verdict);
+
+// What the preview says of a name the file system says no folder can have.
+Verdict::Outcome InvalidNameOutcome(const FileSystemError& problem);
 
 // True for what a batch or its undo made of a row, false for a preview's foretelling.
 bool IsBatchOutcome(Verdict::Outcome outcome);

@@ -44,8 +44,10 @@ Verdict NameEdits::verdictOf(int row) const
         return {Outcome::RootNotRenamed, {}};
     if (entry.newName == entry.name)
         return {Outcome::SameName, {}};
-    if (entry.newName.isEmpty() || m_fileSystem.checkFolderName(entry.newName))
+    if (entry.newName.isEmpty())
         return {Outcome::InvalidName, {}};
+    if (const auto problem = m_fileSystem.checkFolderName(entry.newName))
+        return {InvalidNameOutcome(*problem), {}};
     if (m_uses.value({entry.parentId, entry.newName}) > 1)
         return {Outcome::NameProposedEarlier, {}};
     return {Outcome::CanRename, {}};

@@ -158,8 +158,8 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
                 outcome = Outcome::TooComplex;
             } else if (newName == row.name) {
                 outcome = Outcome::SameName;
-            } else if (fileSystem.checkFolderName(newName)) {
-                outcome = Outcome::InvalidName;
+            } else if (const auto problem = fileSystem.checkFolderName(newName)) {
+                outcome = InvalidNameOutcome(*problem);
             } else {
                 outcome = names->foretell(row.name, newName,
                                           [&] { return probe->holderOf(row.parent, newName); });

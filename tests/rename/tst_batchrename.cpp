@@ -135,8 +135,9 @@ bool foretold(const Verdict& preview, const Verdict& outcome)
     case Outcome::TakenByFile:
         return outcome.outcome == Outcome::Failed && kind == Kind::TargetExists;
     case Outcome::InvalidName:
-        return outcome.outcome == Outcome::Failed &&
-               (kind == Kind::InvalidName || kind == Kind::NameTooLong);
+        return outcome.outcome == Outcome::Failed && kind == Kind::InvalidName;
+    case Outcome::NameTooLong:
+        return outcome.outcome == Outcome::Failed && kind == Kind::NameTooLong;
     default:
         return outcome == preview;
     }
