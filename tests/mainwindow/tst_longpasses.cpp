@@ -196,7 +196,8 @@ private Q_SLOTS:
     }
 
     // Drives that do not answer when the add dialog opens: the progress dialog says what it
-    // waits for, and the add dialog comes up with the drives once they answer.
+    // waits for, the keys the user types meanwhile do not cancel it, and the add dialog comes
+    // up with the drives once they answer.
     void addDialogWaitsForTheDrives()
     {
         TestPlatform test;
@@ -207,6 +208,11 @@ private Q_SLOTS:
             progressShown = true;
             QCOMPARE(FindChild<QLabel>(*progress, u"progressLabel"_s)->text(),
                      u"正在读取驱动器……"_s);
+            progress->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(progress));
+            for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+                QTest::keyClick(QApplication::focusWidget(), key);
+            QVERIFY(FindChild<QPushButton>(*progress, u"cancelButton"_s)->isEnabled());
         });
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         QVERIFY(!progressShown); // not before the dialog is up

@@ -40,7 +40,9 @@ PassProgressDialog::PassProgressDialog(QWidget* parent, const QString& progressT
     m_waitingLabel->setObjectName(u"waitingLabel"_s);
     m_cancelButton = new QPushButton(u"取消"_s, this);
     m_cancelButton->setObjectName(u"cancelButton"_s);
+    // Keys typed meanwhile, meant for the window, never cancel: a click or Esc does.
     m_cancelButton->setAutoDefault(false);
+    m_cancelButton->setFocusPolicy(Qt::NoFocus);
     connect(m_cancelButton, &QPushButton::clicked, this, &PassProgressDialog::cancel);
 
     auto* layout = new QVBoxLayout(this);
