@@ -1,5 +1,9 @@
 #include "NameBytes.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 namespace {
 
 constexpr char16_t firstEscape = 0xDC00;
@@ -85,6 +89,55 @@ QByteArray BytesFromName(QStringView name)
     }
     bytes += name.sliced(textStart).toUtf8();
     return bytes;
+}
+
+namespace {
+
+// "2 个空格", "1 个全角空格", or of both kinds "3 个空白字符".
+QString SpacesInWords(QStringView spaces)
+{
+    const auto all = [spaces](char16_t c) {
+        return std::all_of(spaces.begin(), spaces.end(), [c](QChar s) { return s == c; });
+    };
+    const QString kind = all(u' ')        ? QStringLiteral("空格")
+                         : all(u'\u3000') ? QStringLiteral("全角空格")
+                                          : QStringLiteral("空白字符");
+    return QStringLiteral(" %1 个").arg(spaces.size()) + kind;
+}
+
+} // namespace
+
+QString UnseenCharactersNote(QStringView name)
+{
+    QStringList notes;
+    qsizetype start = 0;
+    while (start < name.size() && name[start].isSpace())
+        ++start;
+    if (start == name.size())
+        return start == 0 ? QString() : QStringLiteral("名称只有") + SpacesInWords(name);
+    qsizetype end = name.size();
+    while (name[end - 1].isSpace())
+        --end;
+    if (start > 0)
+        notes << QStringLiteral("名称开头有") + SpacesInWords(name.first(start));
+    if (end < name.size())
+        notes << QStringLiteral("名称末尾有") + SpacesInWords(name.sliced(end));
+    QStringList unseen;
+    qsizetype unseenCount = 0;
+    for (const QChar c : name) {
+        if (c.category() != QChar::Other_Format && c.category() != QChar::Other_Control)
+            continue;
+        ++unseenCount;
+        const QString code =
+            QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        if (!unseen.contains(code))
+            unseen << code;
+    }
+    if (unseenCount > 0)
+        notes << QStringLiteral("名称中有 %1 个看不见的字符（%2）")
+                     .arg(unseenCount)
+                     .arg(unseen.join(u'、'));
+    return notes.join(u'；');
 }
 
 QString VisibleName(const QString& name)

@@ -32,3 +32,7 @@ QByteArray BytesFromName(QStringView name);
 
 // The name as a person can read it: each byte that is not text shown as \xFF.
 QString VisibleName(const QString& name);
+
+// What the name holds that cannot be seen where it is shown ("名称末尾有 1 个空格"): spaces at
+// either end, characters that take no room (U+200B) or turn the text around; empty for none.
+QString UnseenCharactersNote(QStringView name);

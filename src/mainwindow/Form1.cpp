@@ -256,9 +256,15 @@ void Form1::popUpListMenu(const QPoint& globalPosition)
 
 void Form1::showPathOf(int row)
 {
-    const QString path = VisibleName(m_rows->row(row).key);
+    const QString path = pathInWords(m_rows->row(row));
     StatusBar1Panel2->setText(path);
     StatusBar1Panel2->setToolTip(path);
+}
+
+QString Form1::pathInWords(const DirectoryRow& row)
+{
+    const QString note = UnseenCharactersNote(row.name);
+    return note.isEmpty() ? VisibleName(row.key) : VisibleName(row.key) + u"　（"_s + note + u'）';
 }
 
 void Form1::showCurrentRow()
@@ -268,7 +274,7 @@ void Form1::showCurrentRow()
     if (current < 0)
         return;
     const DirectoryRow& row = m_rows->row(current);
-    QString text = VisibleName(row.key);
+    QString text = pathInWords(row);
     const Outcome outcome = row.verdict.outcome;
     if (outcome == Outcome::Failed || outcome == Outcome::UndoFailed ||
         outcome == Outcome::NameProposedEarlier) {

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+struct DirectoryRow;
 class RecordStore;
 class DirectoryListModel;
 class DirectoryListView;
@@ -66,6 +67,7 @@ private:
     void createMenus();
     void popUpListMenu(const QPoint& globalPosition);
     void showPathOf(int row);
+    static QString pathInWords(const DirectoryRow& row);
     // The current row's path and, where its rename failed, why.
     void showCurrentRow();
     void showRowCount();

@@ -96,9 +96,13 @@ QString DirectoryListModel::toolTip(int position, int column) const
     const DirectoryRow& r = row(position);
     switch (column) {
     case NameColumn:
-        return VisibleName(r.key);
-    case NewNameColumn:
-        return VisibleName(r.newName);
+    case NewNameColumn: {
+        // Said in words where the list cannot show it: "sp " and "sp" look alike.
+        const QString& name = column == NameColumn ? r.name : r.newName;
+        const QString note = UnseenCharactersNote(name);
+        const QString shown = VisibleName(column == NameColumn ? r.key : r.newName);
+        return note.isEmpty() ? shown : shown + u'\n' + note;
+    }
     default:
         break;
     }

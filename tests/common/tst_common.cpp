@@ -61,22 +61,37 @@ private Q_SLOTS:
 
     // A name's bytes that are not UTF-8 come back whole, and only they show as escapes: the
     // text around them, a four-byte emoji too, stays text, and an overlong form never passes
-    // for the character it spells.
+    // for the character it spells. What cannot be seen is said in words: "sp " and "sp" look
+    // alike in the list.
     void namesKeepTheirBytes_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("visible");
+        QTest::addColumn<QString>("unseen");
         QTest::newRow("emoji beside a stray byte")
-            << QByteArray("\xf0\x9f\x93\x81\xff") << u"📁\\xFF"_s;
-        QTest::newRow("overlong slash") << QByteArray("a\xe0\x80\xaf") << u"a\\xE0\\x80\\xAF"_s;
-        QTest::newRow("GBK") << QByteArray("\xd6\xd0") << u"\\xD6\\xD0"_s;
+            << QByteArray("\xf0\x9f\x93\x81\xff") << u"📁\\xFF"_s << QString();
+        QTest::newRow("overlong slash")
+            << QByteArray("a\xe0\x80\xaf") << u"a\\xE0\\x80\\xAF"_s << QString();
+        QTest::newRow("GBK") << QByteArray("\xd6\xd0") << u"\\xD6\\xD0"_s << QString();
+        QTest::newRow("a space at the end")
+            << QByteArray("sp ") << u"sp "_s << u"名称末尾有 1 个空格"_s;
+        QTest::newRow("full-width spaces at the start, a space at the end")
+            << QByteArray("\xe3\x80\x80\xe3\x80\x80"
+                          "a ")
+            << u"\u3000\u3000a "_s << u"名称开头有 2 个全角空格；名称末尾有 1 个空格"_s;
+        QTest::newRow("zero-width space and a right-to-left override")
+            << QByteArray("a\xe2\x80\x8b\xe2\x80\xae"
+                          "b\xe2\x80\x8b")
+            << u"a\u200b\u202eb\u200b"_s << u"名称中有 3 个看不见的字符（U+200B、U+202E）"_s;
     }
     void namesKeepTheirBytes()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, visible);
+        QFETCH(QString, unseen);
         const QString name = NameFromBytes(bytes);
         QCOMPARE(VisibleName(name), visible);
+        QCOMPARE(UnseenCharactersNote(name), unseen);
         QCOMPARE(BytesFromName(name), bytes);
     }
 };
