@@ -263,8 +263,9 @@ void Form1::showPathOf(int row)
 
 QString Form1::pathInWords(const DirectoryRow& row)
 {
+    const QString path = VisibleName(row.key);
     const QString note = UnseenCharactersNote(row.name);
-    return note.isEmpty() ? VisibleName(row.key) : VisibleName(row.key) + u"　（"_s + note + u'）';
+    return note.isEmpty() ? path : path + u"　（"_s + note + u'）';
 }
 
 void Form1::showCurrentRow()

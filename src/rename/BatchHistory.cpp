@@ -23,8 +23,7 @@ bool isUndone(const RecordEntry& entry)
     return entry.state == EntryState::Undone;
 }
 
-// The identities of the batch's folders whose entries say so: folders, not steps, as a folder
-// of a cycle is on record twice, once for its temporary name.
+// The identities of the batch's folders whose entries say so.
 template <typename Says> QSet<FileId> foldersWhere(const BatchInHistory& batch, Says says)
 {
     QSet<FileId> ids;
@@ -56,16 +55,6 @@ BatchInHistory::State BatchInHistory::state() const
     if (!content->ended)
         return State::Interrupted;
     return content->cancelled ? State::Cancelled : State::Completed;
-}
-
-int BatchInHistory::undoneCount() const
-{
-    return int(foldersWhere(*this, isUndone).size());
-}
-
-int BatchInHistory::renamedCount() const
-{
-    return int(foldersWhere(*this, wasRenamed).size());
 }
 
 QString StateText(BatchInHistory::State state)
@@ -142,6 +131,10 @@ QList<BatchInHistory> ReadHistory(RecordStore& store, const QList<RecordStore::R
         const qsizetype undone = byName.value(undo.content->undoOf, -1);
         if (undone >= 0 && history[undone].content)
             markUndone(history[undone], *undo.content);
+    }
+    for (BatchInHistory& batch : history) {
+        batch.renamedCount = int(foldersWhere(batch, wasRenamed).size());
+        batch.undoneCount = int(foldersWhere(batch, isUndone).size());
     }
     return history;
 }

@@ -24,10 +24,13 @@ struct BatchInHistory
     RecordStore::Record record;
     std::optional<BatchRecordContent> content; // nothing when the record cannot be read
 
+    // Folders, not steps (a folder of a cycle is on record twice), counted as the history is
+    // read, away from the windows' thread: the folders the batch renamed (or may have, when it
+    // was cut off), and those of them undone.
+    int renamedCount = 0;
+    int undoneCount = 0;
+
     State state() const;
-    // The folders the batch renamed (or may have, when it was cut off).
-    int renamedCount() const;
-    int undoneCount() const;
 };
 
 QString StateText(BatchInHistory::State state);

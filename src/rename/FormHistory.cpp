@@ -129,10 +129,10 @@ void FormHistory::readHistory()
                                                              : batch.content->rule;
         QString state = StateText(batch.state());
         if (batch.state() == BatchInHistory::State::PartlyUndone)
-            state += u"（已撤销 %1 个）"_s.arg(batch.undoneCount());
+            state += u"（已撤销 %1 个）"_s.arg(batch.undoneCount);
         auto* item = new QTreeWidgetItem(
             m_batches, {QLocale().toString(batch.record.began, u"yyyy-MM-dd HH:mm:ss"_s), rule,
-                        QString::number(batch.renamedCount()), state});
+                        QString::number(batch.renamedCount), state});
         item->setToolTip(1, rule);
     }
     for (int column = 0; column < 3; ++column)

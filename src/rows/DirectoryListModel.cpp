@@ -98,9 +98,9 @@ QString DirectoryListModel::toolTip(int position, int column) const
     case NameColumn:
     case NewNameColumn: {
         // Said in words where the list cannot show it: "sp " and "sp" look alike.
-        const QString& name = column == NameColumn ? r.name : r.newName;
-        const QString note = UnseenCharactersNote(name);
-        const QString shown = VisibleName(column == NameColumn ? r.key : r.newName);
+        const bool old = column == NameColumn;
+        const QString note = UnseenCharactersNote(old ? r.name : r.newName);
+        const QString shown = VisibleName(old ? r.key : r.newName);
         return note.isEmpty() ? shown : shown + u'\n' + note;
     }
     default:
