@@ -5,6 +5,8 @@
 
 #include <QHash>
 #include <QStringBuilder>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -39,13 +41,6 @@ void appendId(QString& text, FileId id)
         end = std::to_chars(end, digits + sizeof digits, part).ptr;
     }
     text += QLatin1StringView(digits, end - digits);
-}
-
-QString idText(FileId id)
-{
-    QString text;
-    appendId(text, id);
-    return text;
 }
 
 // The parts of a line's text between separators, as views into it; no more than limit, so
@@ -165,6 +160,52 @@ QString unescaped(QStringView field)
     return path;
 }
 
+// Each line of the entries, in one buffer reused from line to line, and whether it is an
+// entry's line (not a parent's). `parent` is the parent of the last line before them.
+template <typename Emit>
+void forEachLine(const std::vector<RecordEntry>& entries, QString& parent, Emit emit)
+{
+    QString line;
+    for (const RecordEntry& entry : entries) {
+        // A folder is renamed within its parent: both paths have the same one.
+        const qsizetype nameStart = entry.oldPath.lastIndexOf(PathSeparator) + 1;
+        const QStringView oldName = QStringView(entry.oldPath).sliced(nameStart);
+        const QStringView newName = QStringView(entry.newPath).sliced(nameStart);
+        const QStringView entryParent =
+            QStringView(entry.oldPath).first(std::max(nameStart - 1, RootLength(entry.oldPath)));
+        if (entryParent != parent) {
+            parent = entryParent.toString();
+            line.clear();
+            line += parentWord;
+            line += u'\t';
+            appendEscaped(line, parent);
+            line += u'\t';
+            appendId(line, entry.parentId);
+            emit(QStringView(line), false);
+        }
+        line.clear();
+        line += RenameRecord::stateWord(entry.state);
+        line += u'\t';
+        appendEscaped(line, oldName);
+        line += u'\t';
+        appendEscaped(line, newName);
+        line += u'\t';
+        appendId(line, entry.id);
+        emit(QStringView(line), true);
+    }
+}
+
+// The line as UTF-8 and its line feed, written straight into the record's text.
+void appendUtf8Line(QByteArray& bytes, QStringView line)
+{
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const qsizetype start = bytes.size();
+    bytes.resize(start + encoder.requiredSpace(line.size()) + 1);
+    char* end = encoder.appendToBuffer(bytes.data() + start, line);
+    *end++ = '\n';
+    bytes.resize(end - bytes.constData());
+}
+
 } // namespace
 
 bool BatchRecordContent::anyToUndo() const
@@ -195,28 +236,7 @@ QStringList lines(const std::vector<RecordEntry>& entries, QString& parent)
 {
     QStringList result;
     result.reserve(qsizetype(entries.size()) + 1);
-    QString line;
-    for (const RecordEntry& entry : entries) {
-        // A folder is renamed within its parent: both paths have the same one.
-        const qsizetype nameStart = entry.oldPath.lastIndexOf(PathSeparator) + 1;
-        const QStringView oldName = QStringView(entry.oldPath).sliced(nameStart);
-        const QStringView newName = QStringView(entry.newPath).sliced(nameStart);
-        const QStringView entryParent =
-            QStringView(entry.oldPath).first(std::max(nameStart - 1, RootLength(entry.oldPath)));
-        if (entryParent != parent) {
-            parent = entryParent.toString();
-            result.append(parentWord % u'\t' % escaped(parent) % u'\t' % idText(entry.parentId));
-        }
-        line.clear();
-        line += stateWord(entry.state);
-        line += u'\t';
-        appendEscaped(line, oldName);
-        line += u'\t';
-        appendEscaped(line, newName);
-        line += u'\t';
-        appendId(line, entry.id);
-        result.append(QString(line.constData(), line.size()));
-    }
+    forEachLine(entries, parent, [&](QStringView line, bool) { result.append(line.toString()); });
     return result;
 }
 
@@ -237,33 +257,36 @@ QStringList whole(const BatchRecordContent& content)
 
 std::optional<BatchRecordContent> read(const QByteArray& text)
 {
-    // Line by line: the whole record as one text beside its lines took 150 MB more at a
-    // million entries.
-    QStringList lines;
-    for (qsizetype start = 0; start < text.size();) {
+    // Each line decoded in turn into one buffer and read from there: a string a line took most
+    // of the reading's time, and 150 MB at a million entries.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    QVarLengthArray<QChar, 1024> buffer;
+    qsizetype start = 0;
+    const auto nextLine = [&]() -> std::optional<QStringView> {
+        if (start >= text.size())
+            return std::nullopt;
         qsizetype end = text.indexOf('\n', start);
         if (end < 0)
             end = text.size();
         QByteArrayView line = QByteArrayView(text).sliced(start, end - start);
+        start = end + 1;
         if (line.size() > longestLine) {
             // The rule's line is read cut (its field, further, to longestRule); any other is
             // not read at all: a cut entry could read as another.
             const QByteArray rulePrefix = (ruleWord + u'\t').toUtf8();
             line = line.startsWith(rulePrefix) ? line.first(longestLine) : QByteArrayView();
         }
-        lines.append(QString::fromUtf8(line));
-        start = end + 1;
-    }
-    return read(lines);
-}
-
-std::optional<BatchRecordContent> read(const QStringList& lines)
-{
-    if (lines.isEmpty())
+        buffer.resize(decoder.requiredSpace(line.size()));
+        const QChar* decodedEnd = decoder.appendToBuffer(buffer.data(), line);
+        return QStringView(buffer.data(), decodedEnd - buffer.data());
+    };
+    const std::optional<QStringView> first = nextLine();
+    if (!first)
         return std::nullopt;
-    const bool firstVersion = lines.first() == firstVersionHeader;
-    const bool olderVersion = firstVersion || lines.first() == secondVersionHeader;
-    if (lines.first() != header && !olderVersion)
+    const bool firstVersion = *first == firstVersionHeader;
+    const bool olderVersion = firstVersion || *first == secondVersionHeader;
+    if (*first != header && !olderVersion)
         return std::nullopt;
     BatchRecordContent content;
     // The entries by everything but the state, compared field by field: a million entries'
@@ -279,20 +302,21 @@ std::optional<BatchRecordContent> read(const QStringList& lines)
         return a.oldPath == b.oldPath && a.newPath == b.newPath && a.id.volume == b.id.volume &&
                a.id.object == b.id.object && a.id.birth == b.id.birth;
     };
-    std::unordered_set<size_t, decltype(hashOf), decltype(same)> known(size_t(lines.size()), hashOf,
-                                                                       same);
+    std::unordered_set<size_t, decltype(hashOf), decltype(same)> known(size_t(text.count('\n')) + 1,
+                                                                       hashOf, same);
     QString parent;
     std::optional<FileId> parentId;
     // A name below the parent, made in one allocation where it holds nothing escaped.
     const auto pathBelowParent = [&](QStringView field) {
         return field.contains(u'%') ? JoinPath(parent, unescaped(field)) : JoinPath(parent, field);
     };
-    for (qsizetype i = 1; i < lines.size(); ++i) {
+    while (const std::optional<QStringView> line = nextLine()) {
         // Views into the line: reading a field makes no string of its own.
-        const auto fields = partsOf<6>(lines[i], u'\t');
+        const auto fields = partsOf<6>(*line, u'\t');
         // A line that cannot be read loses itself, not the record (a torn last line too).
+        const bool isLast = start >= text.size();
         const auto skip = [&] {
-            content.unreadable += i + 1 < lines.size();
+            content.unreadable += !isLast;
         };
         if (!olderVersion && fields.size() == 2) {
             if (fields[0] == ruleWord) {
@@ -357,16 +381,20 @@ std::optional<BatchRecordContent> read(const QStringList& lines)
 QByteArray utf8Text(const QStringList& lines)
 {
     QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += line.toUtf8();
-        bytes += '\n';
-    }
+    for (const QString& line : lines)
+        appendUtf8Line(bytes, line);
     return bytes;
 }
 
 QByteArray wholeText(const BatchRecordContent& content)
 {
-    return utf8Text(whole(content));
+    QByteArray text = utf8Text(beginning(content.rule, content.undoOf));
+    QString parent;
+    forEachLine(content.entries, parent,
+                [&](QStringView line, bool) { appendUtf8Line(text, line); });
+    if (content.ended)
+        appendUtf8Line(text, ending(content.cancelled));
+    return text;
 }
 
 Writer::Writer(const QString& rule, const QString& undoOf)
@@ -376,13 +404,11 @@ Writer::Writer(const QString& rule, const QString& undoOf)
 QByteArray Writer::ahead(const std::vector<RecordEntry>& entries)
 {
     const qsizetype blockStart = m_written.size();
-    const QString pending = stateWord(State::Pending);
-    for (const QString& line : lines(entries, m_lastParent)) {
-        if (line.startsWith(pending))
+    forEachLine(entries, m_lastParent, [&](QStringView line, bool isEntry) {
+        if (isEntry)
             m_entryLines.push_back(m_written.size());
-        m_written += line.toUtf8();
-        m_written += '\n';
-    }
+        appendUtf8Line(m_written, line);
+    });
     return m_written.sliced(blockStart);
 }
 
@@ -407,7 +433,8 @@ QByteArray Writer::finished(const std::vector<State>& outcomes, bool cancelled) 
         copied = line + pending.size();
     }
     text.append(QByteArrayView(m_written).sliced(copied));
-    return text + ending(cancelled).toUtf8() + '\n';
+    appendUtf8Line(text, ending(cancelled));
+    return text;
 }
 
 void Writer::clear()

@@ -62,9 +62,8 @@ QByteArray utf8Text(const QStringList& lines);
 QStringList whole(const BatchRecordContent& content);
 QByteArray wholeText(const BatchRecordContent& content);
 
-// Nothing for a record that is not one of ours. Earlier versions of the record are read too.
-std::optional<BatchRecordContent> read(const QStringList& lines);
-// The same from the record's UTF-8 text.
+// From the record's UTF-8 text; nothing for a record that is not one of ours. Earlier versions
+// of the record are read too.
 std::optional<BatchRecordContent> read(const QByteArray& text);
 
 // A record as it is written: its beginning, then blocks of entries put on record ahead of

@@ -215,15 +215,13 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
     const auto undoAll = [&](PassControl& control) {
         const std::unique_ptr<FolderRenamer> renamer = fileSystem.folderRenamer();
         const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
-        // All on record, on a thread of its own while the rows are indexed; before any rename.
-        undoRecord.plan(
-            toUndo,
-            [&](int i) {
-                const RecordEntry* entry = newestFirst[size_t(i)];
-                return std::optional(RecordedBatch::Planned{RecordEntry{
-                    State::Pending, entry->newPath, entry->oldPath, entry->parentId, entry->id}});
-            },
-            size_t(toUndo));
+        // On record a block ahead of its renames, the first while the rows are indexed: the
+        // record's paths are those the folders had then, which no undo of a later entry changes.
+        undoRecord.plan(toUndo, [&](int i) {
+            const RecordEntry* entry = newestFirst[size_t(i)];
+            return std::optional(RecordedBatch::Planned{RecordEntry{
+                State::Pending, entry->newPath, entry->oldPath, entry->parentId, entry->id}});
+        });
         RowsByParent rowsByParent(snapshot);
         const QHash<FileId, int> rowOfId = rowsById(snapshot);
         control.forEach(toUndo, [&](int i) {
