@@ -1,9 +1,11 @@
+#include "collect/DirectoryListing.h"
 #include "common/AppInfo.h"
 #include "mainwindow/ApplicationSetup.h"
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/Form1.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
+#include "platform/core/GatheredStarts.h"
 #include "platform/widgets/NativePlatform.h"
 
 #include <QApplication>
@@ -21,16 +23,24 @@ int run(int argc, char* argv[])
         PrintForTheUser(request.text, refused);
         return refused ? 2 : 0;
     }
+    QStringList folders = request.folders;
+    if (request.gather) {
+        std::optional<QStringList> gathered = GatheredStarts().gather(folders);
+        if (!gathered)
+            return 0; // in the window of the start that gathers
+        folders = std::move(*gathered);
+        SortNaturally(folders); // the starts came in no particular order
+    }
     // Qt sees no argument: every one of them was the program's, folders included.
     int qtArgumentCount = 1;
     QApplication application(qtArgumentCount, argv);
     SetUpApplication(application);
-    const QStringList& folders = request.folders;
 
     NativePlatform native;
     Form1 window(native.platform());
     CloseWithTheSession(window);
-    const AdditionReport report = window.addFolders(folders);
+    const AdditionReport report =
+        request.subfolders ? window.addSubfolders(folders) : window.addFolders(folders);
     window.show();
     if (!report.skipped.isEmpty()) {
         // Once the window is up: a typo on the command line is never silent.

@@ -165,6 +165,23 @@ AdditionReport AddListedDirectories(DirectoryListModel& rows, FileSystem& fileSy
         [listing, mode] { return PathsToAdd(listing, mode); }, passes);
 }
 
+AdditionReport AddSubdirectories(DirectoryListModel& rows, FileSystem& fileSystem,
+                                 const QStringList& folders, PassRunner& passes)
+{
+    QStringList paths;
+    QList<std::pair<QString, QString>> unread;
+    for (const QString& folder : folders) {
+        DirectoryListing listing(fileSystem, passes);
+        if (listing.setPath(folder))
+            paths += PathsToAdd(listing, AddMode::Subdirectories);
+        else
+            unread.append({folder, u"无法读取"_s});
+    }
+    AdditionReport report = AddDirectories(rows, fileSystem, paths, passes);
+    report.skipped = unread + report.skipped;
+    return report;
+}
+
 int PathsToAddCount(const DirectoryListing& listing, AddMode mode)
 {
     return (mode != AddMode::SelectedItem ? listing.listCount() : 0) +

@@ -43,6 +43,10 @@ AdditionReport AddDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
 AdditionReport AddListedDirectories(DirectoryListModel& rows, FileSystem& fileSystem,
                                     const DirectoryListing& listing, AddMode mode,
                                     PassRunner& passes);
+// The same for the immediate subdirectories of each folder, as one addition; a folder that
+// cannot be read is named in the report.
+AdditionReport AddSubdirectories(DirectoryListModel& rows, FileSystem& fileSystem,
+                                 const QStringList& folders, PassRunner& passes);
 
 // Why a lookup failed, in a few words ("不存在", "不是目录", ...).
 QString LookupFailureReason(const FileSystemError& error);

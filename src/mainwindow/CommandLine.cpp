@@ -18,6 +18,8 @@ QString usage(const QString& program)
            u"选项：\n"
            u"  -h, --help       显示这段说明\n"
            u"  -v, --version    显示版本\n"
+           u"  --subfolders     加入的是各目录的子目录，而不是目录本身\n"
+           u"  --gather         与同时以此选项启动的程序合为一个窗口（右键菜单用）\n"
            u"  --               其后的参数都是目录，即使以“-”开头\n\n"
            u"参数：\n"
            u"  目录             启动时加入列表的目录\n"_s.arg(program);
@@ -31,7 +33,9 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments, const QString& 
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s, u"?"_s});
     const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
-    parser.addOptions({help, version});
+    const QCommandLineOption subfolders(u"subfolders"_s);
+    const QCommandLineOption gather(u"gather"_s);
+    parser.addOptions({help, version, subfolders, gather});
     const QString program =
         arguments.isEmpty() ? u"folder-batch-rename"_s : QFileInfo(arguments.first()).fileName();
     if (!parser.parse(arguments)) {
@@ -49,7 +53,11 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments, const QString& 
         return {Action::Answer, {}, usage(program)};
     if (parser.isSet(version))
         return {Action::Answer, {}, AppInfo::title + u' ' + AppInfo::versionString() + u'\n'};
-    return {Action::Start, FolderArguments(parser.positionalArguments(), workingDirectory), {}};
+    CommandLineRequest start{
+        Action::Start, FolderArguments(parser.positionalArguments(), workingDirectory), {}};
+    start.subfolders = parser.isSet(subfolders);
+    start.gather = parser.isSet(gather);
+    return start;
 }
 
 namespace {

@@ -13,6 +13,8 @@ struct CommandLineRequest
     Action action = Action::Start;
     QStringList folders; // full paths in the platform's own form
     QString text;
+    bool subfolders = false; // the folders' subfolders are listed, not the folders
+    bool gather = false;     // the folders join those of other gathering starts
 };
 
 // Reads the arguments (the program first) before any window exists, so that answers and

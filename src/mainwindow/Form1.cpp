@@ -454,6 +454,11 @@ AdditionReport Form1::addFolders(const QStringList& paths)
     return AddDirectories(*m_rows, m_platform.fileSystem, paths, m_platform.passes);
 }
 
+AdditionReport Form1::addSubfolders(const QStringList& folders)
+{
+    return AddSubdirectories(*m_rows, m_platform.fileSystem, folders, m_platform.passes);
+}
+
 namespace {
 
 // What was dropped: local paths as the platform writes them (the addition tells folders from

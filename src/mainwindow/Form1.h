@@ -33,6 +33,7 @@ public:
     // already listed skipped, one model notification for them all. Used by drops and the
     // command line.
     AdditionReport addFolders(const QStringList& paths);
+    AdditionReport addSubfolders(const QStringList& folders);
 
     // The commands behind the menu items.
     void openAddDialog();

@@ -10,7 +10,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -128,6 +131,48 @@ private Q_SLOTS:
         QCOMPARE(report.skippedMessage(),
                  u"下列 2 项没有加入列表：\n%1（不存在）\n%2（不是目录）"_s.arg(
                      tree.path(u"missing"_s), tree.path(u"file"_s)));
+
+        // A folder's background menu lists its subfolders, as the add dialog's 子目录 does.
+        TestPlatform other;
+        Form1 background(other.platform);
+        const AdditionReport inside =
+            background.addSubfolders({tree.path(u"sub"_s), tree.path(u"missing"_s)});
+        QCOMPARE(KeysOf(background.rows()),
+                 (QStringList{tree.path(u"sub/b"_s), tree.path(u"sub/c"_s)}));
+        QCOMPARE(inside.skippedMessage(),
+                 u"下列 1 项没有加入列表：\n%1（无法读取）"_s.arg(tree.path(u"missing"_s)));
+    }
+
+    // A file manager's menu starts the program once per selected folder, all at once: one
+    // start gathers every folder, the others hand theirs over and end.
+    void twentyStartsAtOnceMakeOneList()
+    {
+        const QString childProgram = QStandardPaths::findExecutable(
+            u"gather_child"_s, {QCoreApplication::applicationDirPath()});
+        QVERIFY(!childProgram.isEmpty());
+        QTemporaryDir meeting;
+        std::vector<std::unique_ptr<QProcess>> starts;
+        QStringList folders;
+        for (int i = 0; i < 20; ++i) {
+            folders.append(u"文件夹 %1"_s.arg(i));
+            starts.push_back(std::make_unique<QProcess>());
+            starts.back()->start(childProgram, {meeting.path(), folders.back()});
+        }
+        QStringList gathered;
+        int gatherers = 0;
+        for (const auto& start : starts) {
+            QVERIFY(start->waitForFinished(60000));
+            QCOMPARE(start->exitCode(), 0);
+            const QString printed = QString::fromUtf8(start->readAllStandardOutput());
+            if (!printed.isEmpty()) {
+                ++gatherers;
+                gathered = printed.split(u'\n', Qt::SkipEmptyParts);
+            }
+        }
+        QCOMPARE(gatherers, 1);
+        gathered.sort();
+        folders.sort();
+        QCOMPARE(gathered, folders);
     }
 };
 
