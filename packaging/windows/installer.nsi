@@ -13,6 +13,8 @@ RequestExecutionLevel admin
 !define PRODUCT "Morvel文件夹名称批量修改"
 !define PUBLISHER "Morvel软件"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\FolderBatchRename"
+!define FOLDER_VERB "Software\Classes\Directory\shell\FolderBatchRename"
+!define BACKGROUND_VERB "Software\Classes\Directory\Background\shell\FolderBatchRename"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -96,6 +98,20 @@ Section "!${PRODUCT}" SectionProgram
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; Explorer's right-click menu, for every user: on folders (all selected folders in one window,
+; up to the hundred Explorer offers the entry for) and on an open folder's background (its
+; subfolders).
+Section "资源管理器右键菜单" SectionExplorerMenu
+    WriteRegStr HKLM "${FOLDER_VERB}" "" "批量修改文件夹名称"
+    WriteRegStr HKLM "${FOLDER_VERB}" "Icon" '"$INSTDIR\folder-batch-rename.exe",0'
+    WriteRegStr HKLM "${FOLDER_VERB}" "MultiSelectModel" "Player"
+    WriteRegStr HKLM "${FOLDER_VERB}\command" "" '"$INSTDIR\folder-batch-rename.exe" --gather -- "%1"'
+    WriteRegStr HKLM "${BACKGROUND_VERB}" "" "批量修改文件夹名称"
+    WriteRegStr HKLM "${BACKGROUND_VERB}" "Icon" '"$INSTDIR\folder-batch-rename.exe",0'
+    WriteRegStr HKLM "${BACKGROUND_VERB}\command" "" \
+        '"$INSTDIR\folder-batch-rename.exe" --subfolders -- "%V"'
+SectionEnd
+
 ; Explorer's "发送到" menu: the selected folders arrive on the command line. Windows keeps that
 ; menu per user, so only the account that installs gets it.
 Section "“发送到”菜单（仅当前用户）" SectionSendTo
@@ -110,6 +126,7 @@ SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
     !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} "程序本身和开始菜单中的快捷方式。"
+    !insertmacro MUI_DESCRIPTION_TEXT ${SectionExplorerMenu} "在资源管理器中右键点文件夹，选择“批量修改文件夹名称”，选中的文件夹一起加入一个窗口；在文件夹空白处右键，则加入其中的子文件夹。为这台电脑的所有用户添加（Windows 11 中在“显示更多选项”里）。"
     !insertmacro MUI_DESCRIPTION_TEXT ${SectionSendTo} "在资源管理器右键菜单的“发送到”中加入本程序，选中的文件夹直接加入列表。只为正在安装的这个 Windows 帐户添加；其他用户可以把开始菜单中的快捷方式复制到自己的“发送到”文件夹（在资源管理器地址栏输入 shell:sendto 打开）。"
     !insertmacro MUI_DESCRIPTION_TEXT ${SectionDesktop} "在桌面上放一个快捷方式。"
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
@@ -127,4 +144,6 @@ Section "Uninstall"
     Delete "$SENDTO\${PRODUCT}.lnk"
     Delete "$DESKTOP\${PRODUCT}.lnk"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegKey HKLM "${FOLDER_VERB}"
+    DeleteRegKey HKLM "${BACKGROUND_VERB}"
 SectionEnd

@@ -44,8 +44,38 @@ startsAndCloses() {
     [[ $shown == yes && $status -eq 0 ]]
 }
 
-regValue() { # value name
-    wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
+regValue() { # value name [key]
+    wine reg query "${2:-$key}" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
+}
+defaultValue() { # key
+    wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p'
+}
+
+# Twenty starts at once, as Explorer makes them for twenty selected folders: one window, and
+# every other start ends with 0.
+oneWindowForTwentyStarts() {
+    local program=$1 pids=() ended=0 status=0
+    mkdir -p "$drive_c/选中"
+    for i in $(seq 20); do
+        mkdir -p "$drive_c/选中/文件夹 $i"
+        wine "$program" --gather -- "C:\\选中\\文件夹 $i" &
+        pids+=($!)
+    done
+    for _ in $(seq 240); do
+        ended=0
+        for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null || ended=$((ended + 1)); done
+        [[ $ended -ge 19 ]] && xwininfo -root -tree 2>/dev/null | grep -q "$product" && break
+        sleep 0.5
+    done
+    sleep 2 # a second window would be up by now
+    local windows
+    windows=$(xwininfo -root -tree 2>/dev/null | grep -c "\"$product\"" || true)
+    wine taskkill /im folder-batch-rename.exe >/dev/null 2>&1 || true
+    for pid in "${pids[@]}"; do wait "$pid" || status=$?; done
+    wineserver -w
+    rm -rf "$drive_c/选中"
+    echo "windows: $windows, starts ended: $ended"
+    [[ $windows -eq 1 && $ended -eq 19 && $status -eq 0 ]]
 }
 
 # The zip, unpacked where a user might put it.
@@ -83,6 +113,16 @@ check "listed as installed: name, publisher, icon" \
     test -n "$(regValue DisplayName)" -a -n "$(regValue Publisher)" -a -n "$(regValue DisplayIcon)"
 check "the installed program starts and closes cleanly" \
     startsAndCloses "$target\\folder-batch-rename.exe"
+verb='HKLM\Software\Classes\Directory\shell\FolderBatchRename'
+background='HKLM\Software\Classes\Directory\Background\shell\FolderBatchRename'
+check "Explorer's entry on folders gathers the selection" \
+    test "$(defaultValue "$verb\command" | sed 's/.*\.exe" //')" = '--gather -- "%1"'
+check "Explorer's entry on folders shows for up to a hundred" \
+    test "$(regValue MultiSelectModel "$verb")" = Player
+check "Explorer's entry on a folder's background lists its subfolders" \
+    test "$(defaultValue "$background\command" | sed 's/.*\.exe" //')" = '--subfolders -- "%V"'
+check "twenty starts from Explorer's entry make one window" \
+    oneWindowForTwentyStarts "$target\\folder-batch-rename.exe"
 
 wine "$unixTarget/uninstall.exe" /S
 wineserver -w
@@ -91,6 +131,8 @@ check "the uninstaller leaves no Start-menu entry" \
     test ! -e "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$product.lnk"
 check "the uninstaller leaves no Send To entry" test ! -e "$sendTo"
 check "the uninstaller leaves no registry entry" bash -c "! wine reg query '$key' >/dev/null 2>&1"
+check "the uninstaller leaves no Explorer entry" \
+    bash -c "! wine reg query '$verb' >/dev/null 2>&1 && ! wine reg query '$background' >/dev/null 2>&1"
 
 echo "$failures failed"
 [[ $failures -eq 0 ]]

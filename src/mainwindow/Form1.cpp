@@ -232,6 +232,12 @@ void Form1::createMenus()
             [this] { openWebLink(HelpLinks::makerSite); });
     connect(addItem(menu帮助, u"menu定制软件"_s, u"定制软件"_s), &QAction::triggered, this,
             [this] { openWebLink(HelpLinks::customSoftware); });
+    // Beyond the design: the file manager's right-click entry, for a program not installed for
+    // every user (the installer's entry is the installer's to remove).
+    addSeparator(menu帮助, u"menu右键菜单分隔"_s);
+    menu右键菜单 = addItem(menu帮助, u"menu右键菜单"_s, QString());
+    connect(menu右键菜单, &QAction::triggered, this, &Form1::toggleFolderMenu);
+    showFolderMenuState();
 
     for (QMenu* menu : {menu列表, menu修改, menu帮助})
         menuBar()->addMenu(menu);
@@ -447,6 +453,31 @@ void Form1::openAboutBox()
 void Form1::openWebLink(const QString& address)
 {
     m_platform.shell.openWebAddress(address);
+}
+
+void Form1::showFolderMenuState()
+{
+    const FolderMenu::State state = m_platform.shell.folderMenuState();
+    menu右键菜单->setVisible(state != FolderMenu::State::ForEveryone);
+    const QString manager = FolderMenu::fileManager();
+    menu右键菜单->setText(state == FolderMenu::State::Present ? u"从%1右键菜单移除"_s.arg(manager)
+                                                              : u"加入%1右键菜单"_s.arg(manager));
+}
+
+void Form1::toggleFolderMenu()
+{
+    const bool adding = m_platform.shell.folderMenuState() != FolderMenu::State::Present;
+    const QString manager = FolderMenu::fileManager();
+    QString message;
+    if (!m_platform.shell.setFolderMenu(adding))
+        message = adding ? u"无法加入%1右键菜单。"_s.arg(manager)
+                         : u"无法从%1右键菜单移除。"_s.arg(manager);
+    else if (adding)
+        message = u"已加入%1右键菜单：%2"_s.arg(manager, FolderMenu::howToReach());
+    else
+        message = u"已从%1右键菜单移除。"_s.arg(manager);
+    showFolderMenuState();
+    m_platform.messageBoxes.inform(AppInfo::title, message);
 }
 
 AdditionReport Form1::addFolders(const QStringList& paths)

@@ -73,6 +73,9 @@ private:
     void showCurrentRow();
     void showRowCount();
     void offerUndoOfCutOffBatch();
+    // The file manager's right-click entry, added or removed at the user's word.
+    void toggleFolderMenu();
+    void showFolderMenuState();
 
     Platform& m_platform;
     DirectoryListModel* m_rows = nullptr;
@@ -86,4 +89,5 @@ private:
     QLabel* StatusBar1Panel2 = nullptr;
     QMenu* menu列表 = nullptr;
     QAction* menu撤销修改 = nullptr;
+    QAction* menu右键菜单 = nullptr;
 };

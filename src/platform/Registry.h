@@ -11,6 +11,7 @@ class Registry
 public:
     using Handle = quintptr;
 
+    static constexpr quint32 CurrentUser = 0x80000001;
     static constexpr quint32 LocalMachine = 0x80000002;
     static constexpr quint32 TypeString = 1;
     static constexpr quint32 TypeNumber = 4;

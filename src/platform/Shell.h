@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FolderMenu.h"
+
 #include <QString>
 
 // The desktop shell: what the program hands to other programs.
@@ -17,4 +19,7 @@ public:
     virtual bool editTextFile(const QString& path) = 0;
     // Starts a program from its full path without waiting for it.
     virtual bool startProgram(const QString& program) = 0;
+    // The file manager's right-click entry that starts this program, for this user.
+    virtual FolderMenu::State folderMenuState() = 0;
+    virtual bool setFolderMenu(bool present) = 0;
 };

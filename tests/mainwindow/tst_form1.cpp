@@ -173,9 +173,11 @@ private Q_SLOTS:
         QCOMPARE(captions(window.findChild<QMenu*>(u"menu排序"_s)->actions()),
                  (QStringList{u"menu按名称=按名称"_s, u"menu按修改时间=按修改时间"_s,
                               u"menu按加入顺序=按加入顺序"_s}));
-        QCOMPARE(captions(window.findChild<QMenu*>(u"menu帮助"_s)->actions()),
-                 (QStringList{u"menu关于=关于"_s, u"menu最新版本=最新版本"_s,
-                              u"menu作者网站=作者网站"_s, u"menu定制软件=定制软件"_s}));
+        QCOMPARE(
+            captions(window.findChild<QMenu*>(u"menu帮助"_s)->actions()),
+            (QStringList{u"menu关于=关于"_s, u"menu最新版本=最新版本"_s, u"menu作者网站=作者网站"_s,
+                         u"menu定制软件=定制软件"_s, u"menu右键菜单分隔=-"_s,
+                         u"menu右键菜单=加入%1右键菜单"_s.arg(FolderMenu::fileManager())}));
         QCOMPARE(captions(window.findChild<QMenu*>(u"menu作者网站"_s)->actions()),
                  (QStringList{u"menuMorvel网=Morvel网"_s, u"menuMorvel软件=Morvel软件"_s}));
     }
@@ -198,6 +200,27 @@ private Q_SLOTS:
                               u"http://www.morvelsoft.com/softmake.htm"_s,
                               u"http://www.morvelsoft.com/Quillor/"_s}));
         QCOMPARE(window.rows().count(), 2);
+    }
+
+    // The user's own entry comes and goes at the user's word; the installer's is left alone.
+    void folderMenuItemAddsAndRemovesTheUsersEntry()
+    {
+        TestPlatform test;
+        Form1 window(test.platform);
+        QAction* item = action(window, u"menu右键菜单"_s);
+        item->trigger();
+        QCOMPARE(test.shell.folderMenu, FolderMenu::State::Present);
+        QVERIFY(test.messageBoxes.shown.last().text.startsWith(u"已加入"_s));
+        QCOMPARE(item->text(), u"从%1右键菜单移除"_s.arg(FolderMenu::fileManager()));
+        test.shell.folderMenuSucceeds = false;
+        item->trigger();
+        QCOMPARE(test.messageBoxes.shown.last().text,
+                 u"无法从%1右键菜单移除。"_s.arg(FolderMenu::fileManager()));
+        QCOMPARE(test.shell.folderMenu, FolderMenu::State::Present);
+
+        test.shell.folderMenu = FolderMenu::State::ForEveryone;
+        Form1 installed(test.platform);
+        QVERIFY(!action(installed, u"menu右键菜单"_s)->isVisible());
     }
 
     void rightButtonPopsUpTheListMenuAlsoOverEmptySpace()

@@ -166,7 +166,7 @@ private Q_SLOTS:
             const QString printed = QString::fromUtf8(start->readAllStandardOutput());
             if (!printed.isEmpty()) {
                 ++gatherers;
-                gathered = printed.split(u'\n', Qt::SkipEmptyParts);
+                gathered = QString(printed).remove(u'\r').split(u'\n', Qt::SkipEmptyParts);
             }
         }
         QCOMPARE(gatherers, 1);

@@ -3,6 +3,7 @@
 #include "about/SystemInfo.h"
 #include "common/NameBytes.h"
 #include "mainwindow/CommandLine.h"
+#include "platform/FolderMenu.h"
 #include "platform/PathJoin.h"
 #include "platform/core/QtRecordFiles.h"
 #include "platform/widgets/NativePlatform.h"
@@ -401,6 +402,23 @@ private Q_SLOTS:
         QVERIFY(!files.replace(u"batch-1.txt"_s, "rewritten\n"));
         QVERIFY(elsewhere.open(QIODevice::ReadOnly));
         QCOMPARE(elsewhere.readAll(), "mine\n");
+    }
+
+    // Dolphin's right-click entry for this user: a service menu it may run, starting this very
+    // program whatever its path holds.
+    void folderMenuEntryIsWrittenAndRemoved()
+    {
+        TestTree tree;
+        FolderMenu menu(u"/opt/a \"b\" $c/folder-batch-rename"_s, tree.root());
+        QCOMPARE(menu.state(), FolderMenu::State::Absent);
+        QVERIFY(menu.add());
+        QCOMPARE(menu.state(), FolderMenu::State::Present);
+        QFile entry(tree.path(u"kio/servicemenus/folder-batch-rename.desktop"_s));
+        QVERIFY(entry.permissions() & QFile::ExeOwner);
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(entry.readAll().contains(R"(Exec="/opt/a \\"b\\" \\$c/folder-batch-rename" %F)"));
+        QVERIFY(menu.remove());
+        QCOMPARE(menu.state(), FolderMenu::State::Absent);
     }
 
     void localPathsOpenAsLocalFiles()

@@ -1,7 +1,9 @@
 #include "WindowsFileSystem.h"
 #include "WindowsRegistry.h"
 #include "about/SystemInfo.h"
+#include "platform/FolderMenu.h"
 #include "platform/PathJoin.h"
+#include "platform/core/RegistryViewer.h"
 #include "support/TestMain.h"
 #include "support/TestPlatform.h"
 #include "support/TestTree.h"
@@ -292,6 +294,37 @@ private Q_SLOTS:
         QCOMPARE(::RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str()), LONG(ERROR_SUCCESS));
         QVERIFY(!GetKeyValue(registry, Registry::LocalMachine, u"SOFTWARE\\FolderBatchRenameTest"_s,
                              u"PATH"_s, out));
+    }
+
+    // Explorer's right-click entry for this user, written where a test keeps its keys, read back
+    // as Explorer reads it, and removed whole.
+    void folderMenuEntryIsWrittenAndRemoved()
+    {
+        const QString classes = u"Software\\FolderBatchRenameTest\\Classes"_s;
+        FolderMenu menu(u"C:/程序 目录/folder-batch-rename.exe"_s, classes);
+        QCOMPARE(menu.state(), FolderMenu::State::Absent);
+        QVERIFY(menu.add());
+        QCOMPARE(menu.state(), FolderMenu::State::Present);
+        WindowsRegistry registry;
+        const QString onFolders = classes + u"\\Directory\\shell\\FolderBatchRename"_s;
+        const QString onBackground =
+            classes + u"\\Directory\\Background\\shell\\FolderBatchRename"_s;
+        const auto value = [&](const QString& key, const QString& name) {
+            QString out;
+            GetKeyValue(registry, Registry::CurrentUser, key, name, out);
+            return out;
+        };
+        QCOMPARE(value(onFolders, QString()), u"批量修改文件夹名称"_s);
+        QCOMPARE(value(onFolders, u"Icon"_s), u"\"C:\\程序 目录\\folder-batch-rename.exe\",0"_s);
+        QCOMPARE(value(onFolders + u"\\command"_s, QString()),
+                 u"\"C:\\程序 目录\\folder-batch-rename.exe\" --gather -- \"%1\""_s);
+        QCOMPARE(value(onBackground + u"\\command"_s, QString()),
+                 u"\"C:\\程序 目录\\folder-batch-rename.exe\" --subfolders -- \"%V\""_s);
+        QVERIFY(menu.remove());
+        QCOMPARE(menu.state(), FolderMenu::State::Absent);
+        QVERIFY(value(onBackground, QString()).isEmpty());
+        QCOMPARE(::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\FolderBatchRenameTest"),
+                 LONG(ERROR_SUCCESS));
     }
 
     // The viewer from the real registry: place 1 where Windows (or wine) records it, otherwise

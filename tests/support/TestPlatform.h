@@ -53,11 +53,20 @@ public:
     QStringList openedAddresses;
     QStringList startedPrograms;
     bool startSucceeds = true;
+    FolderMenu::State folderMenu = FolderMenu::State::Absent;
+    bool folderMenuSucceeds = true;
 
     bool openLocalPath(const QString& path) override;
     bool openWebAddress(const QString& address) override;
     bool editTextFile(const QString& path) override;
     bool startProgram(const QString& program) override;
+    FolderMenu::State folderMenuState() override { return folderMenu; }
+    bool setFolderMenu(bool present) override
+    {
+        if (folderMenuSucceeds)
+            folderMenu = present ? FolderMenu::State::Present : FolderMenu::State::Absent;
+        return folderMenuSucceeds;
+    }
 };
 
 // Keys and values set up by a test; counts what is opened and closed.

@@ -14,7 +14,7 @@ class GatheredStarts
 {
 public:
     explicit GatheredStarts(QString folder = defaultFolder(),
-                            std::chrono::milliseconds quiet = std::chrono::milliseconds(700));
+                            std::chrono::milliseconds quiet = std::chrono::milliseconds(1000));
 
     // Per user and logon; each platform's folder implements it.
     static QString defaultFolder();
