@@ -69,7 +69,7 @@ oneWindowForTwentyStarts() {
     done
     sleep 2 # a second window would be up by now
     local windows
-    windows=$(xwininfo -root -tree 2>/dev/null | grep -c "\"$product\"" || true)
+    windows=$(xwininfo -root -tree 2>/dev/null | grep -c "\"$product V[0-9.]*\":" || true)
     wine taskkill /im folder-batch-rename.exe >/dev/null 2>&1 || true
     for pid in "${pids[@]}"; do wait "$pid" || status=$?; done
     wineserver -w
