@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPalette>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -42,4 +43,47 @@ void SetUpApplication(QApplication& application)
     font.setFamilies(QStringList{font.family()} << InterfaceFontFamilies());
     font.setPointSize(9);
     QApplication::setFont(font);
+
+    // Qt's Windows styles draw light whatever the system says; Fusion follows a palette.
+    if (SystemAppsAreDark()) {
+        QApplication::setStyle(u"Fusion"_s);
+        QApplication::setPalette(DarkPalette());
+    }
+}
+
+QPalette DarkPalette()
+{
+    const QColor window(0x2d, 0x2d, 0x2d), base(0x1e, 0x1e, 0x1e), button(0x3a, 0x3a, 0x3a);
+    const QColor text(0xf0, 0xf0, 0xf0), disabledText(0x80, 0x80, 0x80);
+    const QColor highlight(0x26, 0x6e, 0xc2);
+    QPalette palette;
+    // Every role set by name: only those are kept over the system's light ones.
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {
+        {QPalette::Window, window},
+        {QPalette::WindowText, text},
+        {QPalette::Base, base},
+        {QPalette::AlternateBase, window},
+        {QPalette::Text, text},
+        {QPalette::Button, button},
+        {QPalette::ButtonText, text},
+        {QPalette::BrightText, Qt::white},
+        {QPalette::Light, button.lighter(150)},
+        {QPalette::Midlight, button.lighter(125)},
+        {QPalette::Mid, button.darker(125)},
+        {QPalette::Dark, button.darker(150)},
+        {QPalette::Shadow, Qt::black},
+        {QPalette::ToolTipBase, window},
+        {QPalette::ToolTipText, text},
+        {QPalette::PlaceholderText, disabledText},
+        {QPalette::Highlight, highlight},
+        {QPalette::HighlightedText, Qt::white},
+        {QPalette::Link, highlight.lighter(140)},
+        {QPalette::LinkVisited, highlight.lighter(120)},
+    };
+    for (const auto& [role, colour] : roles)
+        palette.setColor(role, colour);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabledText);
+    return palette;
 }

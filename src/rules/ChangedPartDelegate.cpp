@@ -35,9 +35,13 @@ void ChangedPartDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const int start = text.left() + metrics.horizontalAdvance(newName.left(prefix));
     const int width = metrics.horizontalAdvance(newName.sliced(prefix, changed));
     painter->save();
-    if (changed > 0)
+    if (changed > 0) {
+        // A pale mark under dark text, a deep one under light text.
+        const QColor highlight = option.palette.color(QPalette::Highlight);
+        const bool darkText = option.palette.color(QPalette::Text).lightness() < 128;
         painter->fillRect(QRect(start, text.top() + 2, width, text.height() - 4),
-                          option.palette.color(QPalette::Highlight).lighter(170));
+                          darkText ? highlight.lighter(170) : highlight.darker(160));
+    }
     painter->setPen(option.palette.color(
         option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(item.font);

@@ -47,3 +47,7 @@ void PrintForTheUser(const QString& text, bool isError);
 
 // The interface font's families, most wanted first.
 QStringList InterfaceFontFamilies();
+
+// Whether the user asked the system for dark windows in programs (Windows' "dark" app mode);
+// false where the desktop's own theme gives Qt its colours.
+bool SystemAppsAreDark();

@@ -42,3 +42,8 @@ QStringList InterfaceFontFamilies()
     return {u"Noto Sans CJK SC"_s,    u"Noto Sans SC"_s,      u"Source Han Sans SC"_s,
             u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s, u"Droid Sans Fallback"_s};
 }
+
+bool SystemAppsAreDark()
+{
+    return false; // the desktop's platform theme hands Qt its palette, dark or light
+}

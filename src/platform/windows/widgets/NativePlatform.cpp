@@ -1,6 +1,8 @@
 #include "platform/widgets/NativePlatform.h"
 
+#include "WindowsRegistry.h"
 #include "common/AppInfo.h"
+#include "platform/core/RegistryViewer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,4 +56,14 @@ void PrintForTheUser(const QString& text, bool isError)
 QStringList InterfaceFontFamilies()
 {
     return {u"Microsoft YaHei UI"_s, u"SimSun"_s};
+}
+
+bool SystemAppsAreDark()
+{
+    WindowsRegistry registry;
+    QString lightTheme;
+    return GetKeyValue(registry, Registry::CurrentUser,
+                       u"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize"_s,
+                       u"AppsUseLightTheme"_s, lightTheme) &&
+           lightTheme == u"0"_s;
 }
