@@ -129,7 +129,10 @@ void Form1::createControls()
     auto* bar = new QStatusBar(this);
     bar->setObjectName(u"StatusBar1"_s);
     bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(statusBarHeight);
+    // The design's height, or more where the font needs it: below the baseline a name's
+    // underscores would be cut off. The bar's spacing above (3) and below (2) and the panels'
+    // frames (2) take seven.
+    bar->setFixedHeight(std::max(statusBarHeight, bar->fontMetrics().height() + 7));
     StatusBar1Panel1 = new QLabel(u"Morvel软件"_s, bar);
     StatusBar1Panel1->setObjectName(u"StatusBar1Panel1"_s);
     StatusBar1Panel1->setFixedWidth(statusBar1Panel1Width);

@@ -92,6 +92,22 @@ private Q_SLOTS:
         QVERIFY(!list.header()->sectionsClickable());
         QCOMPARE(QApplication::focusWidget(), &list);
         QVERIFY(!list.accessibleName().isEmpty());
+
+        // Underscores sit below the baseline: the path's panel holds the font's whole height,
+        // at the design's size and at a large one.
+        const QFont designed = QApplication::font();
+        for (const int points : {designed.pointSize(), 16}) {
+            QFont font = designed;
+            font.setPointSize(points);
+            QApplication::setFont(font);
+            Form1 other(test.platform);
+            other.show();
+            QLabel* path = label(other, u"StatusBar1Panel2"_s);
+            QTRY_VERIFY(path->isVisible());
+            QVERIFY2(path->contentsRect().height() >= path->fontMetrics().height(),
+                     qPrintable(QString::number(points)));
+        }
+        QApplication::setFont(designed);
     }
 
     void rowModelKeepsTheModelContract()
