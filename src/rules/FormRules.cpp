@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,11 +151,16 @@ void FormRules::createControls()
     labelProblem->setStyleSheet(u"color: #b00000"_s);
     labelProblem->setWordWrap(true);
     previewColumn->addWidget(labelProblem);
-    tablePreview = new QTableWidget(0, 2, previewArea);
+    labelMarks = new QLabel(previewArea);
+    labelMarks->setObjectName(u"labelMarks"_s);
+    labelMarks->hide();
+    previewColumn->addWidget(labelMarks);
+    tablePreview = new QTableWidget(0, 3, previewArea);
     tablePreview->setObjectName(u"tablePreview"_s);
     tablePreview->setAccessibleName(u"新名称预览"_s);
-    tablePreview->setHorizontalHeaderLabels({u"原名称"_s, u"新名称"_s});
+    tablePreview->setHorizontalHeaderLabels({u"原名称"_s, u"新名称"_s, u"可否修改"_s});
     tablePreview->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tablePreview->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     tablePreview->verticalHeader()->hide();
     tablePreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tablePreview->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -171,6 +177,9 @@ void FormRules::createControls()
     Command1 = AddButton(this, buttons, u"Command1"_s, u"模拟修改"_s);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &FormRules::simulate);
+    // Beyond 模拟修改: the same preview of the list, with the dialog left open.
+    connect(AddButton(this, buttons, u"Command3"_s, u"应用(&A)"_s), &QPushButton::clicked, this,
+            &FormRules::preview);
     connect(AddButton(this, buttons, u"Command2"_s, u"关闭"_s), &QPushButton::clicked, this,
             &QDialog::reject);
     layout->addLayout(buttons);
@@ -269,12 +278,17 @@ void FormRules::refreshPreview()
     labelProblem->setVisible(!problem.isEmpty());
     const int shown = std::min(m_rows.count(), previewRows);
     QStringList names;
+    std::vector<std::pair<FileId, QString>> parents;
     names.reserve(shown);
-    for (int i = 0; i < shown; ++i)
-        names.append(m_rows.row(i).name);
+    parents.reserve(size_t(shown));
+    for (int i = 0; i < shown; ++i) {
+        const DirectoryRow& row = m_rows.row(i);
+        names.append(row.name);
+        parents.emplace_back(row.parentId, row.parent);
+    }
     const int wanted = ++m_namesWanted;
     if (steps.isEmpty() || !problem.isEmpty()) {
-        showNames(wanted, names, names);
+        showNames(wanted, names, names, {});
         return;
     }
     if (!m_contexts)
@@ -284,29 +298,50 @@ void FormRules::refreshPreview()
     for (int i = 0; i < shown; ++i)
         contexts.push_back(m_contexts->of(i));
     m_stillComputing->start();
-    m_namesWorker.start([this, wanted, stepsAsSet = m_steps, names, contexts] {
+    m_namesWorker.start([this, wanted, stepsAsSet = m_steps, names, contexts, parents] {
         const StepList rule(stepsAsSet);
         QStringList newNames;
+        std::vector<NamedRow> named;
         newNames.reserve(names.size());
+        named.reserve(size_t(names.size()));
+        // Whether names differ in letter case alone is each parent's file system's to say.
+        const std::unique_ptr<FolderProbe> probe = m_fileSystem.folderProbe();
+        QHash<FileId, bool> ignoresCase;
         for (qsizetype i = 0; i < names.size(); ++i) {
             if (m_namesWanted != wanted)
                 return; // the steps changed meanwhile
-            newNames.append(rule.apply(names[i], contexts[size_t(i)])
-                                .value_or(u"（规则太复杂，无法计算这个名称）"_s));
+            const std::optional<QString> newName = rule.apply(names[i], contexts[size_t(i)]);
+            newNames.append(newName.value_or(u"（规则太复杂，无法计算这个名称）"_s));
+            const auto& [parentId, parent] = parents[size_t(i)];
+            auto known = ignoresCase.find(parentId);
+            if (known == ignoresCase.end())
+                known =
+                    ignoresCase.insert(parentId, !parent.isNull() && probe->ignoresCase(parent));
+            named.push_back({names[i], newName.value_or(names[i]), parentId, *known});
+        }
+        std::vector<Verdict::Outcome> outcomes = ForetellFromNames(m_fileSystem, named);
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (newNames[i] != named[size_t(i)].newName)
+                outcomes[size_t(i)] = Verdict::Outcome::TooComplex;
         }
         QMetaObject::invokeMethod(
-            this, [this, wanted, names, newNames] { showNames(wanted, names, newNames); },
+            this,
+            [this, wanted, names, newNames, outcomes = std::move(outcomes)] {
+                showNames(wanted, names, newNames, outcomes);
+            },
             Qt::QueuedConnection);
     });
 }
 
-void FormRules::showNames(int wanted, const QStringList& names, const QStringList& newNames)
+void FormRules::showNames(int wanted, const QStringList& names, const QStringList& newNames,
+                          const std::vector<Verdict::Outcome>& outcomes)
 {
     if (wanted != m_namesWanted)
         return;
     m_stillComputing->stop();
     const int shown = int(names.size());
     tablePreview->setRowCount(shown);
+    QMap<Verdict::Outcome, int> marked;
     for (int i = 0; i < shown; ++i) {
         const QString& name = names[i];
         const QString& newName = newNames[i];
@@ -315,29 +350,62 @@ void FormRules::showNames(int wanted, const QStringList& names, const QStringLis
         newItem->setData(ChangedPartDelegate::OldNameRole, oldItem->text());
         tablePreview->setItem(i, 0, oldItem);
         tablePreview->setItem(i, 1, newItem);
+        // Only what the names decide: whether the disk holds a new name is 模拟修改's to say.
+        const Verdict::Outcome outcome =
+            size_t(i) < outcomes.size() ? outcomes[size_t(i)] : Verdict::Outcome::CanRename;
+        const bool isMarked = outcome != Verdict::Outcome::CanRename;
+        if (isMarked)
+            ++marked[outcome == Verdict::Outcome::NameTooLong ? Verdict::Outcome::InvalidName
+                                                              : outcome];
+        tablePreview->setItem(
+            i, 2, new QTableWidgetItem(isMarked ? VerdictText({outcome, {}}) : QString()));
     }
+    showMarks(marked, shown);
     labelPreviewCount->setText(
         shown < m_rows.count() ? u"显示前 %1 个目录，共 %2 个。"_s.arg(shown).arg(m_rows.count())
                                : u"共 %1 个目录。"_s.arg(m_rows.count()));
     Q_EMIT previewShown();
 }
 
+void FormRules::showMarks(const QMap<Verdict::Outcome, int>& marked, int shown)
+{
+    QStringList counts;
+    const std::pair<Verdict::Outcome, QString> kinds[] = {
+        {Verdict::Outcome::NameProposedEarlier, u"%1 行重名"_s},
+        {Verdict::Outcome::InvalidName, u"%1 行新名称无效"_s},
+        {Verdict::Outcome::SameName, u"%1 行不变"_s},
+    };
+    for (const auto& [outcome, words] : kinds) {
+        if (const int count = marked.value(outcome))
+            counts.append(words.arg(count));
+    }
+    const QString where = shown < m_rows.count() ? u"前 %1 行中："_s.arg(shown) : QString();
+    labelMarks->setText(where + counts.join(u"，"_s));
+    labelMarks->setVisible(!counts.isEmpty());
+}
+
 void FormRules::simulate()
+{
+    if (preview())
+        accept();
+}
+
+bool FormRules::preview()
 {
     refreshPreview();
     const StepList steps(m_steps);
     if (steps.isEmpty()) {
         labelProblem->setText(u"请先添加规则步骤。"_s);
         labelProblem->show();
-        return;
+        return false;
     }
     // A cancelled preview leaves the dialog open, to change the steps or try again.
     if (SimulateRename(m_rows, m_fileSystem, steps, m_passes, BatchOrder::Planned) !=
         PassEnd::Completed)
-        return;
+        return false;
     m_presets.remember(m_steps);
     m_presets.save(m_settings);
-    accept();
+    return true;
 }
 
 void FormRules::listPresets()

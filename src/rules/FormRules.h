@@ -2,9 +2,11 @@
 
 #include "NameContexts.h"
 #include "RulePresets.h"
+#include "rows/Verdict.h"
 
 #include <QDialog>
 #include <QJsonArray>
+#include <QMap>
 #include <QThreadPool>
 
 #include <atomic>
@@ -43,6 +45,8 @@ public:
     void setSteps(const QJsonArray& steps);
     // Command1: the preview pass; closes the dialog once the pass has run to its end.
     void simulate();
+    // 模拟修改 with the dialog left open; false when it did not complete.
+    bool preview();
     // The table's names now, without waiting for the typing to pause: previewShown() says when
     // they are in the table.
     void refreshPreview();
@@ -52,7 +56,9 @@ Q_SIGNALS:
 
 private:
     void createControls();
-    void showNames(int wanted, const QStringList& names, const QStringList& newNames);
+    void showNames(int wanted, const QStringList& names, const QStringList& newNames,
+                   const std::vector<Verdict::Outcome>& outcomes);
+    void showMarks(const QMap<Verdict::Outcome, int>& marked, int shown);
     void addStep(const QString& kind);
     void removeStep();
     void moveStep(int by);
@@ -81,6 +87,7 @@ private:
     QLabel* labelProblem = nullptr;
     QTableWidget* tablePreview = nullptr;
     QLabel* labelPreviewCount = nullptr;
+    QLabel* labelMarks = nullptr;
     QPushButton* Command1 = nullptr;
     QTimer* m_typingPause = nullptr;
     QTimer* m_stillComputing = nullptr;

@@ -214,3 +214,32 @@ PassEnd SimulateRenameTo(DirectoryListModel& rows, FileSystem& fileSystem,
                                                                         : snapshot.row(i).name);
                    });
 }
+
+std::vector<Verdict::Outcome> ForetellFromNames(FileSystem& fileSystem,
+                                                const std::vector<NamedRow>& rows)
+{
+    // Planned, as the rules dialog's batches are.
+    using Outcome = Verdict::Outcome;
+    std::vector<Outcome> outcomes;
+    outcomes.reserve(rows.size());
+    QSet<std::pair<FileId, QString>> taken;
+    for (const NamedRow& row : rows) {
+        const auto keyOf = [&](const QString& name) {
+            return row.ignoresCase ? name.toCaseFolded() : name;
+        };
+        // A planned batch renames a case-only change through a temporary name.
+        Outcome outcome = Outcome::CanRename;
+        if (row.newName == row.name) {
+            outcome = Outcome::SameName;
+        } else if (const auto problem = fileSystem.checkFolderName(row.newName)) {
+            outcome = InvalidNameOutcome(*problem);
+        } else {
+            const qsizetype before = taken.size();
+            taken.insert({row.parentId, keyOf(row.newName)});
+            if (taken.size() == before)
+                outcome = Outcome::NameProposedEarlier;
+        }
+        outcomes.push_back(outcome);
+    }
+    return outcomes;
+}

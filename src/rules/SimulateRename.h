@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PassRunner.h"
+#include "rows/Verdict.h"
 
 #include <QString>
 
@@ -28,3 +29,18 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
 PassEnd SimulateRenameTo(DirectoryListModel& rows, FileSystem& fileSystem,
                          const std::vector<QString>& newNames, const QString& ruleInWords,
                          PassRunner& passes);
+
+// A row as the names alone show it, before the disk is asked.
+struct NamedRow
+{
+    QString name;
+    QString newName;
+    FileId parentId;
+    bool ignoresCase = false; // as the parent's file system compares names
+};
+
+// What the batch will say of each row that the names alone decide: SameName, an invalid name,
+// or NameProposedEarlier for a row whose new name an earlier row of the same parent takes;
+// CanRename for the rest, which the disk may still refuse. Asks nothing of the disk.
+std::vector<Verdict::Outcome> ForetellFromNames(FileSystem& fileSystem,
+                                                const std::vector<NamedRow>& rows);

@@ -744,6 +744,24 @@ private Q_SLOTS:
         QTRY_COMPARE(newNameAt(2), u"b10_10"_s);
         QCOMPARE(table->item(0, 1)->text(), u"a_08"_s);
 
+        // Clashes and unchanged names show while the user types, counted above the table;
+        // 应用 previews the list and leaves the dialog open.
+        dialog.setSteps(Steps("[{'step':'regex','pattern':'[0-9]','replacement':''}]"));
+        auto* marks = FindChild<QLabel>(dialog, u"labelMarks"_s);
+        QTRY_COMPARE(marks->text(), u"1 行重名，1 行不变"_s);
+        QCOMPARE(table->item(0, 2)->text(), u"目录名称一样"_s);
+        QCOMPARE(table->item(1, 2)->text(), QString());
+        QCOMPARE(table->item(2, 2)->text(), u"有相同目录"_s);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, u"Command3"_s), Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(window.rows().row(2).verdictText(), u"有相同目录"_s);
+        dialog.setSteps({});
+        FindChild<QAction>(dialog, u"add_number"_s)->trigger();
+        start = FindChild<QSpinBox>(*dialog.findChild<QWidget*>(u"options_number"_s), u"start"_s);
+        start->setValue(8);
+        QTRY_COMPARE(newNameAt(2), u"b10_10"_s);
+        QVERIFY(!marks->isVisible());
+
         FindChild<QLineEdit>(dialog, u"editPresetName"_s)->setText(u"编号"_s);
         QTest::mouseClick(FindChild<QPushButton>(dialog, u"buttonSavePreset"_s), Qt::LeftButton);
         // What is exported can be imported on another machine; anything else is refused.
@@ -766,7 +784,8 @@ private Q_SLOTS:
         const FormRules again(&window, window.rows(), test.fileSystem, test.passes, test.settings);
         QCOMPARE(again.steps(), dialog.steps());
         RulePresets kept = RulePresets::load(test.settings);
-        QCOMPARE(kept.recent, QList<QJsonArray>{dialog.steps()});
+        QCOMPARE(kept.recent.size(), 2); // after the rule 应用 previewed
+        QCOMPARE(kept.recent.first(), dialog.steps());
         // Ten recent ones at most: the oldest goes, the newest comes first.
         for (int i = 0; i < RulePresets::recentKept; ++i)
             kept.remember(append(QString::number(i)).steps());
