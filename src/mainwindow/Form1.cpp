@@ -24,6 +24,7 @@
 #include "rules/FormRename.h"
 #include "rules/FormRules.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -36,6 +37,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
@@ -179,20 +181,43 @@ void Form1::createMenus()
     // Beyond the design: the order of the rows, which numbering follows.
     QMenu* menu排序 = addSubmenu(menu列表, u"menu排序"_s, u"排序(&O)"_s);
     menu列表->addMenu(menu排序);
-    connect(addItem(menu排序, u"menu按名称"_s, u"按名称"_s), &QAction::triggered, this,
-            [this] { sortRows(RowOrder::ByName); });
-    connect(addItem(menu排序, u"menu按修改时间"_s, u"按修改时间"_s), &QAction::triggered, this,
-            [this] { sortRows(RowOrder::ByModified); });
-    connect(addItem(menu排序, u"menu按加入顺序"_s, u"按加入顺序"_s), &QAction::triggered, this,
-            [this] { sortRows(RowOrder::ByAddition); });
+    // Checked: the order and direction the list was last put in.
+    const auto addChoice = [this](QMenu* menu, QActionGroup* group, const QString& name,
+                                  const QString& text, bool checked, auto sort) {
+        QAction* item = addItem(menu, name, text);
+        item->setCheckable(true);
+        item->setChecked(checked);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, sort);
+    };
+    auto* orders = new QActionGroup(menu排序);
+    addChoice(menu排序, orders, u"menu按名称"_s, u"按名称"_s, false,
+              [this] { sortRows(RowOrder::ByName); });
+    addChoice(menu排序, orders, u"menu按修改时间"_s, u"按修改时间"_s, false,
+              [this] { sortRows(RowOrder::ByModified); });
+    addChoice(menu排序, orders, u"menu按加入顺序"_s, u"按加入顺序"_s, true,
+              [this] { sortRows(RowOrder::ByAddition); });
+    addSeparator(menu排序, u"menu排序方向分隔"_s);
+    auto* directions = new QActionGroup(menu排序);
+    addChoice(menu排序, directions, u"menu升序"_s, u"升序"_s, true,
+              [this] { sortRows(Qt::AscendingOrder); });
+    addChoice(menu排序, directions, u"menu降序"_s, u"降序"_s, false,
+              [this] { sortRows(Qt::DescendingOrder); });
     // Beyond the design: the list as CSV, to edit its new names in a spreadsheet.
     connect(addItem(menu列表, u"menu导出列表"_s, u"导出列表(&X)…"_s), &QAction::triggered, this,
             [this] {
+                // In the user's documents, not wherever the program was started from.
                 const QString path = QFileDialog::getSaveFileName(
-                    this, u"导出列表"_s, u"目录列表.csv"_s, u"CSV 文件 (*.csv)"_s);
-                if (!path.isEmpty() && !exportList(path))
-                    m_platform.messageBoxes.inform(AppInfo::title,
-                                                   u"无法写入“%1”。"_s.arg(VisibleName(path)));
+                    this, u"导出列表"_s,
+                    QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                        u"/目录列表.csv"_s,
+                    u"CSV 文件 (*.csv)"_s);
+                if (path.isEmpty())
+                    return;
+                const QString shown = VisibleName(QDir::toNativeSeparators(path));
+                m_platform.messageBoxes.inform(AppInfo::title,
+                                               exportList(path) ? u"列表已导出到“%1”。"_s.arg(shown)
+                                                                : u"无法写入“%1”。"_s.arg(shown));
             });
     addSeparator(menu列表, u"uyhoiu8797"_s);
     connect(addItem(menu列表, u"menu打开修改前目录"_s, u"打开修改前目录"_s), &QAction::triggered,
@@ -396,7 +421,28 @@ void Form1::openNamesDialog()
 
 void Form1::sortRows(RowOrder order)
 {
-    SortRows(*m_rows, m_platform.fileSystem, order, m_platform.passes);
+    if (SortRows(*m_rows, m_platform.fileSystem, order, m_platform.passes, m_direction) ==
+        PassEnd::Completed)
+        m_order = order;
+    showSortChoice();
+}
+
+void Form1::sortRows(Qt::SortOrder direction)
+{
+    if (SortRows(*m_rows, m_platform.fileSystem, m_order, m_platform.passes, direction) ==
+        PassEnd::Completed)
+        m_direction = direction;
+    showSortChoice();
+}
+
+void Form1::showSortChoice()
+{
+    const QString order = m_order == RowOrder::ByName       ? u"menu按名称"_s
+                          : m_order == RowOrder::ByModified ? u"menu按修改时间"_s
+                                                            : u"menu按加入顺序"_s;
+    findChild<QAction*>(order)->setChecked(true);
+    findChild<QAction*>(m_direction == Qt::AscendingOrder ? u"menu升序"_s : u"menu降序"_s)
+        ->setChecked(true);
 }
 
 void Form1::confirmRename()

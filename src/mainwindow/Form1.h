@@ -47,7 +47,9 @@ public:
     void openNamesDialog();
     // The list as CSV (路径, 原名称, 新名称); false where it could not be written.
     bool exportList(const QString& path) const;
+    // In the order, in the direction last chosen in 排序 (ascending at first).
     void sortRows(RowOrder order);
+    void sortRows(Qt::SortOrder direction);
     void confirmRename();
     void undoRename();
     void openHistory();
@@ -76,6 +78,7 @@ private:
     // The file manager's right-click entry, added or removed at the user's word.
     void toggleFolderMenu();
     void showFolderMenuState();
+    void showSortChoice();
 
     Platform& m_platform;
     DirectoryListModel* m_rows = nullptr;
@@ -90,4 +93,6 @@ private:
     QMenu* menu列表 = nullptr;
     QAction* menu撤销修改 = nullptr;
     QAction* menu右键菜单 = nullptr;
+    RowOrder m_order = RowOrder::ByAddition;
+    Qt::SortOrder m_direction = Qt::AscendingOrder;
 };

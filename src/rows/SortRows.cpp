@@ -26,8 +26,9 @@ template <typename Less> std::vector<int> OrderBy(int count, Less less)
 } // namespace
 
 PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder order,
-                 PassRunner& passes)
+                 PassRunner& passes, Qt::SortOrder direction)
 {
+    const bool descending = direction == Qt::DescendingOrder;
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
         return PassEnd::Refused;
@@ -56,7 +57,8 @@ PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder orde
             times.reserve(size_t(count));
             control.forEach(count, [&](int i) {
                 times.push_back(fileSystem.modifiedAt(snapshot.row(i).key)
-                                    .value_or(std::numeric_limits<qint64>::max()));
+                                    .value_or(descending ? std::numeric_limits<qint64>::min()
+                                                         : std::numeric_limits<qint64>::max()));
             });
             if (int(times.size()) < count)
                 return;
@@ -70,6 +72,8 @@ PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder orde
             });
             break;
         }
+        if (descending)
+            std::reverse(sorted.begin(), sorted.end());
         sortedReady.store(int(sorted.size()) == count, std::memory_order_release);
     };
     return passes.run(u"正在排序……"_s, count, snapshot.around(sort), [&] {

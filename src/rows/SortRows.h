@@ -2,6 +2,8 @@
 
 #include "platform/PassRunner.h"
 
+#include <QtGlobal>
+
 #include <optional>
 
 class DirectoryListModel;
@@ -14,6 +16,7 @@ enum class RowOrder {
 };
 
 // Puts the rows in the order, on a pass (reading modification times touches every folder),
-// with one notification at its end; a cancelled pass changes nothing.
+// with one notification at its end; a cancelled pass changes nothing. Descending turns the
+// order round, but folders whose time cannot be read stay last.
 PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder order,
-                 PassRunner& passes);
+                 PassRunner& passes, Qt::SortOrder direction = Qt::AscendingOrder);

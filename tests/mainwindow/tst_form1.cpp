@@ -188,7 +188,8 @@ private Q_SLOTS:
                               u"menu撤销修改=撤销修改(&U)"_s, u"menu修改记录=修改记录(&H)…"_s}));
         QCOMPARE(captions(window.findChild<QMenu*>(u"menu排序"_s)->actions()),
                  (QStringList{u"menu按名称=按名称"_s, u"menu按修改时间=按修改时间"_s,
-                              u"menu按加入顺序=按加入顺序"_s}));
+                              u"menu按加入顺序=按加入顺序"_s, u"menu排序方向分隔=-"_s,
+                              u"menu升序=升序"_s, u"menu降序=降序"_s}));
         QCOMPARE(
             captions(window.findChild<QMenu*>(u"menu帮助"_s)->actions()),
             (QStringList{u"menu关于=关于"_s, u"menu最新版本=最新版本"_s, u"menu作者网站=作者网站"_s,

@@ -490,17 +490,25 @@ private Q_SLOTS:
     void sortingKeepsOutcomes_data()
     {
         QTest::addColumn<int>("order");
+        QTest::addColumn<bool>("descending");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("by name, then folder")
-            << int(RowOrder::ByName) << QStringList{u"p/a"_s, u"q/a"_s, u"p/b"_s, u"r/gone"_s};
+            << int(RowOrder::ByName) << false
+            << QStringList{u"p/a"_s, u"q/a"_s, u"p/b"_s, u"r/gone"_s};
         QTest::newRow("by addition, after a sort by name")
-            << int(RowOrder::ByAddition) << QStringList{u"q/a"_s, u"r/gone"_s, u"p/b"_s, u"p/a"_s};
+            << int(RowOrder::ByAddition) << false
+            << QStringList{u"q/a"_s, u"r/gone"_s, u"p/b"_s, u"p/a"_s};
         QTest::newRow("oldest first, a time that cannot be read last")
-            << int(RowOrder::ByModified) << QStringList{u"q/a"_s, u"p/b"_s, u"p/a"_s, u"r/gone"_s};
+            << int(RowOrder::ByModified) << false
+            << QStringList{u"q/a"_s, u"p/b"_s, u"p/a"_s, u"r/gone"_s};
+        QTest::newRow("newest first, a time that cannot be read still last")
+            << int(RowOrder::ByModified) << true
+            << QStringList{u"p/a"_s, u"p/b"_s, u"q/a"_s, u"r/gone"_s};
     }
     void sortingKeepsOutcomes()
     {
         QFETCH(int, order);
+        QFETCH(bool, descending);
         QFETCH(QStringList, expected);
         using Outcome = Verdict::Outcome;
         TestTree tree;
@@ -520,7 +528,14 @@ private Q_SLOTS:
         for (int i = 0; i < outcomes.size(); ++i)
             Propose(window.rows(), i, u"x"_s, Verdict{outcomes[i], {}});
         window.sortRows(RowOrder::ByName);
+        if (descending)
+            FindChild<QAction>(window, u"menu降序"_s)->trigger();
         window.sortRows(RowOrder(order));
+        // The menu marks the order and direction the list is in.
+        QVERIFY(
+            FindChild<QAction>(window, descending ? u"menu降序"_s : u"menu升序"_s)->isChecked());
+        QCOMPARE(FindChild<QAction>(window, u"menu按修改时间"_s)->isChecked(),
+                 order == int(RowOrder::ByModified));
         QStringList sorted;
         for (int i = 0; i < window.rows().count(); ++i) {
             const DirectoryRow& row = window.rows().row(i);
