@@ -135,8 +135,14 @@ void FormHistory::readHistory()
                         QString::number(batch.renamedCount), state});
         item->setToolTip(1, rule);
     }
-    for (int column = 0; column < 3; ++column)
-        m_batches->resizeColumnToContents(column);
+    // Every column in sight at the dialog's size: the rule takes what the others leave, elided
+    // in the middle, whole in its tooltip.
+    QHeaderView* columns = m_batches->header();
+    columns->setStretchLastSection(false);
+    for (int column : {0, 2, 3})
+        columns->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    columns->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_batches->setTextElideMode(Qt::ElideMiddle);
     if (!m_history.isEmpty())
         select(0);
     else

@@ -31,13 +31,6 @@ QString orderOf(const QString& name)
     return name.section(u'-', 1);
 }
 
-QDateTime beganOf(const QString& name)
-{
-    QDateTime began = QDateTime::fromString(name.section(u'-', 1, 3), timeFormat);
-    began.setTimeSpec(Qt::UTC);
-    return began.toLocalTime();
-}
-
 } // namespace
 
 HeldRecord::HeldRecord(RecordFiles& files, QString file, std::unique_ptr<RecordFiles::Lock> lock,
@@ -71,6 +64,13 @@ void HeldRecord::retire()
     const QString retired = m_name + retiredSuffix;
     if (m_files.rename(m_file, retired))
         m_file = retired;
+}
+
+QDateTime RecordStore::beganOf(const QString& name)
+{
+    QDateTime began = QDateTime::fromString(name.section(u'-', 1, 3), timeFormat);
+    began.setTimeSpec(Qt::UTC);
+    return began.toLocalTime();
 }
 
 RecordStore::RecordStore(RecordFiles& files, QObject* parent) : QObject(parent), m_files(files) {}

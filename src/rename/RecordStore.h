@@ -62,6 +62,9 @@ public:
     explicit RecordStore(RecordFiles& files, QObject* parent = nullptr);
     ~RecordStore() override;
 
+    // When the batch of the named record began, in local time.
+    static QDateTime beganOf(const QString& name);
+
     // How many records are kept, and for how many days; older ones go when a batch begins.
     void keep(int count, int days);
     // The records kept, newest first.

@@ -14,6 +14,7 @@
 #include "rows/RowsSnapshot.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 
 #include <functional>
@@ -200,7 +201,15 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
         return; // another pass works on the rows
-    if (!question.isEmpty() && !messageBoxes.askYesNo(AppInfo::title, question))
+    // Which batch, in words: after an undo from the history "上次" alone is not clear.
+    const QString began =
+        QLocale().toString(RecordStore::beganOf(record.name()), u"yyyy-MM-dd HH:mm"_s);
+    const QString count = QString::number(newestFirst.size());
+    const QString& rule = read->content->rule;
+    const QString which = rule.isEmpty()
+                              ? u"%1 的修改，%2 个目录。"_s.arg(began, count)
+                              : u"%1 的修改（%2），%3 个目录。"_s.arg(began, rule, count);
+    if (!question.isEmpty() && !messageBoxes.askYesNo(AppInfo::title, question + u'\n' + which))
         return;
     // The undo is a batch of its own, on record so that it can be undone in turn.
     RecordedBatch undoRecord(records, u"撤销：%1"_s.arg(read->content->rule), record.name());
