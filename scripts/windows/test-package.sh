@@ -51,14 +51,39 @@ defaultValue() { # key
     wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p'
 }
 
-# Twenty starts at once, as Explorer makes them for twenty selected folders: one window, and
-# every other start ends with 0.
+# A verb's command line as the registry holds it, read whole (reg query prints in the console's
+# code page, where the Chinese part of a path becomes "?"; reg export writes UTF-16).
+verbCommand() { # key
+    local file
+    file=$(mktemp --suffix=.reg)
+    wine reg export "$1" "$(winepath -w "$file")" /y >/dev/null 2>&1
+    iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | sed -n 's/^@="\(.*\)"$/\1/p' |
+        sed 's/\\"/"/g; s/\\\\/\\/g'
+    rm -f "$file"
+}
+
+# Starts the verb as Explorer does, for one item: %1 and %V become its path.
+startVerb() { # key, path
+    local command program rest
+    command=$(verbCommand "$1")
+    command=${command//%1/$2}
+    command=${command//%V/$2}
+    program=${command#\"}
+    program=${program%%\"*}
+    rest=${command#\"$program\" }
+    local -a arguments
+    eval "arguments=($rest)" # the test's own paths: quoted, no expansions
+    wine "$program" "${arguments[@]}" &
+}
+
+# Explorer's entry on twenty selected folders, started once per folder at once: one window, and
+# every other start ends with 0. Then the entry on the background of their parent.
 oneWindowForTwentyStarts() {
-    local program=$1 pids=() ended=0 status=0
+    local pids=() ended=0 status=0
     mkdir -p "$drive_c/选中"
     for i in $(seq 20); do
         mkdir -p "$drive_c/选中/文件夹 $i"
-        wine "$program" --gather -- "C:\\选中\\文件夹 $i" &
+        startVerb "$verb\\command" "C:\\选中\\文件夹 $i"
         pids+=($!)
     done
     for _ in $(seq 240); do
@@ -73,9 +98,24 @@ oneWindowForTwentyStarts() {
     wine taskkill /im folder-batch-rename.exe >/dev/null 2>&1 || true
     for pid in "${pids[@]}"; do wait "$pid" || status=$?; done
     wineserver -w
-    rm -rf "$drive_c/选中"
     echo "windows: $windows, starts ended: $ended"
     [[ $windows -eq 1 && $ended -eq 19 && $status -eq 0 ]]
+}
+
+backgroundOpensOneWindow() {
+    local shown=no status=0
+    startVerb "$background\\command" "C:\\选中"
+    local pid=$!
+    for _ in $(seq 120); do
+        xwininfo -root -tree 2>/dev/null | grep -q "$product" && { shown=yes; break; }
+        sleep 0.5
+    done
+    sleep 1
+    wine taskkill /im folder-batch-rename.exe >/dev/null 2>&1 || true
+    wait "$pid" || status=$?
+    wineserver -w
+    rm -rf "$drive_c/选中"
+    [[ $shown == yes && $status -eq 0 ]]
 }
 
 # The zip, unpacked where a user might put it.
@@ -121,8 +161,10 @@ check "Explorer's entry on folders shows for up to a hundred" \
     test "$(regValue MultiSelectModel "$verb")" = Player
 check "Explorer's entry on a folder's background lists its subfolders" \
     test "$(defaultValue "$background\command" | sed 's/.*\.exe" //')" = '--subfolders -- "%V"'
-check "twenty starts from Explorer's entry make one window" \
-    oneWindowForTwentyStarts "$target\\folder-batch-rename.exe"
+check "Explorer's entry names the installed program" \
+    test "$(verbCommand "$verb\\command")" = "\"$target\\folder-batch-rename.exe\" --gather -- \"%1\""
+check "twenty starts from Explorer's entry make one window" oneWindowForTwentyStarts
+check "the entry on a folder's background opens the program" backgroundOpensOneWindow
 
 wine "$unixTarget/uninstall.exe" /S
 wineserver -w
