@@ -16,6 +16,7 @@ const QString& RemoveStep::allBrackets()
 
 RemoveStep::RemoveStep(const StepSettings& settings)
     : m_first(settings.number(u"first")), m_last(settings.number(u"last")),
+      m_bracketsOnly(settings.choice(u"bracketText") == u"bracketsOnly"),
       m_trim(settings.flag(u"trim"))
 {
     // Only whole pairs that the step knows.
@@ -28,12 +29,12 @@ RemoveStep::RemoveStep(const StepSettings& settings)
 
 QString RemoveStep::withoutBrackets(const QString& name) const
 {
-    QString result;
+    QStringList kept{QString()};
     qsizetype i = 0;
     while (i < name.size()) {
         const qsizetype pair = m_brackets.indexOf(name[i]);
         if (pair < 0 || pair % 2 != 0) {
-            result += name[i++];
+            kept.back() += name[i++];
             continue;
         }
         // The matching closing bracket, counting nested pairs of the same kind; an opening
@@ -47,12 +48,20 @@ QString RemoveStep::withoutBrackets(const QString& name) const
             if (depth == 0)
                 break;
         }
-        if (end == name.size())
-            result += name[i++];
-        else
-            i = end + 1;
+        if (end == name.size()) {
+            kept.back() += name[i++];
+            continue;
+        }
+        if (m_bracketsOnly) {
+            // Only the pair's own two characters; what they held stays, nested pairs too.
+            const QString inside = name.sliced(i + 1, end - i - 1);
+            kept.back() += RemoveStep::withoutBrackets(inside);
+        } else {
+            kept.append(QString());
+        }
+        i = end + 1;
     }
-    return result;
+    return JoinKept(kept);
 }
 
 std::optional<QString> RemoveStep::apply(const QString& name, const NameContext&) const
@@ -74,7 +83,8 @@ QString RemoveStep::inWords() const
     if (m_last > 0)
         parts << u"后 %1 个字符"_s.arg(m_last);
     if (!m_brackets.isEmpty())
-        parts << u"括号 %1 及其中的文字"_s.arg(m_brackets);
+        parts << (m_bracketsOnly ? u"括号 %1（保留其中的文字）"_s : u"括号 %1 及其中的文字"_s)
+                     .arg(m_brackets);
     if (m_trim)
         parts << u"首尾空格"_s;
     return u"删除"_s + (parts.isEmpty() ? u"（无）"_s : parts.join(u"、"_s));

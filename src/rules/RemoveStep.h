@@ -2,8 +2,8 @@
 
 #include "RuleStep.h"
 
-// 删除: the first and last characters, text between chosen brackets with the brackets, and
-// leading and trailing spaces (the full-width space too).
+// 删除: the first and last characters, the chosen brackets with the text between them (or the
+// brackets alone), and leading and trailing spaces (the full-width space too).
 class RemoveStep : public RuleStep
 {
 public:
@@ -20,5 +20,6 @@ private:
     int m_first;
     int m_last;
     QString m_brackets; // the chosen pairs, as in allBrackets()
+    bool m_bracketsOnly;
     bool m_trim;
 };

@@ -1,5 +1,7 @@
 #include "ReplaceTextStep.h"
 
+#include "TrimmedName.h"
+
 using namespace Qt::StringLiterals;
 
 ReplaceTextStep::ReplaceTextStep(const StepSettings& settings)
@@ -11,6 +13,9 @@ std::optional<QString> ReplaceTextStep::apply(const QString& name, const NameCon
 {
     if (m_find.isEmpty())
         return name;
+    // Deleting leaves no double space where the text stood.
+    if (m_replaceWith.isEmpty())
+        return JoinKept(name.split(m_find, Qt::KeepEmptyParts, m_case));
     return QString(name).replace(m_find, m_replaceWith, m_case);
 }
 

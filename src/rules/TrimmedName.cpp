@@ -17,3 +17,30 @@ QString TrimSpaces(const QString& text)
 {
     return TrimmedOf(text, [](QChar c) { return c == u' '; });
 }
+
+QString JoinKept(const QStringList& pieces)
+{
+    QString joined;
+    QChar space; // the first space met at the junction, kept where text follows on both sides
+    for (qsizetype k = 0; k < pieces.size(); ++k) {
+        QStringView piece = pieces[k];
+        if (k > 0) {
+            while (!joined.isEmpty() && joined.back().isSpace()) {
+                space = joined.back();
+                joined.chop(1);
+            }
+            while (!piece.isEmpty() && piece.front().isSpace()) {
+                if (space.isNull())
+                    space = piece.front();
+                piece = piece.sliced(1);
+            }
+            if (piece.isEmpty())
+                continue; // the next junction decides
+            if (!space.isNull() && !joined.isEmpty())
+                joined += space;
+            space = QChar();
+        }
+        joined += piece;
+    }
+    return joined;
+}

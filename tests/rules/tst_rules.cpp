@@ -346,6 +346,14 @@ private Q_SLOTS:
         row("full-width spaces at both ends", "[{'step':'remove','trim':true}]",
             u"\u3000 a\u3000b \u3000"_s, 0, u"a\u3000b"_s);
         row("first and last", "[{'step':'remove','first':2,'last':5}]", u"abc"_s, 0, QString());
+        row("brackets alone, their text kept",
+            "[{'step':'remove','brackets':'【《','bracketText':'bracketsOnly'}]",
+            u"【旅行】台灣《三體》"_s, 0, u"旅行台灣三體"_s);
+        row("no double space where brackets stood",
+            "[{'step':'remove','brackets':'【(','trim':false}]", u"03 【港】 电影 (2)"_s, 0,
+            u"03 电影"_s);
+        row("no double space where deleted text stood", "[{'step':'replace','find':'HD'}]",
+            u"HD 电影  HD 2019 HD"_s, 0, u"电影 2019"_s);
         row("full width to half, stand-ins kept", "[{'step':'halfWidth'}]",
             u"ＡＢ１２！\u3000x：？"_s, 0, u"AB12! x：？"_s);
         row("traditional to simplified", "[{'step':'chinese','to':'simplified'}]", u"頭髮設計"_s, 0,
