@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include <QRect>
 #include <QSize>
 
 using namespace Qt::StringLiterals;
@@ -26,6 +27,8 @@ Described Describe(Settings::Key key)
         return {u"rules/recent"_s, QByteArray("[]")};
     case Key::NamesDialogSize:
         return {u"names/dialogSize"_s, QSize()};
+    case Key::RulesDialogPlace:
+        return {u"rules/dialogPlace"_s, QRect()};
     case Key::RulesNamed:
         break;
     }

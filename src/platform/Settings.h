@@ -16,6 +16,7 @@ public:
         RulesRecent,      // its recent step lists, newest first
         RulesNamed,       // its named presets
         NamesDialogSize,  // the name editor's size
+        RulesDialogPlace, // the rules dialog's place and size, where the user last left it
     };
 
     virtual ~Settings() = default;

@@ -5,6 +5,8 @@
 #include "StepList.h"
 #include "StepOptions.h"
 #include "common/NameBytes.h"
+#include "common/WindowPlacement.h"
+#include "platform/Settings.h"
 #include "rows/DirectoryListModel.h"
 
 #include <QComboBox>
@@ -66,11 +68,15 @@ FormRules::FormRules(QWidget* parent, DirectoryListModel& rows, FileSystem& file
     createControls();
     listPresets();
     setSteps(m_presets.lastUsed);
-    resize(760, 560);
+    resize(760, 640);
+    if (parent)
+        PlaceBeside(*this, *parent->window(),
+                    m_settings.value(Settings::Key::RulesDialogPlace).toRect());
 }
 
 FormRules::~FormRules()
 {
+    m_settings.setValue(Settings::Key::RulesDialogPlace, geometry());
     ++m_namesWanted; // a computation under way stops at its next name
     m_namesWorker.waitForDone();
 }
@@ -80,8 +86,10 @@ void FormRules::createControls()
     auto* layout = new QVBoxLayout(this);
 
     auto* presetsRow = new QHBoxLayout;
-    presetsRow->addWidget(new QLabel(u"规则方案："_s, this));
+    auto* presetsLabel = new QLabel(u"规则方案(&P)："_s, this);
+    presetsRow->addWidget(presetsLabel);
     comboPresets = new QComboBox(this);
+    presetsLabel->setBuddy(comboPresets);
     comboPresets->setObjectName(u"comboPresets"_s);
     comboPresets->setAccessibleName(u"规则方案"_s);
     comboPresets->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -92,14 +100,14 @@ void FormRules::createControls()
     editPresetName->setPlaceholderText(u"方案名称"_s);
     editPresetName->setAccessibleName(u"方案名称"_s);
     presetsRow->addWidget(editPresetName);
-    connect(AddButton(this, presetsRow, u"buttonSavePreset"_s, u"保存方案"_s),
+    connect(AddButton(this, presetsRow, u"buttonSavePreset"_s, u"保存方案(&S)"_s),
             &QPushButton::clicked, this, &FormRules::savePreset);
-    connect(AddButton(this, presetsRow, u"buttonDeletePreset"_s, u"删除方案"_s),
+    connect(AddButton(this, presetsRow, u"buttonDeletePreset"_s, u"删除方案(&E)"_s),
             &QPushButton::clicked, this, &FormRules::deletePreset);
-    connect(AddButton(this, presetsRow, u"buttonImport"_s, u"导入…"_s), &QPushButton::clicked, this,
-            &FormRules::importPresets);
-    connect(AddButton(this, presetsRow, u"buttonExport"_s, u"导出…"_s), &QPushButton::clicked, this,
-            &FormRules::exportPresets);
+    connect(AddButton(this, presetsRow, u"buttonImport"_s, u"导入(&I)…"_s), &QPushButton::clicked,
+            this, &FormRules::importPresets);
+    connect(AddButton(this, presetsRow, u"buttonExport"_s, u"导出(&X)…"_s), &QPushButton::clicked,
+            this, &FormRules::exportPresets);
     layout->addLayout(presetsRow);
     connect(comboPresets, &QComboBox::activated, this, &FormRules::presetChosen);
 
@@ -113,7 +121,7 @@ void FormRules::createControls()
     listSteps->setAccessibleName(u"规则步骤"_s);
     listColumn->addWidget(listSteps);
     auto* listButtons = new QHBoxLayout;
-    QPushButton* add = AddButton(stepsArea, listButtons, u"buttonAddStep"_s, u"添加步骤"_s);
+    QPushButton* add = AddButton(stepsArea, listButtons, u"buttonAddStep"_s, u"添加步骤(&N)"_s);
     auto* kindsMenu = new QMenu(add);
     for (const RuleStepKind& kind : RuleStepKinds()) {
         QAction* action = kindsMenu->addAction(kind.name);
@@ -121,12 +129,12 @@ void FormRules::createControls()
         connect(action, &QAction::triggered, this, [this, key = kind.key] { addStep(key); });
     }
     add->setMenu(kindsMenu);
-    connect(AddButton(stepsArea, listButtons, u"buttonRemoveStep"_s, u"删除步骤"_s),
+    connect(AddButton(stepsArea, listButtons, u"buttonRemoveStep"_s, u"删除步骤(&R)"_s),
             &QPushButton::clicked, this, &FormRules::removeStep);
-    connect(AddButton(stepsArea, listButtons, u"buttonUp"_s, u"上移"_s), &QPushButton::clicked,
+    connect(AddButton(stepsArea, listButtons, u"buttonUp"_s, u"上移(&U)"_s), &QPushButton::clicked,
             this, [this] { moveStep(-1); });
-    connect(AddButton(stepsArea, listButtons, u"buttonDown"_s, u"下移"_s), &QPushButton::clicked,
-            this, [this] { moveStep(1); });
+    connect(AddButton(stepsArea, listButtons, u"buttonDown"_s, u"下移(&D)"_s),
+            &QPushButton::clicked, this, [this] { moveStep(1); });
     listColumn->addLayout(listButtons);
     stepsRow->addLayout(listColumn, 1);
 
@@ -219,6 +227,13 @@ void FormRules::addStep(const QString& kind)
     steps.insert(position, made->newStep());
     setSteps(steps);
     listSteps->setCurrentRow(position);
+    // Straight into the new step's first option, to type its text or number.
+    for (QWidget* option : stackOptions->currentWidget()->findChildren<QWidget*>()) {
+        if ((option->focusPolicy() & Qt::TabFocus) && option->isEnabled()) {
+            option->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
 }
 
 void FormRules::removeStep()

@@ -762,6 +762,7 @@ private Q_SLOTS:
         QTRY_COMPARE(newNameAt(2), u"b10_3"_s);
         auto* start =
             FindChild<QSpinBox>(*dialog.findChild<QWidget*>(u"options_number"_s), u"start"_s);
+        QVERIFY(start->isAncestorOf(QApplication::focusWidget())); // typed into straight away
         start->selectAll();
         QTest::keyClicks(start, u"8"_s);
         QTRY_COMPARE(newNameAt(2), u"b10_10"_s);
