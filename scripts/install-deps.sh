@@ -23,13 +23,14 @@ done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 as_root=(env DEBIAN_FRONTEND=noninteractive)
+this_command="$0${*:+ $*}" # the command as typed, without a space after it when it has no options
 if [[ $(id -u) -ne 0 ]]; then
     if ! command -v sudo >/dev/null; then
         cat >&2 <<MESSAGE
 需要以 root 身份安装软件包：${missing[*]}
-请以 root 身份运行一次 "$0 $*"（例如 su -c '$0 $*'），
+请以 root 身份运行一次 "$this_command"（例如 su -c '$this_command'），
 或先安装 sudo 并加入 sudo 组：su -c 'apt-get install sudo && adduser $(id -un) sudo'，重新登录后再运行。
-Installing packages needs root: run "$0 $*" once as root (su -c '...'), or install sudo and
+Installing packages needs root: run "$this_command" once as root (su -c '...'), or install sudo and
 join its group (su -c 'apt-get install sudo && adduser $(id -un) sudo'), log in again and retry.
 MESSAGE
         exit 1
@@ -38,11 +39,11 @@ MESSAGE
     as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
 fi
 log=$(mktemp -t folder-batch-rename-apt.XXXXXX.log)
-echo "Installing: ${missing[*]} (apt-get's output: $log)"
+echo "正在安装：${missing[*]}（apt-get 的输出在 $log）"
 if ! { "${as_root[@]}" apt-get update -qq &&
        "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
     tail -n 40 "$log" >&2
-    echo "apt-get failed; its whole output: $log" >&2
+    echo "apt-get 安装失败，完整输出在 $log" >&2
     exit 1
 fi
 rm -f "$log"
