@@ -3,7 +3,8 @@
 #include "RuleStep.h"
 
 // 序号: numbers in the list's order (or restarting in each parent folder), before or after
-// the name, padded with zeros to a fixed width or to the digits of the largest number.
+// the name or at a position counted from its start or end, padded with zeros to a fixed width
+// or to the digits of the largest number.
 class NumberStep : public RuleStep
 {
 public:
@@ -15,8 +16,9 @@ public:
 private:
     qint64 m_start;
     qint64 m_step;
-    int m_width; // 0: as many digits as the largest number has
-    bool m_before;
+    int m_width;     // 0: as many digits as the largest number has
+    QString m_place; // "before", "after", "start" or "end"
+    int m_offset;    // for "start" and "end": how many characters from there
     bool m_perParent;
     QString m_separator;
 };

@@ -6,6 +6,7 @@
 #include "FullWidthToHalfWidthStep.h"
 #include "LetterCaseStep.h"
 #include "NumberStep.h"
+#include "PadNumbersStep.h"
 #include "RegexReplaceStep.h"
 #include "RemoveStep.h"
 #include "ReplaceTextStep.h"
@@ -46,8 +47,10 @@ StepField Note(const QString& text)
     return {Type::Note, {}, text};
 }
 
-const QList<std::pair<QString, QString>> beforeOrAfter = {{u"after"_s, u"名称后"_s},
-                                                          {u"before"_s, u"名称前"_s}};
+const QList<std::pair<QString, QString>> places = {{u"after"_s, u"名称后"_s},
+                                                   {u"before"_s, u"名称前"_s},
+                                                   {u"start"_s, u"从开头数第 N 个字符后"_s},
+                                                   {u"end"_s, u"从末尾数第 N 个字符前"_s}};
 
 } // namespace
 
@@ -56,11 +59,7 @@ const std::vector<RuleStepKind>& RuleStepKinds()
     static const std::vector<RuleStepKind> all = {
         {u"add"_s,
          u"添加文字"_s,
-         {Text(u"text"_s, u"文字："_s),
-          Choice(u"place"_s, u"位置："_s,
-                 beforeOrAfter +
-                     QList<std::pair<QString, QString>>{{u"start"_s, u"从开头数第 N 个字符后"_s},
-                                                        {u"end"_s, u"从末尾数第 N 个字符前"_s}}),
+         {Text(u"text"_s, u"文字："_s), Choice(u"place"_s, u"位置："_s, places),
           Number(u"offset"_s, u"N："_s, 0, 0, 255)},
          &Make<AddTextStep>},
         {u"replace"_s,
@@ -73,10 +72,16 @@ const std::vector<RuleStepKind>& RuleStepKinds()
          {Number(u"start"_s, u"起始："_s, 1, -999999, 999999),
           Number(u"increment"_s, u"步长："_s, 1, -9999, 9999),
           Number(u"width"_s, u"位数："_s, 0, 0, 20, u"自动"_s),
-          Choice(u"place"_s, u"位置："_s, beforeOrAfter), Text(u"separator"_s, u"分隔："_s, u"_"_s),
+          Choice(u"place"_s, u"位置："_s, places), Number(u"offset"_s, u"N："_s, 0, 0, 255),
+          Text(u"separator"_s, u"分隔（名称前后）："_s, u"_"_s),
           Flag(u"perParent"_s, u"每个父目录分别编号"_s),
           Note(u"序号按列表中的顺序（列表 → 排序）。"_s)},
          &Make<NumberStep>},
+        {u"pad"_s,
+         u"数字补零"_s,
+         {Number(u"width"_s, u"位数："_s, 2, 1, 20),
+          Note(u"名称中每一串数字前补 0 到这个位数，如“第1集”→“第01集”；更长的不变。"_s)},
+         &Make<PadNumbersStep>},
         {u"remove"_s,
          u"删除"_s,
          {Number(u"first"_s, u"开头字符数："_s, 0, 0, 255),

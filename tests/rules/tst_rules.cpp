@@ -328,6 +328,10 @@ private Q_SLOTS:
             u"a"_s + QString(19, u'0') + u"1"_s);
         row("fixed width", "[{'step':'number','start':7,'increment':1,'width':4,'separator':''}]",
             u"a"_s, 0, u"a0007"_s);
+        row("numbered inside the name", "[{'step':'number','start':3,'place':'end','offset':1}]",
+            u"第集"_s, 0, u"第03集"_s);
+        row("numbers in the name padded", "[{'step':'pad','width':2}]", u"第1集 S1E12 ９ 100"_s, 0,
+            u"第01集 S01E12 ９ 100"_s);
         row("numbered per folder", "[{'step':'number','start':1,'increment':1,'perParent':true}]",
             u"a"_s, 5, u"a_2"_s);
         row("at a position from the end", "[{'step':'add','text':'-','place':'end','offset':2}]",

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "RuleStep.h"
+
+// 数字补零: every run of digits 0-9 in the name padded with zeros to a width (第1集 → 第01集);
+// longer runs stay as they are.
+class PadNumbersStep : public RuleStep
+{
+public:
+    explicit PadNumbersStep(const StepSettings& settings);
+    std::optional<QString> apply(const QString& name, const NameContext& context) const override;
+    QString inWords() const override;
+
+private:
+    int m_width;
+};
