@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Starts the Windows program, then the installer, under wine on a virtual X display, each in a
 # wine desktop window that draws the window frames, and saves what the screen shows as
-# docs/windows-main.png (and with 帮助 open, docs/windows-help-menu.png) and
-# docs/windows-installer.png; and the progress dialog as
+# docs/windows-main.png and docs/windows-installer.png; and the progress dialog as
 # docs/windows-progress-dialog.png, docs/windows-rules-dialog.png and
 # docs/windows-history-dialog.png; with Windows set to dark apps, docs/windows-dark-main.png and
 # docs/windows-dark-preview.png; at 150 %, docs/windows-main@1.5x.png and
