@@ -22,20 +22,21 @@ void ChangedPartDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
 {
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
-    const QString newName = item.text;
+    const QString newName = item.text; // the name shown: in an old name's column, the old one
     item.text.clear();
     const QWidget* widget = option.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
 
-    const auto [prefix, changed] = ChangedPart(index.data(OldNameRole).toString(), newName);
+    const auto [prefix, changed] = ChangedPart(index.data(OtherNameRole).toString(), newName);
     const QRect text =
         style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(3, 0, -3, 0);
     const QFontMetrics metrics(item.font);
     const int start = text.left() + metrics.horizontalAdvance(newName.left(prefix));
     const int width = metrics.horizontalAdvance(newName.sliced(prefix, changed));
     painter->save();
-    if (changed > 0) {
+    const bool removed = m_shows == Shows::OldName;
+    if (changed > 0 && !removed) {
         // A pale mark under dark text, a deep one under light text.
         const QColor highlight = option.palette.color(QPalette::Highlight);
         const bool darkText = option.palette.color(QPalette::Text).lightness() < 128;
@@ -47,5 +48,9 @@ void ChangedPartDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->setFont(item.font);
     painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                       metrics.elidedText(newName, Qt::ElideRight, text.width()));
+    if (changed > 0 && removed) {
+        const int middle = text.center().y() + 1;
+        painter->drawLine(start, middle, std::min(start + width, text.right()), middle);
+    }
     painter->restore();
 }

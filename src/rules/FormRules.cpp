@@ -172,7 +172,10 @@ void FormRules::createControls()
     tablePreview->verticalHeader()->hide();
     tablePreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tablePreview->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tablePreview->setItemDelegateForColumn(1, new ChangedPartDelegate(tablePreview));
+    tablePreview->setItemDelegateForColumn(
+        0, new ChangedPartDelegate(ChangedPartDelegate::Shows::OldName, tablePreview));
+    tablePreview->setItemDelegateForColumn(
+        1, new ChangedPartDelegate(ChangedPartDelegate::Shows::NewName, tablePreview));
     previewColumn->addWidget(tablePreview);
     labelPreviewCount = new QLabel(previewArea);
     labelPreviewCount->setObjectName(u"labelPreviewCount"_s);
@@ -362,7 +365,8 @@ void FormRules::showNames(int wanted, const QStringList& names, const QStringLis
         const QString& newName = newNames[i];
         auto* oldItem = new QTableWidgetItem(VisibleName(name));
         auto* newItem = new QTableWidgetItem(VisibleName(newName));
-        newItem->setData(ChangedPartDelegate::OldNameRole, oldItem->text());
+        newItem->setData(ChangedPartDelegate::OtherNameRole, oldItem->text());
+        oldItem->setData(ChangedPartDelegate::OtherNameRole, newItem->text());
         tablePreview->setItem(i, 0, oldItem);
         tablePreview->setItem(i, 1, newItem);
         // Only what the names decide: whether the disk holds a new name is 模拟修改's to say.
