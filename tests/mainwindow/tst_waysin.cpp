@@ -156,7 +156,7 @@ private Q_SLOTS:
         for (int i = 0; i < 20; ++i) {
             folders.append(u"文件夹 %1"_s.arg(i));
             starts.push_back(std::make_unique<QProcess>());
-            starts.back()->start(childProgram, {meeting.path(), folders.back()});
+            starts.back()->start(childProgram, {meeting.path(), folders.back(), u"3000"_s});
         }
         QStringList gathered;
         int gatherers = 0;
