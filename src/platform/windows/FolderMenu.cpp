@@ -66,9 +66,10 @@ FolderMenu::State FolderMenu::state() const
 {
     if (keyExists(HKEY_CURRENT_USER, onFolders(m_place) + u"\\command"_s))
         return State::Present;
-    // The installer's entry, in the machine's classes, stands for every user.
-    return keyExists(HKEY_LOCAL_MACHINE, onFolders(ownClasses)) ? State::ForEveryone
-                                                                : State::Absent;
+    // The installer's entry, in the machine's classes, stands for every user's own.
+    return m_place == ownClasses && keyExists(HKEY_LOCAL_MACHINE, onFolders(ownClasses))
+               ? State::ForEveryone
+               : State::Absent;
 }
 
 bool FolderMenu::add()
