@@ -51,17 +51,13 @@ bool FolderMenu::add()
     QSaveFile file(m_place + u'/' + entryFile);
     if (!QDir().mkpath(m_place + u"/kio/servicemenus"_s) || !file.open(QIODevice::WriteOnly))
         return false;
-    file.write(u"[Desktop Entry]\n"
-               u"Type=Service\n"
-               u"X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n"
-               u"MimeType=inode/directory;\n"
-               u"Actions=batchRename;\n"
-               u"X-KDE-Priority=TopLevel\n\n"
-               u"[Desktop Action batchRename]\n"
-               u"Name=批量修改文件夹名称\n"
-               u"Icon=folder-batch-rename\n"
-               u"Exec=%1 %F\n"_s.arg(execArgument(m_program))
-                   .toUtf8());
+    QFile packaged(u":/data/folder-batch-rename-servicemenu.desktop"_s);
+    if (!packaged.open(QIODevice::ReadOnly))
+        return false;
+    // The package's entry, started as this very program.
+    QString entry = QString::fromUtf8(packaged.readAll());
+    entry.replace(u"\nExec=folder-batch-rename "_s, u"\nExec=%1 "_s.arg(execArgument(m_program)));
+    file.write(entry.toUtf8());
     // A service menu of the user's own runs only when it may be executed.
     return file.commit() &&
            QFile::setPermissions(m_place + u'/' + entryFile,
