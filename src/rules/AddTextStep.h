@@ -11,8 +11,6 @@ public:
     QString inWords() const override;
 
 private:
-    enum class Place { Before, After, FromStart, FromEnd };
     QString m_text;
-    Place m_place;
-    int m_offset;
+    TextPlace m_place;
 };

@@ -14,9 +14,8 @@ int DigitsOf(qint64 number)
 
 NumberStep::NumberStep(const StepSettings& settings)
     : m_start(settings.number(u"start")), m_step(settings.number(u"increment")),
-      m_width(settings.number(u"width")), m_place(settings.choice(u"place")),
-      m_offset(settings.number(u"offset")), m_perParent(settings.flag(u"perParent")),
-      m_separator(settings.text(u"separator"))
+      m_width(settings.number(u"width")), m_place(settings),
+      m_perParent(settings.flag(u"perParent")), m_separator(settings.text(u"separator"))
 {}
 
 std::optional<QString> NumberStep::apply(const QString& name, const NameContext& context) const
@@ -30,21 +29,14 @@ std::optional<QString> NumberStep::apply(const QString& name, const NameContext&
     QString text = QString::number(std::llabs(number)).rightJustified(width, u'0');
     if (number < 0)
         text.prepend(u'-');
-    if (m_place == u"before")
-        return text + m_separator + name;
-    if (m_place == u"after")
-        return name + m_separator + text;
-    // Inside the name the number stands alone; past either end it goes to that end.
-    const qsizetype offset = std::min<qsizetype>(m_offset, name.size());
-    return QString(name).insert(m_place == u"start" ? offset : name.size() - offset, text);
+    // Inside the name the number stands alone.
+    return m_place.put(text, name, m_place.outside() ? m_separator : QString());
 }
 
 QString NumberStep::inWords() const
 {
-    const QString where = m_place == u"before"  ? u"名称前"_s
-                          : m_place == u"after" ? u"名称后"_s
-                          : m_place == u"start" ? u"第 %1 个字符后"_s.arg(m_offset)
-                                                : u"倒数第 %1 个字符前"_s.arg(m_offset);
     const QString scope = m_perParent ? u"每个父目录分别"_s : QString();
-    return u"在%1%2编号（从 %3 起，步长 %4）"_s.arg(where, scope).arg(m_start).arg(m_step);
+    return u"在%1%2编号（从 %3 起，步长 %4）"_s.arg(m_place.inWords(), scope)
+        .arg(m_start)
+        .arg(m_step);
 }

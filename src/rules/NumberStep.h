@@ -16,9 +16,8 @@ public:
 private:
     qint64 m_start;
     qint64 m_step;
-    int m_width;     // 0: as many digits as the largest number has
-    QString m_place; // "before", "after", "start" or "end"
-    int m_offset;    // for "start" and "end": how many characters from there
+    int m_width; // 0: as many digits as the largest number has
+    TextPlace m_place;
     bool m_perParent;
     QString m_separator;
 };

@@ -215,3 +215,43 @@ std::unique_ptr<RuleStep> MakeRuleStep(const QJsonObject& settings)
     const RuleStepKind* kind = FindRuleStepKind(settings[u"step"].toString());
     return kind ? kind->make(StepSettings(*kind, settings)) : nullptr;
 }
+
+TextPlace::TextPlace(const StepSettings& settings) : m_offset(settings.number(u"offset"))
+{
+    const QString place = settings.choice(u"place");
+    m_place = place == u"before"  ? Place::Before
+              : place == u"start" ? Place::FromStart
+              : place == u"end"   ? Place::FromEnd
+                                  : Place::After;
+}
+
+QString TextPlace::put(const QString& text, const QString& name, const QString& separator) const
+{
+    const qsizetype offset = std::min<qsizetype>(m_offset, name.size());
+    switch (m_place) {
+    case Place::Before:
+        return text + separator + name;
+    case Place::After:
+        return name + separator + text;
+    case Place::FromStart:
+        return QString(name).insert(offset, text);
+    case Place::FromEnd:
+        break;
+    }
+    return QString(name).insert(name.size() - offset, text);
+}
+
+QString TextPlace::inWords() const
+{
+    switch (m_place) {
+    case Place::Before:
+        return u"名称前"_s;
+    case Place::After:
+        return u"名称后"_s;
+    case Place::FromStart:
+        return u"第 %1 个字符后"_s.arg(m_offset);
+    case Place::FromEnd:
+        break;
+    }
+    return u"倒数第 %1 个字符前"_s.arg(m_offset);
+}

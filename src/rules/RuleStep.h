@@ -94,5 +94,23 @@ private:
     QJsonObject m_values;
 };
 
+// Where a step puts its text: before or after the name, or at a position counted from its
+// start or end (settings "place" and "offset"). A position past either end means that end.
+class TextPlace
+{
+public:
+    explicit TextPlace(const StepSettings& settings);
+
+    bool outside() const { return m_place == Place::Before || m_place == Place::After; }
+    // The name with the text put in, the separator between them when it stands outside.
+    QString put(const QString& text, const QString& name, const QString& separator = {}) const;
+    QString inWords() const; // "名称前", "第 3 个字符后", …
+
+private:
+    enum class Place { Before, After, FromStart, FromEnd };
+    Place m_place;
+    int m_offset;
+};
+
 // The step the settings describe ("step" names its kind); nothing for an unknown kind.
 std::unique_ptr<RuleStep> MakeRuleStep(const QJsonObject& settings);
