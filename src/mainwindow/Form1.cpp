@@ -263,9 +263,11 @@ void Form1::createMenus()
     // Beyond the design: the file manager's right-click entry, for a program not installed for
     // every user (the installer's entry is the installer's to remove).
     addSeparator(menu帮助, u"menu右键菜单分隔"_s);
-    menu右键菜单 = addItem(menu帮助, u"menu右键菜单"_s, QString());
+    menu右键菜单 =
+        addItem(menu帮助, u"menu右键菜单"_s, u"加入%1右键菜单"_s.arg(FolderMenu::fileManager()));
     connect(menu右键菜单, &QAction::triggered, this, &Form1::toggleFolderMenu);
-    showFolderMenuState();
+    // Read when the menu opens, not while the window starts.
+    connect(menu帮助, &QMenu::aboutToShow, this, &Form1::showFolderMenuState);
 
     for (QMenu* menu : {menu列表, menu修改, menu帮助})
         menuBar()->addMenu(menu);
