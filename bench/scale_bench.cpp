@@ -15,6 +15,7 @@
 #include "mainwindow/Form1.h"
 #include "platform/FreedMemory.h"
 #include "rows/DirectoryListModel.h"
+#include "rows/FilteredRows.h"
 #include "rules/FormNames.h"
 #include "rules/FormRename.h"
 #include "rules/FormRules.h"
@@ -388,6 +389,20 @@ void runScale(int n, int repetitions)
         floors.push_back(0);
         record(u"names_paste"_s);
     }
+
+    // A filter over every row (about a third of them pass at 100,000), and off again.
+    times.push_back(stalls.watch([&] {
+        window.filterRows(RowFilter::Containing, u"5"_s);
+        QApplication::processEvents();
+    }));
+    floors.push_back(0);
+    record(u"filter"_s);
+    times.push_back(stalls.watch([&] {
+        window.filterRows(RowFilter::All);
+        QApplication::processEvents();
+    }));
+    floors.push_back(0);
+    record(u"filter_off"_s);
 
     QItemSelectionModel& selection = *window.listView().selectionModel();
     times.push_back(stalls.watch([&] { window.selectAll(); }));

@@ -20,17 +20,20 @@
 #include "rename/RecordStore.h"
 #include "rename/UndoRename.h"
 #include "rows/DirectoryListModel.h"
+#include "rows/FilteredRows.h"
 #include "rules/FormNames.h"
 #include "rules/FormRename.h"
 #include "rules/FormRules.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -59,6 +62,7 @@ constexpr QRect listPlace(4, 21, 610, 388);
 constexpr int statusBar1Panel1Width = 96;
 constexpr int statusBar1Panel2Width = 511;
 constexpr int columnWidth = 200;
+constexpr QStringView makerPanelText = u"Morvel软件";
 
 QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption)
 {
@@ -135,7 +139,7 @@ void Form1::createControls()
     // underscores would be cut off. The bar's spacing above (3) and below (2) and the panels'
     // frames (2) take seven.
     bar->setFixedHeight(std::max(statusBarHeight, bar->fontMetrics().height() + 7));
-    StatusBar1Panel1 = new QLabel(u"Morvel软件"_s, bar);
+    StatusBar1Panel1 = new QLabel(makerPanelText.toString(), bar);
     StatusBar1Panel1->setObjectName(u"StatusBar1Panel1"_s);
     StatusBar1Panel1->setFixedWidth(statusBar1Panel1Width);
     StatusBar1Panel2 = new QLabel(bar);
@@ -154,7 +158,8 @@ void Form1::createControls()
 
     connect(ListView1, &DirectoryListView::rightButtonPressed, this, &Form1::popUpListMenu);
     connect(ListView1, &DirectoryListView::contextMenuKeyPressed, this, &Form1::popUpListMenu);
-    connect(ListView1, &DirectoryListView::rowPointedAt, this, &Form1::showPathOf);
+    connect(ListView1, &DirectoryListView::rowPointedAt, this,
+            [this](int shownRow) { showPathOf(listRow(ListView1->model()->index(shownRow, 0))); });
     connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Form1::showCurrentRow);
     connect(m_rows, &QAbstractItemModel::dataChanged, this,
@@ -162,7 +167,16 @@ void Form1::createControls()
                 const int current = currentRow();
                 if (current >= topLeft.row() && current <= bottomRight.row())
                     showCurrentRow();
+                if (m_filtered && !m_refilter.isActive())
+                    m_refilter.start();
             });
+    // A filter is made again at most five times a second while a pass changes the verdicts.
+    m_refilter.setSingleShot(true);
+    m_refilter.setInterval(200);
+    connect(&m_refilter, &QTimer::timeout, this, [this] {
+        if (m_filtered)
+            filterRows(m_filtered->filter(), m_filtered->text());
+    });
     ListView1->setFocus();
 }
 
@@ -203,6 +217,31 @@ void Form1::createMenus()
               [this] { sortRows(Qt::AscendingOrder); });
     addChoice(menu排序, directions, u"menu降序"_s, u"降序"_s, false,
               [this] { sortRows(Qt::DescendingOrder); });
+    // Beyond the design: fewer rows on view, and a way from one problem to the next.
+    QMenu* menu筛选 = addSubmenu(menu列表, u"menu筛选"_s, u"筛选(&F)"_s);
+    menu列表->addMenu(menu筛选);
+    m_filterChoices = new QActionGroup(menu筛选);
+    const auto addFilter = [&](const QString& name, const QString& text, RowFilter filter) {
+        addChoice(menu筛选, m_filterChoices, name, text, filter == RowFilter::All,
+                  [this, filter] { filterRows(filter); });
+        m_filterChoices->actions().constLast()->setData(int(filter));
+    };
+    addFilter(u"menu全部行"_s, u"全部(&A)"_s, RowFilter::All);
+    addFilter(u"menu将修改的行"_s, u"只显示将修改的行(&W)"_s, RowFilter::WillChange);
+    addFilter(u"menu不会修改的行"_s, u"只显示不会修改的行(&N)"_s, RowFilter::WontChange);
+    addFilter(u"menu出错的行"_s, u"只显示出错的行(&E)"_s, RowFilter::Problems);
+    QAction* byText = addItem(menu筛选, u"menu包含文字"_s, u"包含文字(&T)…"_s);
+    byText->setCheckable(true);
+    byText->setData(int(RowFilter::Containing));
+    m_filterChoices->addAction(byText);
+    connect(byText, &QAction::triggered, this, &Form1::askFilterText);
+    addSeparator(menu筛选, u"menu筛选跳转分隔"_s);
+    QAction* next = addItem(menu筛选, u"menu下一个出错行"_s, u"下一个不能修改的行(&X)"_s);
+    next->setShortcut(Qt::Key_F3);
+    connect(next, &QAction::triggered, this, [this] { goToProblem(true); });
+    QAction* previous = addItem(menu筛选, u"menu上一个出错行"_s, u"上一个不能修改的行(&P)"_s);
+    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    connect(previous, &QAction::triggered, this, [this] { goToProblem(false); });
     // Beyond the design: the list as CSV, to edit its new names in a spreadsheet.
     connect(addItem(menu列表, u"menu导出列表"_s, u"导出列表(&X)…"_s), &QAction::triggered, this,
             [this] {
@@ -281,8 +320,37 @@ void Form1::showRowCount()
 
 int Form1::currentRow() const
 {
-    const QModelIndex current = ListView1->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    return listRow(ListView1->currentIndex());
+}
+
+bool Form1::isFiltered() const
+{
+    return m_filtered != nullptr;
+}
+
+int Form1::listRow(const QModelIndex& shown) const
+{
+    if (!shown.isValid())
+        return -1;
+    return isFiltered() ? m_filtered->mapToSource(shown).row() : shown.row();
+}
+
+QModelIndex Form1::shownIndex(int row, int column) const
+{
+    const QModelIndex own = m_rows->index(row, column);
+    return isFiltered() ? m_filtered->mapFromSource(own) : own;
+}
+
+std::vector<int> Form1::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : ListView1->selectionModel()->selection()) {
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            rows.push_back(isFiltered() ? listRow(m_filtered->index(r, 0)) : r);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
 void Form1::popUpListMenu(const QPoint& globalPosition)
@@ -331,12 +399,13 @@ void Form1::openAddDialog()
 
 void Form1::selectAll()
 {
-    const int n = m_rows->count();
+    const QAbstractItemModel* shown = ListView1->model();
+    const int n = shown->rowCount();
     if (n == 0)
         return;
     ListView1->selectionModel()->select(
-        QItemSelection(m_rows->index(0, 0),
-                       m_rows->index(n - 1, DirectoryListModel::ColumnCount - 1)),
+        QItemSelection(shown->index(0, 0),
+                       shown->index(n - 1, DirectoryListModel::ColumnCount - 1)),
         QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
@@ -344,11 +413,8 @@ void Form1::removeSelected()
 {
     // The selection is read once, as ranges; the rows go in one pass, front to back.
     std::vector<bool> marked(size_t(m_rows->count()), false);
-    const QItemSelection selection = ListView1->selectionModel()->selection();
-    for (const QItemSelectionRange& range : selection) {
-        for (int r = range.top(); r <= range.bottom(); ++r)
-            marked[size_t(r)] = true;
-    }
+    for (const int row : selectedRows())
+        marked[size_t(row)] = true;
     const int current = currentRow();
     int currentAfter = -1;
     if (current >= 0 && !marked[size_t(current)])
@@ -356,7 +422,7 @@ void Form1::removeSelected()
 
     m_rows->removeMarked(marked);
     if (currentAfter >= 0)
-        ListView1->selectionModel()->setCurrentIndex(m_rows->index(currentAfter, 0),
+        ListView1->selectionModel()->setCurrentIndex(shownIndex(currentAfter),
                                                      QItemSelectionModel::NoUpdate);
 }
 
@@ -406,12 +472,7 @@ bool Form1::exportList(const QString& path) const
 void Form1::openNamesDialog()
 {
     // The selected rows, or every row where none is selected.
-    std::vector<int> shown;
-    for (const QItemSelectionRange& range : ListView1->selectionModel()->selection()) {
-        for (int r = range.top(); r <= range.bottom(); ++r)
-            shown.push_back(r);
-    }
-    std::sort(shown.begin(), shown.end());
+    std::vector<int> shown = selectedRows();
     if (shown.empty()) {
         shown.resize(size_t(m_rows->count()));
         std::iota(shown.begin(), shown.end(), 0);
@@ -435,6 +496,119 @@ void Form1::sortRows(Qt::SortOrder direction)
         PassEnd::Completed)
         m_direction = direction;
     showSortChoice();
+}
+
+void Form1::filterRows(RowFilter filter, const QString& text)
+{
+    m_refilter.stop();
+    const std::vector<int> selected = selectedRows();
+    const int current = currentRow();
+    std::vector<int> widths;
+    for (int column = 0; column < DirectoryListModel::ColumnCount; ++column)
+        widths.push_back(ListView1->header()->sectionSize(column));
+
+    // A new proxy each time: one pass over the rows, where rows leaving one by one would cost
+    // the view a pass each.
+    std::unique_ptr<FilteredRows> previous(std::exchange(
+        m_filtered,
+        filter == RowFilter::All ? nullptr : new FilteredRows(*m_rows, filter, text, this)));
+    QAbstractItemModel* shown = m_filtered ? static_cast<QAbstractItemModel*>(m_filtered) : m_rows;
+    if (ListView1->model() != shown) {
+        std::unique_ptr<QItemSelectionModel> oldSelection(ListView1->selectionModel());
+        ListView1->setModel(shown);
+        for (int column = 0; column < DirectoryListModel::ColumnCount; ++column)
+            ListView1->header()->resizeSection(column, widths[size_t(column)]);
+        connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                &Form1::showCurrentRow);
+    }
+    if (m_filtered) {
+        for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            connect(m_filtered, changed, this, &Form1::showFilter);
+        connect(m_filtered, &QAbstractItemModel::modelReset, this, &Form1::showFilter);
+    }
+
+    // The selected rows still shown stay selected, in as few ranges as they make.
+    QItemSelection again;
+    const auto selectRun = [&](int first, int last) {
+        if (first >= 0)
+            again.select(shown->index(first, 0),
+                         shown->index(last, DirectoryListModel::ColumnCount - 1));
+    };
+    int first = -1;
+    int last = -1;
+    for (const int row : selected) {
+        const int at = shownIndex(row).row();
+        if (at < 0)
+            continue;
+        if (first >= 0 && at == last + 1) {
+            last = at;
+            continue;
+        }
+        selectRun(first, last);
+        first = last = at;
+    }
+    selectRun(first, last);
+    ListView1->selectionModel()->select(again, QItemSelectionModel::Select);
+    const QModelIndex focus = current >= 0 ? shownIndex(current) : QModelIndex();
+    if (focus.isValid()) {
+        ListView1->selectionModel()->setCurrentIndex(focus, QItemSelectionModel::NoUpdate);
+        ListView1->scrollTo(focus);
+    }
+    showFilter();
+}
+
+void Form1::askFilterText()
+{
+    bool given = false;
+    const QString text = QInputDialog::getText(
+        this, u"筛选"_s, u"只显示原名称或新名称包含以下文字的行："_s, QLineEdit::Normal,
+        m_filtered && m_filtered->filter() == RowFilter::Containing ? m_filtered->text()
+                                                                    : QString(),
+        &given);
+    if (given && !text.isEmpty())
+        filterRows(RowFilter::Containing, text);
+    else
+        showFilter(); // the check mark back where it was
+}
+
+void Form1::showFilter()
+{
+    const RowFilter filter = m_filtered ? m_filtered->filter() : RowFilter::All;
+    for (QAction* choice : m_filterChoices->actions())
+        choice->setChecked(choice->data().toInt() == int(filter));
+    if (!m_filtered) {
+        StatusBar1Panel1->setText(makerPanelText.toString());
+        StatusBar1Panel1->setToolTip(QString());
+        return;
+    }
+    const QString note = u"已筛选：显示 %1 行，共 %2 行。修改、导出和撤销仍作用于全部行，"
+                         u"移除选中项只移除显示并选中的行。"_s.arg(m_filtered->rowCount())
+                             .arg(m_rows->count());
+    StatusBar1Panel1->setText(u"显示 %1 行"_s.arg(m_filtered->rowCount()));
+    StatusBar1Panel1->setToolTip(note);
+    StatusBar1Panel2->setText(note);
+    StatusBar1Panel2->setToolTip(note);
+}
+
+bool Form1::goToProblem(bool forwards)
+{
+    const QAbstractItemModel* shown = ListView1->model();
+    const int n = shown->rowCount();
+    const QModelIndex current = ListView1->currentIndex();
+    const int from = current.isValid() ? current.row() : forwards ? -1 : n;
+    // Around the end to the other end, as a search goes on from the top.
+    for (int step = 1; step <= n; ++step) {
+        const int at = ((from + (forwards ? step : -step)) % n + n) % n;
+        const QModelIndex index = shown->index(at, 0);
+        if (IsProblem(m_rows->row(listRow(index)).verdict)) {
+            ListView1->selectionModel()->setCurrentIndex(
+                index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            ListView1->scrollTo(index);
+            return true;
+        }
+    }
+    QApplication::beep();
+    return false;
 }
 
 void Form1::showSortChoice()

@@ -5,11 +5,17 @@
 #include "rows/SortRows.h"
 
 #include <QMainWindow>
+#include <QTimer>
+
+#include <vector>
 
 struct DirectoryRow;
 class RecordStore;
 class DirectoryListModel;
 class DirectoryListView;
+class FilteredRows;
+enum class RowFilter;
+class QActionGroup;
 class QLabel;
 class QMenu;
 
@@ -28,6 +34,8 @@ public:
     QMenu& listMenu() { return *menu列表; }
     // The row holding the list's focus, or -1.
     int currentRow() const;
+    // The selected rows, in the list's order.
+    std::vector<int> selectedRows() const;
 
     // Appends the folders as the add dialog's "选中项" appends one: one lookup each, a folder
     // already listed skipped, one model notification for them all. Used by drops and the
@@ -55,6 +63,12 @@ public:
     void openHistory();
     void openAboutBox();
     void openWebLink(const QString& address);
+    // Shows only the rows the filter lets through. Every command but the removal of the
+    // selected rows still acts on every row.
+    void filterRows(RowFilter filter, const QString& text = {});
+    // Selects the next (or previous) shown row that will not or could not be renamed; false
+    // where there is none.
+    bool goToProblem(bool forwards);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +93,12 @@ private:
     void toggleFolderMenu();
     void showFolderMenuState();
     void showSortChoice();
+    bool isFiltered() const;
+    // A shown row's place in the list, and a row's index as shown (invalid while filtered out).
+    int listRow(const QModelIndex& shown) const;
+    QModelIndex shownIndex(int row, int column = 0) const;
+    void showFilter();
+    void askFilterText();
 
     Platform& m_platform;
     DirectoryListModel* m_rows = nullptr;
@@ -93,6 +113,9 @@ private:
     QMenu* menu列表 = nullptr;
     QAction* menu撤销修改 = nullptr;
     QAction* menu右键菜单 = nullptr;
+    FilteredRows* m_filtered = nullptr; // while a filter is on
+    QActionGroup* m_filterChoices = nullptr;
+    QTimer m_refilter; // after verdicts change under a filter
     RowOrder m_order = RowOrder::ByAddition;
     Qt::SortOrder m_direction = Qt::AscendingOrder;
 };

@@ -161,3 +161,19 @@ bool IsBatchOutcome(Verdict::Outcome outcome)
         return false;
     }
 }
+
+bool IsProblem(const Verdict& verdict)
+{
+    using Outcome = Verdict::Outcome;
+    switch (verdict.outcome) {
+    case Outcome::None:
+    case Outcome::CanRename:
+    case Outcome::SameName:
+        return false;
+    case Outcome::Renamed:
+    case Outcome::Undone:
+        return verdict.error.kind == FileSystemError::Kind::MayHaveReplacedFolder;
+    default:
+        return true;
+    }
+}

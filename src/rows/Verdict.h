@@ -44,5 +44,9 @@ Verdict::Outcome InvalidNameOutcome(const FileSystemError& problem);
 // True for what a batch or its undo made of a row, false for a preview's foretelling.
 bool IsBatchOutcome(Verdict::Outcome outcome);
 
+// True where the row will not or could not be renamed as proposed: a preview's refusal, a
+// failure, or a rename that may have replaced another folder. Not for an unchanged name.
+bool IsProblem(const Verdict& verdict);
+
 // The words for a failure, without the "修改出错:" prefix.
 QString DescribeError(const FileSystemError& error);

@@ -3,6 +3,7 @@
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
 #include "rows/DirectoryListModel.h"
+#include "rows/FilteredRows.h"
 #include "support/TestMain.h"
 #include "support/TestPlatform.h"
 
@@ -176,12 +177,13 @@ private Q_SLOTS:
         QCOMPARE(
             captions(window.menuBar()->actions()),
             (QStringList{u"menu列表=列表(&L)"_s, u"menu修改=修改(&R)"_s, u"menu帮助=帮助(&H)"_s}));
-        QCOMPARE(captions(window.listMenu().actions()),
-                 (QStringList{u"menu添加目录=添加目录"_s, u"tiou987=-"_s, u"menu全选=全选"_s,
-                              u"menu移除选中项=移除选中项"_s, u"menu清空=清空"_s,
-                              u"menu排序=排序(&O)"_s, u"menu导出列表=导出列表(&X)…"_s,
-                              u"uyhoiu8797=-"_s, u"menu打开修改前目录=打开修改前目录"_s,
-                              u"uiyiu9889=-"_s, u"menu退出=退出"_s}));
+        QCOMPARE(
+            captions(window.listMenu().actions()),
+            (QStringList{u"menu添加目录=添加目录"_s, u"tiou987=-"_s, u"menu全选=全选"_s,
+                         u"menu移除选中项=移除选中项"_s, u"menu清空=清空"_s, u"menu排序=排序(&O)"_s,
+                         u"menu筛选=筛选(&F)"_s, u"menu导出列表=导出列表(&X)…"_s, u"uyhoiu8797=-"_s,
+                         u"menu打开修改前目录=打开修改前目录"_s, u"uiyiu9889=-"_s,
+                         u"menu退出=退出"_s}));
         QCOMPARE(captions(window.findChild<QMenu*>(u"menu修改"_s)->actions()),
                  (QStringList{u"menu模拟修改=模拟修改"_s, u"menu更多规则=更多规则(&M)…"_s,
                               u"menu编辑新名称=编辑新名称(&E)…"_s, u"menu确认修改=确认修改"_s,
@@ -373,6 +375,62 @@ private Q_SLOTS:
         selectRows(window, {3});
         action(window, u"menu全选"_s)->trigger();
         QCOMPARE(window.listView().selectionModel()->selectedRows().size(), 5);
+    }
+
+    // Under a filter the list shows only its rows, 全选 then 移除选中项 removes only those, and
+    // F3 goes to the first shown row that cannot be renamed.
+    void filtersShowTheirRowsAndRemoveOnlyThose_data()
+    {
+        QTest::addColumn<RowFilter>("filter");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("将修改") << RowFilter::WillChange << QString()
+                                << QStringList{u"r0"_s, u"r2"_s};
+        QTest::newRow("不会修改") << RowFilter::WontChange << QString()
+                                  << QStringList{u"r1"_s, u"r3"_s, u"r4"_s};
+        QTest::newRow("出错, not the unchanged")
+            << RowFilter::Problems << QString() << QStringList{u"r1"_s, u"r4"_s};
+        QTest::newRow("new name, any case")
+            << RowFilter::Containing << u"NEW"_s << QStringList{u"r2"_s};
+    }
+    void filtersShowTheirRowsAndRemoveOnlyThose()
+    {
+        QFETCH(RowFilter, filter);
+        QFETCH(QString, text);
+        QFETCH(QStringList, shown);
+        using Outcome = Verdict::Outcome;
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, 5);
+        std::vector<ChangedRow> verdicts;
+        for (const auto& [r, outcome] : {std::pair{0, Outcome::CanRename},
+                                         {1, Outcome::FolderExists},
+                                         {2, Outcome::CanRename},
+                                         {3, Outcome::SameName},
+                                         {4, Outcome::Failed}}) {
+            DirectoryRow row = window.rows().row(r);
+            row.newName = r == 2 ? u"new2"_s : u"x"_s;
+            row.verdict.outcome = outcome;
+            verdicts.push_back({r, ChangedRow::Proposal, row});
+        }
+        window.rows().hold()->takeOver(verdicts);
+
+        window.filterRows(filter, text);
+        QStringList seen;
+        for (int i = 0; i < window.listView().model()->rowCount(); ++i)
+            seen.append(window.listView().model()->index(i, 0).data().toString());
+        QCOMPARE(seen, shown);
+        const bool problemShown = shown.contains(u"r1"_s) || shown.contains(u"r4"_s);
+        QCOMPARE(window.goToProblem(true), problemShown);
+        if (problemShown)
+            QCOMPARE(window.currentRow(), shown.contains(u"r1"_s) ? 1 : 4);
+        action(window, u"menu全选"_s)->trigger();
+        action(window, u"menu移除选中项"_s)->trigger();
+        window.filterRows(RowFilter::All);
+        QCOMPARE(window.listView().model(), &window.rows());
+        QCOMPARE(names(window).size() + shown.size(), 5);
+        for (const QString& name : shown)
+            QVERIFY(!names(window).contains(name));
     }
 
     void clearAndDuplicates()
