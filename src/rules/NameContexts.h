@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PadNumbersStep.h"
 #include "RuleStep.h"
 #include "platform/FileSystem.h"
 
@@ -21,16 +22,18 @@ public:
             int& counted = seen[rows.row(i).parentId];
             m_positionInParent[size_t(i)] = counted++;
             m_largestParentCount = std::max(m_largestParentCount, counted);
+            m_widestNumber = std::max(m_widestNumber, WidestNumber(rows.row(i).name));
         }
     }
 
     NameContext of(int position) const
     {
         return {position, m_positionInParent[size_t(position)], int(m_positionInParent.size()),
-                m_largestParentCount};
+                m_largestParentCount, m_widestNumber};
     }
 
 private:
     std::vector<int> m_positionInParent;
     int m_largestParentCount = 1;
+    int m_widestNumber = 0;
 };

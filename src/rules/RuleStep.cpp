@@ -79,8 +79,9 @@ const std::vector<RuleStepKind>& RuleStepKinds()
          &Make<NumberStep>},
         {u"pad"_s,
          u"数字补零"_s,
-         {Number(u"width"_s, u"位数："_s, 2, 1, 20),
-          Note(u"名称中每一串数字前补 0 到这个位数，如“第1集”→“第01集”；更长的不变。"_s)},
+         {Number(u"width"_s, u"位数："_s, 2, 0, 20, u"最长的数字"_s),
+          Note(u"名称中每一串数字前补 0 到这个位数，如“第1集”→“第01集”；更长的不变。"
+               u"“最长的数字”：补到列表中各原名称里最长的一串数字的位数。"_s)},
          &Make<PadNumbersStep>},
         {u"remove"_s,
          u"删除"_s,

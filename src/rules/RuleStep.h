@@ -16,6 +16,7 @@ struct NameContext
     int positionInParent = 0;   // among the rows of the same parent folder
     int count = 1;              // rows in the list
     int largestParentCount = 1; // rows of the parent folder that has the most
+    int widestNumber = 0;       // digits in the longest run of 0-9 in any row's name
 };
 
 class StepSettings;

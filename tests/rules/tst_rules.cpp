@@ -309,7 +309,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QJsonArray>("steps");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("position"); // in a list of ten rows, in folders of four
+        // In a list of ten rows, in folders of four, whose longest number has three digits.
+        QTest::addColumn<int>("position");
         QTest::addColumn<QString>("expected");
         const auto row = [](const char* tag, const char* steps, const QString& name, int position,
                             const QString& expected) {
@@ -332,6 +333,8 @@ private Q_SLOTS:
             u"第集"_s, 0, u"第03集"_s);
         row("numbers in the name padded", "[{'step':'pad','width':2}]", u"第1集 S1E12 ９ 100"_s, 0,
             u"第01集 S01E12 ９ 100"_s);
+        row("numbers padded to the list's longest", "[{'step':'pad','width':0}]", u"第1集 12"_s, 0,
+            u"第001集 012"_s);
         row("numbered per folder", "[{'step':'number','start':1,'increment':1,'perParent':true}]",
             u"a"_s, 5, u"a_2"_s);
         row("at a position from the end", "[{'step':'add','text':'-','place':'end','offset':2}]",
@@ -401,7 +404,7 @@ private Q_SLOTS:
         const StepList list(steps);
         QCOMPARE(list.isEmpty(), false);
         // "?": the step cannot work the name out.
-        QCOMPARE(list.apply(name, NameContext{position, position % 4, 10, 4}).value_or(u"?"_s),
+        QCOMPARE(list.apply(name, NameContext{position, position % 4, 10, 4, 3}).value_or(u"?"_s),
                  expected);
         // Only a broken pattern stops the preview, with a reason to show that names its step.
         const bool broken = QByteArray(QTest::currentDataTag()).startsWith("invalid");
