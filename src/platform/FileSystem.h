@@ -173,6 +173,8 @@ struct Volume
     QString displayName;
 };
 
+enum class FolderTime { Modified, Created };
+
 // Every file-system operation the program makes. Paths are full paths, used as given, of any
 // length.
 class FileSystem
@@ -183,9 +185,9 @@ public:
     // True for a folder or a link to one; false for anything else or an unresolvable path.
     virtual bool folderExists(const QString& path) = 0;
     virtual bool fileExists(const QString& path) = 0;
-    // When the folder's contents last changed, in milliseconds since 1970 (UTC); nothing when
-    // it cannot be read.
-    virtual std::optional<qint64> modifiedAt(const QString& path) = 0;
+    // When the folder's contents last changed, or when it was made, in milliseconds since 1970
+    // (UTC); nothing when it cannot be read or the file system keeps no such time.
+    virtual std::optional<qint64> timeOf(const QString& path, FolderTime which) = 0;
 
     virtual std::unique_ptr<FolderFinder> folderFinder() = 0;
 

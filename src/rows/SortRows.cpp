@@ -56,7 +56,7 @@ PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder orde
             std::vector<qint64> times;
             times.reserve(size_t(count));
             control.forEach(count, [&](int i) {
-                times.push_back(fileSystem.modifiedAt(snapshot.row(i).key)
+                times.push_back(fileSystem.timeOf(snapshot.row(i).key, FolderTime::Modified)
                                     .value_or(descending ? std::numeric_limits<qint64>::min()
                                                          : std::numeric_limits<qint64>::max()));
             });

@@ -296,12 +296,15 @@ void FormRules::refreshPreview()
     labelProblem->setVisible(!problem.isEmpty());
     const int shown = std::min(m_rows.count(), previewRows);
     QStringList names;
+    QStringList paths;
     std::vector<std::pair<FileId, QString>> parents;
     names.reserve(shown);
+    paths.reserve(shown);
     parents.reserve(size_t(shown));
     for (int i = 0; i < shown; ++i) {
         const DirectoryRow& row = m_rows.row(i);
         names.append(row.name);
+        paths.append(row.key);
         parents.emplace_back(row.parentId, row.parent);
     }
     const int wanted = ++m_namesWanted;
@@ -316,7 +319,8 @@ void FormRules::refreshPreview()
     for (int i = 0; i < shown; ++i)
         contexts.push_back(m_contexts->of(i));
     m_stillComputing->start();
-    m_namesWorker.start([this, wanted, stepsAsSet = m_steps, names, contexts, parents] {
+    m_namesWorker.start([this, wanted, stepsAsSet = m_steps, names, paths, contexts,
+                         parents]() mutable {
         const StepList rule(stepsAsSet);
         QStringList newNames;
         std::vector<NamedRow> named;
@@ -328,7 +332,9 @@ void FormRules::refreshPreview()
         for (qsizetype i = 0; i < names.size(); ++i) {
             if (m_namesWanted != wanted)
                 return; // the steps changed meanwhile
-            const std::optional<QString> newName = rule.apply(names[i], contexts[size_t(i)]);
+            NameContext& context = contexts[size_t(i)];
+            rule.readTimes(m_fileSystem, paths[i], context);
+            const std::optional<QString> newName = rule.apply(names[i], context);
             newNames.append(newName.value_or(u"（规则太复杂，无法计算这个名称）"_s));
             const auto& [parentId, parent] = parents[size_t(i)];
             auto known = ignoresCase.find(parentId);

@@ -29,8 +29,7 @@ std::optional<QString> NumberStep::apply(const QString& name, const NameContext&
     QString text = QString::number(std::llabs(number)).rightJustified(width, u'0');
     if (number < 0)
         text.prepend(u'-');
-    // Inside the name the number stands alone.
-    return m_place.put(text, name, m_place.outside() ? m_separator : QString());
+    return m_place.put(text, name, m_separator);
 }
 
 QString NumberStep::inWords() const

@@ -2,6 +2,7 @@
 
 #include "AddTextStep.h"
 #include "ChineseConversionStep.h"
+#include "DateStep.h"
 #include "EncodingRepairStep.h"
 #include "FullWidthToHalfWidthStep.h"
 #include "LetterCaseStep.h"
@@ -83,6 +84,16 @@ const std::vector<RuleStepKind>& RuleStepKinds()
           Note(u"名称中每一串数字前补 0 到这个位数，如“第1集”→“第01集”；更长的不变。"
                u"“最长的数字”：补到列表中各原名称里最长的一串数字的位数。"_s)},
          &Make<PadNumbersStep>},
+        {u"date"_s,
+         u"日期"_s,
+         {Choice(u"time"_s, u"日期："_s,
+                 {{u"modified"_s, u"修改时间"_s}, {u"created"_s, u"创建时间"_s}}),
+          Text(u"format"_s, u"格式："_s, u"yyyy-MM-dd"_s), Choice(u"place"_s, u"位置："_s, places),
+          Number(u"offset"_s, u"N："_s, 0, 0, 255),
+          Text(u"separator"_s, u"分隔（名称前后）："_s, u"_"_s),
+          Note(u"格式：yyyy 年，M 或 MM 月，d 或 dd 日，HH 时，mm 分，如“yyyy年M月”。"
+               u"文件系统不记录的时间不添加。"_s)},
+         &Make<DateStep>},
         {u"remove"_s,
          u"删除"_s,
          {Number(u"first"_s, u"开头字符数："_s, 0, 0, 255),

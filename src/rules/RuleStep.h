@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -17,6 +19,9 @@ struct NameContext
     int count = 1;              // rows in the list
     int largestParentCount = 1; // rows of the parent folder that has the most
     int widestNumber = 0;       // digits in the longest run of 0-9 in any row's name
+    // The folder's times, where a step reads them (StepList::readTimes).
+    std::optional<qint64> modified = {};
+    std::optional<qint64> created = {};
 };
 
 class StepSettings;
@@ -38,6 +43,8 @@ public:
     // Whether apply() reads the context (where the row stands): counting it takes a pass over
     // the rows.
     virtual bool readsContext() const { return false; }
+    // The folder's time the step reads, which only the file system knows.
+    virtual std::optional<FolderTime> timeRead() const { return std::nullopt; }
 };
 
 // One setting of a kind of step: its key in the settings, how the options page shows it, the
@@ -102,7 +109,6 @@ class TextPlace
 public:
     explicit TextPlace(const StepSettings& settings);
 
-    bool outside() const { return m_place == Place::Before || m_place == Place::After; }
     // The name with the text put in, the separator between them when it stands outside.
     QString put(const QString& text, const QString& name, const QString& separator = {}) const;
     QString inWords() const; // "名称前", "第 3 个字符后", …

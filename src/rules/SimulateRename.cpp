@@ -196,11 +196,14 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
     const bool readsContext = steps.readsContext();
     return Preview(rows, fileSystem, steps.inWords(), passes, order,
                    [&](const RowsSnapshot& snapshot, int i) {
-                       if (!readsContext)
-                           return steps.apply(snapshot.row(i).name, {});
-                       if (!contexts)
-                           contexts.emplace(snapshot);
-                       return steps.apply(snapshot.row(i).name, contexts->of(i));
+                       NameContext context;
+                       if (readsContext) {
+                           if (!contexts)
+                               contexts.emplace(snapshot);
+                           context = contexts->of(i);
+                       }
+                       steps.readTimes(fileSystem, snapshot.row(i).key, context);
+                       return steps.apply(snapshot.row(i).name, context);
                    });
 }
 

@@ -11,9 +11,20 @@ using namespace Qt::StringLiterals;
 StepList::StepList(const QJsonArray& settings) : m_settings(settings)
 {
     for (const QJsonValue& step : settings) {
-        if (std::unique_ptr<RuleStep> made = MakeRuleStep(step.toObject()))
+        if (std::unique_ptr<RuleStep> made = MakeRuleStep(step.toObject())) {
+            m_readsModified |= made->timeRead() == FolderTime::Modified;
+            m_readsCreated |= made->timeRead() == FolderTime::Created;
             m_steps.push_back(std::move(made));
+        }
     }
+}
+
+void StepList::readTimes(FileSystem& fileSystem, const QString& path, NameContext& context) const
+{
+    if (m_readsModified)
+        context.modified = fileSystem.timeOf(path, FolderTime::Modified);
+    if (m_readsCreated)
+        context.created = fileSystem.timeOf(path, FolderTime::Created);
 }
 
 QJsonArray StepList::completed(const QJsonArray& settings)

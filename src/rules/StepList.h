@@ -23,9 +23,13 @@ public:
     QString problem() const;
     // Whether a step reads where the row stands in the list.
     bool readsContext() const;
+    // The folder's times the steps read, into its context; nothing where none reads one.
+    void readTimes(FileSystem& fileSystem, const QString& path, NameContext& context) const;
     const QJsonArray& settings() const { return m_settings; }
 
 private:
     QJsonArray m_settings;
     std::vector<std::unique_ptr<RuleStep>> m_steps;
+    bool m_readsModified = false;
+    bool m_readsCreated = false;
 };

@@ -20,6 +20,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QItemSelectionModel>
@@ -309,7 +310,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QJsonArray>("steps");
         QTest::addColumn<QString>("name");
-        // In a list of ten rows, in folders of four, whose longest number has three digits.
+        // In a list of ten rows, in folders of four, whose longest number has three digits, of
+        // a folder modified at noon on 5 March 2024 (UTC) whose creation time is not kept.
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("expected");
         const auto row = [](const char* tag, const char* steps, const QString& name, int position,
@@ -335,6 +337,11 @@ private Q_SLOTS:
             u"第01集 S01E12 ９ 100"_s);
         row("numbers padded to the list's longest", "[{'step':'pad','width':0}]", u"第1集 12"_s, 0,
             u"第001集 012"_s);
+        row("modified date after the name", "[{'step':'date'}]", u"a"_s, 0, u"a_2024-03-05"_s);
+        row("date in Chinese, inside the name",
+            "[{'step':'date','format':'yyyy年M月','place':'start','offset':1}]", u"ab"_s, 0,
+            u"a2024年3月b"_s);
+        row("no creation time kept", "[{'step':'date','time':'created'}]", u"a"_s, 0, u"a"_s);
         row("numbered per folder", "[{'step':'number','start':1,'increment':1,'perParent':true}]",
             u"a"_s, 5, u"a_2"_s);
         row("at a position from the end", "[{'step':'add','text':'-','place':'end','offset':2}]",
@@ -404,7 +411,10 @@ private Q_SLOTS:
         const StepList list(steps);
         QCOMPARE(list.isEmpty(), false);
         // "?": the step cannot work the name out.
-        QCOMPARE(list.apply(name, NameContext{position, position % 4, 10, 4, 3}).value_or(u"?"_s),
+        const qint64 modified =
+            QDateTime(QDate(2024, 3, 5), QTime(12, 0), Qt::UTC).toMSecsSinceEpoch();
+        QCOMPARE(list.apply(name, NameContext{position, position % 4, 10, 4, 3, modified})
+                     .value_or(u"?"_s),
                  expected);
         // Only a broken pattern stops the preview, with a reason to show that names its step.
         const bool broken = QByteArray(QTest::currentDataTag()).startsWith("invalid");
@@ -786,6 +796,8 @@ private Q_SLOTS:
         QTest::mouseClick(FindChild<QPushButton>(dialog, u"Command3"_s), Qt::LeftButton);
         QVERIFY(dialog.isVisible());
         QCOMPARE(window.rows().row(2).verdictText(), u"有相同目录"_s);
+        dialog.setSteps(Steps("[{'step':'date','format':'yyyy'}]")); // read away from the window
+        QTRY_COMPARE(newNameAt(0), u"a_%1"_s.arg(QDate::currentDate().year()));
         dialog.setSteps({});
         FindChild<QAction>(dialog, u"add_number"_s)->trigger();
         start = FindChild<QSpinBox>(*dialog.findChild<QWidget*>(u"options_number"_s), u"start"_s);

@@ -525,12 +525,20 @@ bool LinuxFileSystem::fileExists(const QString& path)
     return statPath(path, info, true) && S_ISREG(info.st_mode);
 }
 
-std::optional<qint64> LinuxFileSystem::modifiedAt(const QString& path)
+std::optional<qint64> LinuxFileSystem::timeOf(const QString& path, FolderTime which)
 {
-    struct stat info = {};
-    if (!statPath(path, info, true))
+    const auto native = nativePath(path);
+    const auto anchored = native ? anchor(*native) : std::nullopt;
+    const unsigned wanted = which == FolderTime::Created ? STATX_BTIME : STATX_MTIME;
+    struct statx info = {};
+    if (!anchored ||
+        ::statx(anchored->startFd(), anchored->rest.constData(), AT_STATX_SYNC_AS_STAT, wanted,
+                &info) != 0 ||
+        !(info.stx_mask & wanted))
         return std::nullopt;
-    return qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
+    const struct statx_timestamp& time =
+        which == FolderTime::Created ? info.stx_btime : info.stx_mtime;
+    return qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000;
 }
 
 std::unique_ptr<FolderFinder> LinuxFileSystem::folderFinder()

@@ -17,7 +17,7 @@ class LinuxFileSystem : public FileSystem
 public:
     bool folderExists(const QString& path) override;
     bool fileExists(const QString& path) override;
-    std::optional<qint64> modifiedAt(const QString& path) override;
+    std::optional<qint64> timeOf(const QString& path, FolderTime which) override;
     std::unique_ptr<FolderFinder> folderFinder() override;
     bool readSubfolderNames(const QString& folder,
                             const std::function<void(QStringList)>& take) override;

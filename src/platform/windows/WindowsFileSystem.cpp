@@ -300,15 +300,16 @@ bool WindowsFileSystem::fileExists(const QString& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::optional<qint64> WindowsFileSystem::modifiedAt(const QString& path)
+std::optional<qint64> WindowsFileSystem::timeOf(const QString& path, FolderTime which)
 {
     const auto native = nativePath(path);
     WIN32_FILE_ATTRIBUTE_DATA data = {};
     if (!native || !::GetFileAttributesExW(native->c_str(), GetFileExInfoStandard, &data))
         return std::nullopt;
     // 100-nanosecond ticks since 1601.
-    const qint64 ticks = qint64((quint64(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                                data.ftLastWriteTime.dwLowDateTime);
+    const FILETIME& time =
+        which == FolderTime::Created ? data.ftCreationTime : data.ftLastWriteTime;
+    const qint64 ticks = qint64((quint64(time.dwHighDateTime) << 32) | time.dwLowDateTime);
     return ticks / 10000 - Q_INT64_C(11644473600000);
 }
 
