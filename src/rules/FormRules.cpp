@@ -379,9 +379,12 @@ void FormRules::showNames(int wanted, const QStringList& names, const QStringLis
         const Verdict::Outcome outcome =
             size_t(i) < outcomes.size() ? outcomes[size_t(i)] : Verdict::Outcome::CanRename;
         const bool isMarked = outcome != Verdict::Outcome::CanRename;
+        // Counted with their kind: too long is invalid, a name another row keeps a clash.
+        using Outcome = Verdict::Outcome;
         if (isMarked)
-            ++marked[outcome == Verdict::Outcome::NameTooLong ? Verdict::Outcome::InvalidName
-                                                              : outcome];
+            ++marked[outcome == Outcome::NameTooLong    ? Outcome::InvalidName
+                     : outcome == Outcome::FolderExists ? Outcome::NameProposedEarlier
+                                                        : outcome];
         tablePreview->setItem(
             i, 2, new QTableWidgetItem(isMarked ? VerdictText({outcome, {}}) : QString()));
     }

@@ -223,26 +223,35 @@ std::vector<Verdict::Outcome> ForetellFromNames(FileSystem& fileSystem,
 {
     // Planned, as the rules dialog's batches are.
     using Outcome = Verdict::Outcome;
+    const auto keyOf = [](const NamedRow& row, const QString& name) {
+        return std::pair{row.parentId, row.ignoresCase ? name.toCaseFolded() : name};
+    };
     std::vector<Outcome> outcomes;
     outcomes.reserve(rows.size());
-    QSet<std::pair<FileId, QString>> taken;
+    // A row that keeps its name holds it, whichever row comes first.
+    QSet<std::pair<FileId, QString>> kept;
     for (const NamedRow& row : rows) {
-        const auto keyOf = [&](const QString& name) {
-            return row.ignoresCase ? name.toCaseFolded() : name;
-        };
         // A planned batch renames a case-only change through a temporary name.
         Outcome outcome = Outcome::CanRename;
-        if (row.newName == row.name) {
+        if (row.newName == row.name)
             outcome = Outcome::SameName;
-        } else if (const auto problem = fileSystem.checkFolderName(row.newName)) {
+        else if (const auto problem = fileSystem.checkFolderName(row.newName))
             outcome = InvalidNameOutcome(*problem);
-        } else {
-            const qsizetype before = taken.size();
-            taken.insert({row.parentId, keyOf(row.newName)});
-            if (taken.size() == before)
-                outcome = Outcome::NameProposedEarlier;
-        }
+        if (outcome != Outcome::CanRename)
+            kept.insert(keyOf(row, row.name));
         outcomes.push_back(outcome);
+    }
+    QSet<std::pair<FileId, QString>> taken;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (outcomes[i] != Outcome::CanRename)
+            continue;
+        const auto wanted = keyOf(rows[i], rows[i].newName);
+        const qsizetype before = taken.size();
+        taken.insert(wanted);
+        if (kept.contains(wanted))
+            outcomes[i] = Outcome::FolderExists;
+        else if (taken.size() == before)
+            outcomes[i] = Outcome::NameProposedEarlier;
     }
     return outcomes;
 }

@@ -796,6 +796,10 @@ private Q_SLOTS:
         QTest::mouseClick(FindChild<QPushButton>(dialog, u"Command3"_s), Qt::LeftButton);
         QVERIFY(dialog.isVisible());
         QCOMPARE(window.rows().row(2).verdictText(), u"有相同目录"_s);
+        // A name a row keeps is taken, though the row comes first.
+        dialog.setSteps(Steps("[{'step':'regex','pattern':'^b2$','replaceWith':'a'}]"));
+        QTRY_COMPARE(marks->text(), u"1 行重名，2 行不变"_s);
+        QCOMPARE(table->item(1, 2)->text(), u"有相同目录"_s);
         dialog.setSteps(Steps("[{'step':'date','format':'yyyy'}]")); // read away from the window
         QTRY_COMPARE(newNameAt(0), u"a_%1"_s.arg(QDate::currentDate().year()));
         dialog.setSteps({});
