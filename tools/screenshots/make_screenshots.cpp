@@ -10,6 +10,7 @@
 #include "platform/ProgramEnd.h"
 #include "rename/FormHistory.h"
 #include "rows/DirectoryListModel.h"
+#include "rows/FilteredRows.h"
 #include "rules/FormNames.h"
 #include "rules/FormRename.h"
 #include "rules/FormRules.h"
@@ -242,6 +243,38 @@ int run(int argc, char* argv[])
         QApplication::processEvents();
         save(framed(steps), out + u"/main-after-rules.png"_s);
         steps.hide();
+    }
+
+    // Downloads whose quality tags, once removed, leave names that clash: marked in the table
+    // while the user types; then, after the preview, only the rows that cannot be renamed.
+    {
+        QStringList paths;
+        for (const QString& name :
+             {u"电影 1080P"_s, u"电影 720P"_s, u"电影 HD"_s, u"纪录片 1080P"_s, u"纪录片"_s,
+              u"综艺 第1期 HD"_s, u"综艺 第2期 HD"_s, u"动画 720P"_s, u"音乐会 HD"_s}) {
+            tree.makeFolders({u"下载/"_s + name});
+            paths.append(tree.path(u"下载/"_s + name));
+        }
+        Form1 list(test.platform);
+        list.move(0, 0);
+        list.addFolders(paths);
+        list.sortRows(RowOrder::ByName);
+        FormRules rules(&list, list.rows(), test.fileSystem, test.passes, test.settings);
+        QEventLoop computing;
+        QObject::connect(&rules, &FormRules::previewShown, &computing, &QEventLoop::quit);
+        rules.setSteps(
+            QJsonDocument::fromJson(
+                R"json([{"step":"regex","pattern":" ?(1080P|720P|HD)","replaceWith":""}])json")
+                .array());
+        computing.exec();
+        save(framed(rules), out + u"/rules-dialog-clashes.png"_s);
+        rules.simulate();
+        list.filterRows(RowFilter::Problems);
+        list.show();
+        list.goToProblem(true);
+        QApplication::processEvents();
+        save(framed(list), out + u"/main-filter.png"_s);
+        list.hide();
     }
 
     // The name editor: names typed in its table, then the same names as text.
