@@ -1,5 +1,6 @@
 #include "NaturalNameOrder.h"
 
+#include "common/ChineseNumerals.h"
 #include "platform/ChineseText.h"
 
 #include <QtEndian>
@@ -236,13 +237,27 @@ NaturalNameOrder::NaturalNameOrder()
         m_collator = ChineseCollator();
 }
 
-int NaturalNameOrder::compare(const QString& a, const QString& b) const
+int NaturalNameOrder::compare(const QString& first, const QString& second) const
 {
+    // Chinese numerals compare as the numbers they write.
+    const QString a = ChineseNumeralsAsDigits(first);
+    const QString b = ChineseNumeralsAsDigits(second);
     return m_collator ? m_collator->compare(a, b) : CompareNaturally(a, b);
 }
 
-std::vector<int> NaturalNameOrder::sortedPositions(std::span<const QString> names) const
+std::vector<int> NaturalNameOrder::sortedPositions(std::span<const QString> given) const
 {
+    // Chinese numerals sort as the numbers they write: the names rewritten once, each.
+    std::vector<QString> withDigits;
+    std::span<const QString> names = given;
+    if (std::any_of(given.begin(), given.end(), [](const QString& name) {
+            return std::any_of(name.begin(), name.end(), IsChineseNumeral);
+        })) {
+        withDigits.reserve(given.size());
+        for (const QString& name : given)
+            withDigits.push_back(ChineseNumeralsAsDigits(name));
+        names = withDigits;
+    }
     if (!m_collator) {
         std::vector<int> positions(names.size());
         std::iota(positions.begin(), positions.end(), 0);

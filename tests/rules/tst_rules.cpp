@@ -457,6 +457,15 @@ private Q_SLOTS:
             QVERIFY2(order.compare(ordered[i - 1], ordered[i]) < 0, qPrintable(ordered[i]));
             QVERIFY2(CompareNaturally(ordered[i - 1], ordered[i]) < 0, qPrintable(ordered[i]));
         }
+        // Chinese numerals by the numbers they write, beside digits; 百 and 千 alone are words.
+        const QStringList episodes{u"二〇一九"_s, u"2020"_s,         u"百度"_s,         u"第2集"_s,
+                                   u"第九集"_s,   u"第十集"_s,       u"第十一集"_s,     u"第12集"_s,
+                                   u"第二十集"_s, u"第一百零五集"_s, u"第一千零十集"_s, u"千寻"_s};
+        std::vector<QString> shuffled(episodes.rbegin(), episodes.rend());
+        QStringList sortedEpisodes;
+        for (const int position : order.sortedPositions(shuffled))
+            sortedEpisodes << shuffled[size_t(position)];
+        QCOMPARE(sortedEpisodes, episodes);
         // Chinese by pinyin (a, b, z) either way.
         QVERIFY(order.compare(u"阿"_s, u"北"_s) < 0 && order.compare(u"北"_s, u"中"_s) < 0);
         QVERIFY(CompareNaturally(u"阿"_s, u"北"_s) < 0 && CompareNaturally(u"北"_s, u"中"_s) < 0);

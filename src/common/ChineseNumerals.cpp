@@ -1,0 +1,147 @@
+#include "ChineseNumerals.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+int DigitOf(QChar c)
+{
+    switch (c.unicode()) {
+    case u'〇':
+    case u'零':
+        return 0;
+    case u'一':
+    case u'壹':
+        return 1;
+    case u'二':
+    case u'两':
+    case u'兩':
+    case u'贰':
+    case u'貳':
+        return 2;
+    case u'三':
+    case u'叁':
+    case u'參':
+        return 3;
+    case u'四':
+    case u'肆':
+        return 4;
+    case u'五':
+    case u'伍':
+        return 5;
+    case u'六':
+    case u'陆':
+    case u'陸':
+        return 6;
+    case u'七':
+    case u'柒':
+        return 7;
+    case u'八':
+    case u'捌':
+        return 8;
+    case u'九':
+    case u'玖':
+        return 9;
+    default:
+        return -1;
+    }
+}
+
+qint64 UnitOf(QChar c)
+{
+    switch (c.unicode()) {
+    case u'十':
+    case u'拾':
+        return 10;
+    case u'百':
+    case u'佰':
+        return 100;
+    case u'千':
+    case u'仟':
+        return 1000;
+    case u'万':
+    case u'萬':
+        return 10000;
+    case u'亿':
+    case u'億':
+        return 100000000;
+    default:
+        return 0;
+    }
+}
+
+constexpr qsizetype longestRun = 18; // within qint64, whichever way it is written
+
+} // namespace
+
+bool IsChineseNumeral(QChar c)
+{
+    return DigitOf(c) >= 0 || UnitOf(c) > 0;
+}
+
+std::optional<qint64> ChineseNumeralValue(QStringView run)
+{
+    if (run.isEmpty() || run.size() > longestRun)
+        return std::nullopt;
+    // Digits alone, one a place: 二〇一九.
+    if (std::none_of(run.begin(), run.end(), [](QChar c) { return UnitOf(c) > 0; })) {
+        qint64 value = 0;
+        for (const QChar c : run)
+            value = value * 10 + DigitOf(c);
+        return value;
+    }
+    qint64 total = 0;   // of the sections closed by 万 or 亿
+    qint64 section = 0; // below 万
+    int digit = -1;     // waiting for its unit
+    for (const QChar c : run) {
+        if (const int d = DigitOf(c); d >= 0) {
+            if (digit > 0)
+                return std::nullopt; // 三四十: thirty or forty, no one number
+            digit = d;
+            continue;
+        }
+        const qint64 unit = UnitOf(c);
+        if (unit < 10000) {
+            // 十 alone stands for 一十 (零十 too); 百 and 千 alone are words (百度, 千寻).
+            if (digit <= 0 && unit != 10)
+                return std::nullopt;
+            section += std::max(digit, 1) * unit;
+        } else {
+            section += std::max(digit, 0);
+            if (section == 0 && total == 0)
+                return std::nullopt; // 万 alone
+            if (total + section > std::numeric_limits<qint64>::max() / unit)
+                return std::nullopt;
+            total = unit == 10000 ? total + section * unit : (total + section) * unit;
+            section = 0;
+        }
+        digit = -1;
+    }
+    return total + section + std::max(digit, 0);
+}
+
+QString ChineseNumeralsAsDigits(const QString& text)
+{
+    const auto first = std::find_if(text.begin(), text.end(), IsChineseNumeral);
+    if (first == text.end())
+        return text;
+    QString result = text.first(first - text.begin());
+    for (qsizetype i = first - text.begin(); i < text.size();) {
+        if (!IsChineseNumeral(text[i])) {
+            result += text[i++];
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && IsChineseNumeral(text[end]))
+            ++end;
+        const QStringView run = QStringView(text).sliced(i, end - i);
+        const std::optional<qint64> value = ChineseNumeralValue(run);
+        if (value)
+            result += QString::number(*value);
+        else
+            result += run;
+        i = end;
+    }
+    return result;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Chinese numerals: the digits 〇 零 一 二 两 … 九, their capitals 壹 贰 … 玖 (and traditional
+// forms), and the units 十 百 千 万 亿 (拾 佰 仟 萬 億).
+bool IsChineseNumeral(QChar c);
+
+// The number a run of Chinese numerals writes: "十二" 12, "一百零五" 105, "二〇一九" 2019;
+// nothing for a run that writes none ("三四十", "百" alone) or one too large.
+std::optional<qint64> ChineseNumeralValue(QStringView run);
+
+// The text with every run of Chinese numerals that writes a number in digits
+// ("第十二集" → "第12集"); the text itself, shared, where it has none.
+QString ChineseNumeralsAsDigits(const QString& text);
