@@ -1,5 +1,7 @@
 #include "ChineseNumerals.h"
 
+#include "TextRuns.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -123,25 +125,10 @@ std::optional<qint64> ChineseNumeralValue(QStringView run)
 
 QString ChineseNumeralsAsDigits(const QString& text)
 {
-    const auto first = std::find_if(text.begin(), text.end(), IsChineseNumeral);
-    if (first == text.end())
+    if (std::none_of(text.begin(), text.end(), IsChineseNumeral))
         return text;
-    QString result = text.first(first - text.begin());
-    for (qsizetype i = first - text.begin(); i < text.size();) {
-        if (!IsChineseNumeral(text[i])) {
-            result += text[i++];
-            continue;
-        }
-        qsizetype end = i;
-        while (end < text.size() && IsChineseNumeral(text[end]))
-            ++end;
-        const QStringView run = QStringView(text).sliced(i, end - i);
+    return RewriteRuns(text, IsChineseNumeral, [](QStringView run) {
         const std::optional<qint64> value = ChineseNumeralValue(run);
-        if (value)
-            result += QString::number(*value);
-        else
-            result += run;
-        i = end;
-    }
-    return result;
+        return value ? QString::number(*value) : run.toString();
+    });
 }

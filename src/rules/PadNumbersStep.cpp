@@ -1,5 +1,9 @@
 #include "PadNumbersStep.h"
 
+#include "common/TextRuns.h"
+
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 PadNumbersStep::PadNumbersStep(const StepSettings& settings) : m_width(settings.number(u"width")) {}
@@ -25,21 +29,9 @@ int WidestNumber(QStringView name)
 std::optional<QString> PadNumbersStep::apply(const QString& name, const NameContext& context) const
 {
     const int width = m_width > 0 ? m_width : context.widestNumber;
-    QString padded;
-    padded.reserve(name.size() + width);
-    for (qsizetype i = 0; i < name.size();) {
-        if (!IsDigit(name[i])) {
-            padded += name[i++];
-            continue;
-        }
-        qsizetype end = i;
-        while (end < name.size() && IsDigit(name[end]))
-            ++end;
-        padded += QString(std::max<qsizetype>(0, width - (end - i)), u'0');
-        padded += QStringView(name).sliced(i, end - i);
-        i = end;
-    }
-    return padded;
+    return RewriteRuns(name, IsDigit, [width](QStringView digits) {
+        return QString(std::max<qsizetype>(0, width - digits.size()), u'0').append(digits);
+    });
 }
 
 QString PadNumbersStep::inWords() const
