@@ -2,8 +2,12 @@
 
 #include "TextRuns.h"
 
+#include <QList>
+
 #include <algorithm>
 #include <limits>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -131,4 +135,46 @@ QString ChineseNumeralsAsDigits(const QString& text)
         const std::optional<qint64> value = ChineseNumeralValue(run);
         return value ? QString::number(*value) : run.toString();
     });
+}
+
+QString ChineseNumeralOf(qint64 number, bool capitals)
+{
+    const QStringView digits = capitals ? u"零壹贰叁肆伍陆柒捌玖" : u"零一二三四五六七八九";
+    const QStringView units = capitals ? u"拾佰仟" : u"十百千";
+    if (number == 0)
+        return QString(digits[0]);
+    // Four digits a section, from the lowest: each section, then 万 or 亿 above it.
+    QList<int> sections;
+    for (qint64 rest = number; rest > 0; rest /= 10000)
+        sections.prepend(int(rest % 10000));
+    QString text;
+    bool zeroPending = false;
+    for (qsizetype s = 0; s < sections.size(); ++s) {
+        const int section = sections[s];
+        const qsizetype fromTop = sections.size() - 1 - s;
+        if (section == 0) {
+            zeroPending = !text.isEmpty();
+            continue;
+        }
+        // Places inside the section, thousands first; a gap before a digit reads 零.
+        for (int place = 3, divisor = 1000; place >= 0; --place, divisor /= 10) {
+            const int digit = section / divisor % 10;
+            if (digit == 0) {
+                zeroPending = zeroPending || !text.isEmpty();
+                continue;
+            }
+            if (zeroPending && !text.isEmpty())
+                text += digits[0];
+            zeroPending = false;
+            const bool leadingTen = text.isEmpty() && place == 1 && digit == 1 && !capitals;
+            if (!leadingTen)
+                text += digits[digit];
+            if (place > 0)
+                text += units[place - 1];
+        }
+        zeroPending = false;
+        if (fromTop > 0)
+            text += fromTop == 1 ? u"万"_s : fromTop == 2 ? u"亿"_s : u"万亿"_s;
+    }
+    return text;
 }

@@ -12,6 +12,10 @@ bool IsChineseNumeral(QChar c);
 // nothing for a run that writes none ("三四十", "百" alone) or one too large.
 std::optional<qint64> ChineseNumeralValue(QStringView run);
 
+// The number in Chinese numerals: 12 十二, 105 一百零五, 2019 二千零一十九; in capitals
+// 壹拾贰 (a leading 一十 is written 十 only in the common form). From 0 to below 10^16.
+QString ChineseNumeralOf(qint64 number, bool capitals = false);
+
 // The text with every run of Chinese numerals that writes a number in digits
 // ("第十二集" → "第12集"); the text itself, shared, where it has none.
 QString ChineseNumeralsAsDigits(const QString& text);

@@ -2,6 +2,7 @@
 
 #include "AddTextStep.h"
 #include "ChineseConversionStep.h"
+#include "ChineseNumeralStep.h"
 #include "DateStep.h"
 #include "EncodingRepairStep.h"
 #include "FullWidthToHalfWidthStep.h"
@@ -114,6 +115,16 @@ const std::vector<RuleStepKind>& RuleStepKinds()
                  {{u"simplified"_s, u"繁体转简体"_s}, {u"traditional"_s, u"简体转繁体"_s}}),
           Note(u"按词语转换（OpenCC）。"_s)},
          &Make<ChineseConversionStep>},
+        {u"numerals"_s,
+         u"中文数字"_s,
+         {Choice(u"to"_s, u"转换："_s,
+                 {{u"digits"_s, u"中文数字转为阿拉伯数字"_s},
+                  {u"chinese"_s, u"阿拉伯数字转为中文数字"_s}}),
+          Flag(u"capitals"_s, u"大写（壹贰叁）"_s),
+          Note(u"“第”之后、量词（集、季、部、卷、册、期、章、回、年、月等）之前或单独出现的中文数字"
+               u"才转换，"
+               u"词语中的（一些、统一、十分）不变。"_s)},
+         &Make<ChineseNumeralStep>},
         {u"case"_s,
          u"大小写"_s,
          {Choice(u"to"_s, u"转换为："_s,

@@ -376,6 +376,14 @@ private Q_SLOTS:
             u"头发"_s, 0, u"頭髮"_s);
         row("nothing to convert", "[{'step':'chinese','to':'simplified'}]", u"abc 1"_s, 0,
             u"abc 1"_s);
+        row("Chinese numerals after 第, before a counter or alone", "[{'step':'numerals'}]",
+            u"第十二集 二〇一九年 一百零五 九"_s, 0, u"第12集 2019年 105 9"_s);
+        row("Chinese numerals inside words stay", "[{'step':'numerals'}]",
+            u"一些 统一 十分 三体 百度"_s, 0, u"一些 统一 十分 三体 百度"_s);
+        row("digits in Chinese numerals", "[{'step':'numerals','to':'chinese'}]",
+            u"第12集 105 10010 0 100000005"_s, 0, u"第十二集 一百零五 一万零一十 零 一亿零五"_s);
+        row("digits in capitals", "[{'step':'numerals','to':'chinese','capitals':true}]", u"12"_s,
+            0, u"壹拾贰"_s);
         row("each word's first letter", "[{'step':'case','to':'words'}]", u"hELLO wORLD-x"_s, 0,
             u"Hello World-X"_s);
         row("upper case", "[{'step':'case','to':'upper'}]", u"aB 1ü"_s, 0, u"AB 1Ü"_s);

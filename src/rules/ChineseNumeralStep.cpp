@@ -1,0 +1,78 @@
+#include "ChineseNumeralStep.h"
+
+#include "common/ChineseNumerals.h"
+#include "common/TextRuns.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool IsCounterWord(QChar c)
+{
+    return QStringView(u"集季部卷册冊期章回话話篇节節课課届屆次个個号號日月年岁歲页頁辑輯首场場周")
+        .contains(c);
+}
+
+bool IsHan(QChar c)
+{
+    return c.script() == QChar::Script_Han;
+}
+
+bool IsAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Where a run of numerals stands for a number rather than for part of a word.
+bool StandsForNumber(QStringView name, qsizetype start, qsizetype end)
+{
+    const bool hanBefore = start > 0 && IsHan(name[start - 1]);
+    const bool hanAfter = end < name.size() && IsHan(name[end]);
+    return (hanBefore && name[start - 1] == u'第') || (hanAfter && IsCounterWord(name[end])) ||
+           (!hanBefore && !hanAfter);
+}
+
+} // namespace
+
+ChineseNumeralStep::ChineseNumeralStep(const StepSettings& settings)
+    : m_toDigits(settings.choice(u"to") == u"digits"), m_capitals(settings.flag(u"capitals"))
+{}
+
+std::optional<QString> ChineseNumeralStep::apply(const QString& name, const NameContext&) const
+{
+    if (!m_toDigits) {
+        return RewriteRuns(name, IsAsciiDigit, [this](QStringView digits) {
+            // Beyond 15 digits a run is a code, not a number to read.
+            return digits.size() > 15 ? digits.toString()
+                                      : ChineseNumeralOf(digits.toLongLong(), m_capitals);
+        });
+    }
+    QString result;
+    qsizetype start = 0;
+    const QStringView text(name);
+    // Runs are rewritten one by one: whether one stands for a number depends on its neighbours.
+    for (qsizetype i = 0; i < name.size();) {
+        if (!IsChineseNumeral(name[i])) {
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < name.size() && IsChineseNumeral(name[end]))
+            ++end;
+        const std::optional<qint64> value = ChineseNumeralValue(text.sliced(i, end - i));
+        if (value && StandsForNumber(text, i, end)) {
+            result += text.sliced(start, i - start);
+            result += QString::number(*value);
+            start = end;
+        }
+        i = end;
+    }
+    return result.append(text.sliced(start));
+}
+
+QString ChineseNumeralStep::inWords() const
+{
+    return m_toDigits   ? u"中文数字转为阿拉伯数字"_s
+           : m_capitals ? u"阿拉伯数字转为大写中文数字"_s
+                        : u"阿拉伯数字转为中文数字"_s;
+}
