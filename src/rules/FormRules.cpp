@@ -440,6 +440,8 @@ void FormRules::listPresets()
 {
     comboPresets->clear();
     comboPresets->addItem(u"（选择已保存的方案或最近使用的规则）"_s);
+    for (const auto& [name, steps] : RulePresets::builtIn())
+        comboPresets->addItem(u"内置：%1"_s.arg(name), StepList::completed(steps));
     for (auto it = m_presets.named.begin(); it != m_presets.named.end(); ++it)
         comboPresets->addItem(u"方案：%1"_s.arg(it.key()), QJsonArray(it.value()));
     for (const QJsonArray& steps : m_presets.recent)

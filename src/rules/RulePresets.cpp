@@ -24,6 +24,37 @@ QByteArray Compact(const QJsonArray& array)
 
 } // namespace
 
+const QList<std::pair<QString, QJsonArray>>& RulePresets::builtIn()
+{
+    const auto regex = [](const QString& pattern, const QString& replaceWith) {
+        return QJsonObject{
+            {u"step"_s, u"regex"_s}, {u"pattern"_s, pattern}, {u"replaceWith"_s, replaceWith}};
+    };
+    // A bracketed tag, no brackets inside, holding the text, with the spaces around it: one
+    // space stands in for them all (and the ends of the name are trimmed).
+    const QString open = uR"re([【\[(（「『〔〖])re"_s;
+    const QString close = uR"re([】\])）」』〕〗])re"_s;
+    const QString inside = uR"re([^【\[(（「『〔〖】\])）」』〕〗]*)re"_s;
+    const auto tagHolding = [&](const QString& text) {
+        return uR"re(\s*)re"_s + open + inside + u'?' + text + inside + close + uR"re(\s*)re"_s;
+    };
+    const QString site =
+        uR"re((?:https?://|www\.|\.(?:com|net|org|cn|cc|tv|me|la|vip|xyz|top)\b|电影天堂|阳光电影|人人影视|飘花|迅雷|字幕组|论坛|論壇|下载|下載|bbs))re"_s;
+    const QString quality =
+        uR"re((?:\d{3,4}[PI]|[248]K|高清|超清|标清|標清|蓝光|藍光|原盘|原盤|FHD|UHD|HDR|HD|BD|DVD|WEB-?DL|BluRay|REMUX|x26[45]|HEVC))re"_s;
+    const QString qualityOnly =
+        uR"re(\s*)re"_s + open + uR"re(\s*)re"_s + quality + uR"re((?:[\s._+-]*(?:)re"_s + quality +
+        uR"re(|中字|国语|國語|双语|雙語|中英))*\s*)re"_s + close + uR"re(\s*)re"_s;
+    static const QList<std::pair<QString, QJsonArray>> presets = {
+        {u"去除网址标记"_s, {regex(tagHolding(site), u" "_s)}},
+        {u"去除画质标记"_s, {regex(qualityOnly, u" "_s)}},
+        {u"整理空格"_s,
+         {regex(uR"re([\s\x{3000}]+)re"_s, u" "_s), regex(u"("_s + open + u") "_s, u"$1"_s),
+          regex(u" ("_s + close + u")"_s, u"$1"_s)}},
+    };
+    return presets;
+}
+
 RulePresets RulePresets::load(const Settings& settings)
 {
     using Key = Settings::Key;

@@ -20,6 +20,10 @@ struct RulePresets
     QList<QJsonArray> recent; // newest first
     QMap<QString, QJsonArray> named;
 
+    // Shipped with the program for the clutter of downloaded folders, in the order offered:
+    // step lists like any other, to use as they are or to edit and save under a name.
+    static const QList<std::pair<QString, QJsonArray>>& builtIn();
+
     static RulePresets load(const Settings& settings);
     void save(Settings& settings) const;
 

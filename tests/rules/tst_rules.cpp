@@ -410,6 +410,41 @@ private Q_SLOTS:
             u"一一"_s);
     }
 
+    // The shipped presets over names as downloaded folders have them.
+    void shippedPresetsCleanDownloadedNames_data()
+    {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* tag, const QString& preset, const QString& name,
+                            const QString& expected) {
+            QTest::newRow(tag) << preset << name << expected;
+        };
+        const QString sites = u"去除网址标记"_s;
+        row("site first", sites, u"【www.example.com】电影 2019"_s, u"电影 2019"_s);
+        row("site word and address", sites, u"[电影天堂www.dy2018.com]流浪地球.2019"_s,
+            u"流浪地球.2019"_s);
+        row("site inside", sites, u"三体 【更多资源 BBS.abc.cn】 第1季"_s, u"三体 第1季"_s);
+        row("a year is no site", sites, u"阳光电影 (2019)"_s, u"阳光电影 (2019)"_s);
+        const QString quality = u"去除画质标记"_s;
+        row("quality last", quality, u"流浪地球 [1080p]"_s, u"流浪地球"_s);
+        row("quality inside", quality, u"漫长的季节「高清」第1集"_s, u"漫长的季节 第1集"_s);
+        row("several quality words", quality, u"(BD1080P中字)沙丘"_s, u"沙丘"_s);
+        row("a year is no quality", quality, u"名侦探柯南 (1997)"_s, u"名侦探柯南 (1997)"_s);
+        row("spaces", u"整理空格"_s, u"电影\u3000 2019  ( 国语 )"_s, u"电影 2019 (国语)"_s);
+    }
+    void shippedPresetsCleanDownloadedNames()
+    {
+        QFETCH(QString, preset);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        const auto& shipped = RulePresets::builtIn();
+        const auto found = std::find_if(shipped.begin(), shipped.end(),
+                                        [&](const auto& p) { return p.first == preset; });
+        QVERIFY(found != shipped.end());
+        QCOMPARE(StepList(found->second).apply(name, {}), expected);
+    }
+
     void ruleSteps()
     {
         QFETCH(QJsonArray, steps);
