@@ -3,7 +3,7 @@
 # wine desktop window that draws the window frames, and saves what the screen shows as
 # docs/windows-main.png and docs/windows-installer.png; and the progress dialog as
 # docs/windows-progress-dialog.png, docs/windows-rules-dialog.png (and its clashes),
-# docs/windows-main-filter.png and
+# docs/windows-main-filter.png, docs/windows-main-episodes.png and
 # docs/windows-history-dialog.png; with Windows set to dark apps, docs/windows-dark-main.png and
 # docs/windows-dark-preview.png; at 150 %, docs/windows-main@1.5x.png and
 # docs/windows-rename-dialog@1.5x.png.

@@ -277,6 +277,32 @@ int run(int argc, char* argv[])
         list.hide();
     }
 
+    // Episodes named in Chinese numerals, added shuffled: in episode order by name, and
+    // previewed in two digits by a step list.
+    {
+        const QStringList numerals{u"一"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s,   u"六"_s,
+                                   u"七"_s, u"八"_s, u"九"_s, u"十"_s, u"十一"_s, u"十二"_s};
+        QStringList paths;
+        for (const int i : {7, 2, 11, 0, 9, 4, 1, 10, 6, 3, 8, 5}) {
+            tree.makeFolders({u"剧集/第%1集"_s.arg(numerals[i])});
+            paths.append(tree.path(u"剧集/第%1集"_s.arg(numerals[i])));
+        }
+        Form1 episodes(test.platform);
+        episodes.move(0, 0);
+        episodes.addFolders(paths);
+        episodes.sortRows(RowOrder::ByName);
+        FormRules rules(&episodes, episodes.rows(), test.fileSystem, test.passes, test.settings);
+        rules.setSteps(QJsonDocument::fromJson(
+                           R"([{"step":"numerals","to":"digits"},{"step":"pad","width":2}])")
+                           .array());
+        rules.simulate();
+        episodes.show();
+        QApplication::processEvents();
+        save(framed(episodes), out + u"/main-episodes.png"_s);
+        episodes.confirmRename();
+        episodes.hide();
+    }
+
     // The name editor: names typed in its table, then the same names as text.
     {
         tree.makeFolders(
