@@ -170,11 +170,14 @@ void Form1::createControls()
                 if (m_filtered && !m_refilter.isActive())
                     m_refilter.start();
             });
-    // A filter is made again at most five times a second while a pass changes the verdicts.
+    // A filter is made again once the verdicts have changed, after the pass that changes
+    // them: made while it runs, it would move the rows under the user's eyes.
     m_refilter.setSingleShot(true);
     m_refilter.setInterval(200);
     connect(&m_refilter, &QTimer::timeout, this, [this] {
-        if (m_filtered)
+        if (m_platform.passes.isRunning())
+            m_refilter.start();
+        else if (m_filtered)
             filterRows(m_filtered->filter(), m_filtered->text());
     });
     ListView1->setFocus();
