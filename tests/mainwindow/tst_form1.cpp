@@ -431,6 +431,15 @@ private Q_SLOTS:
         QCOMPARE(names(window).size() + shown.size(), 5);
         for (const QString& name : shown)
             QVERIFY(!names(window).contains(name));
+
+        // A row whose verdict changes under the filter comes into it.
+        window.filterRows(filter, text);
+        QCOMPARE(window.listView().model()->rowCount(), 0);
+        const Outcome entering = filter == RowFilter::WontChange ? Outcome::SameName
+                                 : filter == RowFilter::Problems ? Outcome::Failed
+                                                                 : Outcome::CanRename;
+        Propose(window.rows(), 0, u"new0"_s, Verdict{entering, {}});
+        QTRY_COMPARE(window.listView().model()->rowCount(), 1);
     }
 
     void clearAndDuplicates()
