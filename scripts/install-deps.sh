@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-          libopencc-dev fonts-noto-cjk)
+          libopencc-dev rime-data-terra-pinyin fonts-noto-cjk)
 for option in "$@"; do
     case $option in
         --test) packages+=(desktop-file-utils lintian file dpkg-dev dosfstools fusefat bindfs) ;;

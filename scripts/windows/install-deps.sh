@@ -9,7 +9,7 @@ source scripts/windows/env.sh
 packages=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
           g++-mingw-w64-x86-64-posix
           gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-noto-cjk xvfb xauth x11-apps
-          x11-utils netpbm nsis zip unzip libopencc-data openssl)
+          x11-utils netpbm nsis zip unzip libopencc-data rime-data-terra-pinyin openssl)
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -17,6 +17,9 @@ cp "$FBR_QT_MINGW/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$stage/translations/"
 # OpenCC's conversions and dictionaries, for 繁简转换.
 cp -r "$FBR_OPENCC_MINGW/share/opencc" "$stage/"
+mkdir -p "$stage/pinyin"
+cp /usr/share/rime-data/terra_pinyin.dict.yaml "$stage/pinyin/"
+cp /usr/share/doc/rime-data-terra-pinyin/copyright "$stage/pinyin/copyright.txt"
 
 # Exactly the DLLs that the program and its plugins load, found by following their imports.
 queue=("$stage/folder-batch-rename.exe" "$stage/platforms/qwindows.dll" "$stage/styles/qwindowsvistastyle.dll")

@@ -12,6 +12,10 @@
 // OpenCC opens.
 QByteArray ChineseConversionConfig(const char* name);
 
+// The readings of Chinese characters and phrases in pinyin, a file in Rime's dictionary format
+// (terra_pinyin.dict.yaml: traditional characters, tones as digits, weights).
+QString PinyinDictionaryPath();
+
 // The character in the GBK code page, whose common characters stand in pinyin order; empty
 // when the system cannot write it so.
 QByteArray GbkBytes(QStringView character);

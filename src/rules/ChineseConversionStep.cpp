@@ -53,6 +53,14 @@ const Converter& ConverterTo(bool traditional)
 
 } // namespace
 
+std::optional<QString> ConvertedChinese(const QString& text, bool toTraditional)
+{
+    const Converter& converter = ConverterTo(toTraditional);
+    if (!converter.isOpen())
+        return std::nullopt;
+    return converter.convert(text);
+}
+
 ChineseConversionStep::ChineseConversionStep(const StepSettings& settings)
     : m_toTraditional(settings.choice(u"to") == u"traditional")
 {}

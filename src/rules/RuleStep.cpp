@@ -9,6 +9,7 @@
 #include "LetterCaseStep.h"
 #include "NumberStep.h"
 #include "PadNumbersStep.h"
+#include "PinyinStep.h"
 #include "RegexReplaceStep.h"
 #include "RemoveStep.h"
 #include "ReplaceTextStep.h"
@@ -125,6 +126,21 @@ const std::vector<RuleStepKind>& RuleStepKinds()
                u"才转换，"
                u"词语中的（一些、统一、十分）不变。"_s)},
          &Make<ChineseNumeralStep>},
+        {u"pinyin"_s,
+         u"拼音"_s,
+         {Choice(u"style"_s, u"转换为："_s,
+                 {{u"plain"_s, u"全拼"_s},
+                  {u"toned"_s, u"全拼（带声调）"_s},
+                  {u"initials"_s, u"首字母"_s}}),
+          Choice(u"separator"_s, u"音节之间："_s,
+                 {{u"none"_s, u"不分隔"_s},
+                  {u"space"_s, u"空格"_s},
+                  {u"hyphen"_s, u"-"_s},
+                  {u"underscore"_s, u"_"_s}}),
+          Flag(u"capitals"_s, u"每个音节首字母大写"_s),
+          Note(u"按词语取读音（重庆 chongqing、银行 yinhang），读音来自地球拼音词典；"
+               u"汉字以外的字符不变。"_s)},
+         &Make<PinyinStep>},
         {u"case"_s,
          u"大小写"_s,
          {Choice(u"to"_s, u"转换为："_s,

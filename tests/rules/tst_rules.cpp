@@ -384,6 +384,16 @@ private Q_SLOTS:
             u"第12集 105 10010 0 100000005"_s, 0, u"第十二集 一百零五 一万零一十 零 一亿零五"_s);
         row("digits in capitals", "[{'step':'numerals','to':'chinese','capitals':true}]", u"12"_s,
             0, u"壹拾贰"_s);
+        row("pinyin by phrase", "[{'step':'pinyin'}]", u"重庆火锅 银行 长城 音乐"_s, 0,
+            u"chongqinghuoguo yinhang changcheng yinyue"_s);
+        row("pinyin initials in capitals", "[{'step':'pinyin','style':'initials','capitals':true}]",
+            u"重庆火锅"_s, 0, u"CQHG"_s);
+        row("pinyin with tones, other characters kept",
+            "[{'step':'pinyin','style':'toned','separator':'space'}]", u"绿色 2019_A 還錢"_s, 0,
+            u"lǜ sè 2019_A huán qián"_s);
+        row("pinyin syllables apart, capitalised",
+            "[{'step':'pinyin','separator':'hyphen','capitals':true}]", u"重新"_s, 0,
+            u"Chong-Xin"_s);
         row("each word's first letter", "[{'step':'case','to':'words'}]", u"hELLO wORLD-x"_s, 0,
             u"Hello World-X"_s);
         row("upper case", "[{'step':'case','to':'upper'}]", u"aB 1ü"_s, 0, u"AB 1Ü"_s);

@@ -9,6 +9,12 @@ QByteArray ChineseConversionConfig(const char* name)
     return QByteArray(name) + ".json";
 }
 
+// Debian's rime-data-terra-pinyin, which the package depends on.
+QString PinyinDictionaryPath()
+{
+    return QStringLiteral("/usr/share/rime-data/terra_pinyin.dict.yaml");
+}
+
 QByteArray GbkBytes(QStringView character)
 {
     QStringEncoder toGbk("GB18030", QStringEncoder::Flag::Stateless);

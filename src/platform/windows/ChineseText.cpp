@@ -27,6 +27,12 @@ QByteArray ChineseConversionConfig(const char* name)
     return QString::fromWCharArray(shortPath, int(length)).toLocal8Bit();
 }
 
+// Shipped in pinyin\ beside the program.
+QString PinyinDictionaryPath()
+{
+    return QCoreApplication::applicationDirPath() + u"/pinyin/terra_pinyin.dict.yaml"_s;
+}
+
 QByteArray GbkBytes(QStringView character)
 {
     constexpr UINT gbk = 936;
