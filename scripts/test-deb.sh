@@ -23,8 +23,9 @@ for file in ./usr/bin/folder-batch-rename ./usr/share/applications/folder-batch-
     check "holds $file" grep -qx -- "$file" <<<"$files"
 done
 check "depends on Qt's widgets, computed from the program" grep -q 'libqt6widgets6' <<<"$(field Depends)"
-check "recommends the Chinese font and Qt's translations" \
-    test "$(field Recommends)" = "fonts-noto-cjk, qt6-translations-l10n"
+check "depends on the pinyin readings" grep -q 'rime-data-terra-pinyin' <<<"$(field Depends)"
+check "recommends the Chinese font, Qt's translations and the locales for the manual page" \
+    test "$(field Recommends)" = "fonts-noto-cjk, qt6-translations-l10n, locales"
 check "section utils" test "$(field Section)" = utils
 check "a maintainer" test -n "$(field Maintainer)"
 check "a description" test -n "$(field Description)"
