@@ -83,7 +83,8 @@ constexpr qsizetype longestRun = 18; // within qint64, whichever way it is writt
 
 bool IsChineseNumeral(QChar c)
 {
-    return DigitOf(c) >= 0 || UnitOf(c) > 0;
+    // Below 〇 at once: the names of a large listing are mostly ASCII.
+    return c.unicode() >= u'〇' && (DigitOf(c) >= 0 || UnitOf(c) > 0);
 }
 
 std::optional<qint64> ChineseNumeralValue(QStringView run)
