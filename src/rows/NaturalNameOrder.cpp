@@ -247,6 +247,12 @@ int NaturalNameOrder::compare(const QString& first, const QString& second) const
 
 std::vector<int> NaturalNameOrder::sortedPositions(std::span<const QString> given) const
 {
+    // Names of ASCII alone, as most large listings have, hold no Chinese numerals.
+    const AsciiSortKeys* ascii = m_collator ? UsableAsciiKeys(systemCollation()) : nullptr;
+    if (ascii) {
+        if (std::optional<std::vector<int>> positions = ascii->sortedPositions(given))
+            return std::move(*positions);
+    }
     // Chinese numerals sort as the numbers they write: the names rewritten once, each.
     std::vector<QString> withDigits;
     std::span<const QString> names = given;
@@ -265,10 +271,6 @@ std::vector<int> NaturalNameOrder::sortedPositions(std::span<const QString> give
             return CompareNaturally(names[size_t(a)], names[size_t(b)]) < 0;
         });
         return positions;
-    }
-    if (const AsciiSortKeys* ascii = UsableAsciiKeys(systemCollation())) {
-        if (std::optional<std::vector<int>> positions = ascii->sortedPositions(names))
-            return std::move(*positions);
     }
     // Folded, so that names equal but for letter case keep their order: Windows' sort keys do
     // not always compare such names as equal.
