@@ -1,5 +1,7 @@
 #include "RegexReplaceStep.h"
 
+#include "TrimmedName.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -42,21 +44,27 @@ std::optional<QString> RegexReplaceStep::apply(const QString& name, const NameCo
 {
     if (!m_pattern.isValid() || m_source.isEmpty())
         return name;
-    QString result;
+    // Deleting (an empty replacement) leaves no double space where the text stood, as the
+    // other removals do.
+    const bool deleting = m_replaceWith.isEmpty();
+    QStringList kept{QString()};
     qsizetype copied = 0;
     QRegularExpressionMatchIterator matches = m_pattern.globalMatch(name);
     while (matches.hasNext()) {
         const QRegularExpressionMatch match = matches.next();
         if (!match.isValid())
             return std::nullopt; // the bound was reached
-        result += QStringView(name).sliced(copied, match.capturedStart() - copied);
-        result += replacementFor(match);
+        kept.back() += QStringView(name).sliced(copied, match.capturedStart() - copied);
+        if (deleting)
+            kept.append(QString());
+        else
+            kept.back() += replacementFor(match);
         copied = match.capturedEnd();
     }
     if (!matches.isValid())
         return std::nullopt;
-    result += QStringView(name).sliced(copied);
-    return result;
+    kept.back() += QStringView(name).sliced(copied);
+    return deleting ? JoinKept(kept) : kept.back();
 }
 
 QString RegexReplaceStep::inWords() const

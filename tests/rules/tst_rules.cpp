@@ -402,6 +402,8 @@ private Q_SLOTS:
         row("capture groups",
             "[{'step':'regex','pattern':'(\\\\d+)-(\\\\w+)','replaceWith':'$2_\\\\1'}]", u"12-ab"_s,
             0, u"ab_12"_s);
+        row("no double space where a pattern deleted text",
+            "[{'step':'regex','pattern':'HD|1080P'}]", u"电影 HD 2019 1080P"_s, 0, u"电影 2019"_s);
         row("pattern in exact case",
             "[{'step':'regex','pattern':'a','replaceWith':'x','exactCase':true}]", u"Aab"_s, 0,
             u"Axb"_s);
