@@ -132,7 +132,7 @@ QString ChineseNumeralsAsDigits(const QString& text)
 {
     if (std::none_of(text.begin(), text.end(), IsChineseNumeral))
         return text;
-    return RewriteRuns(text, IsChineseNumeral, [](QStringView run) {
+    return RewriteRuns(text, IsChineseNumeral, [](QStringView run, qsizetype) {
         const std::optional<qint64> value = ChineseNumeralValue(run);
         return value ? QString::number(*value) : run.toString();
     });

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The text with every longest run of characters that inRun accepts replaced by what rewrite
-// makes of it (a QString from a QStringView).
+// makes of it: rewrite(run, start) gives a QString for the run that starts at text[start].
 template <typename InRun, typename Rewrite>
 QString RewriteRuns(const QString& text, InRun inRun, Rewrite rewrite)
 {
@@ -17,7 +17,7 @@ QString RewriteRuns(const QString& text, InRun inRun, Rewrite rewrite)
         qsizetype end = i;
         while (end < text.size() && inRun(text[end]))
             ++end;
-        result += rewrite(QStringView(text).sliced(i, end - i));
+        result += rewrite(QStringView(text).sliced(i, end - i), i);
         i = end;
     }
     return result;

@@ -41,33 +41,18 @@ ChineseNumeralStep::ChineseNumeralStep(const StepSettings& settings)
 std::optional<QString> ChineseNumeralStep::apply(const QString& name, const NameContext&) const
 {
     if (!m_toDigits) {
-        return RewriteRuns(name, IsAsciiDigit, [this](QStringView digits) {
+        return RewriteRuns(name, IsAsciiDigit, [this](QStringView digits, qsizetype) {
             // Beyond 15 digits a run is a code, not a number to read.
             return digits.size() > 15 ? digits.toString()
                                       : ChineseNumeralOf(digits.toLongLong(), m_capitals);
         });
     }
-    QString result;
-    qsizetype start = 0;
-    const QStringView text(name);
-    // Runs are rewritten one by one: whether one stands for a number depends on its neighbours.
-    for (qsizetype i = 0; i < name.size();) {
-        if (!IsChineseNumeral(name[i])) {
-            ++i;
-            continue;
-        }
-        qsizetype end = i;
-        while (end < name.size() && IsChineseNumeral(name[end]))
-            ++end;
-        const std::optional<qint64> value = ChineseNumeralValue(text.sliced(i, end - i));
-        if (value && StandsForNumber(text, i, end)) {
-            result += text.sliced(start, i - start);
-            result += QString::number(*value);
-            start = end;
-        }
-        i = end;
-    }
-    return result.append(text.sliced(start));
+    // Whether a run stands for a number depends on its neighbours.
+    return RewriteRuns(name, IsChineseNumeral, [&name](QStringView run, qsizetype start) {
+        const std::optional<qint64> value = ChineseNumeralValue(run);
+        return value && StandsForNumber(name, start, start + run.size()) ? QString::number(*value)
+                                                                         : run.toString();
+    });
 }
 
 QString ChineseNumeralStep::inWords() const

@@ -29,7 +29,7 @@ int WidestNumber(QStringView name)
 std::optional<QString> PadNumbersStep::apply(const QString& name, const NameContext& context) const
 {
     const int width = m_width > 0 ? m_width : context.widestNumber;
-    return RewriteRuns(name, IsDigit, [width](QStringView digits) {
+    return RewriteRuns(name, IsDigit, [width](QStringView digits, qsizetype) {
         return QString(std::max<qsizetype>(0, width - digits.size()), u'0').append(digits);
     });
 }
