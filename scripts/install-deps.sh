@@ -5,6 +5,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+          qt6-tools-dev qt6-l10n-tools
           libopencc-dev rime-data-terra-pinyin fonts-noto-cjk)
 for option in "$@"; do
     case $option in

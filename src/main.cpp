@@ -1,26 +1,36 @@
 #include "collect/DirectoryListing.h"
 #include "common/AppInfo.h"
+#include "common/InterfaceLanguage.h"
 #include "mainwindow/ApplicationSetup.h"
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/Form1.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
 #include "platform/core/GatheredStarts.h"
+#include "platform/core/QtSettings.h"
 #include "platform/widgets/NativePlatform.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTimer>
 
 namespace {
 
 int run(int argc, char* argv[])
 {
-    const CommandLineRequest request =
-        ReadCommandLine(CommandLineArguments(argc, argv), QDir::currentPath());
+    const QStringList arguments = CommandLineArguments(argc, argv);
+    const CommandLineRequest request = ReadCommandLine(arguments, QDir::currentPath());
+    // Qt sees no argument: every one of them was the program's, folders included.
+    int qtArgumentCount = 1;
     if (request.action != CommandLineRequest::Action::Start) {
-        const bool refused = request.action == CommandLineRequest::Action::Refuse;
-        PrintForTheUser(request.text, refused);
+        // Read again once the user's language is in place, for the answer in it.
+        QCoreApplication application(qtArgumentCount, argv);
+        SetUpName(application);
+        UseLanguage(application, ChosenLanguage(QtSettings(), QLocale::system().uiLanguages()));
+        const CommandLineRequest answer = ReadCommandLine(arguments, QDir::currentPath());
+        const bool refused = answer.action == CommandLineRequest::Action::Refuse;
+        PrintForTheUser(answer.text, refused);
         return refused ? 2 : 0;
     }
     QStringList folders = request.folders;
@@ -31,12 +41,12 @@ int run(int argc, char* argv[])
         folders = std::move(*gathered);
         SortNaturally(folders); // the starts came in no particular order
     }
-    // Qt sees no argument: every one of them was the program's, folders included.
-    int qtArgumentCount = 1;
     QApplication application(qtArgumentCount, argv);
     SetUpApplication(application);
-
     NativePlatform native;
+    UseLanguage(application,
+                ChosenLanguage(native.platform().settings, QLocale::system().uiLanguages()));
+
     Form1 window(native.platform());
     CloseWithTheSession(window);
     const AdditionReport report =
@@ -45,7 +55,7 @@ int run(int argc, char* argv[])
     if (!report.skipped.isEmpty()) {
         // Once the window is up: a typo on the command line is never silent.
         QTimer::singleShot(0, &window, [&native, message = report.skippedMessage()] {
-            native.platform().messageBoxes.inform(AppInfo::title, message);
+            native.platform().messageBoxes.inform(AppInfo::title(), message);
         });
     }
     return application.exec();

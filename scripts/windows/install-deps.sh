@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/windows/env.sh
 
-packages=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+packages=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-tools-dev
+          qt6-l10n-tools
           g++-mingw-w64-x86-64-posix
           gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-noto-cjk xvfb xauth x11-apps
           x11-utils netpbm nsis zip unzip libopencc-data rime-data-terra-pinyin openssl)

@@ -44,7 +44,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent)
       m_platform(platform)
 {
     setObjectName(u"frmAbout"_s);
-    setWindowTitle(u"关于我的应用程序"_s);
+    setWindowTitle(tr("关于我的应用程序"));
     setFixedSize(clientSize);
     createControls();
     load();
@@ -58,16 +58,16 @@ void frmAbout::createControls()
     picIcon->setObjectName(u"picIcon"_s);
     picIcon->setGeometry(iconPlace);
     picIcon->setPixmap(ProgramIcon().pixmap(iconPlace.size(), devicePixelRatio()));
-    picIcon->setAccessibleName(u"程序图标"_s);
+    picIcon->setAccessibleName(tr("程序图标"));
 
-    lblTitle = new QLabel(u"应用程序标题"_s, this);
+    lblTitle = new QLabel(tr("应用程序标题"), this);
     lblTitle->setObjectName(u"lblTitle"_s);
     lblTitle->setGeometry(titlePlace);
     QFont titleFont = lblTitle->font();
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
-    lblVersion = new QLabel(u"版本"_s, this);
+    lblVersion = new QLabel(tr("版本"), this);
     lblVersion->setObjectName(u"lblVersion"_s);
     lblVersion->setGeometry(versionPlace);
 
@@ -95,12 +95,12 @@ void frmAbout::createControls()
     lblDisclaimer->setText(u"警告：本软件按“原样”提供，不附带任何明示或暗示的担保。"
                            "请在修改前备份重要的文件夹。"_s);
 
-    cmdOK = new QPushButton(u"确定"_s, this);
+    cmdOK = new QPushButton(tr("确定"), this);
     cmdOK->setObjectName(u"cmdOK"_s);
     cmdOK->setGeometry(okPlace);
     cmdOK->setDefault(true); // Enter; Esc rejects the dialog in any case
 
-    cmdSysInfo = new QPushButton(u"系统信息(&S)..."_s, this);
+    cmdSysInfo = new QPushButton(tr("系统信息(&S)..."), this);
     cmdSysInfo->setObjectName(u"cmdSysInfo"_s);
     cmdSysInfo->setGeometry(sysInfoPlace);
     cmdSysInfo->setAutoDefault(false);
@@ -113,9 +113,9 @@ void frmAbout::createControls()
 
 void frmAbout::load()
 {
-    setWindowTitle(u"关于 "_s + AppInfo::title);
-    lblVersion->setText(u"版本 "_s + AppInfo::versionString());
-    lblTitle->setText(AppInfo::title);
+    setWindowTitle(tr("关于 ") + AppInfo::title());
+    lblVersion->setText(tr("版本 ") + AppInfo::versionString());
+    lblTitle->setText(AppInfo::title());
 }
 
 void frmAbout::openSystemInformation()

@@ -1,5 +1,7 @@
 #include "AddDirectories.h"
 
+#include <QCoreApplication>
+
 #include "DirectoryListing.h"
 #include "common/Outbox.h"
 #include "platform/PathJoin.h"
@@ -11,6 +13,16 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(AddDirectories)
+};
+
+} // namespace
+
 int AdditionReport::failed() const
 {
     return std::accumulate(failures.cbegin(), failures.cend(), 0);
@@ -20,9 +32,9 @@ QString AdditionReport::failureMessage() const
 {
     if (failures.isEmpty())
         return {};
-    QString message = u"有 %1 个目录没有加入列表："_s.arg(failed());
+    QString message = Texts::tr("有 %n 个目录没有加入列表：", nullptr, int(failed()));
     for (auto it = failures.cbegin(); it != failures.cend(); ++it)
-        message += u"\n%1：%2 个"_s.arg(it.key()).arg(it.value());
+        message += Texts::tr("\n%1：%2 个").arg(it.key()).arg(it.value());
     return message;
 }
 
@@ -31,11 +43,11 @@ QString AdditionReport::skippedMessage() const
     if (skipped.isEmpty())
         return {};
     constexpr qsizetype shown = 20;
-    QString message = u"下列 %1 项没有加入列表："_s.arg(skipped.size());
+    QString message = Texts::tr("下列 %1 项没有加入列表：").arg(skipped.size());
     for (qsizetype i = 0; i < std::min(shown, skipped.size()); ++i)
-        message += u"\n%1（%2）"_s.arg(skipped[i].first, skipped[i].second);
+        message += Texts::tr("\n%1（%2）").arg(skipped[i].first, skipped[i].second);
     if (skipped.size() > shown)
-        message += u"\n……还有 %1 项"_s.arg(skipped.size() - shown);
+        message += Texts::tr("\n……还有 %1 项").arg(skipped.size() - shown);
     return message;
 }
 
@@ -44,11 +56,11 @@ QString LookupFailureReason(const FileSystemError& error)
     using Kind = FileSystemError::Kind;
     switch (error.kind) {
     case Kind::SourceMissing:
-        return u"不存在"_s;
+        return Texts::tr("不存在");
     case Kind::NotADirectory:
-        return u"不是目录"_s;
+        return Texts::tr("不是目录");
     case Kind::PermissionDenied:
-        return u"没有权限访问"_s;
+        return Texts::tr("没有权限访问");
     default:
         return DescribeError(error);
     }
@@ -140,7 +152,7 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
                        keyHash});
         });
     };
-    report.end = passes.run(u"正在加入目录……"_s, count, lookUp, [&] {
+    report.end = passes.run(Texts::tr("正在加入目录……"), count, lookUp, [&] {
         found.take(
             [&](std::vector<HashedRow>& taken) { report.appended += hold->appendAll(taken); });
     });
@@ -175,7 +187,7 @@ AdditionReport AddSubdirectories(DirectoryListModel& rows, FileSystem& fileSyste
         if (listing.setPath(folder))
             paths += PathsToAdd(listing, AddMode::Subdirectories);
         else
-            unread.append({folder, u"无法读取"_s});
+            unread.append({folder, Texts::tr("无法读取")});
     }
     AdditionReport report = AddDirectories(rows, fileSystem, paths, passes);
     report.skipped = unread + report.skipped;

@@ -1,5 +1,7 @@
 #include "DirectoryListing.h"
 
+#include <QCoreApplication>
+
 #include "platform/FileSystem.h"
 #include "platform/PassRunner.h"
 #include "platform/PathJoin.h"
@@ -9,6 +11,16 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DirectoryListing)
+};
+
+} // namespace
 
 namespace {
 
@@ -69,7 +81,7 @@ bool DirectoryListing::setPath(const QString& directory)
             names = sorter.takeNames();
         }
     };
-    m_passes.run(u"正在读取目录……"_s, 0, read, [] {});
+    m_passes.run(Texts::tr("正在读取目录……"), 0, read, [] {});
     if (!names)
         return false;
     m_path = path;

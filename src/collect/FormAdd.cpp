@@ -41,7 +41,7 @@ FormAdd::FormAdd(QWidget* parent, DirectoryListModel& rows, FileSystem& fileSyst
       m_messageBoxes(messageBoxes), m_passes(passes)
 {
     setObjectName(u"FormAdd"_s);
-    setWindowTitle(u"添加目录"_s);
+    setWindowTitle(tr("添加目录"));
     createControls();
     Dir1->setFocus();
     CentreOnScreen(*this);
@@ -75,30 +75,30 @@ void FormAdd::createControls()
 {
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(u"Drive1"_s);
-    Drive1->setAccessibleName(u"驱动器"_s);
+    Drive1->setAccessibleName(tr("驱动器"));
     Drive1->setGeometry(drivePlace);
 
     Dir1 = new DirListBox(m_fileSystem, m_passes, this);
     Dir1->setObjectName(u"Dir1"_s);
-    Dir1->setAccessibleName(u"目录"_s);
+    Dir1->setAccessibleName(tr("目录"));
     Dir1->setGeometry(directoryPlace);
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(u"Frame1"_s);
     Frame1->setGeometry(framePlace);
-    Option1 = new QRadioButton(u"选中项"_s, Frame1);
+    Option1 = new QRadioButton(tr("选中项"), Frame1);
     Option1->setObjectName(u"Option1"_s);
     Option1->setGeometry(option1Place);
-    Option2 = new QRadioButton(u"子目录"_s, Frame1);
+    Option2 = new QRadioButton(tr("子目录"), Frame1);
     Option2->setObjectName(u"Option2"_s);
     Option2->setGeometry(option2Place);
-    Option3 = new QRadioButton(u"选中项及子目录"_s, Frame1);
+    Option3 = new QRadioButton(tr("选中项及子目录"), Frame1);
     Option3->setObjectName(u"Option3"_s);
     Option3->setGeometry(option3Place);
     Option2->setChecked(true);
 
-    Command1 = addButton(u"Command1"_s, u"加入待修改列表"_s, addPlace);
-    Command2 = addButton(u"Command2"_s, u"关闭"_s, closePlace);
+    Command1 = addButton(u"Command1"_s, tr("加入待修改列表"), addPlace);
+    Command2 = addButton(u"Command2"_s, tr("关闭"), closePlace);
 
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, Command1);
@@ -124,7 +124,7 @@ void FormAdd::fillDrives()
         volumes = m_fileSystem.volumes();
         workingDirectoryRoot = m_fileSystem.volumeRootOf(m_workingDirectory);
     };
-    m_passes.run(u"正在读取驱动器……"_s, 0, read, [] {});
+    m_passes.run(tr("正在读取驱动器……"), 0, read, [] {});
     for (const Volume& volume : std::as_const(volumes)) {
         Drive1->addItem(volume.displayName, volume.rootPath);
         if (volume.rootPath == workingDirectoryRoot) {
@@ -155,5 +155,5 @@ void FormAdd::addToList()
     if (hadFocus)
         Command1->setFocus();
     if (report.end != PassEnd::Closing && report.failed() > 0)
-        m_messageBoxes.inform(AppInfo::title, report.failureMessage());
+        m_messageBoxes.inform(AppInfo::title(), report.failureMessage());
 }

@@ -5,7 +5,12 @@
 // The program's name and version, as the windows and message boxes show them.
 namespace AppInfo {
 
-inline const QString title = QStringLiteral("Morvel文件夹名称批量修改");
+// The program's own name, in no language but its own: the settings' place and the records'
+// header are named by it.
+inline const QString programName = QStringLiteral("Morvel文件夹名称批量修改");
+
+// The name as the interface shows it, in its language.
+QString title();
 
 // From the project's version in CMakeLists.txt.
 inline constexpr int versionMajor = FBR_VERSION_MAJOR;

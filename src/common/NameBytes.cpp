@@ -1,8 +1,20 @@
 #include "NameBytes.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 #include <algorithm>
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(NameBytes)
+};
+
+} // namespace
 
 namespace {
 
@@ -99,10 +111,10 @@ QString SpacesInWords(QStringView spaces)
     const auto all = [spaces](char16_t c) {
         return std::all_of(spaces.begin(), spaces.end(), [c](QChar s) { return s == c; });
     };
-    const QString kind = all(u' ')        ? QStringLiteral("空格")
-                         : all(u'\u3000') ? QStringLiteral("全角空格")
-                                          : QStringLiteral("空白字符");
-    return QStringLiteral(" %1 个").arg(spaces.size()) + kind;
+    const int count = int(spaces.size());
+    return all(u' ')        ? Texts::tr(" %n 个空格", nullptr, count)
+           : all(u'\u3000') ? Texts::tr(" %n 个全角空格", nullptr, count)
+                            : Texts::tr(" %n 个空白字符", nullptr, count);
 }
 
 } // namespace
@@ -114,14 +126,14 @@ QString UnseenCharactersNote(QStringView name)
     while (start < name.size() && name[start].isSpace())
         ++start;
     if (start == name.size())
-        return start == 0 ? QString() : QStringLiteral("名称只有") + SpacesInWords(name);
+        return start == 0 ? QString() : Texts::tr("名称只有") + SpacesInWords(name);
     qsizetype end = name.size();
     while (name[end - 1].isSpace())
         --end;
     if (start > 0)
-        notes << QStringLiteral("名称开头有") + SpacesInWords(name.first(start));
+        notes << Texts::tr("名称开头有") + SpacesInWords(name.first(start));
     if (end < name.size())
-        notes << QStringLiteral("名称末尾有") + SpacesInWords(name.sliced(end));
+        notes << Texts::tr("名称末尾有") + SpacesInWords(name.sliced(end));
     QStringList unseen;
     qsizetype unseenCount = 0;
     for (const QChar c : name) {
@@ -134,7 +146,7 @@ QString UnseenCharactersNote(QStringView name)
             unseen << code;
     }
     if (unseenCount > 0)
-        notes << QStringLiteral("名称中有 %1 个看不见的字符（%2）")
+        notes << Texts::tr("名称中有 %1 个看不见的字符（%2）")
                      .arg(unseenCount)
                      .arg(unseen.join(u'、'));
     return notes.join(u'；');

@@ -1,6 +1,7 @@
 #include "ApplicationSetup.h"
 
 #include "common/AppInfo.h"
+#include "common/InterfaceLanguage.h"
 #include "common/ProgramIcon.h"
 #include "platform/widgets/NativePlatform.h"
 
@@ -13,19 +14,34 @@
 
 using namespace Qt::StringLiterals;
 
-void SetUpNameAndTexts(QCoreApplication& application)
+void SetUpName(QCoreApplication& application)
 {
-    application.setApplicationName(AppInfo::title);
+    // The settings' place comes from this name: it never changes with the language.
+    application.setApplicationName(AppInfo::programName);
     application.setApplicationVersion(AppInfo::versionString());
+}
 
-    // The interface is Chinese whatever the system's language, so Qt's own buttons are too.
-    // Qt's own place for them, or beside the program, where a Windows program carries them.
-    auto* translator = new QTranslator(&application);
+void UseLanguage(QCoreApplication& application, InterfaceLanguage language)
+{
+    if (language == InterfaceLanguage::FollowSystem)
+        language = LanguageForSystem(QLocale::system().uiLanguages());
+    const QString code = LanguageCode(language);
+    for (QTranslator* earlier : application.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
+        delete earlier; // which takes it out of the application's translators
+
+    // The program's texts are written in Simplified Chinese: only the others are loaded.
+    if (language != InterfaceLanguage::SimplifiedChinese) {
+        auto* texts = new QTranslator(&application);
+        if (texts->load(u":/i18n/folder-batch-rename_"_s + code))
+            QCoreApplication::installTranslator(texts);
+    }
+    // Qt's own buttons in the same language, from Qt's own place or from beside the program,
+    // where a Windows program carries them.
+    auto* qtTexts = new QTranslator(&application);
     for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
                                   QCoreApplication::applicationDirPath() + u"/translations"_s}) {
-        if (translator->load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
-                             folder)) {
-            QCoreApplication::installTranslator(translator);
+        if (qtTexts->load(u"qtbase_"_s + code, folder)) {
+            QCoreApplication::installTranslator(qtTexts);
             break;
         }
     }
@@ -33,7 +49,7 @@ void SetUpNameAndTexts(QCoreApplication& application)
 
 void SetUpApplication(QApplication& application)
 {
-    SetUpNameAndTexts(application);
+    SetUpName(application);
     application.setDesktopFileName(u"folder-batch-rename"_s);
     application.setWindowIcon(ProgramIcon());
 

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <QCoreApplication>
+
 #include "common/AppInfo.h"
 #include "platform/widgets/NativePlatform.h"
 
@@ -11,18 +13,29 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+} // namespace
+
+namespace {
+
 QString usage(const QString& program)
 {
-    return u"用法：%1 [选项] [目录...]\n"
-           u"批量修改文件夹名称：把文件夹加入列表，选择规则，模拟修改后再确认修改。\n\n"
-           u"选项：\n"
-           u"  -h, --help       显示这段说明\n"
-           u"  -v, --version    显示版本\n"
-           u"  --subfolders     加入的是各目录的子目录，而不是目录本身\n"
-           u"  --gather         与同时以此选项启动的程序合为一个窗口（右键菜单用）\n"
-           u"  --               其后的参数都是目录，即使以“-”开头\n\n"
-           u"参数：\n"
-           u"  目录             启动时加入列表的目录\n"_s.arg(program);
+    return Texts::tr("用法：%1 [选项] [目录...]\n"
+                     "批量修改文件夹名称：把文件夹加入列表，选择规则，模拟修改后再确认修改。\n\n"
+                     "选项：\n"
+                     "  -h, --help       显示这段说明\n"
+                     "  -v, --version    显示版本\n"
+                     "  --subfolders     加入的是各目录的子目录，而不是目录本身\n"
+                     "  --gather         与同时以此选项启动的程序合为一个窗口（右键菜单用）\n"
+                     "  --               其后的参数都是目录，即使以“-”开头\n\n"
+                     "参数：\n"
+                     "  目录             启动时加入列表的目录\n")
+        .arg(program);
 }
 
 } // namespace
@@ -46,13 +59,14 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments, const QString& 
         return {
             Action::Refuse,
             {},
-            u"%1：未知的选项“%2”。\n以“-”开头的目录请写在“--”之后；用“%1 --help”查看用法。\n"_s.arg(
-                program, wrong)};
+            Texts::tr(
+                "%1：未知的选项“%2”。\n以“-”开头的目录请写在“--”之后；用“%1 --help”查看用法。\n")
+                .arg(program, wrong)};
     }
     if (parser.isSet(help))
         return {Action::Answer, {}, usage(program)};
     if (parser.isSet(version))
-        return {Action::Answer, {}, AppInfo::title + u' ' + AppInfo::versionString() + u'\n'};
+        return {Action::Answer, {}, AppInfo::title() + u' ' + AppInfo::versionString() + u'\n'};
     CommandLineRequest start{
         Action::Start, FolderArguments(parser.positionalArguments(), workingDirectory), {}};
     start.subfolders = parser.isSet(subfolders);

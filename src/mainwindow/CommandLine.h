@@ -20,7 +20,7 @@ struct CommandLineRequest
 // Reads the arguments (the program first) before any window exists, so that answers and
 // refusals need no display. Every argument that is not one of the program's options is a
 // folder (Qt's own options are not taken: a folder named "-reverse" follows "--"); relative
-// folders are taken from the working directory. Texts are Chinese whatever the system has.
+// folders are taken from the working directory. Texts are in the installed translation's language.
 CommandLineRequest ReadCommandLine(const QStringList& arguments, const QString& workingDirectory);
 
 // The arguments as full paths, as ReadCommandLine gives them: relative to the working

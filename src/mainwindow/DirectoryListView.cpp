@@ -74,7 +74,7 @@ void DirectoryListView::fitRowHeightToText()
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     option.features |= QStyleOptionViewItem::HasDisplay;
-    option.text = u"目录"_s;
+    option.text = tr("目录");
     const QSize cell = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, {}, this);
     verticalHeader()->setDefaultSectionSize(cell.height());
 }

@@ -8,11 +8,13 @@
 #include "collect/FormAdd.h"
 #include "common/AppInfo.h"
 #include "common/Csv.h"
+#include "common/InterfaceLanguage.h"
 #include "common/NameBytes.h"
 #include "common/WindowPlacement.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PassRunner.h"
+#include "platform/Settings.h"
 #include "platform/Shell.h"
 #include "platform/widgets/NativePlatform.h"
 #include "rename/BatchRename.h"
@@ -24,6 +26,7 @@
 #include "rules/FormNames.h"
 #include "rules/FormRename.h"
 #include "rules/FormRules.h"
+#include "rules/NameEdits.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -62,7 +65,6 @@ constexpr QRect listPlace(4, 21, 610, 388);
 constexpr int statusBar1Panel1Width = 96;
 constexpr int statusBar1Panel2Width = 511;
 constexpr int columnWidth = 200;
-constexpr QStringView makerPanelText = u"Morvel软件";
 
 QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption)
 {
@@ -112,13 +114,13 @@ void Form1::createControls()
 
     ListView1 = new DirectoryListView(client);
     ListView1->setObjectName(u"ListView1"_s);
-    ListView1->setAccessibleName(u"待修改目录列表"_s);
+    ListView1->setAccessibleName(tr("待修改目录列表"));
     ListView1->setModel(m_rows);
     ListView1->setGeometry(listPlace);
     for (int column = 0; column < DirectoryListModel::ColumnCount; ++column)
         ListView1->header()->resizeSection(column, columnWidth);
 
-    Label1 = new QLabel(u"待修改目录列表："_s, client);
+    Label1 = new QLabel(tr("待修改目录列表："), client);
     Label1->setObjectName(u"Label1"_s);
     Label1->move(label1Place.topLeft());
     Label1->adjustSize();
@@ -139,7 +141,7 @@ void Form1::createControls()
     // underscores would be cut off. The bar's spacing above (3) and below (2) and the panels'
     // frames (2) take seven.
     bar->setFixedHeight(std::max(statusBarHeight, bar->fontMetrics().height() + 7));
-    StatusBar1Panel1 = new QLabel(makerPanelText.toString(), bar);
+    StatusBar1Panel1 = new QLabel(tr("Morvel软件"), bar);
     StatusBar1Panel1->setObjectName(u"StatusBar1Panel1"_s);
     StatusBar1Panel1->setFixedWidth(statusBar1Panel1Width);
     StatusBar1Panel2 = new QLabel(bar);
@@ -185,18 +187,18 @@ void Form1::createControls()
 
 void Form1::createMenus()
 {
-    menu列表 = addSubmenu(this, u"menu列表"_s, u"列表(&L)"_s);
-    connect(addItem(menu列表, u"menu添加目录"_s, u"添加目录"_s), &QAction::triggered, this,
+    menu列表 = addSubmenu(this, u"menu列表"_s, tr("列表(&L)"));
+    connect(addItem(menu列表, u"menu添加目录"_s, tr("添加目录")), &QAction::triggered, this,
             &Form1::openAddDialog);
     addSeparator(menu列表, u"tiou987"_s);
-    connect(addItem(menu列表, u"menu全选"_s, u"全选"_s), &QAction::triggered, this,
+    connect(addItem(menu列表, u"menu全选"_s, tr("全选")), &QAction::triggered, this,
             &Form1::selectAll);
-    connect(addItem(menu列表, u"menu移除选中项"_s, u"移除选中项"_s), &QAction::triggered, this,
+    connect(addItem(menu列表, u"menu移除选中项"_s, tr("移除选中项")), &QAction::triggered, this,
             &Form1::removeSelected);
-    connect(addItem(menu列表, u"menu清空"_s, u"清空"_s), &QAction::triggered, this,
+    connect(addItem(menu列表, u"menu清空"_s, tr("清空")), &QAction::triggered, this,
             &Form1::clearList);
     // Beyond the design: the order of the rows, which numbering follows.
-    QMenu* menu排序 = addSubmenu(menu列表, u"menu排序"_s, u"排序(&O)"_s);
+    QMenu* menu排序 = addSubmenu(menu列表, u"menu排序"_s, tr("排序(&O)"));
     menu列表->addMenu(menu排序);
     // Checked: the order and direction the list was last put in.
     const auto addChoice = [this](QMenu* menu, QActionGroup* group, const QString& name,
@@ -208,20 +210,20 @@ void Form1::createMenus()
         connect(item, &QAction::triggered, this, sort);
     };
     auto* orders = new QActionGroup(menu排序);
-    addChoice(menu排序, orders, u"menu按名称"_s, u"按名称"_s, false,
+    addChoice(menu排序, orders, u"menu按名称"_s, tr("按名称"), false,
               [this] { sortRows(RowOrder::ByName); });
-    addChoice(menu排序, orders, u"menu按修改时间"_s, u"按修改时间"_s, false,
+    addChoice(menu排序, orders, u"menu按修改时间"_s, tr("按修改时间"), false,
               [this] { sortRows(RowOrder::ByModified); });
-    addChoice(menu排序, orders, u"menu按加入顺序"_s, u"按加入顺序"_s, true,
+    addChoice(menu排序, orders, u"menu按加入顺序"_s, tr("按加入顺序"), true,
               [this] { sortRows(RowOrder::ByAddition); });
     addSeparator(menu排序, u"menu排序方向分隔"_s);
     auto* directions = new QActionGroup(menu排序);
-    addChoice(menu排序, directions, u"menu升序"_s, u"升序"_s, true,
+    addChoice(menu排序, directions, u"menu升序"_s, tr("升序"), true,
               [this] { sortRows(Qt::AscendingOrder); });
-    addChoice(menu排序, directions, u"menu降序"_s, u"降序"_s, false,
+    addChoice(menu排序, directions, u"menu降序"_s, tr("降序"), false,
               [this] { sortRows(Qt::DescendingOrder); });
     // Beyond the design: fewer rows on view, and a way from one problem to the next.
-    QMenu* menu筛选 = addSubmenu(menu列表, u"menu筛选"_s, u"筛选(&F)"_s);
+    QMenu* menu筛选 = addSubmenu(menu列表, u"menu筛选"_s, tr("筛选(&F)"));
     menu列表->addMenu(menu筛选);
     m_filterChoices = new QActionGroup(menu筛选);
     const auto addFilter = [&](const QString& name, const QString& text, RowFilter filter) {
@@ -229,87 +231,101 @@ void Form1::createMenus()
                   [this, filter] { filterRows(filter); });
         m_filterChoices->actions().constLast()->setData(int(filter));
     };
-    addFilter(u"menu全部行"_s, u"全部(&A)"_s, RowFilter::All);
-    addFilter(u"menu将修改的行"_s, u"只显示将修改的行(&W)"_s, RowFilter::WillChange);
-    addFilter(u"menu不会修改的行"_s, u"只显示不会修改的行(&N)"_s, RowFilter::WontChange);
-    addFilter(u"menu出错的行"_s, u"只显示出错的行(&E)"_s, RowFilter::Problems);
-    QAction* byText = addItem(menu筛选, u"menu包含文字"_s, u"包含文字(&T)…"_s);
+    addFilter(u"menu全部行"_s, tr("全部(&A)"), RowFilter::All);
+    addFilter(u"menu将修改的行"_s, tr("只显示将修改的行(&W)"), RowFilter::WillChange);
+    addFilter(u"menu不会修改的行"_s, tr("只显示不会修改的行(&N)"), RowFilter::WontChange);
+    addFilter(u"menu出错的行"_s, tr("只显示出错的行(&E)"), RowFilter::Problems);
+    QAction* byText = addItem(menu筛选, u"menu包含文字"_s, tr("包含文字(&T)…"));
     byText->setCheckable(true);
     byText->setData(int(RowFilter::Containing));
     m_filterChoices->addAction(byText);
     connect(byText, &QAction::triggered, this, &Form1::askFilterText);
     addSeparator(menu筛选, u"menu筛选跳转分隔"_s);
-    QAction* next = addItem(menu筛选, u"menu下一个出错行"_s, u"下一个不能修改的行(&X)"_s);
+    QAction* next = addItem(menu筛选, u"menu下一个出错行"_s, tr("下一个不能修改的行(&X)"));
     next->setShortcut(Qt::Key_F3);
     connect(next, &QAction::triggered, this, [this] { goToProblem(true); });
-    QAction* previous = addItem(menu筛选, u"menu上一个出错行"_s, u"上一个不能修改的行(&P)"_s);
+    QAction* previous = addItem(menu筛选, u"menu上一个出错行"_s, tr("上一个不能修改的行(&P)"));
     previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
     connect(previous, &QAction::triggered, this, [this] { goToProblem(false); });
     // Beyond the design: the list as CSV, to edit its new names in a spreadsheet.
-    connect(addItem(menu列表, u"menu导出列表"_s, u"导出列表(&X)…"_s), &QAction::triggered, this,
+    connect(addItem(menu列表, u"menu导出列表"_s, tr("导出列表(&X)…")), &QAction::triggered, this,
             [this] {
                 // In the user's documents, not wherever the program was started from.
                 const QString path = QFileDialog::getSaveFileName(
-                    this, u"导出列表"_s,
+                    this, tr("导出列表"),
                     QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                        u"/目录列表.csv"_s,
-                    u"CSV 文件 (*.csv)"_s);
+                        tr("/目录列表.csv"),
+                    tr("CSV 文件 (*.csv)"));
                 if (path.isEmpty())
                     return;
                 const QString shown = VisibleName(QDir::toNativeSeparators(path));
-                m_platform.messageBoxes.inform(AppInfo::title,
-                                               exportList(path) ? u"列表已导出到“%1”。"_s.arg(shown)
-                                                                : u"无法写入“%1”。"_s.arg(shown));
+                m_platform.messageBoxes.inform(
+                    AppInfo::title(), exportList(path) ? tr("列表已导出到“%1”。").arg(shown)
+                                                       : tr("无法写入“%1”。").arg(shown));
             });
     addSeparator(menu列表, u"uyhoiu8797"_s);
-    connect(addItem(menu列表, u"menu打开修改前目录"_s, u"打开修改前目录"_s), &QAction::triggered,
+    connect(addItem(menu列表, u"menu打开修改前目录"_s, tr("打开修改前目录")), &QAction::triggered,
             this, &Form1::openCurrentDirectory);
     addSeparator(menu列表, u"uiyiu9889"_s);
-    connect(addItem(menu列表, u"menu退出"_s, u"退出"_s), &QAction::triggered, this,
+    connect(addItem(menu列表, u"menu退出"_s, tr("退出")), &QAction::triggered, this,
             &Form1::exitProgram);
 
-    QMenu* menu修改 = addSubmenu(this, u"menu修改"_s, u"修改(&R)"_s);
-    connect(addItem(menu修改, u"menu模拟修改"_s, u"模拟修改"_s), &QAction::triggered, this,
+    QMenu* menu修改 = addSubmenu(this, u"menu修改"_s, tr("修改(&R)"));
+    connect(addItem(menu修改, u"menu模拟修改"_s, tr("模拟修改")), &QAction::triggered, this,
             &Form1::openRenameDialog);
     // Beyond the design: rules made of steps, in a dialog of their own.
-    connect(addItem(menu修改, u"menu更多规则"_s, u"更多规则(&M)…"_s), &QAction::triggered, this,
+    connect(addItem(menu修改, u"menu更多规则"_s, tr("更多规则(&M)…")), &QAction::triggered, this,
             &Form1::openRulesDialog);
-    connect(addItem(menu修改, u"menu编辑新名称"_s, u"编辑新名称(&E)…"_s), &QAction::triggered, this,
-            &Form1::openNamesDialog);
-    connect(addItem(menu修改, u"menu确认修改"_s, u"确认修改"_s), &QAction::triggered, this,
+    connect(addItem(menu修改, u"menu编辑新名称"_s, tr("编辑新名称(&E)…")), &QAction::triggered,
+            this, &Form1::openNamesDialog);
+    connect(addItem(menu修改, u"menu确认修改"_s, tr("确认修改")), &QAction::triggered, this,
             &Form1::confirmRename);
     // Beyond the design: the undo of the last batch.
-    menu撤销修改 = addItem(menu修改, u"menu撤销修改"_s, u"撤销修改(&U)"_s);
+    menu撤销修改 = addItem(menu修改, u"menu撤销修改"_s, tr("撤销修改(&U)"));
     connect(menu撤销修改, &QAction::triggered, this, &Form1::undoRename);
     // On exactly while the last batch has something to undo, as its record says.
     menu撤销修改->setEnabled(false);
     connect(m_records, &RecordStore::undoableChanged, menu撤销修改, &QAction::setEnabled);
     ApplyRecordsKept(*m_records, m_platform.settings);
     m_records->refresh();
-    connect(addItem(menu修改, u"menu修改记录"_s, u"修改记录(&H)…"_s), &QAction::triggered, this,
+    connect(addItem(menu修改, u"menu修改记录"_s, tr("修改记录(&H)…")), &QAction::triggered, this,
             &Form1::openHistory);
 
-    QMenu* menu帮助 = addSubmenu(this, u"menu帮助"_s, u"帮助(&H)"_s);
-    connect(addItem(menu帮助, u"menu关于"_s, u"关于"_s), &QAction::triggered, this,
+    QMenu* menu帮助 = addSubmenu(this, u"menu帮助"_s, tr("帮助(&H)"));
+    connect(addItem(menu帮助, u"menu关于"_s, tr("关于")), &QAction::triggered, this,
             &Form1::openAboutBox);
-    connect(addItem(menu帮助, u"menu最新版本"_s, u"最新版本"_s), &QAction::triggered, this,
+    connect(addItem(menu帮助, u"menu最新版本"_s, tr("最新版本")), &QAction::triggered, this,
             [this] { openWebLink(HelpLinks::latestVersion); });
-    QMenu* menu作者网站 = addSubmenu(menu帮助, u"menu作者网站"_s, u"作者网站"_s);
+    QMenu* menu作者网站 = addSubmenu(menu帮助, u"menu作者网站"_s, tr("作者网站"));
     menu帮助->addMenu(menu作者网站);
-    connect(addItem(menu作者网站, u"menuMorvel网"_s, u"Morvel网"_s), &QAction::triggered, this,
+    connect(addItem(menu作者网站, u"menuMorvel网"_s, tr("Morvel网")), &QAction::triggered, this,
             [this] { openWebLink(HelpLinks::secondSite); });
-    connect(addItem(menu作者网站, u"menuMorvel软件"_s, u"Morvel软件"_s), &QAction::triggered, this,
+    connect(addItem(menu作者网站, u"menuMorvel软件"_s, tr("Morvel软件")), &QAction::triggered, this,
             [this] { openWebLink(HelpLinks::makerSite); });
-    connect(addItem(menu帮助, u"menu定制软件"_s, u"定制软件"_s), &QAction::triggered, this,
+    connect(addItem(menu帮助, u"menu定制软件"_s, tr("定制软件")), &QAction::triggered, this,
             [this] { openWebLink(HelpLinks::customSoftware); });
     // Beyond the design: the file manager's right-click entry, for a program not installed for
     // every user (the installer's entry is the installer's to remove).
     addSeparator(menu帮助, u"menu右键菜单分隔"_s);
     menu右键菜单 =
-        addItem(menu帮助, u"menu右键菜单"_s, u"加入%1右键菜单"_s.arg(FolderMenu::fileManager()));
+        addItem(menu帮助, u"menu右键菜单"_s, tr("加入%1右键菜单").arg(FolderMenu::fileManager()));
     connect(menu右键菜单, &QAction::triggered, this, &Form1::toggleFolderMenu);
     // Read when the menu opens, not while the window starts.
     connect(menu帮助, &QMenu::aboutToShow, this, &Form1::showFolderMenuState);
+    // Beyond the design: the interface's language, each named in its own.
+    QMenu* menu界面语言 = addSubmenu(menu帮助, u"menu界面语言"_s, tr("界面语言(&L)"));
+    menu帮助->addMenu(menu界面语言);
+    auto* languages = new QActionGroup(menu界面语言);
+    const InterfaceLanguage chosen =
+        LanguageOfCode(m_platform.settings.value(Settings::Key::InterfaceLanguage).toString());
+    for (const auto& [language, name] :
+         {std::pair{InterfaceLanguage::FollowSystem, tr("跟随系统")},
+          std::pair{InterfaceLanguage::SimplifiedChinese, u"简体中文"_s},
+          std::pair{InterfaceLanguage::TraditionalChinese, u"繁體中文"_s},
+          std::pair{InterfaceLanguage::English, u"English"_s}}) {
+        addChoice(menu界面语言, languages, u"menu语言_"_s + LanguageCode(language), name,
+                  language == chosen, [this, language] { chooseLanguage(language); });
+    }
 
     for (QMenu* menu : {menu列表, menu修改, menu帮助})
         menuBar()->addMenu(menu);
@@ -372,7 +388,7 @@ QString Form1::pathInWords(const DirectoryRow& row)
 {
     const QString path = VisibleName(row.key);
     const QString note = UnseenCharactersNote(row.name);
-    return note.isEmpty() ? path : path + u"　（"_s + note + u'）';
+    return note.isEmpty() ? path : tr("%1　（%2）").arg(path, note);
 }
 
 void Form1::showCurrentRow()
@@ -387,7 +403,7 @@ void Form1::showCurrentRow()
     if (outcome == Outcome::Failed || outcome == Outcome::UndoFailed ||
         outcome == Outcome::NameProposedEarlier) {
         const QModelIndex verdict = m_rows->index(current, DirectoryListModel::VerdictColumn);
-        text += u"　"_s + verdict.data(Qt::ToolTipRole).toString().replace(u'\n', u' ');
+        text += tr("　") + verdict.data(Qt::ToolTipRole).toString().replace(u'\n', u' ');
     }
     StatusBar1Panel2->setText(text);
     StatusBar1Panel2->setToolTip(text);
@@ -461,7 +477,7 @@ void Form1::openRulesDialog()
 
 bool Form1::exportList(const QString& path) const
 {
-    QList<QStringList> lines{{u"路径"_s, u"原名称"_s, u"新名称"_s}};
+    QList<QStringList> lines{ExportedListHeader()};
     lines.reserve(m_rows->count() + 1);
     for (int i = 0; i < m_rows->count(); ++i) {
         const DirectoryRow& row = m_rows->row(i);
@@ -564,7 +580,7 @@ void Form1::askFilterText()
 {
     bool given = false;
     const QString text = QInputDialog::getText(
-        this, u"筛选"_s, u"只显示原名称或新名称包含以下文字的行："_s, QLineEdit::Normal,
+        this, tr("筛选"), tr("只显示原名称或新名称包含以下文字的行："), QLineEdit::Normal,
         m_filtered && m_filtered->filter() == RowFilter::Containing ? m_filtered->text()
                                                                     : QString(),
         &given);
@@ -580,14 +596,15 @@ void Form1::showFilter()
     for (QAction* choice : m_filterChoices->actions())
         choice->setChecked(choice->data().toInt() == int(filter));
     if (!m_filtered) {
-        StatusBar1Panel1->setText(makerPanelText.toString());
+        StatusBar1Panel1->setText(tr("Morvel软件"));
         StatusBar1Panel1->setToolTip(QString());
         return;
     }
-    const QString note = u"已筛选：显示 %1 行，共 %2 行。修改、导出和撤销仍作用于全部行，"
-                         u"移除选中项只移除显示并选中的行。"_s.arg(m_filtered->rowCount())
+    const QString note = tr("已筛选：显示 %1 行，共 %2 行。修改、导出和撤销仍作用于全部行，"
+                            "移除选中项只移除显示并选中的行。")
+                             .arg(m_filtered->rowCount())
                              .arg(m_rows->count());
-    StatusBar1Panel1->setText(u"显示 %1 行"_s.arg(m_filtered->rowCount()));
+    StatusBar1Panel1->setText(tr("显示 %1 行").arg(m_filtered->rowCount()));
     StatusBar1Panel1->setToolTip(note);
     StatusBar1Panel2->setText(note);
     StatusBar1Panel2->setToolTip(note);
@@ -652,15 +669,17 @@ void Form1::offerUndoOfCutOffBatch()
         return;
     int left = 0;
     m_platform.passes.run(
-        u"正在读取修改记录……"_s, 0,
+        tr("正在读取修改记录……"), 0,
         [&](PassControl&) {
             left = FoldersLeftUnderTemporaryNames(*record, m_platform.fileSystem);
         },
         [] {});
-    if (left > 0 && m_platform.messageBoxes.askYesNo(
-                        AppInfo::title,
-                        u"上次的批量修改被中断了，有 %1 个目录仍在临时名称（~fbr-renaming-…）下。\n"
-                        u"要现在撤销上次的修改，恢复这些目录和其余目录的原名吗？"_s.arg(left))) {
+    if (left > 0 &&
+        m_platform.messageBoxes.askYesNo(
+            AppInfo::title(),
+            tr("上次的批量修改被中断了，有 %n 个目录仍在临时名称（~fbr-renaming-…）下。\n"
+               "要现在撤销上次的修改，恢复这些目录和其余目录的原名吗？",
+               nullptr, int(left)))) {
         UndoBatch(*m_rows, m_platform.fileSystem, *m_records, *record, m_platform.messageBoxes,
                   m_platform.passes, QString());
     }
@@ -688,8 +707,8 @@ void Form1::showFolderMenuState()
     const FolderMenu::State state = m_platform.shell.folderMenuState();
     menu右键菜单->setVisible(state != FolderMenu::State::ForEveryone);
     const QString manager = FolderMenu::fileManager();
-    menu右键菜单->setText(state == FolderMenu::State::Present ? u"从%1右键菜单移除"_s.arg(manager)
-                                                              : u"加入%1右键菜单"_s.arg(manager));
+    menu右键菜单->setText(state == FolderMenu::State::Present ? tr("从%1右键菜单移除").arg(manager)
+                                                              : tr("加入%1右键菜单").arg(manager));
 }
 
 void Form1::toggleFolderMenu()
@@ -698,14 +717,21 @@ void Form1::toggleFolderMenu()
     const QString manager = FolderMenu::fileManager();
     QString message;
     if (!m_platform.shell.setFolderMenu(adding))
-        message = adding ? u"无法加入%1右键菜单。"_s.arg(manager)
-                         : u"无法从%1右键菜单移除。"_s.arg(manager);
+        message = adding ? tr("无法加入%1右键菜单。").arg(manager)
+                         : tr("无法从%1右键菜单移除。").arg(manager);
     else if (adding)
-        message = u"已加入%1右键菜单：%2"_s.arg(manager, FolderMenu::howToReach());
+        message = tr("已加入%1右键菜单：%2").arg(manager, FolderMenu::howToReach());
     else
-        message = u"已从%1右键菜单移除。"_s.arg(manager);
+        message = tr("已从%1右键菜单移除。").arg(manager);
     showFolderMenuState();
-    m_platform.messageBoxes.inform(AppInfo::title, message);
+    m_platform.messageBoxes.inform(AppInfo::title(), message);
+}
+
+void Form1::chooseLanguage(InterfaceLanguage language)
+{
+    m_platform.settings.setValue(Settings::Key::InterfaceLanguage, LanguageCode(language));
+    m_platform.messageBoxes.inform(AppInfo::title(),
+                                   tr("下次启动本程序时，界面将使用所选的语言。"));
 }
 
 AdditionReport Form1::addFolders(const QStringList& paths)
@@ -774,12 +800,12 @@ void Form1::dropEvent(QDropEvent* event)
         paths.append(QDir::fromNativeSeparators(path));
     AdditionReport report = addFolders(FolderArguments(paths, QDir::rootPath()));
     for (const QString& other : dropped.others)
-        report.skipped.append({other, u"不是本地文件夹"_s});
+        report.skipped.append({other, tr("不是本地文件夹")});
     if (report.skipped.isEmpty())
         return;
     // After the drop has ended: the file manager that started the drag waits for it.
     QTimer::singleShot(0, this, [this, message = report.skippedMessage()] {
-        m_platform.messageBoxes.inform(AppInfo::title, message);
+        m_platform.messageBoxes.inform(AppInfo::title(), message);
     });
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 struct DirectoryRow;
+enum class InterfaceLanguage;
 class RecordStore;
 class DirectoryListModel;
 class DirectoryListView;
@@ -92,6 +93,8 @@ private:
     // The file manager's right-click entry, added or removed at the user's word.
     void toggleFolderMenu();
     void showFolderMenuState();
+    // Kept for the next start: the texts already shown stay as they are.
+    void chooseLanguage(InterfaceLanguage language);
     void showSortChoice();
     bool isFiltered() const;
     // A shown row's place in the list, and a row's index as shown (invalid while filtered out).

@@ -29,6 +29,8 @@ Described Describe(Settings::Key key)
         return {u"names/dialogSize"_s, QSize()};
     case Key::RulesDialogPlace:
         return {u"rules/dialogPlace"_s, QRect()};
+    case Key::InterfaceLanguage:
+        return {u"interface/language"_s, u"system"_s};
     case Key::RulesNamed:
         break;
     }

@@ -10,13 +10,14 @@ class Settings
 {
 public:
     enum class Key {
-        RecordsKeptCount, // batch records kept, at most
-        RecordsKeptDays,  // and for how many days
-        RulesLastUsed,    // the rules dialog's last step list, as compact JSON
-        RulesRecent,      // its recent step lists, newest first
-        RulesNamed,       // its named presets
-        NamesDialogSize,  // the name editor's size
-        RulesDialogPlace, // the rules dialog's place and size, where the user last left it
+        RecordsKeptCount,  // batch records kept, at most
+        RecordsKeptDays,   // and for how many days
+        RulesLastUsed,     // the rules dialog's last step list, as compact JSON
+        RulesRecent,       // its recent step lists, newest first
+        RulesNamed,        // its named presets
+        NamesDialogSize,   // the name editor's size
+        RulesDialogPlace,  // the rules dialog's place and size, where the user last left it
+        InterfaceLanguage, // the language the user chose, or "system" to follow the system's
     };
 
     virtual ~Settings() = default;

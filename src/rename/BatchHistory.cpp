@@ -1,5 +1,7 @@
 #include "BatchHistory.h"
 
+#include <QCoreApplication>
+
 #include "platform/FileSystem.h"
 
 #include <QHash>
@@ -8,6 +10,16 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(BatchHistory)
+};
+
+} // namespace
 
 namespace {
 
@@ -62,23 +74,23 @@ QString StateText(BatchInHistory::State state)
     using State = BatchInHistory::State;
     switch (state) {
     case State::Completed:
-        return u"已完成"_s;
+        return Texts::tr("已完成");
     case State::Cancelled:
-        return u"已取消"_s;
+        return Texts::tr("已取消");
     case State::Interrupted:
-        return u"已中断"_s;
+        return Texts::tr("已中断");
     case State::PartlyUndone:
-        return u"部分撤销"_s;
+        return Texts::tr("部分撤销");
     case State::Undone:
-        return u"已撤销"_s;
+        return Texts::tr("已撤销");
     case State::InUseElsewhere:
-        return u"正在另一个窗口中使用"_s;
+        return Texts::tr("正在另一个窗口中使用");
     case State::OnAnotherComputer:
-        return u"可能在另一台电脑上使用"_s;
+        return Texts::tr("可能在另一台电脑上使用");
     case State::Unreadable:
         break;
     }
-    return u"无法读取"_s;
+    return Texts::tr("无法读取");
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "BatchRename.h"
 
+#include <QCoreApplication>
+
 #include "RecordedBatch.h"
 #include "common/AppInfo.h"
 #include "platform/FileSystem.h"
@@ -20,6 +22,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(BatchRename)
+};
+
+} // namespace
+
+QString RecordMissingQuestion()
+{
+    return Texts::tr("无法保存修改记录，这次修改之后将不能撤销。仍然继续修改吗？");
+}
+
+namespace {
+
 bool anyPreviewed(const DirectoryListModel& rows)
 {
     for (int i = 0; i < rows.count(); ++i) {
@@ -35,10 +52,11 @@ bool confirmed(const DirectoryListModel& rows, MessageBoxes& messageBoxes)
     int renamable = 0;
     for (int i = 0; i < rows.count(); ++i)
         renamable += rows.row(i).verdict.outcome == Verdict::Outcome::CanRename;
-    return messageBoxes.askYesNo(AppInfo::title,
-                                 u"你确定要全部修改目录名称吗？\n将修改 %1 个目录；%2 个不会修改"
-                                 u"（见“可否修改”一列）。"_s.arg(renamable)
-                                     .arg(rows.count() - renamable));
+    return messageBoxes.askYesNo(
+        AppInfo::title(), Texts::tr("你确定要全部修改目录名称吗？\n将修改 %1 个目录；%2 个不会修改"
+                                    "（见“可否修改”一列）。")
+                              .arg(renamable)
+                              .arg(rows.count() - renamable));
 }
 
 // What the batch says of a row it does not try to rename for reasons of the row's own.
@@ -104,20 +122,22 @@ std::vector<Step> planned(const RowsSnapshot& rows, FileSystem& fileSystem)
 void report(MessageBoxes& messageBoxes, PassEnd end, bool recordStopped, int renamed, int failed,
             int rows)
 {
-    const QString counts =
-        u"\n修改成功 %1 个，修改出错 %2 个，未修改 %3 个。"_s.arg(renamed).arg(failed).arg(
-            rows - renamed - failed);
+    const QString counts = Texts::tr("\n修改成功 %1 个，修改出错 %2 个，未修改 %3 个。")
+                               .arg(renamed)
+                               .arg(failed)
+                               .arg(rows - renamed - failed);
     if (recordStopped && end != PassEnd::Closing)
-        messageBoxes.inform(
-            AppInfo::title,
-            u"无法继续写入修改记录（磁盘可能已满），批量修改已停止：%1 "
-            u"个目录已改名，其余目录没有修改。已改名的目录可以撤销。"_s.arg(renamed) +
-                counts);
+        messageBoxes.inform(AppInfo::title(),
+                            Texts::tr("无法继续写入修改记录（磁盘可能已满），批量修改已停止：%1 "
+                                      "个目录已改名，其余目录没有修改。已改名的目录可以撤销。")
+                                    .arg(renamed) +
+                                counts);
     else if (end == PassEnd::Completed)
-        messageBoxes.inform(AppInfo::title, u"批量修改目录名称完成！"_s + counts);
+        messageBoxes.inform(AppInfo::title(), Texts::tr("批量修改目录名称完成！") + counts);
     else if (end == PassEnd::Cancelled)
-        messageBoxes.inform(AppInfo::title,
-                            u"批量修改已取消：%1 个目录已改名，其余目录没有修改。"_s.arg(renamed) +
+        messageBoxes.inform(AppInfo::title(),
+                            Texts::tr("批量修改已取消：%n 个目录已改名，其余目录没有修改。",
+                                      nullptr, int(renamed)) +
                                 counts);
 }
 
@@ -167,13 +187,13 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
     if (!hold)
         return; // another pass works on the rows
     if (rows.count() > 0 && !anyPreviewed(rows)) {
-        messageBoxes.inform(AppInfo::title, u"还没有模拟修改，请先模拟修改。"_s);
+        messageBoxes.inform(AppInfo::title(), Texts::tr("还没有模拟修改，请先模拟修改。"));
         return;
     }
     if (!confirmed(rows, messageBoxes))
         return;
     RecordedBatch record(records, rows.previewRule());
-    if (!record.isRecording() && !messageBoxes.askYesNo(AppInfo::title, RecordMissingQuestion))
+    if (!record.isRecording() && !messageBoxes.askYesNo(AppInfo::title(), RecordMissingQuestion()))
         return;
 
     RowsSnapshot snapshot(rows);
@@ -295,7 +315,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
         }
         record.finish(control.stopped());
     };
-    const PassEnd end = passes.run(u"正在修改目录名称……"_s, snapshot.count(),
+    const PassEnd end = passes.run(Texts::tr("正在修改目录名称……"), snapshot.count(),
                                    snapshot.around(renameAll), [&] { hold->takeOver(snapshot); });
     report(messageBoxes, end, record.stopped(), renamed, failed, snapshot.count());
 }

@@ -14,8 +14,7 @@ struct DirectoryRow;
 struct ListedFolder;
 
 // Asked when a batch's (or an undo's) record cannot be begun.
-inline const QString RecordMissingQuestion =
-    QStringLiteral("无法保存修改记录，这次修改之后将不能撤销。仍然继续修改吗？");
+QString RecordMissingQuestion();
 
 // Renames the listed folder, exactly that one, within its parent, replacing nothing; the
 // new name is checked first. What went wrong, or nothing.

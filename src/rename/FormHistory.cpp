@@ -49,18 +49,18 @@ FormHistory::FormHistory(QWidget* parent, DirectoryListModel& rows, Platform& pl
     : QDialog(parent), m_rows(rows), m_platform(platform), m_records(records)
 {
     setObjectName(u"FormHistory"_s);
-    setWindowTitle(u"修改记录"_s);
+    setWindowTitle(tr("修改记录"));
     setSizeGripEnabled(true);
     resize(720, 520);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(u"最近的批量修改（最新的在前）："_s, this));
-    m_batches = makeTable(this, u"batches"_s, {u"时间"_s, u"规则"_s, u"目录数"_s, u"状态"_s});
-    m_batches->setAccessibleName(u"批量修改"_s);
+    layout->addWidget(new QLabel(tr("最近的批量修改（最新的在前）："), this));
+    m_batches = makeTable(this, u"batches"_s, {tr("时间"), tr("规则"), tr("目录数"), tr("状态")});
+    m_batches->setAccessibleName(tr("批量修改"));
     layout->addWidget(m_batches, 3);
-    layout->addWidget(new QLabel(u"这次修改的目录："_s, this));
-    m_folders = makeTable(this, u"folders"_s, {u"修改前"_s, u"修改后"_s, u"结果"_s, u"位置"_s});
-    m_folders->setAccessibleName(u"这次修改的目录"_s);
+    layout->addWidget(new QLabel(tr("这次修改的目录："), this));
+    m_folders = makeTable(this, u"folders"_s, {tr("修改前"), tr("修改后"), tr("结果"), tr("位置")});
+    m_folders->setAccessibleName(tr("这次修改的目录"));
     layout->addWidget(m_folders, 4);
     m_why = new QLabel(this);
     m_why->setObjectName(u"why"_s);
@@ -68,24 +68,24 @@ FormHistory::FormHistory(QWidget* parent, DirectoryListModel& rows, Platform& pl
     layout->addWidget(m_why);
 
     auto* bottom = new QHBoxLayout;
-    m_undo = new QPushButton(u"撤销这次修改(&U)"_s, this);
+    m_undo = new QPushButton(tr("撤销这次修改(&U)"), this);
     m_undo->setObjectName(u"undo"_s);
     m_undo->setEnabled(false);
     bottom->addWidget(m_undo);
     bottom->addStretch();
-    bottom->addWidget(new QLabel(u"保留最近"_s, this));
+    bottom->addWidget(new QLabel(tr("保留最近"), this));
     m_keptCount = new QSpinBox(this);
     m_keptCount->setObjectName(u"keptCount"_s);
     m_keptCount->setRange(1, 1000);
     bottom->addWidget(m_keptCount);
-    bottom->addWidget(new QLabel(u"次修改，最多"_s, this));
+    bottom->addWidget(new QLabel(tr("次修改，最多"), this));
     m_keptDays = new QSpinBox(this);
     m_keptDays->setObjectName(u"keptDays"_s);
     m_keptDays->setRange(1, 3650);
     bottom->addWidget(m_keptDays);
-    bottom->addWidget(new QLabel(u"天"_s, this));
+    bottom->addWidget(new QLabel(tr("天"), this));
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    close->button(QDialogButtonBox::Close)->setText(u"关闭"_s);
+    close->button(QDialogButtonBox::Close)->setText(tr("关闭"));
     bottom->addWidget(close);
     layout->addLayout(bottom);
 
@@ -118,18 +118,18 @@ void FormHistory::readHistory()
     const QList<RecordStore::Record> records = m_records.history();
     QList<BatchInHistory> history;
     m_platform.passes.run(
-        u"正在读取修改记录……"_s, 0,
+        tr("正在读取修改记录……"), 0,
         [&](PassControl&) { history = ReadHistory(m_records, records, m_platform.fileSystem); },
         [] {});
     m_history = std::move(history);
     m_batches->clear();
     for (const BatchInHistory& batch : std::as_const(m_history)) {
         const QString rule = !batch.content                  ? QString()
-                             : batch.content->rule.isEmpty() ? u"（未记下规则）"_s
+                             : batch.content->rule.isEmpty() ? tr("（未记下规则）")
                                                              : batch.content->rule;
         QString state = StateText(batch.state());
         if (batch.state() == BatchInHistory::State::PartlyUndone)
-            state += u"（已撤销 %1 个）"_s.arg(batch.undoneCount);
+            state += tr("（已撤销 %n 个）", nullptr, int(batch.undoneCount));
         auto* item = new QTreeWidgetItem(
             m_batches, {QLocale().toString(batch.record.began, u"yyyy-MM-dd HH:mm:ss"_s), rule,
                         QString::number(batch.renamedCount), state});
@@ -146,7 +146,7 @@ void FormHistory::readHistory()
     if (!m_history.isEmpty())
         select(0);
     else
-        m_why->setText(u"还没有批量修改的记录。"_s);
+        m_why->setText(tr("还没有批量修改的记录。"));
     Q_EMIT historyRead();
 }
 
@@ -165,7 +165,7 @@ void FormHistory::showSelected()
         return;
     const BatchInHistory& batch = m_history[position];
     if (!batch.content) {
-        m_why->setText(u"这次修改的记录无法读取。"_s);
+        m_why->setText(tr("这次修改的记录无法读取。"));
         return;
     }
     QList<QTreeWidgetItem*> items;
@@ -180,16 +180,17 @@ void FormHistory::showSelected()
     m_folders->addTopLevelItems(items);
     const int more = int(batch.content->entries.size()) - int(items.size());
     if (more > 0)
-        m_folders->addTopLevelItem(new QTreeWidgetItem({u"……另有 %1 个目录"_s.arg(more)}));
+        m_folders->addTopLevelItem(
+            new QTreeWidgetItem({tr("……另有 %n 个目录", nullptr, int(more))}));
     for (int column = 0; column < 3; ++column)
         m_folders->resizeColumnToContents(column);
 
     if (batch.state() == BatchInHistory::State::InUseElsewhere) {
-        m_why->setText(u"这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。"_s);
+        m_why->setText(tr("这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。"));
         return;
     }
     if (!batch.content->anyToUndo()) {
-        m_why->setText(u"这次修改没有可以撤销的目录。"_s);
+        m_why->setText(tr("这次修改没有可以撤销的目录。"));
         return;
     }
     const QList<int> blocking = BatchesBlocking(m_history, position);
@@ -197,13 +198,14 @@ void FormHistory::showSelected()
         QStringList when;
         for (int newer : blocking)
             when.append(QLocale().toString(m_history[newer].record.began, u"MM-dd HH:mm:ss"_s));
-        m_why->setText(
-            u"之后的修改又改动了这次修改过的目录，请先撤销 %1 的修改。"_s.arg(when.join(u"、"_s)));
+        m_why->setText(tr("之后的修改又改动了这次修改过的目录，请先撤销 %1 的修改。")
+                           .arg(when.join(tr("、"))));
         return;
     }
     if (batch.state() == BatchInHistory::State::OnAnotherComputer) {
-        m_why->setText(u"这次修改的记录可能正在另一台电脑（%1）上使用。如果那台电脑上的本程序"
-                       u"已经关闭，可以接管这个记录并撤销。"_s.arg(batch.record.otherComputer));
+        m_why->setText(tr("这次修改的记录可能正在另一台电脑（%1）上使用。如果那台电脑上的本程序"
+                          "已经关闭，可以接管这个记录并撤销。")
+                           .arg(batch.record.otherComputer));
     }
     m_undo->setEnabled(true);
 }
@@ -216,14 +218,15 @@ void FormHistory::undoSelected()
     const RecordStore::Record& chosen = m_history[position].record;
     const QString name = chosen.name;
     // The record this window holds, or may take; the question to ask before the undo.
-    QString question = u"你确定要撤销这次修改吗？"_s;
+    QString question = tr("你确定要撤销这次修改吗？");
     std::unique_ptr<HeldRecord> held;
     HeldRecord* record = nullptr;
     if (!chosen.otherComputer.isEmpty()) {
         const QString takeOver =
-            u"这次修改的记录可能正在另一台电脑（%1）上使用。只有那台电脑上的本程序已经关闭时，"
-            u"才能接管它。\n确定要接管这个记录并撤销这次修改吗？"_s.arg(chosen.otherComputer);
-        if (!m_platform.messageBoxes.askYesNo(AppInfo::title, takeOver))
+            tr("这次修改的记录可能正在另一台电脑（%1）上使用。只有那台电脑上的本程序已经关闭时，"
+               "才能接管它。\n确定要接管这个记录并撤销这次修改吗？")
+                .arg(chosen.otherComputer);
+        if (!m_platform.messageBoxes.askYesNo(AppInfo::title(), takeOver))
             return;
         held = m_records.takeOver(name);
         question.clear(); // asked already
@@ -239,9 +242,9 @@ void FormHistory::undoSelected()
                   m_platform.passes, question);
     } else {
         m_platform.messageBoxes.inform(
-            AppInfo::title, chosen.otherComputer.isEmpty()
-                                ? u"这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。"_s
-                                : u"这次修改的记录仍在另一台电脑上使用，无法接管。"_s);
+            AppInfo::title(), chosen.otherComputer.isEmpty()
+                                  ? tr("这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。")
+                                  : tr("这次修改的记录仍在另一台电脑上使用，无法接管。"));
     }
     readHistory();
     for (int i = 0; i < m_history.size(); ++i) {

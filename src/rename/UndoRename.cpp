@@ -1,5 +1,7 @@
 #include "UndoRename.h"
 
+#include <QCoreApplication>
+
 #include "BatchRename.h"
 #include "RecordStore.h"
 #include "RecordedBatch.h"
@@ -21,6 +23,16 @@
 #include <future>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(UndoRename)
+};
+
+} // namespace
 
 namespace {
 
@@ -91,7 +103,7 @@ std::optional<ToUndo> readToUndo(HeldRecord& record, PassRunner& passes)
 {
     ToUndo toUndo;
     const PassEnd read = passes.run(
-        u"正在读取修改记录……"_s, 0,
+        Texts::tr("正在读取修改记录……"), 0,
         [&](PassControl&) {
             toUndo.content = record.read();
             if (!toUndo.content)
@@ -161,28 +173,39 @@ void report(MessageBoxes& messageBoxes, PassEnd end, bool stopped, const Counts&
 {
     const int undone = counts.undone;
     QString message =
-        stopped ? u"无法继续写入修改记录（磁盘可能已满），撤销已停止：已恢复 %1 个目录的原名，"
-                  u"其余的仍可再次撤销；已恢复的这些不能再撤销。"_s.arg(undone)
+        stopped
+            ? Texts::tr("无法继续写入修改记录（磁盘可能已满），撤销已停止：已恢复 %n 个目录的原名，"
+                        "其余的仍可再次撤销；已恢复的这些不能再撤销。",
+                        nullptr, int(undone))
         : end == PassEnd::Cancelled
-            ? u"撤销已取消：已恢复 %1 个目录的原名，其余的仍可再次撤销。"_s.arg(undone)
-            : u"已恢复 %1 个目录的原名。"_s.arg(undone);
-    message += u"\n恢复成功 %1 个，恢复出错 %2 个，未恢复 %3 个。"_s.arg(undone)
+            ? Texts::tr("撤销已取消：已恢复 %n 个目录的原名，其余的仍可再次撤销。", nullptr,
+                        int(undone))
+            : Texts::tr("已恢复 %n 个目录的原名。", nullptr, int(undone));
+    message += Texts::tr("\n恢复成功 %1 个，恢复出错 %2 个，未恢复 %3 个。")
+                   .arg(undone)
                    .arg(counts.failed)
                    .arg(counts.notReached);
     if (counts.unreadable > 0) {
-        message +=
-            u"\n修改记录中有 %1 行无法读取，这些行上的目录没有撤销。"_s.arg(counts.unreadable);
+        message += Texts::tr("\n修改记录中有 %1 行无法读取，这些行上的目录没有撤销。")
+                       .arg(counts.unreadable);
     }
     if (counts.failed > 0) {
-        message += u"\n有 %1 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），"
-                   u"原因见列表。"_s.arg(counts.failed);
+        message +=
+            Texts::tr("\n有 %n 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），"
+                      "原因见列表。",
+                      nullptr, int(counts.failed));
     }
     if (!batchSaved)
-        message += u"\n这次修改的记录无法更新，修改记录中它可能仍显示为未撤销。"_s;
-    messageBoxes.inform(AppInfo::title, message);
+        message += Texts::tr("\n这次修改的记录无法更新，修改记录中它可能仍显示为未撤销。");
+    messageBoxes.inform(AppInfo::title(), message);
 }
 
 } // namespace
+
+QString UndoLastQuestion()
+{
+    return Texts::tr("你确定要撤销上次的修改吗？");
+}
 
 void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& records,
                HeldRecord& record, MessageBoxes& messageBoxes, PassRunner& passes,
@@ -207,13 +230,15 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
     const QString count = QString::number(newestFirst.size());
     const QString& rule = read->content->rule;
     const QString which = rule.isEmpty()
-                              ? u"%1 的修改，%2 个目录。"_s.arg(began, count)
-                              : u"%1 的修改（%2），%3 个目录。"_s.arg(began, rule, count);
-    if (!question.isEmpty() && !messageBoxes.askYesNo(AppInfo::title, question + u'\n' + which))
+                              ? Texts::tr("%1 的修改，%2 个目录。").arg(began, count)
+                              : Texts::tr("%1 的修改（%2），%3 个目录。").arg(began, rule, count);
+    if (!question.isEmpty() && !messageBoxes.askYesNo(AppInfo::title(), question + u'\n' + which))
         return;
     // The undo is a batch of its own, on record so that it can be undone in turn.
-    RecordedBatch undoRecord(records, u"撤销：%1"_s.arg(read->content->rule), record.name());
-    if (!undoRecord.isRecording() && !messageBoxes.askYesNo(AppInfo::title, RecordMissingQuestion))
+    RecordedBatch undoRecord(records, Texts::tr("撤销：%1").arg(read->content->rule),
+                             record.name());
+    if (!undoRecord.isRecording() &&
+        !messageBoxes.askYesNo(AppInfo::title(), RecordMissingQuestion()))
         return;
 
     RowsSnapshot snapshot(rows);
@@ -262,7 +287,7 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
         counts.notReached = finished.left - counts.failed;
         batchSaved = finished.saved;
     };
-    const PassEnd end = passes.run(u"正在撤销修改……"_s, toUndo, snapshot.around(undoAll),
+    const PassEnd end = passes.run(Texts::tr("正在撤销修改……"), toUndo, snapshot.around(undoAll),
                                    [&] { hold->takeOver(snapshot); });
     if (end == PassEnd::Closing || end == PassEnd::Refused)
         return;

@@ -9,6 +9,9 @@ class MessageBoxes;
 class PassRunner;
 class RecordStore;
 
+// "你确定要撤销上次的修改吗？", in the interface's language.
+QString UndoLastQuestion();
+
 // The undo command: asks (unless the question is empty), then gives the folders the record's batch
 // renamed their old names back, newest first, with the same checks as the rename. Rows that stand
 // for them say how it went; the record keeps what was undone (a cancelled undo leaves the rest for
@@ -16,7 +19,7 @@ class RecordStore;
 // batch, which can be undone in turn.
 void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& records,
                HeldRecord& record, MessageBoxes& messageBoxes, PassRunner& passes,
-               const QString& question = QStringLiteral("你确定要撤销上次的修改吗？"));
+               const QString& question = UndoLastQuestion());
 
 // How many folders of the record's batch, cut off in the middle of a cycle, are still under a
 // temporary name. Reads the disk: for a pass's worker.

@@ -73,7 +73,7 @@ QString DirectoryListModel::plannedHint(int position) const
     const DirectoryRow& r = row(position);
     if (r.newName != r.name && r.newName.compare(r.name, Qt::CaseInsensitive) == 0 &&
         rowGivingUpName(position) < 0)
-        return u"只改变字母大小写：先改为临时名称，再改为新名称。"_s;
+        return tr("只改变字母大小写：先改为临时名称，再改为新名称。");
     const int after = rowGivingUpName(position);
     if (after < 0)
         return {};
@@ -81,13 +81,15 @@ QString DirectoryListModel::plannedHint(int position) const
     int length = 1;
     for (int at = after; at >= 0 && length <= 64; at = rowGivingUpName(at), ++length) {
         if (at == position) {
-            return u"与另外 %1 个目录互换名称（共 %2 个）：其中一个目录先改为临时名称，"
-                   u"最后再改为新名称。"_s.arg(length - 1)
-                       .arg(length);
+            return tr("与另外 %1 个目录互换名称（共 %2 个）：其中一个目录先改为临时名称，"
+                      "最后再改为新名称。")
+                .arg(length - 1)
+                .arg(length);
         }
     }
-    return u"在第 %1 行的目录“%2”改名之后再改名。"_s.arg(after + 1).arg(
-        VisibleName(row(after).name));
+    return tr("在第 %1 行的目录“%2”改名之后再改名。")
+        .arg(after + 1)
+        .arg(VisibleName(row(after).name));
 }
 
 QString DirectoryListModel::toolTip(int position, int column) const
@@ -115,8 +117,9 @@ QString DirectoryListModel::toolTip(int position, int column) const
         // Found when asked: a row number kept in every verdict would go stale as rows go.
         const int first = rowProposingFirst(position);
         if (first >= 0) {
-            text += u"\n第 %1 行的目录“%2”先改为这个名称。"_s.arg(first + 1).arg(
-                VisibleName(row(first).name));
+            text += tr("\n第 %1 行的目录“%2”先改为这个名称。")
+                        .arg(first + 1)
+                        .arg(VisibleName(row(first).name));
         }
     }
     return text;
@@ -124,9 +127,7 @@ QString DirectoryListModel::toolTip(int position, int column) const
 
 QVariant DirectoryListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QStringList headers = {QStringLiteral("目录名称(修改前)"),
-                                        QStringLiteral("目录名称(修改后)"),
-                                        QStringLiteral("可否修改")};
+    const QStringList headers = {tr("目录名称(修改前)"), tr("目录名称(修改后)"), tr("可否修改")};
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)

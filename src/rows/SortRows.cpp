@@ -1,5 +1,7 @@
 #include "SortRows.h"
 
+#include <QCoreApplication>
+
 #include "DirectoryListModel.h"
 #include "NaturalNameOrder.h"
 #include "RowsSnapshot.h"
@@ -11,6 +13,16 @@
 #include <numeric>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SortRows)
+};
+
+} // namespace
 
 namespace {
 
@@ -76,7 +88,7 @@ PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder orde
             std::reverse(sorted.begin(), sorted.end());
         sortedReady.store(int(sorted.size()) == count, std::memory_order_release);
     };
-    return passes.run(u"正在排序……"_s, count, snapshot.around(sort), [&] {
+    return passes.run(Texts::tr("正在排序……"), count, snapshot.around(sort), [&] {
         if (sortedReady.exchange(false, std::memory_order_acquire))
             hold->reorder(sorted);
     });

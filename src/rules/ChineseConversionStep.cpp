@@ -1,11 +1,23 @@
 #include "ChineseConversionStep.h"
 
+#include <QCoreApplication>
+
 #include "common/NameBytes.h"
 #include "platform/ChineseText.h"
 
 #include <opencc.h>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ChineseConversionStep)
+};
+
+} // namespace
 
 namespace {
 
@@ -76,12 +88,12 @@ std::optional<QString> ChineseConversionStep::apply(const QString& name, const N
 
 QString ChineseConversionStep::inWords() const
 {
-    return m_toTraditional ? u"简体转为繁体"_s : u"繁体转为简体"_s;
+    return m_toTraditional ? Texts::tr("简体转为繁体") : Texts::tr("繁体转为简体");
 }
 
 QString ChineseConversionStep::problem() const
 {
     if (ConverterTo(m_toTraditional).isOpen())
         return {};
-    return u"找不到繁简转换的词典（OpenCC）"_s;
+    return Texts::tr("找不到繁简转换的词典（OpenCC）");
 }

@@ -1,9 +1,21 @@
 #include "ChineseNumeralStep.h"
 
+#include <QCoreApplication>
+
 #include "common/ChineseNumerals.h"
 #include "common/TextRuns.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ChineseNumeralStep)
+};
+
+} // namespace
 
 namespace {
 
@@ -57,7 +69,7 @@ std::optional<QString> ChineseNumeralStep::apply(const QString& name, const Name
 
 QString ChineseNumeralStep::inWords() const
 {
-    return m_toDigits   ? u"中文数字转为阿拉伯数字"_s
-           : m_capitals ? u"阿拉伯数字转为大写中文数字"_s
-                        : u"阿拉伯数字转为中文数字"_s;
+    return m_toDigits   ? Texts::tr("中文数字转为阿拉伯数字")
+           : m_capitals ? Texts::tr("阿拉伯数字转为大写中文数字")
+                        : Texts::tr("阿拉伯数字转为中文数字");
 }

@@ -1,9 +1,21 @@
 #include "DateStep.h"
 
+#include <QCoreApplication>
+
 #include <QDateTime>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DateStep)
+};
+
+} // namespace
 
 DateStep::DateStep(const StepSettings& settings)
     : m_time(settings.choice(u"time") == u"created" ? FolderTime::Created : FolderTime::Modified),
@@ -25,11 +37,13 @@ std::optional<QString> DateStep::apply(const QString& name, const NameContext& c
 
 QString DateStep::inWords() const
 {
-    return u"在%1添加%2（%3）"_s.arg(
-        m_place.inWords(), m_time == FolderTime::Created ? u"创建日期"_s : u"修改日期"_s, m_format);
+    return Texts::tr("在%1添加%2（%3）")
+        .arg(m_place.inWords(),
+             m_time == FolderTime::Created ? Texts::tr("创建日期") : Texts::tr("修改日期"),
+             m_format);
 }
 
 QString DateStep::problem() const
 {
-    return m_format.trimmed().isEmpty() ? u"日期格式为空"_s : QString();
+    return m_format.trimmed().isEmpty() ? Texts::tr("日期格式为空") : QString();
 }

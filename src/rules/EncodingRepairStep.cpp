@@ -1,10 +1,22 @@
 #include "EncodingRepairStep.h"
 
+#include <QCoreApplication>
+
 #include "common/NameBytes.h"
 
 #include "platform/ChineseText.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(EncodingRepairStep)
+};
+
+} // namespace
 
 std::optional<QString> EncodingRepairStep::apply(const QString& name, const NameContext&) const
 {
@@ -15,5 +27,5 @@ std::optional<QString> EncodingRepairStep::apply(const QString& name, const Name
 
 QString EncodingRepairStep::inWords() const
 {
-    return u"GBK 编码的名称转为 UTF-8"_s;
+    return Texts::tr("GBK 编码的名称转为 UTF-8");
 }

@@ -48,7 +48,7 @@ FormNames::FormNames(QWidget* parent, DirectoryListModel& rows, std::vector<int>
       m_settings(settings), m_shell(shell)
 {
     setObjectName(u"FormNames"_s);
-    setWindowTitle(u"编辑新名称"_s);
+    setWindowTitle(tr("编辑新名称"));
     setSizeGripEnabled(true);
     m_edits = new NameEdits(rows, std::move(shown), fileSystem, this);
     createControls();
@@ -92,23 +92,23 @@ void FormNames::createControls()
                 if (hint == QAbstractItemDelegate::SubmitModelCache)
                     moveDownAfterEdit();
             });
-    tabPages->addTab(tableNames, u"表格(&T)"_s);
+    tabPages->addTab(tableNames, tr("表格(&T)"));
 
     textNames = new QPlainTextEdit(tabPages);
     textNames->setObjectName(u"textNames"_s);
     textNames->setLineWrapMode(QPlainTextEdit::NoWrap);
     textNames->setPlaceholderText(
-        u"每行一个新名称，按列表中的顺序；可以粘贴从 Excel 或 WPS 复制的一列。"_s);
+        tr("每行一个新名称，按列表中的顺序；可以粘贴从 Excel 或 WPS 复制的一列。"));
     auto* textPage = new QWidget(tabPages);
     auto* textLayout = new QVBoxLayout(textPage);
     textLayout->setContentsMargins(0, 0, 0, 0);
     textLayout->addWidget(textNames);
-    auto* outside = new QPushButton(u"用外部编辑器编辑(&O)"_s, textPage);
+    auto* outside = new QPushButton(tr("用外部编辑器编辑(&O)"), textPage);
     outside->setObjectName(u"buttonOutside"_s);
     outside->setAutoDefault(false);
     connect(outside, &QPushButton::clicked, this, &FormNames::editOutside);
     textLayout->addWidget(outside, 0, Qt::AlignLeft);
-    tabPages->addTab(textPage, u"文本(&X)"_s);
+    tabPages->addTab(textPage, tr("文本(&X)"));
     connect(tabPages, &QTabWidget::currentChanged, this, &FormNames::pageChosen);
     layout->addWidget(tabPages);
 
@@ -120,12 +120,12 @@ void FormNames::createControls()
 
     // The import and its file's encoding at the left, away from the dialog's own buttons.
     auto* bottom = new QHBoxLayout;
-    auto* import = new QPushButton(u"导入新名称(&I)…"_s, this);
+    auto* import = new QPushButton(tr("导入新名称(&I)…"), this);
     import->setObjectName(u"buttonImport"_s);
     import->setAutoDefault(false);
     connect(import, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, u"导入新名称"_s, {},
-                                                          u"CSV 文件 (*.csv);;所有文件 (*)"_s);
+        const QString path = QFileDialog::getOpenFileName(this, tr("导入新名称"), {},
+                                                          tr("CSV 文件 (*.csv);;所有文件 (*)"));
         if (!path.isEmpty())
             importFile(path);
     });
@@ -133,12 +133,12 @@ void FormNames::createControls()
     comboEncoding = new QComboBox(this);
     comboEncoding->setObjectName(u"comboEncoding"_s);
     comboEncoding->addItem(u"UTF-8"_s, int(TextEncoding::Utf8));
-    comboEncoding->addItem(u"GB18030（简体中文 GBK）"_s, int(TextEncoding::Gb18030));
-    comboEncoding->addItem(u"Big5（繁体中文）"_s, int(TextEncoding::Big5));
-    comboEncoding->setToolTip(u"导入的文件按此编码读取；文字显示不对时换一种编码重新读取。"_s);
+    comboEncoding->addItem(tr("GB18030（简体中文 GBK）"), int(TextEncoding::Gb18030));
+    comboEncoding->addItem(tr("Big5（繁体中文）"), int(TextEncoding::Big5));
+    comboEncoding->setToolTip(tr("导入的文件按此编码读取；文字显示不对时换一种编码重新读取。"));
     comboEncoding->setCurrentIndex(-1); // no file read yet
     comboEncoding->setEnabled(false);
-    auto* encodingLabel = new QLabel(u"编码(&C)："_s, this);
+    auto* encodingLabel = new QLabel(tr("编码(&C)："), this);
     encodingLabel->setBuddy(comboEncoding);
     connect(comboEncoding, &QComboBox::activated, this, [this] {
         importFile(m_importedFile, TextEncoding(comboEncoding->currentData().toInt()));
@@ -148,9 +148,9 @@ void FormNames::createControls()
     bottom->addStretch();
 
     auto* buttons = new QDialogButtonBox(this);
-    Command1 = buttons->addButton(u"模拟修改"_s, QDialogButtonBox::AcceptRole);
+    Command1 = buttons->addButton(tr("模拟修改"), QDialogButtonBox::AcceptRole);
     Command1->setObjectName(u"Command1"_s);
-    QPushButton* cancel = buttons->addButton(u"取消"_s, QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(u"Command2"_s);
     connect(Command1, &QPushButton::clicked, this, &FormNames::simulate);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -190,9 +190,9 @@ bool FormNames::applyText()
 {
     const QStringList lines = LinesOf(textNames->toPlainText());
     if (!m_edits->setNewNames(lines)) {
-        labelProblem->setText(
-            u"文本有 %1 行，要修改的目录有 %2 个：行数不同，新名称没有改变。"_s.arg(lines.size())
-                .arg(m_edits->rowCount()));
+        labelProblem->setText(tr("文本有 %1 行，要修改的目录有 %2 个：行数不同，新名称没有改变。")
+                                  .arg(lines.size())
+                                  .arg(m_edits->rowCount()));
         labelProblem->show();
         return false;
     }
@@ -203,7 +203,7 @@ bool FormNames::applyText()
 void FormNames::editOutside()
 {
     if (m_outsideFile.isEmpty()) {
-        QTemporaryFile file(QDir::tempPath() + u"/新名称-XXXXXX.txt"_s);
+        QTemporaryFile file(QDir::tempPath() + tr("/新名称-XXXXXX.txt"));
         file.setAutoRemove(false);
         if (!file.open())
             return;
@@ -246,9 +246,9 @@ void FormNames::importFile(const QString& path, std::optional<TextEncoding> enco
     comboEncoding->setEnabled(true);
     if (!read) {
         labelProblem->setText(
-            encoding ? u"无法按 %1 读取“%2”：它不是这种编码的 CSV 文件，新名称没有改变。"_s.arg(
-                           comboEncoding->currentText(), fileName)
-                     : u"无法读取“%1”：它不是 UTF-8 或 GB18030 编码的 CSV 文件。"_s.arg(fileName));
+            encoding ? tr("无法按 %1 读取“%2”：它不是这种编码的 CSV 文件，新名称没有改变。")
+                           .arg(comboEncoding->currentText(), fileName)
+                     : tr("无法读取“%1”：它不是 UTF-8 或 GB18030 编码的 CSV 文件。").arg(fileName));
         labelProblem->show();
         return;
     }
@@ -257,15 +257,16 @@ void FormNames::importFile(const QString& path, std::optional<TextEncoding> enco
     const int taken = m_edits->importNames(read->rows, m_rows, notListed);
     if (tabPages->currentIndex() == TextPage)
         showNamesAsText();
-    m_source = u"从 %1 导入的新名称"_s.arg(fileName);
+    m_source = tr("从 %1 导入的新名称").arg(fileName);
     if (notListed.isEmpty()) {
         labelProblem->hide();
         return;
     }
     labelProblem->setText(
-        u"已导入 %1 个新名称；%2 个路径不在这里的目录中，没有导入：%3"_s.arg(taken)
+        tr("已导入 %1 个新名称；%2 个路径不在这里的目录中，没有导入：%3")
+            .arg(taken)
             .arg(notListed.size())
-            .arg(notListed.first(std::min<qsizetype>(notListed.size(), 5)).join(u"、"_s)));
+            .arg(notListed.first(std::min<qsizetype>(notListed.size(), 5)).join(tr("、"))));
     labelProblem->show();
 }
 
@@ -277,7 +278,7 @@ void FormNames::simulate()
     const std::vector<QString> names = m_edits->listNames(m_rows, &changed);
     // A cancelled preview leaves the dialog open, to go on editing or try again.
     const QString source =
-        m_source.isEmpty() ? u"手动编辑的新名称（%1 个）"_s.arg(changed) : m_source;
+        m_source.isEmpty() ? tr("手动编辑的新名称（%n 个）", nullptr, int(changed)) : m_source;
     if (SimulateRenameTo(m_rows, m_fileSystem, names, source, m_passes) != PassEnd::Completed)
         return;
     accept();

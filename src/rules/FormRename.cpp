@@ -27,8 +27,6 @@ constexpr QRect text4Place(292, 82, 109, 20);
 constexpr QRect simulatePlace(95, 142, 101, 25);
 constexpr QRect closePlace(261, 142, 101, 25);
 
-const QString replaceCaptionStart = u"目录名称中字符："_s;
-const QString replaceCaptionEnd = u"替换为："_s;
 constexpr int replaceCaptionSpaces = 20;
 
 } // namespace
@@ -39,7 +37,7 @@ FormRename::FormRename(QWidget* parent, DirectoryListModel& rows, FileSystem& fi
       m_passes(passes)
 {
     setObjectName(u"FormRename"_s);
-    setWindowTitle(u"模拟修改目录名称"_s);
+    setWindowTitle(tr("模拟修改目录名称"));
     createControls();
     Option1->setFocus();
 }
@@ -68,25 +66,25 @@ void FormRename::createControls()
         return text;
     };
 
-    Option1 = addOption(u"Option1"_s, u"目录名称后增加字符："_s, option1Place);
-    Text1 = addText(u"Text1"_s, u"目录名称后增加的字符"_s, text1Place);
-    Option2 = addOption(u"Option2"_s, u"目录名称前增加字符："_s, option2Place);
-    Text2 = addText(u"Text2"_s, u"目录名称前增加的字符"_s, text2Place);
+    Option1 = addOption(u"Option1"_s, tr("目录名称后增加字符："), option1Place);
+    Text1 = addText(u"Text1"_s, tr("目录名称后增加的字符"), text1Place);
+    Option2 = addOption(u"Option2"_s, tr("目录名称前增加字符："), option2Place);
+    Text2 = addText(u"Text2"_s, tr("目录名称前增加的字符"), text2Place);
     // Text3 lies over the caption's spaces; "替换为：" follows it.
     Option3 =
-        new SplitCaptionRadioButton(replaceCaptionStart, replaceCaptionSpaces, replaceCaptionEnd,
+        new SplitCaptionRadioButton(tr("目录名称中字符："), replaceCaptionSpaces, tr("替换为："),
                                     text3Place.right() + 3 - option3Place.left(), Frame1);
     Option3->setObjectName(u"Option3"_s);
     Option3->setGeometry(option3Place);
-    Text3 = addText(u"Text3"_s, u"目录名称中要替换的字符"_s, text3Place);
-    Text4 = addText(u"Text4"_s, u"替换为的字符"_s, text4Place);
+    Text3 = addText(u"Text3"_s, tr("目录名称中要替换的字符"), text3Place);
+    Text4 = addText(u"Text4"_s, tr("替换为的字符"), text4Place);
     Option1->setChecked(true);
     // The boxes lie over the option captions' blank stretches.
     for (QLineEdit* text : {Text1, Text2, Text3, Text4})
         text->raise();
 
-    Command1 = addButton(u"Command1"_s, u"模拟修改"_s, simulatePlace);
-    Command2 = addButton(u"Command2"_s, u"关闭"_s, closePlace);
+    Command1 = addButton(u"Command1"_s, tr("模拟修改"), simulatePlace);
+    Command2 = addButton(u"Command2"_s, tr("关闭"), closePlace);
 
     QWidget* order[] = {Option1, Text1, Option2, Text2, Option3, Text3, Text4, Command1, Command2};
     for (size_t i = 1; i < std::size(order); ++i)

@@ -63,7 +63,7 @@ FormRules::FormRules(QWidget* parent, DirectoryListModel& rows, FileSystem& file
       m_settings(settings), m_presets(RulePresets::load(settings))
 {
     setObjectName(u"FormRules"_s);
-    setWindowTitle(u"更多规则"_s);
+    setWindowTitle(tr("更多规则"));
     setSizeGripEnabled(true);
     createControls();
     listPresets();
@@ -86,27 +86,27 @@ void FormRules::createControls()
     auto* layout = new QVBoxLayout(this);
 
     auto* presetsRow = new QHBoxLayout;
-    auto* presetsLabel = new QLabel(u"规则方案(&P)："_s, this);
+    auto* presetsLabel = new QLabel(tr("规则方案(&P)："), this);
     presetsRow->addWidget(presetsLabel);
     comboPresets = new QComboBox(this);
     presetsLabel->setBuddy(comboPresets);
     comboPresets->setObjectName(u"comboPresets"_s);
-    comboPresets->setAccessibleName(u"规则方案"_s);
+    comboPresets->setAccessibleName(tr("规则方案"));
     comboPresets->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     comboPresets->setMinimumContentsLength(24);
     presetsRow->addWidget(comboPresets, 1);
     editPresetName = new QLineEdit(this);
     editPresetName->setObjectName(u"editPresetName"_s);
-    editPresetName->setPlaceholderText(u"方案名称"_s);
-    editPresetName->setAccessibleName(u"方案名称"_s);
+    editPresetName->setPlaceholderText(tr("方案名称"));
+    editPresetName->setAccessibleName(tr("方案名称"));
     presetsRow->addWidget(editPresetName);
-    connect(AddButton(this, presetsRow, u"buttonSavePreset"_s, u"保存方案(&S)"_s),
+    connect(AddButton(this, presetsRow, u"buttonSavePreset"_s, tr("保存方案(&S)")),
             &QPushButton::clicked, this, &FormRules::savePreset);
-    connect(AddButton(this, presetsRow, u"buttonDeletePreset"_s, u"删除方案(&E)"_s),
+    connect(AddButton(this, presetsRow, u"buttonDeletePreset"_s, tr("删除方案(&E)")),
             &QPushButton::clicked, this, &FormRules::deletePreset);
-    connect(AddButton(this, presetsRow, u"buttonImport"_s, u"导入(&I)…"_s), &QPushButton::clicked,
+    connect(AddButton(this, presetsRow, u"buttonImport"_s, tr("导入(&I)…")), &QPushButton::clicked,
             this, &FormRules::importPresets);
-    connect(AddButton(this, presetsRow, u"buttonExport"_s, u"导出(&X)…"_s), &QPushButton::clicked,
+    connect(AddButton(this, presetsRow, u"buttonExport"_s, tr("导出(&X)…")), &QPushButton::clicked,
             this, &FormRules::exportPresets);
     layout->addLayout(presetsRow);
     connect(comboPresets, &QComboBox::activated, this, &FormRules::presetChosen);
@@ -118,10 +118,10 @@ void FormRules::createControls()
     auto* listColumn = new QVBoxLayout;
     listSteps = new QListWidget(stepsArea);
     listSteps->setObjectName(u"listSteps"_s);
-    listSteps->setAccessibleName(u"规则步骤"_s);
+    listSteps->setAccessibleName(tr("规则步骤"));
     listColumn->addWidget(listSteps);
     auto* listButtons = new QHBoxLayout;
-    QPushButton* add = AddButton(stepsArea, listButtons, u"buttonAddStep"_s, u"添加步骤(&N)"_s);
+    QPushButton* add = AddButton(stepsArea, listButtons, u"buttonAddStep"_s, tr("添加步骤(&N)"));
     auto* kindsMenu = new QMenu(add);
     for (const RuleStepKind& kind : RuleStepKinds()) {
         QAction* action = kindsMenu->addAction(kind.name);
@@ -129,11 +129,11 @@ void FormRules::createControls()
         connect(action, &QAction::triggered, this, [this, key = kind.key] { addStep(key); });
     }
     add->setMenu(kindsMenu);
-    connect(AddButton(stepsArea, listButtons, u"buttonRemoveStep"_s, u"删除步骤(&R)"_s),
+    connect(AddButton(stepsArea, listButtons, u"buttonRemoveStep"_s, tr("删除步骤(&R)")),
             &QPushButton::clicked, this, &FormRules::removeStep);
-    connect(AddButton(stepsArea, listButtons, u"buttonUp"_s, u"上移(&U)"_s), &QPushButton::clicked,
+    connect(AddButton(stepsArea, listButtons, u"buttonUp"_s, tr("上移(&U)")), &QPushButton::clicked,
             this, [this] { moveStep(-1); });
-    connect(AddButton(stepsArea, listButtons, u"buttonDown"_s, u"下移(&D)"_s),
+    connect(AddButton(stepsArea, listButtons, u"buttonDown"_s, tr("下移(&D)")),
             &QPushButton::clicked, this, [this] { moveStep(1); });
     listColumn->addLayout(listButtons);
     stepsRow->addLayout(listColumn, 1);
@@ -141,7 +141,7 @@ void FormRules::createControls()
     stackOptions = new QStackedWidget(stepsArea);
     stackOptions->setObjectName(u"stackOptions"_s);
     stackOptions->addWidget(
-        new QLabel(u"用“添加步骤”加入规则，步骤按顺序作用于每个名称。"_s, stackOptions));
+        new QLabel(tr("用“添加步骤”加入规则，步骤按顺序作用于每个名称。"), stackOptions));
     for (const RuleStepKind& kind : RuleStepKinds()) {
         auto* options = new StepOptions(kind, stackOptions);
         connect(options, &StepOptions::edited, this, &FormRules::stepEdited);
@@ -165,8 +165,8 @@ void FormRules::createControls()
     previewColumn->addWidget(labelMarks);
     tablePreview = new QTableWidget(0, 3, previewArea);
     tablePreview->setObjectName(u"tablePreview"_s);
-    tablePreview->setAccessibleName(u"新名称预览"_s);
-    tablePreview->setHorizontalHeaderLabels({u"原名称"_s, u"新名称"_s, u"可否修改"_s});
+    tablePreview->setAccessibleName(tr("新名称预览"));
+    tablePreview->setHorizontalHeaderLabels({tr("原名称"), tr("新名称"), tr("可否修改")});
     tablePreview->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tablePreview->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     tablePreview->verticalHeader()->hide();
@@ -185,13 +185,13 @@ void FormRules::createControls()
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    Command1 = AddButton(this, buttons, u"Command1"_s, u"模拟修改"_s);
+    Command1 = AddButton(this, buttons, u"Command1"_s, tr("模拟修改"));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &FormRules::simulate);
     // Beyond 模拟修改: the same preview of the list, with the dialog left open.
-    connect(AddButton(this, buttons, u"Command3"_s, u"应用(&A)"_s), &QPushButton::clicked, this,
+    connect(AddButton(this, buttons, u"Command3"_s, tr("应用(&A)")), &QPushButton::clicked, this,
             &FormRules::preview);
-    connect(AddButton(this, buttons, u"Command2"_s, u"关闭"_s), &QPushButton::clicked, this,
+    connect(AddButton(this, buttons, u"Command2"_s, tr("关闭")), &QPushButton::clicked, this,
             &QDialog::reject);
     layout->addLayout(buttons);
 
@@ -204,7 +204,7 @@ void FormRules::createControls()
     m_stillComputing->setSingleShot(true);
     m_stillComputing->setInterval(200);
     connect(m_stillComputing, &QTimer::timeout, this,
-            [this] { labelPreviewCount->setText(u"计算中…"_s); });
+            [this] { labelPreviewCount->setText(tr("计算中…")); });
     m_namesWorker.setMaxThreadCount(1);
 }
 
@@ -335,7 +335,7 @@ void FormRules::refreshPreview()
             NameContext& context = contexts[size_t(i)];
             rule.readTimes(m_fileSystem, paths[i], context);
             const std::optional<QString> newName = rule.apply(names[i], context);
-            newNames.append(newName.value_or(u"（规则太复杂，无法计算这个名称）"_s));
+            newNames.append(newName.value_or(tr("（规则太复杂，无法计算这个名称）")));
             const auto& [parentId, parent] = parents[size_t(i)];
             auto known = ignoresCase.find(parentId);
             if (known == ignoresCase.end())
@@ -390,8 +390,8 @@ void FormRules::showNames(int wanted, const QStringList& names, const QStringLis
     }
     showMarks(marked, shown);
     labelPreviewCount->setText(
-        shown < m_rows.count() ? u"显示前 %1 个目录，共 %2 个。"_s.arg(shown).arg(m_rows.count())
-                               : u"共 %1 个目录。"_s.arg(m_rows.count()));
+        shown < m_rows.count() ? tr("显示前 %1 个目录，共 %2 个。").arg(shown).arg(m_rows.count())
+                               : tr("共 %n 个目录。", nullptr, int(m_rows.count())));
     Q_EMIT previewShown();
 }
 
@@ -399,16 +399,16 @@ void FormRules::showMarks(const QMap<Verdict::Outcome, int>& marked, int shown)
 {
     QStringList counts;
     const std::pair<Verdict::Outcome, QString> kinds[] = {
-        {Verdict::Outcome::NameProposedEarlier, u"%1 行重名"_s},
-        {Verdict::Outcome::InvalidName, u"%1 行新名称无效"_s},
-        {Verdict::Outcome::SameName, u"%1 行不变"_s},
+        {Verdict::Outcome::NameProposedEarlier, tr("%1 行重名")},
+        {Verdict::Outcome::InvalidName, tr("%1 行新名称无效")},
+        {Verdict::Outcome::SameName, tr("%1 行不变")},
     };
     for (const auto& [outcome, words] : kinds) {
         if (const int count = marked.value(outcome))
             counts.append(words.arg(count));
     }
-    const QString where = shown < m_rows.count() ? u"前 %1 行中："_s.arg(shown) : QString();
-    labelMarks->setText(where + counts.join(u"，"_s));
+    const QString where = shown < m_rows.count() ? tr("前 %1 行中：").arg(shown) : QString();
+    labelMarks->setText(where + counts.join(tr("，")));
     labelMarks->setVisible(!counts.isEmpty());
 }
 
@@ -423,7 +423,7 @@ bool FormRules::preview()
     refreshPreview();
     const StepList steps(m_steps);
     if (steps.isEmpty()) {
-        labelProblem->setText(u"请先添加规则步骤。"_s);
+        labelProblem->setText(tr("请先添加规则步骤。"));
         labelProblem->show();
         return false;
     }
@@ -439,13 +439,13 @@ bool FormRules::preview()
 void FormRules::listPresets()
 {
     comboPresets->clear();
-    comboPresets->addItem(u"（选择已保存的方案或最近使用的规则）"_s);
+    comboPresets->addItem(tr("（选择已保存的方案或最近使用的规则）"));
     for (const auto& [name, steps] : RulePresets::builtIn())
-        comboPresets->addItem(u"内置：%1"_s.arg(name), StepList::completed(steps));
+        comboPresets->addItem(tr("内置：%1").arg(name), StepList::completed(steps));
     for (auto it = m_presets.named.begin(); it != m_presets.named.end(); ++it)
-        comboPresets->addItem(u"方案：%1"_s.arg(it.key()), QJsonArray(it.value()));
+        comboPresets->addItem(tr("方案：%1").arg(it.key()), QJsonArray(it.value()));
     for (const QJsonArray& steps : m_presets.recent)
-        comboPresets->addItem(u"最近使用：%1"_s.arg(StepList(steps).inWords()), steps);
+        comboPresets->addItem(tr("最近使用：%1").arg(StepList(steps).inWords()), steps);
 }
 
 void FormRules::presetChosen(int index)
@@ -453,7 +453,7 @@ void FormRules::presetChosen(int index)
     if (index <= 0)
         return;
     const QString text = comboPresets->itemText(index);
-    if (text.startsWith(u"方案："_s))
+    if (text.startsWith(tr("方案：")))
         editPresetName->setText(text.sliced(3));
     setSteps(comboPresets->itemData(index).toJsonArray());
 }
@@ -462,14 +462,14 @@ void FormRules::savePreset()
 {
     const QString name = editPresetName->text().trimmed();
     if (name.isEmpty() || m_steps.isEmpty()) {
-        labelProblem->setText(name.isEmpty() ? u"请先填写方案名称。"_s : u"请先添加规则步骤。"_s);
+        labelProblem->setText(name.isEmpty() ? tr("请先填写方案名称。") : tr("请先添加规则步骤。"));
         labelProblem->show();
         return;
     }
     m_presets.named.insert(name, m_steps);
     m_presets.save(m_settings);
     listPresets();
-    comboPresets->setCurrentIndex(comboPresets->findText(u"方案："_s + name));
+    comboPresets->setCurrentIndex(comboPresets->findText(tr("方案：") + name));
 }
 
 void FormRules::deletePreset()
@@ -484,15 +484,15 @@ void FormRules::deletePreset()
 
 void FormRules::exportPresets()
 {
-    const QString path = QFileDialog::getSaveFileName(this, u"导出规则方案"_s, u"规则方案.json"_s,
-                                                      u"规则方案 (*.json)"_s);
+    const QString path = QFileDialog::getSaveFileName(this, tr("导出规则方案"), tr("规则方案.json"),
+                                                      tr("规则方案 (*.json)"));
     if (path.isEmpty())
         return;
     QFile file(path);
     const QByteArray content = m_presets.exportedNamed();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(content) != content.size() || !file.flush()) {
-        labelProblem->setText(u"无法写入 %1：%2"_s.arg(path, file.errorString()));
+        labelProblem->setText(tr("无法写入 %1：%2").arg(path, file.errorString()));
         labelProblem->show();
     }
 }
@@ -500,7 +500,7 @@ void FormRules::exportPresets()
 void FormRules::importPresets()
 {
     const QString path =
-        QFileDialog::getOpenFileName(this, u"导入规则方案"_s, {}, u"规则方案 (*.json)"_s);
+        QFileDialog::getOpenFileName(this, tr("导入规则方案"), {}, tr("规则方案 (*.json)"));
     if (path.isEmpty())
         return;
     QFile file(path);
@@ -510,12 +510,12 @@ void FormRules::importPresets()
             ? m_presets.importNamed(file.readAll())
             : std::nullopt;
     if (!added) {
-        labelProblem->setText(u"%1 不是规则方案文件。"_s.arg(path));
+        labelProblem->setText(tr("%1 不是规则方案文件。").arg(path));
         labelProblem->show();
         return;
     }
     m_presets.save(m_settings);
     listPresets();
-    labelProblem->setText(u"已导入 %1 个方案。"_s.arg(added->size()));
+    labelProblem->setText(tr("已导入 %n 个方案。", nullptr, int(added->size())));
     labelProblem->show();
 }

@@ -1,6 +1,18 @@
 #include "FullWidthToHalfWidthStep.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FullWidthToHalfWidthStep)
+};
+
+} // namespace
 
 std::optional<QString> FullWidthToHalfWidthStep::apply(const QString& name,
                                                        const NameContext&) const
@@ -19,5 +31,5 @@ std::optional<QString> FullWidthToHalfWidthStep::apply(const QString& name,
 
 QString FullWidthToHalfWidthStep::inWords() const
 {
-    return u"全角字母、数字、标点和空格转为半角"_s;
+    return Texts::tr("全角字母、数字、标点和空格转为半角");
 }

@@ -1,6 +1,18 @@
 #include "LetterCaseStep.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(LetterCaseStep)
+};
+
+} // namespace
 
 LetterCaseStep::LetterCaseStep(const StepSettings& settings)
 {
@@ -32,11 +44,11 @@ QString LetterCaseStep::inWords() const
 {
     switch (m_case) {
     case Case::Lower:
-        return u"字母转为小写"_s;
+        return Texts::tr("字母转为小写");
     case Case::Upper:
-        return u"字母转为大写"_s;
+        return Texts::tr("字母转为大写");
     case Case::Words:
         break;
     }
-    return u"每个单词首字母大写"_s;
+    return Texts::tr("每个单词首字母大写");
 }

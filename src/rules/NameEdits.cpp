@@ -99,8 +99,13 @@ QVariant NameEdits::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList captions{u"原名称"_s, u"新名称"_s, u"可否修改"_s, u"所在目录"_s};
+    const QStringList captions{tr("原名称"), tr("新名称"), tr("可否修改"), tr("所在目录")};
     return captions.value(section);
+}
+
+QStringList ExportedListHeader()
+{
+    return {NameEdits::tr("路径"), NameEdits::tr("原名称"), NameEdits::tr("新名称")};
 }
 
 QStringList NameEdits::newNames() const
@@ -150,9 +155,11 @@ int NameEdits::importNames(const QList<QStringList>& rows, const DirectoryListMo
         byPath.insert(QDir::fromNativeSeparators(VisibleName(list.row(m_entries[i].listRow).key)),
                       i); // a path typed with either separator where the system takes both
     QStringList names = newNames();
+    const QStringList header = ExportedListHeader();
+    const QStringList ownHeader{u"路径"_s, u"原名称"_s, u"新名称"_s};
     int taken = 0;
     for (const QStringList& row : rows) {
-        if (row.size() < 3 || (row[0] == u"路径"_s && row[2] == u"新名称"_s))
+        if (row.size() < 3 || row.first(3) == header || row.first(3) == ownHeader)
             continue; // the header, or no name
         const auto exact = byPath.constFind(QDir::fromNativeSeparators(row[0]));
         if (exact == byPath.cend()) {

@@ -11,6 +11,10 @@
 
 class DirectoryListModel;
 
+// The first line of the list's export ("路径", "原名称", "新名称"), which the import of names
+// skips, written in either the interface's language or the program's own.
+QStringList ExportedListHeader();
+
 // New names the user writes, row by row, for some rows of the list: each row's verdict as far
 // as the names alone tell (empty, invalid, unchanged, or the same as another row's new name in
 // the same parent), kept as the user types; the disk is the preview's to ask.

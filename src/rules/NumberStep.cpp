@@ -1,9 +1,21 @@
 #include "NumberStep.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(NumberStep)
+};
+
+} // namespace
 
 namespace {
 int DigitsOf(qint64 number)
@@ -34,8 +46,9 @@ std::optional<QString> NumberStep::apply(const QString& name, const NameContext&
 
 QString NumberStep::inWords() const
 {
-    const QString scope = m_perParent ? u"每个父目录分别"_s : QString();
-    return u"在%1%2编号（从 %3 起，步长 %4）"_s.arg(m_place.inWords(), scope)
+    const QString scope = m_perParent ? Texts::tr("每个父目录分别") : QString();
+    return Texts::tr("在%1%2编号（从 %3 起，步长 %4）")
+        .arg(m_place.inWords(), scope)
         .arg(m_start)
         .arg(m_step);
 }

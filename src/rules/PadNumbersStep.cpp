@@ -1,10 +1,22 @@
 #include "PadNumbersStep.h"
 
+#include <QCoreApplication>
+
 #include "common/TextRuns.h"
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(PadNumbersStep)
+};
+
+} // namespace
 
 PadNumbersStep::PadNumbersStep(const StepSettings& settings) : m_width(settings.number(u"width")) {}
 
@@ -36,6 +48,6 @@ std::optional<QString> PadNumbersStep::apply(const QString& name, const NameCont
 
 QString PadNumbersStep::inWords() const
 {
-    return m_width > 0 ? u"名称中的数字补零到 %1 位"_s.arg(m_width)
-                       : u"名称中的数字补零到列表中最长的数字的位数"_s;
+    return m_width > 0 ? Texts::tr("名称中的数字补零到 %1 位").arg(m_width)
+                       : Texts::tr("名称中的数字补零到列表中最长的数字的位数");
 }

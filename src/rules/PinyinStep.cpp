@@ -1,5 +1,7 @@
 #include "PinyinStep.h"
 
+#include <QCoreApplication>
+
 #include "ChineseConversionStep.h"
 #include "platform/ChineseText.h"
 
@@ -7,6 +9,16 @@
 #include <QHash>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(PinyinStep)
+};
+
+} // namespace
 
 namespace {
 
@@ -178,14 +190,15 @@ std::optional<QString> PinyinStep::apply(const QString& name, const NameContext&
 
 QString PinyinStep::inWords() const
 {
-    const QString style = m_style == Style::Toned      ? u"带声调的拼音"_s
-                          : m_style == Style::Initials ? u"拼音首字母"_s
-                                                       : u"拼音"_s;
-    return u"汉字转为%1"_s.arg(style);
+    const QString style = m_style == Style::Toned      ? Texts::tr("带声调的拼音")
+                          : m_style == Style::Initials ? Texts::tr("拼音首字母")
+                                                       : Texts::tr("拼音");
+    return Texts::tr("汉字转为%1").arg(style);
 }
 
 QString PinyinStep::problem() const
 {
-    return Dictionary().characters.isEmpty() ? u"找不到拼音词典（%1）"_s.arg(PinyinDictionaryPath())
-                                             : QString();
+    return Dictionary().characters.isEmpty()
+               ? Texts::tr("找不到拼音词典（%1）").arg(PinyinDictionaryPath())
+               : QString();
 }

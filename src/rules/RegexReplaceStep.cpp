@@ -1,8 +1,20 @@
 #include "RegexReplaceStep.h"
 
+#include <QCoreApplication>
+
 #include "TrimmedName.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(RegexReplaceStep)
+};
+
+} // namespace
 
 namespace {
 // PCRE2's own bound on a match's steps, lowered from its ten million: a name then takes about
@@ -69,13 +81,14 @@ std::optional<QString> RegexReplaceStep::apply(const QString& name, const NameCo
 
 QString RegexReplaceStep::inWords() const
 {
-    return u"把匹配“%1”的文字替换为“%2”"_s.arg(m_source, m_replaceWith);
+    return Texts::tr("把匹配“%1”的文字替换为“%2”").arg(m_source, m_replaceWith);
 }
 
 QString RegexReplaceStep::problem() const
 {
     if (m_pattern.isValid())
         return {};
-    return u"正则表达式有误：%1（第 %2 个字符）"_s.arg(m_pattern.errorString())
+    return Texts::tr("正则表达式有误：%1（第 %2 个字符）")
+        .arg(m_pattern.errorString())
         .arg(m_pattern.patternErrorOffset() - matchLimit.size() + 1);
 }

@@ -1,5 +1,7 @@
 #include "RemoveStep.h"
 
+#include <QCoreApplication>
+
 #include "TrimmedName.h"
 
 #include <QStringList>
@@ -7,6 +9,16 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(RemoveStep)
+};
+
+} // namespace
 
 const QString& RemoveStep::allBrackets()
 {
@@ -79,13 +91,15 @@ QString RemoveStep::inWords() const
 {
     QStringList parts;
     if (m_first > 0)
-        parts << u"前 %1 个字符"_s.arg(m_first);
+        parts << Texts::tr("前 %n 个字符", nullptr, int(m_first));
     if (m_last > 0)
-        parts << u"后 %1 个字符"_s.arg(m_last);
+        parts << Texts::tr("后 %n 个字符", nullptr, int(m_last));
     if (!m_brackets.isEmpty())
-        parts << (m_bracketsOnly ? u"括号 %1（保留其中的文字）"_s : u"括号 %1 及其中的文字"_s)
+        parts << (m_bracketsOnly ? Texts::tr("括号 %1（保留其中的文字）")
+                                 : Texts::tr("括号 %1 及其中的文字"))
                      .arg(m_brackets);
     if (m_trim)
-        parts << u"首尾空格"_s;
-    return u"删除"_s + (parts.isEmpty() ? u"（无）"_s : parts.join(u"、"_s));
+        parts << Texts::tr("首尾空格");
+    return Texts::tr("删除") +
+           (parts.isEmpty() ? Texts::tr("（无）") : parts.join(Texts::tr("、")));
 }

@@ -1,8 +1,20 @@
 #include "ReplaceTextStep.h"
 
+#include <QCoreApplication>
+
 #include "TrimmedName.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ReplaceTextStep)
+};
+
+} // namespace
 
 ReplaceTextStep::ReplaceTextStep(const StepSettings& settings)
     : m_find(settings.text(u"find")), m_replaceWith(settings.text(u"replaceWith")),
@@ -22,6 +34,6 @@ std::optional<QString> ReplaceTextStep::apply(const QString& name, const NameCon
 QString ReplaceTextStep::inWords() const
 {
     if (m_replaceWith.isEmpty())
-        return u"删除名称中的“%1”"_s.arg(m_find);
-    return u"把名称中的“%1”替换为“%2”"_s.arg(m_find, m_replaceWith);
+        return Texts::tr("删除名称中的“%1”").arg(m_find);
+    return Texts::tr("把名称中的“%1”替换为“%2”").arg(m_find, m_replaceWith);
 }

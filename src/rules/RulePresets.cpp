@@ -1,5 +1,7 @@
 #include "RulePresets.h"
 
+#include <QCoreApplication>
+
 #include "StepList.h"
 #include "platform/Settings.h"
 
@@ -7,6 +9,16 @@
 #include <QJsonObject>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(RulePresets)
+};
+
+} // namespace
 
 namespace {
 
@@ -46,9 +58,9 @@ const QList<std::pair<QString, QJsonArray>>& RulePresets::builtIn()
         uR"re(\s*)re"_s + open + uR"re(\s*)re"_s + quality + uR"re((?:[\s._+-]*(?:)re"_s + quality +
         uR"re(|中字|国语|國語|双语|雙語|中英))*\s*)re"_s + close + uR"re(\s*)re"_s;
     static const QList<std::pair<QString, QJsonArray>> presets = {
-        {u"去除网址标记"_s, {regex(tagHolding(site), u" "_s)}},
-        {u"去除画质标记"_s, {regex(qualityOnly, u" "_s)}},
-        {u"整理空格"_s,
+        {Texts::tr("去除网址标记"), {regex(tagHolding(site), u" "_s)}},
+        {Texts::tr("去除画质标记"), {regex(qualityOnly, u" "_s)}},
+        {Texts::tr("整理空格"),
          {regex(uR"re([\s\x{3000}]+)re"_s, u" "_s), regex(u"("_s + open + u") "_s, u"$1"_s),
           regex(u" ("_s + close + u")"_s, u"$1"_s)}},
     };

@@ -1,5 +1,7 @@
 #include "RuleStep.h"
 
+#include <QCoreApplication>
+
 #include "AddTextStep.h"
 #include "ChineseConversionStep.h"
 #include "ChineseNumeralStep.h"
@@ -17,6 +19,16 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(RuleStep)
+};
+
+} // namespace
 
 namespace {
 
@@ -50,10 +62,10 @@ StepField Note(const QString& text)
     return {Type::Note, {}, text};
 }
 
-const QList<std::pair<QString, QString>> places = {{u"after"_s, u"名称后"_s},
-                                                   {u"before"_s, u"名称前"_s},
-                                                   {u"start"_s, u"从开头数第 N 个字符后"_s},
-                                                   {u"end"_s, u"从末尾数第 N 个字符前"_s}};
+const QList<std::pair<QString, QString>> places = {{u"after"_s, Texts::tr("名称后")},
+                                                   {u"before"_s, Texts::tr("名称前")},
+                                                   {u"start"_s, Texts::tr("从开头数第 N 个字符后")},
+                                                   {u"end"_s, Texts::tr("从末尾数第 N 个字符前")}};
 
 } // namespace
 
@@ -61,103 +73,110 @@ const std::vector<RuleStepKind>& RuleStepKinds()
 {
     static const std::vector<RuleStepKind> all = {
         {u"add"_s,
-         u"添加文字"_s,
-         {Text(u"text"_s, u"文字："_s), Choice(u"place"_s, u"位置："_s, places),
-          Number(u"offset"_s, u"N："_s, 0, 0, 255)},
+         Texts::tr("添加文字"),
+         {Text(u"text"_s, Texts::tr("文字：")), Choice(u"place"_s, Texts::tr("位置："), places),
+          Number(u"offset"_s, Texts::tr("N："), 0, 0, 255)},
          &Make<AddTextStep>},
         {u"replace"_s,
-         u"替换文字"_s,
-         {Text(u"find"_s, u"查找："_s), Text(u"replaceWith"_s, u"替换为："_s),
-          Flag(u"exactCase"_s, u"区分大小写"_s), Note(u"替换所有出现的地方；替换为空即删除。"_s)},
+         Texts::tr("替换文字"),
+         {Text(u"find"_s, Texts::tr("查找：")), Text(u"replaceWith"_s, Texts::tr("替换为：")),
+          Flag(u"exactCase"_s, Texts::tr("区分大小写")),
+          Note(Texts::tr("替换所有出现的地方；替换为空即删除。"))},
          &Make<ReplaceTextStep>},
         {u"number"_s,
-         u"序号"_s,
-         {Number(u"start"_s, u"起始："_s, 1, -999999, 999999),
-          Number(u"increment"_s, u"步长："_s, 1, -9999, 9999),
-          Number(u"width"_s, u"位数："_s, 0, 0, 20, u"自动"_s),
-          Choice(u"place"_s, u"位置："_s, places), Number(u"offset"_s, u"N："_s, 0, 0, 255),
-          Text(u"separator"_s, u"分隔（名称前后）："_s, u"_"_s),
-          Flag(u"perParent"_s, u"每个父目录分别编号"_s),
-          Note(u"序号按列表中的顺序（列表 → 排序）。"_s)},
+         Texts::tr("序号"),
+         {Number(u"start"_s, Texts::tr("起始："), 1, -999999, 999999),
+          Number(u"increment"_s, Texts::tr("步长："), 1, -9999, 9999),
+          Number(u"width"_s, Texts::tr("位数："), 0, 0, 20, Texts::tr("自动")),
+          Choice(u"place"_s, Texts::tr("位置："), places),
+          Number(u"offset"_s, Texts::tr("N："), 0, 0, 255),
+          Text(u"separator"_s, Texts::tr("分隔（名称前后）："), u"_"_s),
+          Flag(u"perParent"_s, Texts::tr("每个父目录分别编号")),
+          Note(Texts::tr("序号按列表中的顺序（列表 → 排序）。"))},
          &Make<NumberStep>},
         {u"pad"_s,
-         u"数字补零"_s,
-         {Number(u"width"_s, u"位数："_s, 2, 0, 20, u"最长的数字"_s),
-          Note(u"名称中每一串数字前补 0 到这个位数，如“第1集”→“第01集”；更长的不变。"
-               u"“最长的数字”：补到列表中各原名称里最长的一串数字的位数。"_s)},
+         Texts::tr("数字补零"),
+         {Number(u"width"_s, Texts::tr("位数："), 2, 0, 20, Texts::tr("最长的数字")),
+          Note(Texts::tr("名称中每一串数字前补 0 到这个位数，如“第1集”→“第01集”；更长的不变。"
+                         "“最长的数字”：补到列表中各原名称里最长的一串数字的位数。"))},
          &Make<PadNumbersStep>},
         {u"date"_s,
-         u"日期"_s,
-         {Choice(u"time"_s, u"日期："_s,
-                 {{u"modified"_s, u"修改时间"_s}, {u"created"_s, u"创建时间"_s}}),
-          Text(u"format"_s, u"格式："_s, u"yyyy-MM-dd"_s), Choice(u"place"_s, u"位置："_s, places),
-          Number(u"offset"_s, u"N："_s, 0, 0, 255),
-          Text(u"separator"_s, u"分隔（名称前后）："_s, u"_"_s),
-          Note(u"格式：yyyy 年，M 或 MM 月，d 或 dd 日，HH 时，mm 分，如“yyyy年M月”。"
-               u"文件系统不记录的时间不添加。"_s)},
+         Texts::tr("日期"),
+         {Choice(u"time"_s, Texts::tr("日期："),
+                 {{u"modified"_s, Texts::tr("修改时间")}, {u"created"_s, Texts::tr("创建时间")}}),
+          Text(u"format"_s, Texts::tr("格式："), u"yyyy-MM-dd"_s),
+          Choice(u"place"_s, Texts::tr("位置："), places),
+          Number(u"offset"_s, Texts::tr("N："), 0, 0, 255),
+          Text(u"separator"_s, Texts::tr("分隔（名称前后）："), u"_"_s),
+          Note(Texts::tr("格式：yyyy 年，M 或 MM 月，d 或 dd 日，HH 时，mm 分，如“yyyy年M月”。"
+                         "文件系统不记录的时间不添加。"))},
          &Make<DateStep>},
         {u"remove"_s,
-         u"删除"_s,
-         {Number(u"first"_s, u"开头字符数："_s, 0, 0, 255),
-          Number(u"last"_s, u"末尾字符数："_s, 0, 0, 255),
-          {Type::Brackets, u"brackets"_s, u"括号："_s, QString()},
-          Choice(u"bracketText"_s, u"删除："_s,
-                 {{u"withText"_s, u"括号和其中的文字"_s}, {u"bracketsOnly"_s, u"只删除括号"_s}}),
-          Flag(u"trim"_s, u"首尾空格（含全角空格）"_s, true)},
+         Texts::tr("删除"),
+         {Number(u"first"_s, Texts::tr("开头字符数："), 0, 0, 255),
+          Number(u"last"_s, Texts::tr("末尾字符数："), 0, 0, 255),
+          {Type::Brackets, u"brackets"_s, Texts::tr("括号："), QString()},
+          Choice(u"bracketText"_s, Texts::tr("删除："),
+                 {{u"withText"_s, Texts::tr("括号和其中的文字")},
+                  {u"bracketsOnly"_s, Texts::tr("只删除括号")}}),
+          Flag(u"trim"_s, Texts::tr("首尾空格（含全角空格）"), true)},
          &Make<RemoveStep>},
         {u"halfWidth"_s,
-         u"全角转半角"_s,
-         {Note(
-             u"全角字母、数字、标点和全角空格转为半角；名称中不允许的字符（：？＊＂＜＞｜／＼）保留全角。"_s)},
+         Texts::tr("全角转半角"),
+         {Note(Texts::tr("全角字母、数字、标点和全角空格转为半角；名称中不允许的字符（：？＊＂＜＞"
+                         "｜／＼）保留全角。"))},
          &Make<FullWidthToHalfWidthStep>},
         {u"chinese"_s,
-         u"繁简转换"_s,
-         {Choice(u"to"_s, u"转换："_s,
-                 {{u"simplified"_s, u"繁体转简体"_s}, {u"traditional"_s, u"简体转繁体"_s}}),
-          Note(u"按词语转换（OpenCC）。"_s)},
+         Texts::tr("繁简转换"),
+         {Choice(u"to"_s, Texts::tr("转换："),
+                 {{u"simplified"_s, Texts::tr("繁体转简体")},
+                  {u"traditional"_s, Texts::tr("简体转繁体")}}),
+          Note(Texts::tr("按词语转换（OpenCC）。"))},
          &Make<ChineseConversionStep>},
         {u"numerals"_s,
-         u"中文数字"_s,
-         {Choice(u"to"_s, u"转换："_s,
-                 {{u"digits"_s, u"中文数字转为阿拉伯数字"_s},
-                  {u"chinese"_s, u"阿拉伯数字转为中文数字"_s}}),
-          Flag(u"capitals"_s, u"大写（壹贰叁）"_s),
-          Note(u"“第”之后、量词（集、季、部、卷、册、期、章、回、年、月等）之前或单独出现的中文数字"
-               u"才转换，"
-               u"词语中的（一些、统一、十分）不变。"_s)},
+         Texts::tr("中文数字"),
+         {Choice(u"to"_s, Texts::tr("转换："),
+                 {{u"digits"_s, Texts::tr("中文数字转为阿拉伯数字")},
+                  {u"chinese"_s, Texts::tr("阿拉伯数字转为中文数字")}}),
+          Flag(u"capitals"_s, Texts::tr("大写（壹贰叁）")),
+          Note(Texts::tr(
+              "“第”之后、量词（集、季、部、卷、册、期、章、回、年、月等）之前或单独出现的中文数字"
+              "才转换，"
+              "词语中的（一些、统一、十分）不变。"))},
          &Make<ChineseNumeralStep>},
         {u"pinyin"_s,
-         u"拼音"_s,
-         {Choice(u"style"_s, u"转换为："_s,
-                 {{u"plain"_s, u"全拼"_s},
-                  {u"toned"_s, u"全拼（带声调）"_s},
-                  {u"initials"_s, u"首字母"_s}}),
-          Choice(u"separator"_s, u"音节之间："_s,
-                 {{u"none"_s, u"不分隔"_s},
-                  {u"space"_s, u"空格"_s},
+         Texts::tr("拼音"),
+         {Choice(u"style"_s, Texts::tr("转换为："),
+                 {{u"plain"_s, Texts::tr("全拼")},
+                  {u"toned"_s, Texts::tr("全拼（带声调）")},
+                  {u"initials"_s, Texts::tr("首字母")}}),
+          Choice(u"separator"_s, Texts::tr("音节之间："),
+                 {{u"none"_s, Texts::tr("不分隔")},
+                  {u"space"_s, Texts::tr("空格")},
                   {u"hyphen"_s, u"-"_s},
                   {u"underscore"_s, u"_"_s}}),
-          Flag(u"capitals"_s, u"每个音节首字母大写"_s),
-          Note(u"按词语取读音（重庆 chongqing、银行 yinhang），读音来自地球拼音词典；"
-               u"汉字以外的字符不变。"_s)},
+          Flag(u"capitals"_s, Texts::tr("每个音节首字母大写")),
+          Note(Texts::tr("按词语取读音（重庆 chongqing、银行 yinhang），读音来自地球拼音词典；"
+                         "汉字以外的字符不变。"))},
          &Make<PinyinStep>},
         {u"case"_s,
-         u"大小写"_s,
-         {Choice(u"to"_s, u"转换为："_s,
-                 {{u"lower"_s, u"小写"_s},
-                  {u"upper"_s, u"大写"_s},
-                  {u"words"_s, u"每个单词首字母大写"_s}})},
+         Texts::tr("大小写"),
+         {Choice(u"to"_s, Texts::tr("转换为："),
+                 {{u"lower"_s, Texts::tr("小写")},
+                  {u"upper"_s, Texts::tr("大写")},
+                  {u"words"_s, Texts::tr("每个单词首字母大写")}})},
          &Make<LetterCaseStep>},
         {u"encoding"_s,
-         u"编码修复"_s,
-         {Note(
-             u"名称的字节不是 UTF-8 而是 GBK（旧压缩包、Windows 磁盘上的目录）时，转为同样文字的 UTF-8 名称。"_s)},
+         Texts::tr("编码修复"),
+         {Note(Texts::tr("名称的字节不是 UTF-8 而是 GBK（旧压缩包、Windows "
+                         "磁盘上的目录）时，转为同样文字的 UTF-8 名称。"))},
          &Make<EncodingRepairStep>},
         {u"regex"_s,
-         u"正则替换"_s,
-         {Text(u"pattern"_s, u"正则表达式："_s), Text(u"replaceWith"_s, u"替换为："_s),
-          Flag(u"exactCase"_s, u"区分大小写"_s),
-          Note(u"替换为中 \\1 或 $1 代表第一组括号匹配的文字。"_s)},
+         Texts::tr("正则替换"),
+         {Text(u"pattern"_s, Texts::tr("正则表达式：")),
+          Text(u"replaceWith"_s, Texts::tr("替换为：")),
+          Flag(u"exactCase"_s, Texts::tr("区分大小写")),
+          Note(Texts::tr("替换为中 \\1 或 $1 代表第一组括号匹配的文字。"))},
          &Make<RegexReplaceStep>},
     };
     return all;
@@ -284,13 +303,13 @@ QString TextPlace::inWords() const
 {
     switch (m_place) {
     case Place::Before:
-        return u"名称前"_s;
+        return Texts::tr("名称前");
     case Place::After:
-        return u"名称后"_s;
+        return Texts::tr("名称后");
     case Place::FromStart:
-        return u"第 %1 个字符后"_s.arg(m_offset);
+        return Texts::tr("第 %1 个字符后").arg(m_offset);
     case Place::FromEnd:
         break;
     }
-    return u"倒数第 %1 个字符前"_s.arg(m_offset);
+    return Texts::tr("倒数第 %1 个字符前").arg(m_offset);
 }

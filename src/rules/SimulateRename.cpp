@@ -1,5 +1,7 @@
 #include "SimulateRename.h"
 
+#include <QCoreApplication>
+
 #include "NameContexts.h"
 #include "StepList.h"
 #include "platform/FileSystem.h"
@@ -12,6 +14,16 @@
 #include <unordered_map>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SimulateRename)
+};
+
+} // namespace
 
 namespace {
 
@@ -179,10 +191,11 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
         if (planned)
             plan.resolve(snapshot, reached, newNames);
     };
-    return passes.run(u"正在模拟修改目录名称……"_s, snapshot.count(), snapshot.around(preview), [&] {
-        hold->takeOver(snapshot);
-        hold->setPreviewRule(ruleInWords, planned);
-    });
+    return passes.run(Texts::tr("正在模拟修改目录名称……"), snapshot.count(),
+                      snapshot.around(preview), [&] {
+                          hold->takeOver(snapshot);
+                          hold->setPreviewRule(ruleInWords, planned);
+                      });
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "StepList.h"
 
+#include <QCoreApplication>
+
 #include "TrimmedName.h"
 
 #include <QStringList>
@@ -7,6 +9,16 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(StepList)
+};
+
+} // namespace
 
 StepList::StepList(const QJsonArray& settings) : m_settings(settings)
 {
@@ -61,7 +73,7 @@ QString StepList::inWords() const
     QStringList words;
     for (const std::unique_ptr<RuleStep>& step : m_steps)
         words << step->inWords();
-    return words.join(u"，然后"_s);
+    return words.join(Texts::tr("，然后"));
 }
 
 QString StepList::problem() const
@@ -69,7 +81,7 @@ QString StepList::problem() const
     for (size_t i = 0; i < m_steps.size(); ++i) {
         const QString problem = m_steps[i]->problem();
         if (!problem.isEmpty())
-            return u"第 %1 步：%2"_s.arg(i + 1).arg(problem);
+            return Texts::tr("第 %1 步：%2").arg(i + 1).arg(problem);
     }
     return {};
 }

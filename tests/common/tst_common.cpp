@@ -1,4 +1,5 @@
 #include "common/AppInfo.h"
+#include "common/InterfaceLanguage.h"
 #include "common/NameBytes.h"
 #include "platform/PathJoin.h"
 #include "support/TestMain.h"
@@ -93,6 +94,30 @@ private Q_SLOTS:
         QCOMPARE(VisibleName(name), visible);
         QCOMPARE(UnseenCharactersNote(name), unseen);
         QCOMPARE(BytesFromName(name), bytes);
+    }
+
+    // The first of the system's languages the program has texts for decides.
+    void systemLanguagePicksTheTexts_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<InterfaceLanguage>("language");
+        const auto row = [](const char* name, QStringList ui, InterfaceLanguage language) {
+            QTest::newRow(name) << ui << language;
+        };
+        row("Taiwan", {u"zh-TW"_s, u"zh-Hant-TW"_s}, InterfaceLanguage::TraditionalChinese);
+        row("Hong Kong", {u"zh-HK"_s}, InterfaceLanguage::TraditionalChinese);
+        row("Macau, script first", {u"zh-Hant-MO"_s}, InterfaceLanguage::TraditionalChinese);
+        row("Singapore", {u"zh-SG"_s, u"zh-Hans-SG"_s}, InterfaceLanguage::SimplifiedChinese);
+        row("Hans in Hong Kong", {u"zh-Hans-HK"_s}, InterfaceLanguage::SimplifiedChinese);
+        row("English first", {u"en-GB"_s, u"zh-TW"_s}, InterfaceLanguage::English);
+        row("German, then Taiwan", {u"de-DE"_s, u"zh_TW"_s}, InterfaceLanguage::TraditionalChinese);
+        row("C locale", {u"C"_s}, InterfaceLanguage::SimplifiedChinese);
+    }
+    void systemLanguagePicksTheTexts()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(InterfaceLanguage, language);
+        QCOMPARE(LanguageForSystem(uiLanguages), language);
     }
 };
 

@@ -1,12 +1,20 @@
 #include "about/HelpLinks.h"
+#include "about/frmAbout.h"
+#include "collect/FormAdd.h"
+#include "common/InterfaceLanguage.h"
 #include "mainwindow/ApplicationSetup.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
+#include "rename/FormHistory.h"
+#include "rename/RecordStore.h"
 #include "rows/DirectoryListModel.h"
 #include "rows/FilteredRows.h"
+#include "rules/FormRename.h"
+#include "rules/FormRules.h"
 #include "support/TestMain.h"
 #include "support/TestPlatform.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAction>
@@ -16,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -51,6 +60,23 @@ void selectRows(Form1& window, const QList<int>& rows)
     for (int r : rows)
         selection->select(window.rows().index(r, 0),
                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// The captions, of buttons and one-line labels, wider than the place they were given.
+QStringList CutCaptions(const QWidget& window)
+{
+    QStringList cut;
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const bool captioned = (label && !label->wordWrap() && !label->text().isEmpty()) ||
+                               qobject_cast<const QAbstractButton*>(widget);
+        if (captioned && widget->isVisible() && widget->sizeHint().width() > widget->width())
+            cut.append(
+                u"%1 %2 (%3 > %4)"_s.arg(widget->objectName(), widget->property("text").toString())
+                    .arg(widget->sizeHint().width())
+                    .arg(widget->width()));
+    }
+    return cut;
 }
 
 QAction* action(Form1& window, const QString& name)
@@ -134,11 +160,56 @@ private Q_SLOTS:
         QCOMPARE(rows.count(), 0);
     }
 
-    void qtsOwnTextsAreChinese()
+    void textsInEachLanguage_data()
     {
+        QTest::addColumn<InterfaceLanguage>("language");
+        QTest::addColumn<QString>("qtsYes");
+        QTest::addColumn<QString>("preview");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("简体中文") << InterfaceLanguage::SimplifiedChinese << u"是(&Y)"_s
+                                  << u"模拟修改"_s << u"有同名文件"_s;
+        QTest::newRow("繁體中文") << InterfaceLanguage::TraditionalChinese << u"是(&Y)"_s
+                                  << u"模擬修改"_s << u"有同名檔案"_s;
+        QTest::newRow("English") << InterfaceLanguage::English << u"&Yes"_s << u"Preview"_s
+                                 << u"File exists"_s;
+    }
+
+    // The program's texts and Qt's own in the chosen language, and no caption of the fixed
+    // windows cut off by a longer wording.
+    void textsInEachLanguage()
+    {
+        QFETCH(InterfaceLanguage, language);
+        QFETCH(QString, qtsYes);
+        QFETCH(QString, preview);
+        QFETCH(QString, verdict);
         SetUpApplication(*qApp);
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"是(&Y)"_s);
+        UseLanguage(*qApp, language);
+        const auto backToChinese =
+            qScopeGuard([] { UseLanguage(*qApp, InterfaceLanguage::SimplifiedChinese); });
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), qtsYes);
         QVERIFY(QApplication::font().pointSize() == 9);
+
+        TestPlatform test;
+        Form1 window(test.platform);
+        addRows(window, 1);
+        Propose(window.rows(), 0, u"新"_s, {Verdict::Outcome::TakenByFile, {}});
+        QCOMPARE(action(window, u"menu模拟修改"_s)->text(), preview);
+        QCOMPARE(window.rows().data(window.rows().index(0, 2)).toString(), verdict);
+        QVERIFY(ShowActive(window));
+        FormAdd add(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
+        FormRename rename(&window, window.rows(), test.fileSystem, test.passes);
+        FormRules rules(&window, window.rows(), test.fileSystem, test.passes, test.settings);
+        RecordStore records(test.recordFiles);
+        FormHistory history(&window, window.rows(), test.platform, records);
+        frmAbout about(test.platform, &window);
+        QStringList cut;
+        for (QWidget* shown :
+             std::initializer_list<QWidget*>{&window, &add, &rename, &rules, &history, &about}) {
+            shown->show();
+            QVERIFY(QTest::qWaitForWindowExposed(shown));
+            cut += CutCaptions(*shown);
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", "_s)));
     }
 
     // What a screen reader hears: the cells, the row count and the path, by their own text.
@@ -196,7 +267,8 @@ private Q_SLOTS:
             captions(window.findChild<QMenu*>(u"menu帮助"_s)->actions()),
             (QStringList{u"menu关于=关于"_s, u"menu最新版本=最新版本"_s, u"menu作者网站=作者网站"_s,
                          u"menu定制软件=定制软件"_s, u"menu右键菜单分隔=-"_s,
-                         u"menu右键菜单=加入%1右键菜单"_s.arg(FolderMenu::fileManager())}));
+                         u"menu右键菜单=加入%1右键菜单"_s.arg(FolderMenu::fileManager()),
+                         u"menu界面语言=界面语言(&L)"_s}));
         QCOMPARE(captions(window.findChild<QMenu*>(u"menu作者网站"_s)->actions()),
                  (QStringList{u"menuMorvel网=Morvel网"_s, u"menuMorvel软件=Morvel软件"_s}));
     }

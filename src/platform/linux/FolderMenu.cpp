@@ -1,11 +1,23 @@
 #include "platform/FolderMenu.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FolderMenu)
+};
+
+} // namespace
 
 namespace {
 
@@ -73,10 +85,10 @@ bool FolderMenu::remove()
 
 QString FolderMenu::fileManager()
 {
-    return u"文件管理器"_s;
+    return Texts::tr("文件管理器");
 }
 
 QString FolderMenu::howToReach()
 {
-    return u"在 Dolphin 中，在文件夹上或文件夹的空白处点右键，选择“批量修改文件夹名称”。"_s;
+    return Texts::tr("在 Dolphin 中，在文件夹上或文件夹的空白处点右键，选择“批量修改文件夹名称”。");
 }

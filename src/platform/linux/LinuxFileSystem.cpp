@@ -27,6 +27,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(LinuxFileSystem)
+};
+
+} // namespace
+
+namespace {
+
 constexpr int folderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 
 // A file descriptor that closes itself.
@@ -853,7 +863,7 @@ FileSystemError LinuxFileSystem::errorFromErrno(int error)
     const char* name = ::strerrorname_np(error);
     return FileSystemError{
         ErrorKindFromErrno(error),
-        u"系统错误（%1）"_s.arg(name ? QString::fromLatin1(name) : QString::number(error))};
+        Texts::tr("系统错误（%1）").arg(name ? QString::fromLatin1(name) : QString::number(error))};
 }
 QList<Volume> VolumesFromMounts(const QList<MountEntry>& mounts, const QByteArray& rootDevice)
 {

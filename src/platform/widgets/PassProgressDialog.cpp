@@ -26,7 +26,7 @@ PassProgressDialog::PassProgressDialog(QWidget* parent, const QString& progressT
       m_progressText(progressText), m_total(total), m_control(control)
 {
     setObjectName(u"PassProgressDialog"_s);
-    setWindowTitle(AppInfo::title);
+    setWindowTitle(AppInfo::title());
     setWindowModality(Qt::ApplicationModal);
 
     m_progressLabel = new QLabel(this);
@@ -38,7 +38,7 @@ PassProgressDialog::PassProgressDialog(QWidget* parent, const QString& progressT
     m_progressBar->setTextVisible(false);
     m_waitingLabel = new QLabel(this);
     m_waitingLabel->setObjectName(u"waitingLabel"_s);
-    m_cancelButton = new QPushButton(u"取消"_s, this);
+    m_cancelButton = new QPushButton(tr("取消"), this);
     m_cancelButton->setObjectName(u"cancelButton"_s);
     // Keys typed meanwhile, meant for the window, never cancel: a click or Esc does.
     m_cancelButton->setAutoDefault(false);
@@ -74,9 +74,9 @@ void PassProgressDialog::showProgress()
     }
     QString notice;
     if (m_control.cancelRequested())
-        notice = u"正在取消，等待当前的操作结束……"_s;
+        notice = tr("正在取消，等待当前的操作结束……");
     else if (m_sinceProgress.elapsed() >= waitingNoticeMs)
-        notice = u"正在等待磁盘或网络响应……"_s;
+        notice = tr("正在等待磁盘或网络响应……");
     if (m_waitingLabel->text() != notice)
         m_waitingLabel->setText(notice);
 }

@@ -1,10 +1,22 @@
 #include "platform/FolderMenu.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 
 #include <windows.h>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FolderMenu)
+};
+
+} // namespace
 
 namespace {
 
@@ -75,7 +87,7 @@ FolderMenu::State FolderMenu::state() const
 bool FolderMenu::add()
 {
     const QString program = u'"' + m_program + u'"';
-    const QString title = u"批量修改文件夹名称"_s;
+    const QString title = Texts::tr("批量修改文件夹名称");
     const QString icon = program + u",0"_s;
     // Explorer starts the entry once per selected folder (up to a hundred with "Player");
     // --gather makes those starts one window.
@@ -99,10 +111,11 @@ bool FolderMenu::remove()
 
 QString FolderMenu::fileManager()
 {
-    return u"资源管理器"_s;
+    return Texts::tr("资源管理器");
 }
 
 QString FolderMenu::howToReach()
 {
-    return u"在文件夹上或文件夹的空白处点右键，选择“批量修改文件夹名称”（Windows 11 中在“显示更多选项”里）。"_s;
+    return Texts::tr("在文件夹上或文件夹的空白处点右键，选择“批量修改文件夹名称”（Windows 11 "
+                     "中在“显示更多选项”里）。");
 }

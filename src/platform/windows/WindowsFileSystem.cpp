@@ -21,6 +21,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The context of this file's texts in the translations.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(WindowsFileSystem)
+};
+
+} // namespace
+
+namespace {
+
 // A Win32 file handle that closes itself.
 class FileHandle
 {
@@ -414,7 +424,7 @@ FileSystemError WindowsFileSystem::errorFromLastError(quint32 error)
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     QString systemText = length > 0 ? QString::fromWCharArray(text, int(length)).trimmed()
-                                    : u"系统错误 %1"_s.arg(error);
+                                    : Texts::tr("系统错误 %1").arg(error);
     if (text)
         ::LocalFree(text);
     return FileSystemError{ErrorKindFromWin32(error), systemText};

@@ -49,7 +49,7 @@ void PrintForTheUser(const QString& text, bool isError)
         ::FreeConsole();
         return;
     }
-    ::MessageBoxW(nullptr, text.toStdWString().c_str(), AppInfo::title.toStdWString().c_str(),
+    ::MessageBoxW(nullptr, text.toStdWString().c_str(), AppInfo::title().toStdWString().c_str(),
                   MB_OK | (isError ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 

@@ -1,0 +1,1932 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
+<context>
+    <name>AddDirectories</name>
+    <message>
+        <source>
+%1：%2 个</source>
+        <translation>
+%1：%2 個</translation>
+    </message>
+    <message>
+        <source>下列 %1 项没有加入列表：</source>
+        <translation>下列 %1 項沒有加入清單：</translation>
+    </message>
+    <message>
+        <source>
+%1（%2）</source>
+        <translation>
+%1（%2）</translation>
+    </message>
+    <message>
+        <source>
+……还有 %1 项</source>
+        <translation>
+……還有 %1 項</translation>
+    </message>
+    <message>
+        <source>不存在</source>
+        <translation>不存在</translation>
+    </message>
+    <message>
+        <source>不是目录</source>
+        <translation>不是資料夾</translation>
+    </message>
+    <message>
+        <source>没有权限访问</source>
+        <translation>沒有存取權限</translation>
+    </message>
+    <message>
+        <source>正在加入目录……</source>
+        <translation>正在加入資料夾……</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>無法讀取</translation>
+    </message>
+    <message numerus="yes">
+        <source>有 %n 个目录没有加入列表：</source>
+        <translation>
+            <numerusform>有 %n 個資料夾沒有加入清單：</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AddTextStep</name>
+    <message>
+        <source>在%1添加“%2”</source>
+        <translation>在%1加上「%2」</translation>
+    </message>
+</context>
+<context>
+    <name>AppInfo</name>
+    <message>
+        <source>Morvel文件夹名称批量修改</source>
+        <translation>Morvel資料夾名稱批次修改</translation>
+    </message>
+</context>
+<context>
+    <name>BatchHistory</name>
+    <message>
+        <source>已完成</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>已中断</source>
+        <translation>已中斷</translation>
+    </message>
+    <message>
+        <source>部分撤销</source>
+        <translation>部分復原</translation>
+    </message>
+    <message>
+        <source>已撤销</source>
+        <translation>已復原</translation>
+    </message>
+    <message>
+        <source>正在另一个窗口中使用</source>
+        <translation>正在另一個視窗中使用</translation>
+    </message>
+    <message>
+        <source>可能在另一台电脑上使用</source>
+        <translation>可能在另一臺電腦上使用</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>無法讀取</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRename</name>
+    <message>
+        <source>无法保存修改记录，这次修改之后将不能撤销。仍然继续修改吗？</source>
+        <translation>無法儲存修改記錄，這次修改之後將不能復原。仍然繼續修改嗎？</translation>
+    </message>
+    <message>
+        <source>你确定要全部修改目录名称吗？
+将修改 %1 个目录；%2 个不会修改（见“可否修改”一列）。</source>
+        <translation>你確定要全部修改資料夾名稱嗎？
+將修改 %1 個資料夾；%2 個不會修改（見「可否修改」一欄）。</translation>
+    </message>
+    <message>
+        <source>
+修改成功 %1 个，修改出错 %2 个，未修改 %3 个。</source>
+        <translation>
+修改成功 %1 個，修改失敗 %2 個，未修改 %3 個。</translation>
+    </message>
+    <message>
+        <source>无法继续写入修改记录（磁盘可能已满），批量修改已停止：%1 个目录已改名，其余目录没有修改。已改名的目录可以撤销。</source>
+        <translation>無法繼續寫入修改記錄（磁碟可能已滿），批次修改已停止：%1 個資料夾已改名，其餘資料夾沒有修改。已改名的資料夾可以復原。</translation>
+    </message>
+    <message>
+        <source>批量修改目录名称完成！</source>
+        <translation>批次修改資料夾名稱完成！</translation>
+    </message>
+    <message>
+        <source>还没有模拟修改，请先模拟修改。</source>
+        <translation>還沒有模擬修改，請先模擬修改。</translation>
+    </message>
+    <message>
+        <source>正在修改目录名称……</source>
+        <translation>正在修改資料夾名稱……</translation>
+    </message>
+    <message numerus="yes">
+        <source>批量修改已取消：%n 个目录已改名，其余目录没有修改。</source>
+        <translation>
+            <numerusform>批次修改已取消：%n 個資料夾已改名，其餘資料夾沒有修改。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ChineseConversionStep</name>
+    <message>
+        <source>简体转为繁体</source>
+        <translation>簡體轉為繁體</translation>
+    </message>
+    <message>
+        <source>繁体转为简体</source>
+        <translation>繁體轉為簡體</translation>
+    </message>
+    <message>
+        <source>找不到繁简转换的词典（OpenCC）</source>
+        <translation>找不到繁簡轉換的詞典（OpenCC）</translation>
+    </message>
+</context>
+<context>
+    <name>ChineseNumeralStep</name>
+    <message>
+        <source>中文数字转为阿拉伯数字</source>
+        <translation>中文數字轉為阿拉伯數字</translation>
+    </message>
+    <message>
+        <source>阿拉伯数字转为大写中文数字</source>
+        <translation>阿拉伯數字轉為大寫中文數字</translation>
+    </message>
+    <message>
+        <source>阿拉伯数字转为中文数字</source>
+        <translation>阿拉伯數字轉為中文數字</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>用法：%1 [选项] [目录...]
+批量修改文件夹名称：把文件夹加入列表，选择规则，模拟修改后再确认修改。
+
+选项：
+  -h, --help       显示这段说明
+  -v, --version    显示版本
+  --subfolders     加入的是各目录的子目录，而不是目录本身
+  --gather         与同时以此选项启动的程序合为一个窗口（右键菜单用）
+  --               其后的参数都是目录，即使以“-”开头
+
+参数：
+  目录             启动时加入列表的目录
+</source>
+        <translation>用法：%1 [選項] [資料夾...]
+批次修改資料夾名稱：把資料夾加入清單，選擇規則，模擬修改後再確認修改。
+
+選項：
+  -h, --help       顯示這段說明
+  -v, --version    顯示版本
+  --subfolders     加入的是各資料夾的子資料夾，而不是資料夾本身
+  --gather         與同時以此選項啟動的程式合為一個視窗（右鍵選單用）
+  --               其後的引數都是資料夾，即使以「-」開頭
+
+引數：
+  資料夾           啟動時加入清單的資料夾
+</translation>
+    </message>
+    <message>
+        <source>%1：未知的选项“%2”。
+以“-”开头的目录请写在“--”之后；用“%1 --help”查看用法。
+</source>
+        <translation>%1：未知的選項「%2」。
+以「-」開頭的資料夾請寫在「--」之後；用「%1 --help」檢視用法。
+</translation>
+    </message>
+</context>
+<context>
+    <name>DateStep</name>
+    <message>
+        <source>在%1添加%2（%3）</source>
+        <translation>在%1加上%2（%3）</translation>
+    </message>
+    <message>
+        <source>创建日期</source>
+        <translation>建立日期</translation>
+    </message>
+    <message>
+        <source>修改日期</source>
+        <translation>修改日期</translation>
+    </message>
+    <message>
+        <source>日期格式为空</source>
+        <translation>日期格式為空</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryListModel</name>
+    <message>
+        <source>只改变字母大小写：先改为临时名称，再改为新名称。</source>
+        <translation>只改變字母大小寫：先改為暫時名稱，再改為新名稱。</translation>
+    </message>
+    <message>
+        <source>与另外 %1 个目录互换名称（共 %2 个）：其中一个目录先改为临时名称，最后再改为新名称。</source>
+        <translation>與另外 %1 個資料夾互換名稱（共 %2 個）：其中一個資料夾先改為暫時名稱，最後再改為新名稱。</translation>
+    </message>
+    <message>
+        <source>在第 %1 行的目录“%2”改名之后再改名。</source>
+        <translation>在第 %1 列的資料夾「%2」改名之後再改名。</translation>
+    </message>
+    <message>
+        <source>
+第 %1 行的目录“%2”先改为这个名称。</source>
+        <translation>
+第 %1 列的資料夾「%2」先改為這個名稱。</translation>
+    </message>
+    <message>
+        <source>目录名称(修改前)</source>
+        <translation>資料夾名稱(修改前)</translation>
+    </message>
+    <message>
+        <source>目录名称(修改后)</source>
+        <translation>資料夾名稱(修改後)</translation>
+    </message>
+    <message>
+        <source>可否修改</source>
+        <translation>可否修改</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryListView</name>
+    <message>
+        <source>目录</source>
+        <translation>資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryListing</name>
+    <message>
+        <source>正在读取目录……</source>
+        <translation>正在讀取資料夾……</translation>
+    </message>
+</context>
+<context>
+    <name>EncodingRepairStep</name>
+    <message>
+        <source>GBK 编码的名称转为 UTF-8</source>
+        <translation>GBK 編碼的名稱轉為 UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>FolderMenu</name>
+    <message>
+        <source>文件管理器</source>
+        <translation>檔案管理員</translation>
+    </message>
+    <message>
+        <source>在 Dolphin 中，在文件夹上或文件夹的空白处点右键，选择“批量修改文件夹名称”。</source>
+        <translation>在 Dolphin 中，在資料夾上或資料夾的空白處點右鍵，選擇「批次修改資料夾名稱」。</translation>
+    </message>
+    <message>
+        <source>批量修改文件夹名称</source>
+        <translation>批次修改資料夾名稱</translation>
+    </message>
+    <message>
+        <source>资源管理器</source>
+        <translation>檔案總管</translation>
+    </message>
+    <message>
+        <source>在文件夹上或文件夹的空白处点右键，选择“批量修改文件夹名称”（Windows 11 中在“显示更多选项”里）。</source>
+        <translation>在資料夾上或資料夾的空白處點右鍵，選擇「批次修改資料夾名稱」（Windows 11 中在「顯示更多選項」裡）。</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>待修改目录列表</source>
+        <translation>待修改資料夾清單</translation>
+    </message>
+    <message>
+        <source>待修改目录列表：</source>
+        <translation>待修改資料夾清單：</translation>
+    </message>
+    <message>
+        <source>Morvel软件</source>
+        <translation>Morvel軟體</translation>
+    </message>
+    <message>
+        <source>列表(&amp;L)</source>
+        <translation>清單(&amp;L)</translation>
+    </message>
+    <message>
+        <source>添加目录</source>
+        <translation>加入資料夾</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>移除选中项</source>
+        <translation>移除選取項目</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>排序(&amp;O)</source>
+        <translation>排序(&amp;O)</translation>
+    </message>
+    <message>
+        <source>按名称</source>
+        <translation>依名稱</translation>
+    </message>
+    <message>
+        <source>按修改时间</source>
+        <translation>依修改時間</translation>
+    </message>
+    <message>
+        <source>按加入顺序</source>
+        <translation>依加入順序</translation>
+    </message>
+    <message>
+        <source>升序</source>
+        <translation>升序</translation>
+    </message>
+    <message>
+        <source>降序</source>
+        <translation>降序</translation>
+    </message>
+    <message>
+        <source>筛选(&amp;F)</source>
+        <translation>篩選(&amp;F)</translation>
+    </message>
+    <message>
+        <source>全部(&amp;A)</source>
+        <translation>全部(&amp;A)</translation>
+    </message>
+    <message>
+        <source>只显示将修改的行(&amp;W)</source>
+        <translation>只顯示將修改的列(&amp;W)</translation>
+    </message>
+    <message>
+        <source>只显示不会修改的行(&amp;N)</source>
+        <translation>只顯示不會修改的列(&amp;N)</translation>
+    </message>
+    <message>
+        <source>只显示出错的行(&amp;E)</source>
+        <translation>只顯示有錯誤的列(&amp;E)</translation>
+    </message>
+    <message>
+        <source>包含文字(&amp;T)…</source>
+        <translation>包含文字(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>下一个不能修改的行(&amp;X)</source>
+        <translation>下一個不能修改的列(&amp;X)</translation>
+    </message>
+    <message>
+        <source>上一个不能修改的行(&amp;P)</source>
+        <translation>上一個不能修改的列(&amp;P)</translation>
+    </message>
+    <message>
+        <source>导出列表(&amp;X)…</source>
+        <translation>匯出清單(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>导出列表</source>
+        <translation>匯出清單</translation>
+    </message>
+    <message>
+        <source>/目录列表.csv</source>
+        <translation>/資料夾清單.csv</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+    <message>
+        <source>列表已导出到“%1”。</source>
+        <translation>清單已匯出到「%1」。</translation>
+    </message>
+    <message>
+        <source>无法写入“%1”。</source>
+        <translation>無法寫入「%1」。</translation>
+    </message>
+    <message>
+        <source>打开修改前目录</source>
+        <translation>開啟修改前資料夾</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>修改(&amp;R)</source>
+        <translation>修改(&amp;R)</translation>
+    </message>
+    <message>
+        <source>模拟修改</source>
+        <translation>模擬修改</translation>
+    </message>
+    <message>
+        <source>更多规则(&amp;M)…</source>
+        <translation>更多規則(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>编辑新名称(&amp;E)…</source>
+        <translation>編輯新名稱(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>确认修改</source>
+        <translation>確認修改</translation>
+    </message>
+    <message>
+        <source>撤销修改(&amp;U)</source>
+        <translation>復原修改(&amp;U)</translation>
+    </message>
+    <message>
+        <source>修改记录(&amp;H)…</source>
+        <translation>修改記錄(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>最新版本</source>
+        <translation>最新版本</translation>
+    </message>
+    <message>
+        <source>作者网站</source>
+        <translation>作者網站</translation>
+    </message>
+    <message>
+        <source>Morvel网</source>
+        <translation>Morvel網</translation>
+    </message>
+    <message>
+        <source>定制软件</source>
+        <translation>訂製軟體</translation>
+    </message>
+    <message>
+        <source>加入%1右键菜单</source>
+        <translation>加入%1右鍵選單</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;（%2）</source>
+        <translation>%1&#x3000;（%2）</translation>
+    </message>
+    <message>
+        <source>&#x3000;</source>
+        <translation>&#x3000;</translation>
+    </message>
+    <message>
+        <source>筛选</source>
+        <translation>篩選</translation>
+    </message>
+    <message>
+        <source>只显示原名称或新名称包含以下文字的行：</source>
+        <translation>只顯示原名稱或新名稱包含以下文字的列：</translation>
+    </message>
+    <message>
+        <source>已筛选：显示 %1 行，共 %2 行。修改、导出和撤销仍作用于全部行，移除选中项只移除显示并选中的行。</source>
+        <translation>已篩選：顯示 %1 列，共 %2 列。修改、匯出和復原仍作用於全部的列，移除選取項目只移除顯示並選取的列。</translation>
+    </message>
+    <message>
+        <source>显示 %1 行</source>
+        <translation>顯示 %1 列</translation>
+    </message>
+    <message>
+        <source>正在读取修改记录……</source>
+        <translation>正在讀取修改記錄……</translation>
+    </message>
+    <message>
+        <source>从%1右键菜单移除</source>
+        <translation>從%1右鍵選單移除</translation>
+    </message>
+    <message>
+        <source>无法加入%1右键菜单。</source>
+        <translation>無法加入%1右鍵選單。</translation>
+    </message>
+    <message>
+        <source>无法从%1右键菜单移除。</source>
+        <translation>無法從%1右鍵選單移除。</translation>
+    </message>
+    <message>
+        <source>已加入%1右键菜单：%2</source>
+        <translation>已加入%1右鍵選單：%2</translation>
+    </message>
+    <message>
+        <source>已从%1右键菜单移除。</source>
+        <translation>已從%1右鍵選單移除。</translation>
+    </message>
+    <message>
+        <source>不是本地文件夹</source>
+        <translation>不是本機資料夾</translation>
+    </message>
+    <message>
+        <source>界面语言(&amp;L)</source>
+        <translation>介面語言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>跟随系统</source>
+        <translation>跟隨系統</translation>
+    </message>
+    <message numerus="yes">
+        <source>上次的批量修改被中断了，有 %n 个目录仍在临时名称（~fbr-renaming-…）下。
+要现在撤销上次的修改，恢复这些目录和其余目录的原名吗？</source>
+        <translation>
+            <numerusform>上次的批次修改被中斷了，有 %n 個資料夾仍在暫時名稱（~fbr-renaming-…）下。
+要現在復原上次的修改，還原這些資料夾和其餘資料夾的原名嗎？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>下次启动本程序时，界面将使用所选的语言。</source>
+        <translation>下次啟動本程式時，介面將使用所選的語言。</translation>
+    </message>
+</context>
+<context>
+    <name>FormAdd</name>
+    <message>
+        <source>添加目录</source>
+        <translation>加入資料夾</translation>
+    </message>
+    <message>
+        <source>驱动器</source>
+        <translation>磁碟機</translation>
+    </message>
+    <message>
+        <source>目录</source>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>选中项</source>
+        <translation>已選取</translation>
+    </message>
+    <message>
+        <source>子目录</source>
+        <translation>子資料夾</translation>
+    </message>
+    <message>
+        <source>选中项及子目录</source>
+        <translation>兩者</translation>
+    </message>
+    <message>
+        <source>加入待修改列表</source>
+        <translation>加入待修改清單</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>正在读取驱动器……</source>
+        <translation>正在讀取磁碟機……</translation>
+    </message>
+</context>
+<context>
+    <name>FormHistory</name>
+    <message>
+        <source>修改记录</source>
+        <translation>修改記錄</translation>
+    </message>
+    <message>
+        <source>最近的批量修改（最新的在前）：</source>
+        <translation>最近的批次修改（最新的在前）：</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>规则</source>
+        <translation>規則</translation>
+    </message>
+    <message>
+        <source>目录数</source>
+        <translation>資料夾數</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>批量修改</source>
+        <translation>批次修改</translation>
+    </message>
+    <message>
+        <source>这次修改的目录：</source>
+        <translation>這次修改的資料夾：</translation>
+    </message>
+    <message>
+        <source>修改前</source>
+        <translation>修改前</translation>
+    </message>
+    <message>
+        <source>修改后</source>
+        <translation>修改後</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>这次修改的目录</source>
+        <translation>這次修改的資料夾</translation>
+    </message>
+    <message>
+        <source>撤销这次修改(&amp;U)</source>
+        <translation>復原這次修改(&amp;U)</translation>
+    </message>
+    <message>
+        <source>保留最近</source>
+        <translation>保留最近</translation>
+    </message>
+    <message>
+        <source>次修改，最多</source>
+        <translation>次修改，最多</translation>
+    </message>
+    <message>
+        <source>天</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>正在读取修改记录……</source>
+        <translation>正在讀取修改記錄……</translation>
+    </message>
+    <message>
+        <source>（未记下规则）</source>
+        <translation>（未記下規則）</translation>
+    </message>
+    <message>
+        <source>还没有批量修改的记录。</source>
+        <translation>還沒有批次修改的記錄。</translation>
+    </message>
+    <message>
+        <source>这次修改的记录无法读取。</source>
+        <translation>這次修改的記錄無法讀取。</translation>
+    </message>
+    <message>
+        <source>这次修改的记录正在另一个窗口中使用，请在那个窗口中撤销。</source>
+        <translation>這次修改的記錄正在另一個視窗中使用，請在那個視窗中復原。</translation>
+    </message>
+    <message>
+        <source>这次修改没有可以撤销的目录。</source>
+        <translation>這次修改沒有可以復原的資料夾。</translation>
+    </message>
+    <message>
+        <source>之后的修改又改动了这次修改过的目录，请先撤销 %1 的修改。</source>
+        <translation>之後的修改又改動了這次修改過的資料夾，請先復原 %1 的修改。</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>这次修改的记录可能正在另一台电脑（%1）上使用。如果那台电脑上的本程序已经关闭，可以接管这个记录并撤销。</source>
+        <translation>這次修改的記錄可能正在另一臺電腦（%1）上使用。如果那臺電腦上的本程式已經關閉，可以接管這個記錄並復原。</translation>
+    </message>
+    <message>
+        <source>你确定要撤销这次修改吗？</source>
+        <translation>你確定要復原這次修改嗎？</translation>
+    </message>
+    <message>
+        <source>这次修改的记录可能正在另一台电脑（%1）上使用。只有那台电脑上的本程序已经关闭时，才能接管它。
+确定要接管这个记录并撤销这次修改吗？</source>
+        <translation>這次修改的記錄可能正在另一臺電腦（%1）上使用。只有那臺電腦上的本程式已經關閉時，才能接管它。
+確定要接管這個記錄並復原這次修改嗎？</translation>
+    </message>
+    <message>
+        <source>这次修改的记录仍在另一台电脑上使用，无法接管。</source>
+        <translation>這次修改的記錄仍在另一臺電腦上使用，無法接管。</translation>
+    </message>
+    <message numerus="yes">
+        <source>（已撤销 %n 个）</source>
+        <translation>
+            <numerusform>（已復原 %n 個）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>……另有 %n 个目录</source>
+        <translation>
+            <numerusform>……另有 %n 個資料夾</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FormNames</name>
+    <message>
+        <source>编辑新名称</source>
+        <translation>編輯新名稱</translation>
+    </message>
+    <message>
+        <source>表格(&amp;T)</source>
+        <translation>表格(&amp;T)</translation>
+    </message>
+    <message>
+        <source>每行一个新名称，按列表中的顺序；可以粘贴从 Excel 或 WPS 复制的一列。</source>
+        <translation>每行一個新名稱，依清單中的順序；可以貼上從 Excel 或 WPS 複製的一欄。</translation>
+    </message>
+    <message>
+        <source>用外部编辑器编辑(&amp;O)</source>
+        <translation>用外部編輯器編輯(&amp;O)</translation>
+    </message>
+    <message>
+        <source>文本(&amp;X)</source>
+        <translation>文字(&amp;X)</translation>
+    </message>
+    <message>
+        <source>导入新名称(&amp;I)…</source>
+        <translation>匯入新名稱(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>导入新名称</source>
+        <translation>匯入新名稱</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv);;所有文件 (*)</source>
+        <translation>CSV 檔案 (*.csv);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>GB18030（简体中文 GBK）</source>
+        <translation>GB18030（簡體中文 GBK）</translation>
+    </message>
+    <message>
+        <source>Big5（繁体中文）</source>
+        <translation>Big5（繁體中文）</translation>
+    </message>
+    <message>
+        <source>导入的文件按此编码读取；文字显示不对时换一种编码重新读取。</source>
+        <translation>匯入的檔案以此編碼讀取；文字顯示不對時換一種編碼重新讀取。</translation>
+    </message>
+    <message>
+        <source>编码(&amp;C)：</source>
+        <translation>編碼(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>模拟修改</source>
+        <translation>模擬修改</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>文本有 %1 行，要修改的目录有 %2 个：行数不同，新名称没有改变。</source>
+        <translation>文字有 %1 行，要修改的資料夾有 %2 個：行數不同，新名稱沒有改變。</translation>
+    </message>
+    <message>
+        <source>/新名称-XXXXXX.txt</source>
+        <translation>/新名稱-XXXXXX.txt</translation>
+    </message>
+    <message>
+        <source>无法按 %1 读取“%2”：它不是这种编码的 CSV 文件，新名称没有改变。</source>
+        <translation>無法以 %1 讀取「%2」：它不是這種編碼的 CSV 檔案，新名稱沒有改變。</translation>
+    </message>
+    <message>
+        <source>无法读取“%1”：它不是 UTF-8 或 GB18030 编码的 CSV 文件。</source>
+        <translation>無法讀取「%1」：它不是 UTF-8 或 GB18030 編碼的 CSV 檔案。</translation>
+    </message>
+    <message>
+        <source>从 %1 导入的新名称</source>
+        <translation>從 %1 匯入的新名稱</translation>
+    </message>
+    <message>
+        <source>已导入 %1 个新名称；%2 个路径不在这里的目录中，没有导入：%3</source>
+        <translation>已匯入 %1 個新名稱；%2 個路徑不在這裡的資料夾中，沒有匯入：%3</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message numerus="yes">
+        <source>手动编辑的新名称（%n 个）</source>
+        <translation>
+            <numerusform>手動編輯的新名稱（%n 個）</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FormRename</name>
+    <message>
+        <source>模拟修改目录名称</source>
+        <translation>模擬修改資料夾名稱</translation>
+    </message>
+    <message>
+        <source>目录名称后增加字符：</source>
+        <translation>資料夾名稱後增加字元：</translation>
+    </message>
+    <message>
+        <source>目录名称后增加的字符</source>
+        <translation>資料夾名稱後增加的字元</translation>
+    </message>
+    <message>
+        <source>目录名称前增加字符：</source>
+        <translation>資料夾名稱前增加字元：</translation>
+    </message>
+    <message>
+        <source>目录名称前增加的字符</source>
+        <translation>資料夾名稱前增加的字元</translation>
+    </message>
+    <message>
+        <source>目录名称中要替换的字符</source>
+        <translation>資料夾名稱中要取代的字元</translation>
+    </message>
+    <message>
+        <source>替换为的字符</source>
+        <translation>用來取代的字元</translation>
+    </message>
+    <message>
+        <source>模拟修改</source>
+        <translation>模擬修改</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>目录名称中字符：</source>
+        <translation>資料夾名稱中字元：</translation>
+    </message>
+    <message>
+        <source>替换为：</source>
+        <translation>取代為：</translation>
+    </message>
+</context>
+<context>
+    <name>FormRules</name>
+    <message>
+        <source>更多规则</source>
+        <translation>更多規則</translation>
+    </message>
+    <message>
+        <source>规则方案(&amp;P)：</source>
+        <translation>規則方案(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>规则方案</source>
+        <translation>規則方案</translation>
+    </message>
+    <message>
+        <source>方案名称</source>
+        <translation>方案名稱</translation>
+    </message>
+    <message>
+        <source>保存方案(&amp;S)</source>
+        <translation>儲存方案(&amp;S)</translation>
+    </message>
+    <message>
+        <source>删除方案(&amp;E)</source>
+        <translation>刪除方案(&amp;E)</translation>
+    </message>
+    <message>
+        <source>导入(&amp;I)…</source>
+        <translation>匯入(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>导出(&amp;X)…</source>
+        <translation>匯出(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>规则步骤</source>
+        <translation>規則步驟</translation>
+    </message>
+    <message>
+        <source>添加步骤(&amp;N)</source>
+        <translation>新增步驟(&amp;N)</translation>
+    </message>
+    <message>
+        <source>删除步骤(&amp;R)</source>
+        <translation>刪除步驟(&amp;R)</translation>
+    </message>
+    <message>
+        <source>上移(&amp;U)</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>下移(&amp;D)</source>
+        <translation>下移(&amp;D)</translation>
+    </message>
+    <message>
+        <source>用“添加步骤”加入规则，步骤按顺序作用于每个名称。</source>
+        <translation>用「新增步驟」加入規則，步驟依序作用於每個名稱。</translation>
+    </message>
+    <message>
+        <source>新名称预览</source>
+        <translation>新名稱預覽</translation>
+    </message>
+    <message>
+        <source>原名称</source>
+        <translation>原名稱</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>新名稱</translation>
+    </message>
+    <message>
+        <source>可否修改</source>
+        <translation>可否修改</translation>
+    </message>
+    <message>
+        <source>模拟修改</source>
+        <translation>模擬修改</translation>
+    </message>
+    <message>
+        <source>应用(&amp;A)</source>
+        <translation>套用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>计算中…</source>
+        <translation>計算中…</translation>
+    </message>
+    <message>
+        <source>（规则太复杂，无法计算这个名称）</source>
+        <translation>（規則太複雜，無法計算這個名稱）</translation>
+    </message>
+    <message>
+        <source>显示前 %1 个目录，共 %2 个。</source>
+        <translation>顯示前 %1 個資料夾，共 %2 個。</translation>
+    </message>
+    <message>
+        <source>%1 行重名</source>
+        <translation>%1 列名稱重複</translation>
+    </message>
+    <message>
+        <source>%1 行新名称无效</source>
+        <translation>%1 列新名稱無效</translation>
+    </message>
+    <message>
+        <source>%1 行不变</source>
+        <translation>%1 列不變</translation>
+    </message>
+    <message>
+        <source>前 %1 行中：</source>
+        <translation>前 %1 列中：</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>请先添加规则步骤。</source>
+        <translation>請先新增規則步驟。</translation>
+    </message>
+    <message>
+        <source>（选择已保存的方案或最近使用的规则）</source>
+        <translation>（選擇已儲存的方案或最近使用的規則）</translation>
+    </message>
+    <message>
+        <source>内置：%1</source>
+        <translation>內建：%1</translation>
+    </message>
+    <message>
+        <source>方案：%1</source>
+        <translation>方案：%1</translation>
+    </message>
+    <message>
+        <source>最近使用：%1</source>
+        <translation>最近使用：%1</translation>
+    </message>
+    <message>
+        <source>方案：</source>
+        <translation>方案：</translation>
+    </message>
+    <message>
+        <source>请先填写方案名称。</source>
+        <translation>請先填寫方案名稱。</translation>
+    </message>
+    <message>
+        <source>导出规则方案</source>
+        <translation>匯出規則方案</translation>
+    </message>
+    <message>
+        <source>规则方案.json</source>
+        <translation>規則方案.json</translation>
+    </message>
+    <message>
+        <source>规则方案 (*.json)</source>
+        <translation>規則方案 (*.json)</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>导入规则方案</source>
+        <translation>匯入規則方案</translation>
+    </message>
+    <message>
+        <source>%1 不是规则方案文件。</source>
+        <translation>%1 不是規則方案檔案。</translation>
+    </message>
+    <message numerus="yes">
+        <source>共 %n 个目录。</source>
+        <translation>
+            <numerusform>共 %n 個資料夾。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已导入 %n 个方案。</source>
+        <translation>
+            <numerusform>已匯入 %n 個方案。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FullWidthToHalfWidthStep</name>
+    <message>
+        <source>全角字母、数字、标点和空格转为半角</source>
+        <translation>全形字母、數字、標點和空格轉為半形</translation>
+    </message>
+</context>
+<context>
+    <name>LetterCaseStep</name>
+    <message>
+        <source>字母转为小写</source>
+        <translation>字母轉為小寫</translation>
+    </message>
+    <message>
+        <source>字母转为大写</source>
+        <translation>字母轉為大寫</translation>
+    </message>
+    <message>
+        <source>每个单词首字母大写</source>
+        <translation>每個單字首字母大寫</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxFileSystem</name>
+    <message>
+        <source>系统错误（%1）</source>
+        <translation>系統錯誤（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>NameBytes</name>
+    <message>
+        <source>名称只有</source>
+        <translation>名稱只有</translation>
+    </message>
+    <message>
+        <source>名称开头有</source>
+        <translation>名稱開頭有</translation>
+    </message>
+    <message>
+        <source>名称末尾有</source>
+        <translation>名稱末尾有</translation>
+    </message>
+    <message>
+        <source>名称中有 %1 个看不见的字符（%2）</source>
+        <translation>名稱中有 %1 個看不見的字元（%2）</translation>
+    </message>
+    <message numerus="yes">
+        <source> %n 个空格</source>
+        <translation>
+            <numerusform> %n 個空格</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n 个全角空格</source>
+        <translation>
+            <numerusform> %n 個全形空格</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n 个空白字符</source>
+        <translation>
+            <numerusform> %n 個空白字元</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>NameEdits</name>
+    <message>
+        <source>原名称</source>
+        <translation>原名稱</translation>
+    </message>
+    <message>
+        <source>新名称</source>
+        <translation>新名稱</translation>
+    </message>
+    <message>
+        <source>可否修改</source>
+        <translation>可否修改</translation>
+    </message>
+    <message>
+        <source>所在目录</source>
+        <translation>所在資料夾</translation>
+    </message>
+    <message>
+        <source>路径</source>
+        <translation>路徑</translation>
+    </message>
+</context>
+<context>
+    <name>NumberStep</name>
+    <message>
+        <source>每个父目录分别</source>
+        <translation>每個上層資料夾分別</translation>
+    </message>
+    <message>
+        <source>在%1%2编号（从 %3 起，步长 %4）</source>
+        <translation>在%1%2編號（從 %3 起，間隔 %4）</translation>
+    </message>
+</context>
+<context>
+    <name>PadNumbersStep</name>
+    <message>
+        <source>名称中的数字补零到 %1 位</source>
+        <translation>名稱中的數字補零到 %1 位</translation>
+    </message>
+    <message>
+        <source>名称中的数字补零到列表中最长的数字的位数</source>
+        <translation>名稱中的數字補零到清單中最長的數字的位數</translation>
+    </message>
+</context>
+<context>
+    <name>PassProgressDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>正在取消，等待当前的操作结束……</source>
+        <translation>正在取消，等待目前的操作結束……</translation>
+    </message>
+    <message>
+        <source>正在等待磁盘或网络响应……</source>
+        <translation>正在等待磁碟或網路回應……</translation>
+    </message>
+</context>
+<context>
+    <name>PinyinStep</name>
+    <message>
+        <source>带声调的拼音</source>
+        <translation>帶聲調的拼音</translation>
+    </message>
+    <message>
+        <source>拼音首字母</source>
+        <translation>拼音首字母</translation>
+    </message>
+    <message>
+        <source>拼音</source>
+        <translation>拼音</translation>
+    </message>
+    <message>
+        <source>汉字转为%1</source>
+        <translation>漢字轉為%1</translation>
+    </message>
+    <message>
+        <source>找不到拼音词典（%1）</source>
+        <translation>找不到拼音詞典（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>RegexReplaceStep</name>
+    <message>
+        <source>把匹配“%1”的文字替换为“%2”</source>
+        <translation>把匹配「%1」的文字取代為「%2」</translation>
+    </message>
+    <message>
+        <source>正则表达式有误：%1（第 %2 个字符）</source>
+        <translation>正規表示式有誤：%1（第 %2 個字元）</translation>
+    </message>
+</context>
+<context>
+    <name>RemoveStep</name>
+    <message>
+        <source>括号 %1（保留其中的文字）</source>
+        <translation>括號 %1（保留其中的文字）</translation>
+    </message>
+    <message>
+        <source>括号 %1 及其中的文字</source>
+        <translation>括號 %1 及其中的文字</translation>
+    </message>
+    <message>
+        <source>首尾空格</source>
+        <translation>首尾空格</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>（无）</source>
+        <translation>（無）</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message numerus="yes">
+        <source>前 %n 个字符</source>
+        <translation>
+            <numerusform>前 %n 個字元</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>后 %n 个字符</source>
+        <translation>
+            <numerusform>後 %n 個字元</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceTextStep</name>
+    <message>
+        <source>删除名称中的“%1”</source>
+        <translation>刪除名稱中的「%1」</translation>
+    </message>
+    <message>
+        <source>把名称中的“%1”替换为“%2”</source>
+        <translation>把名稱中的「%1」取代為「%2」</translation>
+    </message>
+</context>
+<context>
+    <name>RulePresets</name>
+    <message>
+        <source>去除网址标记</source>
+        <translation>去除網址標記</translation>
+    </message>
+    <message>
+        <source>去除画质标记</source>
+        <translation>去除畫質標記</translation>
+    </message>
+    <message>
+        <source>整理空格</source>
+        <translation>整理空格</translation>
+    </message>
+</context>
+<context>
+    <name>RuleStep</name>
+    <message>
+        <source>名称后</source>
+        <translation>名稱後</translation>
+    </message>
+    <message>
+        <source>名称前</source>
+        <translation>名稱前</translation>
+    </message>
+    <message>
+        <source>从开头数第 N 个字符后</source>
+        <translation>從開頭數第 N 個字元後</translation>
+    </message>
+    <message>
+        <source>从末尾数第 N 个字符前</source>
+        <translation>從末尾數第 N 個字元前</translation>
+    </message>
+    <message>
+        <source>添加文字</source>
+        <translation>加上文字</translation>
+    </message>
+    <message>
+        <source>文字：</source>
+        <translation>文字：</translation>
+    </message>
+    <message>
+        <source>位置：</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>N：</source>
+        <translation>N：</translation>
+    </message>
+    <message>
+        <source>替换文字</source>
+        <translation>取代文字</translation>
+    </message>
+    <message>
+        <source>查找：</source>
+        <translation>尋找：</translation>
+    </message>
+    <message>
+        <source>替换为：</source>
+        <translation>取代為：</translation>
+    </message>
+    <message>
+        <source>区分大小写</source>
+        <translation>區分大小寫</translation>
+    </message>
+    <message>
+        <source>替换所有出现的地方；替换为空即删除。</source>
+        <translation>取代所有出現的地方；取代為空即刪除。</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>起始：</source>
+        <translation>起始：</translation>
+    </message>
+    <message>
+        <source>步长：</source>
+        <translation>間隔：</translation>
+    </message>
+    <message>
+        <source>位数：</source>
+        <translation>位數：</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>分隔（名称前后）：</source>
+        <translation>分隔（名稱前後）：</translation>
+    </message>
+    <message>
+        <source>每个父目录分别编号</source>
+        <translation>每個上層資料夾分別編號</translation>
+    </message>
+    <message>
+        <source>序号按列表中的顺序（列表 → 排序）。</source>
+        <translation>序號依清單中的順序（清單 → 排序）。</translation>
+    </message>
+    <message>
+        <source>数字补零</source>
+        <translation>數字補零</translation>
+    </message>
+    <message>
+        <source>最长的数字</source>
+        <translation>最長的數字</translation>
+    </message>
+    <message>
+        <source>名称中每一串数字前补 0 到这个位数，如“第1集”→“第01集”；更长的不变。“最长的数字”：补到列表中各原名称里最长的一串数字的位数。</source>
+        <translation>名稱中每一串數字前補 0 到這個位數，如「第1集」→「第01集」；更長的不變。「最長的數字」：補到清單中各原名稱裡最長的一串數字的位數。</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>日期：</source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>修改時間</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>建立時間</translation>
+    </message>
+    <message>
+        <source>格式：</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>格式：yyyy 年，M 或 MM 月，d 或 dd 日，HH 时，mm 分，如“yyyy年M月”。文件系统不记录的时间不添加。</source>
+        <translation>格式：yyyy 年，M 或 MM 月，d 或 dd 日，HH 時，mm 分，如「yyyy年M月」。檔案系統不記錄的時間不加上。</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>开头字符数：</source>
+        <translation>開頭字元數：</translation>
+    </message>
+    <message>
+        <source>末尾字符数：</source>
+        <translation>末尾字元數：</translation>
+    </message>
+    <message>
+        <source>括号：</source>
+        <translation>括號：</translation>
+    </message>
+    <message>
+        <source>删除：</source>
+        <translation>刪除：</translation>
+    </message>
+    <message>
+        <source>括号和其中的文字</source>
+        <translation>括號和其中的文字</translation>
+    </message>
+    <message>
+        <source>只删除括号</source>
+        <translation>只刪除括號</translation>
+    </message>
+    <message>
+        <source>首尾空格（含全角空格）</source>
+        <translation>首尾空格（含全形空格）</translation>
+    </message>
+    <message>
+        <source>全角转半角</source>
+        <translation>全形轉半形</translation>
+    </message>
+    <message>
+        <source>全角字母、数字、标点和全角空格转为半角；名称中不允许的字符（：？＊＂＜＞｜／＼）保留全角。</source>
+        <translation>全形字母、數字、標點和全形空格轉為半形；名稱中不允許的字元（：？＊＂＜＞｜／＼）保留全形。</translation>
+    </message>
+    <message>
+        <source>繁简转换</source>
+        <translation>繁簡轉換</translation>
+    </message>
+    <message>
+        <source>转换：</source>
+        <translation>轉換：</translation>
+    </message>
+    <message>
+        <source>繁体转简体</source>
+        <translation>繁體轉簡體</translation>
+    </message>
+    <message>
+        <source>简体转繁体</source>
+        <translation>簡體轉繁體</translation>
+    </message>
+    <message>
+        <source>按词语转换（OpenCC）。</source>
+        <translation>依詞語轉換（OpenCC）。</translation>
+    </message>
+    <message>
+        <source>中文数字</source>
+        <translation>中文數字</translation>
+    </message>
+    <message>
+        <source>中文数字转为阿拉伯数字</source>
+        <translation>中文數字轉為阿拉伯數字</translation>
+    </message>
+    <message>
+        <source>阿拉伯数字转为中文数字</source>
+        <translation>阿拉伯數字轉為中文數字</translation>
+    </message>
+    <message>
+        <source>大写（壹贰叁）</source>
+        <translation>大寫（壹貳參）</translation>
+    </message>
+    <message>
+        <source>“第”之后、量词（集、季、部、卷、册、期、章、回、年、月等）之前或单独出现的中文数字才转换，词语中的（一些、统一、十分）不变。</source>
+        <translation>「第」之後、量詞（集、季、部、卷、冊、期、章、回、年、月等）之前或單獨出現的中文數字才轉換，詞語中的（一些、統一、十分）不變。</translation>
+    </message>
+    <message>
+        <source>拼音</source>
+        <translation>拼音</translation>
+    </message>
+    <message>
+        <source>转换为：</source>
+        <translation>轉換為：</translation>
+    </message>
+    <message>
+        <source>全拼</source>
+        <translation>全拼</translation>
+    </message>
+    <message>
+        <source>全拼（带声调）</source>
+        <translation>全拼（帶聲調）</translation>
+    </message>
+    <message>
+        <source>首字母</source>
+        <translation>首字母</translation>
+    </message>
+    <message>
+        <source>音节之间：</source>
+        <translation>音節之間：</translation>
+    </message>
+    <message>
+        <source>不分隔</source>
+        <translation>不分隔</translation>
+    </message>
+    <message>
+        <source>空格</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>每个音节首字母大写</source>
+        <translation>每個音節首字母大寫</translation>
+    </message>
+    <message>
+        <source>按词语取读音（重庆 chongqing、银行 yinhang），读音来自地球拼音词典；汉字以外的字符不变。</source>
+        <translation>依詞語取讀音（重慶 chongqing、銀行 yinhang），讀音來自地球拼音詞典；漢字以外的字元不變。</translation>
+    </message>
+    <message>
+        <source>大小写</source>
+        <translation>大小寫</translation>
+    </message>
+    <message>
+        <source>小写</source>
+        <translation>小寫</translation>
+    </message>
+    <message>
+        <source>大写</source>
+        <translation>大寫</translation>
+    </message>
+    <message>
+        <source>每个单词首字母大写</source>
+        <translation>每個單字首字母大寫</translation>
+    </message>
+    <message>
+        <source>编码修复</source>
+        <translation>編碼修復</translation>
+    </message>
+    <message>
+        <source>名称的字节不是 UTF-8 而是 GBK（旧压缩包、Windows 磁盘上的目录）时，转为同样文字的 UTF-8 名称。</source>
+        <translation>名稱的位元組不是 UTF-8 而是 GBK（舊壓縮檔、Windows 磁碟上的資料夾）時，轉為同樣文字的 UTF-8 名稱。</translation>
+    </message>
+    <message>
+        <source>正则替换</source>
+        <translation>正規表示式取代</translation>
+    </message>
+    <message>
+        <source>正则表达式：</source>
+        <translation>正規表示式：</translation>
+    </message>
+    <message>
+        <source>替换为中 \1 或 $1 代表第一组括号匹配的文字。</source>
+        <translation>取代文字中 \1 或 $1 代表第一組括號匹配的文字。</translation>
+    </message>
+    <message>
+        <source>第 %1 个字符后</source>
+        <translation>第 %1 個字元後</translation>
+    </message>
+    <message>
+        <source>倒数第 %1 个字符前</source>
+        <translation>倒數第 %1 個字元前</translation>
+    </message>
+</context>
+<context>
+    <name>SimulateRename</name>
+    <message>
+        <source>正在模拟修改目录名称……</source>
+        <translation>正在模擬修改資料夾名稱……</translation>
+    </message>
+</context>
+<context>
+    <name>SortRows</name>
+    <message>
+        <source>正在排序……</source>
+        <translation>正在排序……</translation>
+    </message>
+</context>
+<context>
+    <name>StepList</name>
+    <message>
+        <source>，然后</source>
+        <translation>，然後</translation>
+    </message>
+    <message>
+        <source>第 %1 步：%2</source>
+        <translation>第 %1 步：%2</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInfo</name>
+    <message>
+        <source>此时系统信息不可用</source>
+        <translation>此時系統資訊不可用</translation>
+    </message>
+</context>
+<context>
+    <name>UndoRename</name>
+    <message>
+        <source>正在读取修改记录……</source>
+        <translation>正在讀取修改記錄……</translation>
+    </message>
+    <message>
+        <source>
+恢复成功 %1 个，恢复出错 %2 个，未恢复 %3 个。</source>
+        <translation>
+還原成功 %1 個，還原失敗 %2 個，未還原 %3 個。</translation>
+    </message>
+    <message>
+        <source>
+修改记录中有 %1 行无法读取，这些行上的目录没有撤销。</source>
+        <translation>
+修改記錄中有 %1 行無法讀取，這些行上的資料夾沒有復原。</translation>
+    </message>
+    <message>
+        <source>
+这次修改的记录无法更新，修改记录中它可能仍显示为未撤销。</source>
+        <translation>
+這次修改的記錄無法更新，修改記錄中它可能仍顯示為未復原。</translation>
+    </message>
+    <message>
+        <source>你确定要撤销上次的修改吗？</source>
+        <translation>你確定要復原上次的修改嗎？</translation>
+    </message>
+    <message>
+        <source>%1 的修改，%2 个目录。</source>
+        <translation>%1 的修改，%2 個資料夾。</translation>
+    </message>
+    <message>
+        <source>%1 的修改（%2），%3 个目录。</source>
+        <translation>%1 的修改（%2），%3 個資料夾。</translation>
+    </message>
+    <message>
+        <source>撤销：%1</source>
+        <translation>復原：%1</translation>
+    </message>
+    <message>
+        <source>正在撤销修改……</source>
+        <translation>正在復原修改……</translation>
+    </message>
+    <message numerus="yes">
+        <source>无法继续写入修改记录（磁盘可能已满），撤销已停止：已恢复 %n 个目录的原名，其余的仍可再次撤销；已恢复的这些不能再撤销。</source>
+        <translation>
+            <numerusform>無法繼續寫入修改記錄（磁碟可能已滿），復原已停止：已還原 %n 個資料夾的原名，其餘的仍可再次復原；已還原的這些不能再復原。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>撤销已取消：已恢复 %n 个目录的原名，其余的仍可再次撤销。</source>
+        <translation>
+            <numerusform>復原已取消：已還原 %n 個資料夾的原名，其餘的仍可再次復原。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已恢复 %n 个目录的原名。</source>
+        <translation>
+            <numerusform>已還原 %n 個資料夾的原名。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+有 %n 个目录无法恢复原名（可能已被改名、移动或删除，或原名已被占用），原因见列表。</source>
+        <translation>
+            <numerusform>
+有 %n 個資料夾無法還原原名（可能已被改名、移動或刪除，或原名已被佔用），原因見清單。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>找不到要修改的目录</source>
+        <translation>找不到要修改的資料夾</translation>
+    </message>
+    <message>
+        <source>没有权限修改这个目录</source>
+        <translation>沒有權限修改這個資料夾</translation>
+    </message>
+    <message>
+        <source>目录所在的文件系统是只读的</source>
+        <translation>資料夾所在的檔案系統是唯讀的</translation>
+    </message>
+    <message>
+        <source>新名称太长</source>
+        <translation>新名稱太長</translation>
+    </message>
+    <message>
+        <source>目录正在使用中</source>
+        <translation>資料夾正在使用中</translation>
+    </message>
+    <message>
+        <source>这个文件系统不能就地修改这个目录的名称</source>
+        <translation>這個檔案系統不能就地修改這個資料夾的名稱</translation>
+    </message>
+    <message>
+        <source>不能把目录移到它自己的子目录中</source>
+        <translation>不能把資料夾移到它自己的子資料夾中</translation>
+    </message>
+    <message>
+        <source>新名称不是有效的文件夹名称</source>
+        <translation>新名稱不是有效的資料夾名稱</translation>
+    </message>
+    <message>
+        <source>路径中的某一项不是目录</source>
+        <translation>路徑中的某一項不是資料夾</translation>
+    </message>
+    <message>
+        <source>新名称已被一个目录占用</source>
+        <translation>新名稱已被一個資料夾佔用</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>磁碟空間不足</translation>
+    </message>
+    <message>
+        <source>超出了磁盘配额</source>
+        <translation>超出了磁碟配額</translation>
+    </message>
+    <message>
+        <source>新名称已被另一个文件或目录占用</source>
+        <translation>新名稱已被另一個檔案或資料夾佔用</translation>
+    </message>
+    <message>
+        <source>上级目录中的项目太多</source>
+        <translation>上層資料夾中的項目太多</translation>
+    </message>
+    <message>
+        <source>路径中的符号链接太多或形成了循环</source>
+        <translation>路徑中的符號連結太多或形成了循環</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>記憶體不足</translation>
+    </message>
+    <message>
+        <source>打开的文件太多</source>
+        <translation>開啟的檔案太多</translation>
+    </message>
+    <message>
+        <source>读写磁盘时出错</source>
+        <translation>讀寫磁碟時發生錯誤</translation>
+    </message>
+    <message>
+        <source>网络连接超时</source>
+        <translation>網路連線逾時</translation>
+    </message>
+    <message>
+        <source>网络文件系统上的目录已失效</source>
+        <translation>網路檔案系統上的資料夾已失效</translation>
+    </message>
+    <message>
+        <source>目录所在的设备或网络已断开</source>
+        <translation>資料夾所在的裝置或網路已斷開</translation>
+    </message>
+    <message>
+        <source>目录所在的网络主机无法访问</source>
+        <translation>資料夾所在的網路主機無法連線</translation>
+    </message>
+    <message>
+        <source>系统暂时无法完成，请稍后再试</source>
+        <translation>系統暫時無法完成，請稍後再試</translation>
+    </message>
+    <message>
+        <source>文件系统不支持这个操作</source>
+        <translation>檔案系統不支援這個操作</translation>
+    </message>
+    <message>
+        <source>文件系统无法处理这么大的数值</source>
+        <translation>檔案系統無法處理這麼大的數值</translation>
+    </message>
+    <message>
+        <source>程序内部出错</source>
+        <translation>程式內部錯誤</translation>
+    </message>
+    <message>
+        <source>文件系统已损坏，需要先检查修复磁盘</source>
+        <translation>檔案系統已損壞，需要先檢查修復磁碟</translation>
+    </message>
+    <message>
+        <source>驱动器中没有光盘或存储卡</source>
+        <translation>磁碟機中沒有光碟或記憶卡</translation>
+    </message>
+    <message>
+        <source>目录已加密，解密所需的密钥尚未载入</source>
+        <translation>資料夾已加密，解密所需的金鑰尚未載入</translation>
+    </message>
+    <message>
+        <source>网络通信出错</source>
+        <translation>網路通訊錯誤</translation>
+    </message>
+    <message>
+        <source>远程存储设备读写出错</source>
+        <translation>遠端儲存裝置讀寫錯誤</translation>
+    </message>
+    <message>
+        <source>目录在加入列表后被移动或替换了</source>
+        <translation>資料夾在加入清單後被移動或取代了</translation>
+    </message>
+    <message>
+        <source>无法确认是加入列表的那个目录：这种磁盘（FAT、exFAT、网络共享、FUSE）会改变目录的编号，目录也可能被移动或替换了。请重新加入列表后再修改</source>
+        <translation>無法確認是加入清單的那個資料夾：這種磁碟（FAT、exFAT、網路共享、FUSE）會改變資料夾的編號，資料夾也可能被移動或取代了。請重新加入清單後再修改</translation>
+    </message>
+    <message>
+        <source>改名的同时另一个程序移动或替换了这个目录</source>
+        <translation>改名的同時另一個程式移動或取代了這個資料夾</translation>
+    </message>
+    <message>
+        <source>目录已经存在</source>
+        <translation>資料夾已經存在</translation>
+    </message>
+    <message>
+        <source>目录名称一样</source>
+        <translation>資料夾名稱一樣</translation>
+    </message>
+    <message>
+        <source>文件系统不支持安全的改名（不覆盖已有目录）</source>
+        <translation>檔案系統不支援安全的改名（不覆蓋已有資料夾）</translation>
+    </message>
+    <message>
+        <source>文件系统不支持安全的改名，且新名称处留下了一个无法删除的空目录</source>
+        <translation>檔案系統不支援安全的改名，且新名稱處留下了一個無法刪除的空資料夾</translation>
+    </message>
+    <message>
+        <source>另一个程序同时在新名称处建了目录，它可能已被这次改名替换</source>
+        <translation>另一個程式同時在新名稱處建了資料夾，它可能已被這次改名取代</translation>
+    </message>
+    <message>
+        <source>可以修改</source>
+        <translation>可以修改</translation>
+    </message>
+    <message>
+        <source>有相同目录</source>
+        <translation>有相同資料夾</translation>
+    </message>
+    <message>
+        <source>有同名文件</source>
+        <translation>有同名檔案</translation>
+    </message>
+    <message>
+        <source>新名称无效</source>
+        <translation>新名稱無效</translation>
+    </message>
+    <message>
+        <source>规则太复杂，无法计算这个名称</source>
+        <translation>規則太複雜，無法計算這個名稱</translation>
+    </message>
+    <message>
+        <source>根目录不能修改</source>
+        <translation>根目錄不能修改</translation>
+    </message>
+    <message>
+        <source>本程序正在使用这个目录，不能修改</source>
+        <translation>本程式正在使用這個資料夾，不能修改</translation>
+    </message>
+    <message>
+        <source>未模拟修改，请先模拟修改</source>
+        <translation>未模擬修改，請先模擬修改</translation>
+    </message>
+    <message>
+        <source>已改名，但</source>
+        <translation>已改名，但</translation>
+    </message>
+    <message>
+        <source>修改成功</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>已撤销，但</source>
+        <translation>已復原，但</translation>
+    </message>
+    <message>
+        <source>已撤销</source>
+        <translation>已復原</translation>
+    </message>
+    <message>
+        <source>撤销出错:</source>
+        <translation>復原失敗:</translation>
+    </message>
+    <message>
+        <source>修改出错:</source>
+        <translation>修改失敗:</translation>
+    </message>
+</context>
+<context>
+    <name>WindowsFileSystem</name>
+    <message>
+        <source>系统错误 %1</source>
+        <translation>系統錯誤 %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>关于我的应用程序</source>
+        <translation>關於我的應用程式</translation>
+    </message>
+    <message>
+        <source>程序图标</source>
+        <translation>程式圖示</translation>
+    </message>
+    <message>
+        <source>应用程序标题</source>
+        <translation>應用程式標題</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>系统信息(&amp;S)...</source>
+        <translation>系統資訊(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>关于 </source>
+        <translation>關於 </translation>
+    </message>
+    <message>
+        <source>版本 </source>
+        <translation>版本 </translation>
+    </message>
+</context>
+</TS>
