@@ -18,6 +18,7 @@ for file in ./usr/bin/folder-batch-rename ./usr/share/applications/folder-batch-
             ./usr/share/icons/hicolor/scalable/apps/folder-batch-rename.svg \
             ./usr/share/man/man1/folder-batch-rename.1.gz \
             ./usr/share/man/zh_CN/man1/folder-batch-rename.1.gz \
+            ./usr/share/man/zh_TW/man1/folder-batch-rename.1.gz \
             ./usr/share/doc/folder-batch-rename/copyright \
             ./usr/share/doc/folder-batch-rename/changelog.gz; do
     check "holds $file" grep -qx -- "$file" <<<"$files"

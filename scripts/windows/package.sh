@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Makes the Windows downloads in dist/: a portable zip and a Chinese installer (NSIS).
+# Makes the Windows downloads in dist/: a portable zip and an installer (NSIS) in Simplified
+# Chinese, Traditional Chinese and English.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 scripts/windows/build.sh
@@ -14,7 +15,10 @@ mkdir -p "$stage/platforms" "$stage/styles" "$stage/translations"
 cp build/windows/src/folder-batch-rename.exe "$stage/"
 cp "$FBR_QT_MINGW/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$FBR_QT_MINGW/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
-cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$stage/translations/"
+# Qt's own texts in the interface's languages.
+for language in zh_CN zh_TW en; do
+    cp "/usr/share/qt6/translations/qtbase_$language.qm" "$stage/translations/"
+done
 # OpenCC's conversions and dictionaries, for 繁简转换.
 cp -r "$FBR_OPENCC_MINGW/share/opencc" "$stage/"
 mkdir -p "$stage/pinyin"

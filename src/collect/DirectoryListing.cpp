@@ -20,10 +20,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(DirectoryListing)
 };
 
-} // namespace
-
-namespace {
-
 QString withoutTrailingSeparators(QString path)
 {
     while (path.size() > RootLength(path) && path.endsWith(PathSeparator))

@@ -1,7 +1,6 @@
 #include "NameBytes.h"
 
 #include <QCoreApplication>
-
 #include <QStringList>
 
 #include <algorithm>
@@ -13,10 +12,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(NameBytes)
 };
-
-} // namespace
-
-namespace {
 
 constexpr char16_t firstEscape = 0xDC00;
 

@@ -19,10 +19,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-} // namespace
-
-namespace {
-
 QString usage(const QString& program)
 {
     return Texts::tr("用法：%1 [选项] [目录...]\n"

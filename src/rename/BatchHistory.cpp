@@ -19,10 +19,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(BatchHistory)
 };
 
-} // namespace
-
-namespace {
-
 using EntryState = RecordEntry::State;
 
 bool wasRenamed(const RecordEntry& entry)

@@ -32,10 +32,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(UndoRename)
 };
 
-} // namespace
-
-namespace {
-
 // Each row by the folder it stands for, which no rename changes: the index stays true as the
 // rows below an undone folder follow it.
 QHash<FileId, int> rowsById(const RowsSnapshot& rows)

@@ -22,10 +22,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(SortRows)
 };
 
-} // namespace
-
-namespace {
-
 // The positions of the rows in the order of their keys; equal keys keep the list's order.
 template <typename Less> std::vector<int> OrderBy(int count, Less less)
 {

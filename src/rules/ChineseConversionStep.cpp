@@ -17,10 +17,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(ChineseConversionStep)
 };
 
-} // namespace
-
-namespace {
-
 // One converter per direction for the program's life: its dictionaries take a moment to
 // load, and converting with it is safe from several threads at once.
 class Converter

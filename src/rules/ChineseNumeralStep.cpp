@@ -15,10 +15,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(ChineseNumeralStep)
 };
 
-} // namespace
-
-namespace {
-
 bool IsCounterWord(QChar c)
 {
     return QStringView(u"集季部卷册冊期章回话話篇节節课課届屆次个個号號日月年岁歲页頁辑輯首场場周")

@@ -1,7 +1,6 @@
 #include "DateStep.h"
 
 #include <QCoreApplication>
-
 #include <QDateTime>
 #include <QLocale>
 

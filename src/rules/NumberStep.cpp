@@ -15,9 +15,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(NumberStep)
 };
 
-} // namespace
-
-namespace {
 int DigitsOf(qint64 number)
 {
     return int(QString::number(std::llabs(number)).size());

@@ -18,10 +18,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(PinyinStep)
 };
 
-} // namespace
-
-namespace {
-
 // Readings as the dictionary writes them: "chong2 qing4".
 struct PinyinDictionary
 {

@@ -14,9 +14,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(RegexReplaceStep)
 };
 
-} // namespace
-
-namespace {
 // PCRE2's own bound on a match's steps, lowered from its ten million: a name then takes about
 // a millisecond at most however the pattern backtracks (a plain pattern, under a microsecond).
 // Matched by the interpreter: where the JIT runs out of stack, Qt gives the thread a larger one

@@ -18,10 +18,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(RulePresets)
 };
 
-} // namespace
-
-namespace {
-
 const QString formatName = u"folder-batch-rename rule presets"_s;
 
 QJsonArray ArrayFrom(const QVariant& stored)

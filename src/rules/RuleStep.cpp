@@ -28,10 +28,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(RuleStep)
 };
 
-} // namespace
-
-namespace {
-
 template <typename Step> std::unique_ptr<RuleStep> Make(const StepSettings& settings)
 {
     return std::make_unique<Step>(settings);

@@ -23,10 +23,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(SimulateRename)
 };
 
-} // namespace
-
-namespace {
-
 // The names of one parent folder as the batch will have left them, up to the row at hand.
 struct ParentNames
 {

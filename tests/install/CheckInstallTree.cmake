@@ -35,7 +35,7 @@ endif()
 # Dolphin's service menu: for folders, one action that hands them over.
 file(READ "${PREFIX}/share/kio/servicemenus/folder-batch-rename.desktop" menu)
 foreach(line "Type=Service" "MimeType=inode/directory;" "Actions=batchRename;"
-             "[Desktop Action batchRename]" "Name=批量修改文件夹名称" "Exec=folder-batch-rename %F")
+             "[Desktop Action batchRename]" "Name[zh_CN]=批量修改文件夹名称" "Exec=folder-batch-rename %F")
     string(FIND "${menu}" "\n${line}\n" found)
     if(found EQUAL -1)
         message(FATAL_ERROR "the service menu lacks ${line}")

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -53,29 +54,42 @@ private Q_SLOTS:
         QVERIFY2(!errors.contains("runtime error"), errors.constData());
     }
 
-    // Answers and refusals come before any window: in Chinese, without a display.
+    // Answers and refusals come before any window: in the system's language (Simplified
+    // Chinese where the program has no texts for it), without a display.
     void answersTheCommandLineWithoutADisplay_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output"); // the start of what it prints
-        QTest::newRow("help") << QStringList{u"--help"_s} << 0 << u"用法："_s;
-        QTest::newRow("version") << QStringList{u"-v"_s} << 0 << u"Morvel文件夹名称批量修改 1."_s;
-        QTest::newRow("unknown option")
-            << QStringList{u"--bogus"_s} << 2 << u"folder-batch-rename：未知的选项“--bogus”。"_s;
-        QTest::newRow("one of Qt's own")
-            << QStringList{u"-reverse"_s} << 2 << u"folder-batch-rename：未知的选项“-r”。"_s;
+        QTest::newRow("help") << u"C.UTF-8"_s << QStringList{u"--help"_s} << 0 << u"用法："_s;
+        QTest::newRow("version") << u"C.UTF-8"_s << QStringList{u"-v"_s} << 0
+                                 << u"Morvel文件夹名称批量修改 1."_s;
+        QTest::newRow("unknown option") << u"C.UTF-8"_s << QStringList{u"--bogus"_s} << 2
+                                        << u"folder-batch-rename：未知的选项“--bogus”。"_s;
+        QTest::newRow("one of Qt's own") << u"C.UTF-8"_s << QStringList{u"-reverse"_s} << 2
+                                         << u"folder-batch-rename：未知的选项“-r”。"_s;
+        QTest::newRow("in Taiwan") << u"zh_TW.UTF-8"_s << QStringList{u"--bogus"_s} << 2
+                                   << u"folder-batch-rename：未知的選項「--bogus」。"_s;
+        QTest::newRow("in English") << u"en_US.UTF-8"_s << QStringList{u"--help"_s} << 0
+                                    << u"Usage: folder-batch-rename [options] [folder...]"_s;
+        QTest::newRow("in Germany") << u"de_DE.UTF-8"_s << QStringList{u"-v"_s} << 0
+                                    << u"Morvel文件夹名称批量修改 1."_s;
     }
     void answersTheCommandLineWithoutADisplay()
     {
+        QFETCH(QString, language);
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s,
+                                    u"LANGUAGE"_s, u"LC_ALL"_s, u"LC_MESSAGES"_s})
             environment.remove(name);
-        environment.insert(u"LANG"_s, u"C.UTF-8"_s);
+        environment.insert(u"LANG"_s, language);
+        const QTemporaryDir settings; // no language chosen
+        environment.insert(u"XDG_CONFIG_HOME"_s, settings.path());
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(PROGRAM_PATH), arguments);
         QVERIFY(program.waitForFinished(20000));
@@ -83,7 +97,8 @@ private Q_SLOTS:
         const QString printed = QString::fromUtf8(exitCode == 0 ? program.readAllStandardOutput()
                                                                 : program.readAllStandardError());
         QVERIFY2(printed.startsWith(output), qPrintable(printed));
-        QVERIFY2(!printed.contains(u"Usage"_s), qPrintable(printed));
+        QVERIFY2(!printed.contains(u"Usage: folder-batch-rename [options]\n"_s), // Qt's own
+                 qPrintable(printed));
     }
 };
 

@@ -1,7 +1,6 @@
 #include "platform/FolderMenu.h"
 
 #include <QCoreApplication>
-
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -16,10 +15,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(FolderMenu)
 };
-
-} // namespace
-
-namespace {
 
 const QString entryFile = u"kio/servicemenus/folder-batch-rename.desktop"_s;
 

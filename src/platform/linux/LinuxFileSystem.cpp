@@ -33,10 +33,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(LinuxFileSystem)
 };
 
-} // namespace
-
-namespace {
-
 constexpr int folderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 
 // A file descriptor that closes itself.

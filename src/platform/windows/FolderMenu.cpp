@@ -1,7 +1,6 @@
 #include "platform/FolderMenu.h"
 
 #include <QCoreApplication>
-
 #include <QDir>
 
 #include <windows.h>
@@ -15,10 +14,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(FolderMenu)
 };
-
-} // namespace
-
-namespace {
 
 const QString verb = u"FolderBatchRename"_s;
 const QString ownClasses = u"Software\\Classes"_s;

@@ -27,10 +27,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(WindowsFileSystem)
 };
 
-} // namespace
-
-namespace {
-
 // A Win32 file handle that closes itself.
 class FileHandle
 {
