@@ -29,6 +29,12 @@ void UseLanguage(QCoreApplication& application, InterfaceLanguage language)
     for (QTranslator* earlier : application.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
         delete earlier; // which takes it out of the application's translators
 
+    if (qobject_cast<QApplication*>(&application)) {
+        QFont font = QApplication::font();
+        font.setFamilies(QStringList{font.families().constFirst()} << InterfaceFontFamilies(
+                             language == InterfaceLanguage::TraditionalChinese));
+        QApplication::setFont(font);
+    }
     // The program's texts are written in Simplified Chinese: only the others are loaded.
     if (language != InterfaceLanguage::SimplifiedChinese) {
         auto* texts = new QTranslator(&application);

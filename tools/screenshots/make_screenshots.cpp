@@ -1,13 +1,18 @@
 // Renders the pictures in docs/ from the real windows over a real folder tree.
 //   make_screenshots <output folder> [<empty folder for the tree, as a user's own>]
+//   make_screenshots --language <zh_CN|zh_TW|en> <output folder> [<empty folder>]: the main
+//   window in that language only.
 
 #include "about/frmAbout.h"
 #include "collect/DirListBox.h"
 #include "collect/FormAdd.h"
+#include "common/InterfaceLanguage.h"
 #include "mainwindow/ApplicationSetup.h"
 #include "mainwindow/DirectoryListView.h"
 #include "mainwindow/Form1.h"
+#include "platform/Platform.h"
 #include "platform/ProgramEnd.h"
+#include "platform/widgets/QtMessageBoxes.h"
 #include "rename/FormHistory.h"
 #include "rows/DirectoryListModel.h"
 #include "rows/FilteredRows.h"
@@ -69,6 +74,22 @@ QImage framed(QWidget& widget)
     painter.drawText(QRectF(content.width() / ratio - 26, 0, 24, 26), Qt::AlignCenter, u"✕"_s);
     painter.drawImage(QPointF(1, 26), content);
     return image;
+}
+
+// The window with a dialog in its middle, both framed, the dialog casting a shadow.
+QImage withDialogOver(QWidget& window, QWidget& dialog)
+{
+    QImage picture = framed(window);
+    const QImage dialogPicture = framed(dialog);
+    QPainter painter(&picture);
+    const qreal ratio = picture.devicePixelRatio();
+    const QPointF corner((picture.width() - dialogPicture.width()) / 2.0 / ratio,
+                         (picture.height() - dialogPicture.height()) / 2.0 / ratio);
+    painter.fillRect(QRectF(corner + QPointF(4, 4), dialogPicture.size() / ratio),
+                     QColor(0, 0, 0, 60));
+    painter.drawImage(corner, dialogPicture);
+    painter.end();
+    return picture;
 }
 
 void save(const QImage& image, const QString& path)
@@ -140,10 +161,48 @@ private:
     QString m_root;
 };
 
+// The main window after a preview, with the question before the batch over it (real message
+// boxes, with Qt's own buttons), in the interface's language.
+void renderLanguage(const QString& out, const QString& code, const PictureTree& tree)
+{
+    tree.makeFolders({u"我的文件夹/旧照片"_s, u"我的文件夹/旧项目"_s, u"我的文件夹/新项目"_s,
+                      u"我的文件夹/文档"_s, u"我的文件夹/旧报告"_s});
+    TestPlatform test;
+    QtMessageBoxes boxes;
+    Platform platform{test.fileSystem,  test.shell,  boxes,        test.viewer,
+                      test.recordFiles, test.passes, test.settings};
+    Form1 window(platform);
+    window.move(0, 0);
+    QStringList paths;
+    for (const QString& name : {u"旧照片"_s, u"旧项目"_s, u"新项目"_s, u"文档"_s, u"旧报告"_s})
+        paths.append(tree.path(u"我的文件夹/"_s + name));
+    window.addFolders(paths);
+    FormRename rename(&window, window.rows(), test.fileSystem, test.passes);
+    rename.findChild<QRadioButton*>(u"Option3"_s)->setChecked(true);
+    rename.findChild<QLineEdit*>(u"Text3"_s)->setText(u"旧"_s);
+    rename.findChild<QLineEdit*>(u"Text4"_s)->setText(u"新"_s);
+    rename.simulate();
+    window.show();
+    QApplication::processEvents();
+    WhenDialogShown([&](QWidget* dialog) {
+        save(withDialogOver(window, *dialog), out + u"/language-"_s + code + u".png"_s);
+        qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::No)->click();
+    });
+    window.confirmRename();
+}
+
 int run(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     SetUpApplication(application);
+    if (argc > 3 && argv[1] == std::string_view("--language")) {
+        const QString code = QString::fromLocal8Bit(argv[2]);
+        UseLanguage(application, LanguageOfCode(code));
+        const QString out = QDir(QString::fromLocal8Bit(argv[3])).absolutePath();
+        renderLanguage(out, code,
+                       PictureTree(argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString()));
+        return 0;
+    }
     const QString out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"docs"_s).absolutePath();
     QDir().mkpath(out);
 
@@ -365,17 +424,7 @@ int run(int argc, char* argv[])
         WhenDialogShown([&](QWidget* dialog) {
             auto* waiting = dialog->findChild<QLabel*>(u"waitingLabel"_s);
             QTRY_VERIFY_WITH_TIMEOUT(!waiting->text().isEmpty(), 10000);
-            QImage picture = framed(slow);
-            const QImage dialogPicture = framed(*dialog);
-            QPainter painter(&picture);
-            const qreal ratio = picture.devicePixelRatio();
-            const QPointF corner((picture.width() - dialogPicture.width()) / 2.0 / ratio,
-                                 (picture.height() - dialogPicture.height()) / 2.0 / ratio);
-            painter.fillRect(QRectF(corner + QPointF(4, 4), dialogPicture.size() / ratio),
-                             QColor(0, 0, 0, 60));
-            painter.drawImage(corner, dialogPicture);
-            painter.end();
-            save(picture, out + u"/progress-dialog.png"_s);
+            save(withDialogOver(slow, *dialog), out + u"/progress-dialog.png"_s);
             dialog->findChild<QPushButton*>(u"cancelButton"_s)->click();
             test.fileSystem.release();
         });

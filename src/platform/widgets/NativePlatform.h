@@ -45,8 +45,9 @@ QString CanonicalPath(const QString& path);
 // box when there is none), on the error stream when it reports an error.
 void PrintForTheUser(const QString& text, bool isError);
 
-// The interface font's families, most wanted first.
-QStringList InterfaceFontFamilies();
+// The interface font's families, most wanted first: Traditional Chinese ones first for that
+// language, whose characters take their own shapes there.
+QStringList InterfaceFontFamilies(bool traditionalChinese = false);
 
 // Whether the user asked the system for dark windows in programs (Windows' "dark" app mode);
 // false where the desktop's own theme gives Qt its colours.

@@ -37,10 +37,15 @@ void PrintForTheUser(const QString& text, bool isError)
     std::fputs(text.toLocal8Bit().constData(), isError ? stderr : stdout);
 }
 
-QStringList InterfaceFontFamilies()
+QStringList InterfaceFontFamilies(bool traditionalChinese)
 {
-    return {u"Noto Sans CJK SC"_s,    u"Noto Sans SC"_s,      u"Source Han Sans SC"_s,
-            u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s, u"Droid Sans Fallback"_s};
+    QStringList families{u"Noto Sans CJK SC"_s,   u"Noto Sans SC"_s,
+                         u"Source Han Sans SC"_s, u"WenQuanYi Micro Hei"_s,
+                         u"WenQuanYi Zen Hei"_s,  u"Droid Sans Fallback"_s};
+    if (traditionalChinese)
+        families = QStringList{u"Noto Sans CJK TC"_s, u"Noto Sans TC"_s, u"Source Han Sans TC"_s} +
+                   families;
+    return families;
 }
 
 bool SystemAppsAreDark()

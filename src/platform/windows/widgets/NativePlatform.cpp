@@ -53,8 +53,10 @@ void PrintForTheUser(const QString& text, bool isError)
                   MB_OK | (isError ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
-QStringList InterfaceFontFamilies()
+QStringList InterfaceFontFamilies(bool traditionalChinese)
 {
+    if (traditionalChinese)
+        return {u"Microsoft JhengHei UI"_s, u"PMingLiU"_s, u"Microsoft YaHei UI"_s, u"SimSun"_s};
     return {u"Microsoft YaHei UI"_s, u"SimSun"_s};
 }
 
