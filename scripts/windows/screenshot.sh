@@ -4,7 +4,8 @@
 # docs/windows-main.png and docs/windows-installer.png; and the progress dialog as
 # docs/windows-progress-dialog.png, docs/windows-rules-dialog.png (and its clashes),
 # docs/windows-main-filter.png, docs/windows-main-episodes.png and
-# docs/windows-history-dialog.png; with Windows set to dark apps, docs/windows-dark-main.png and
+# docs/windows-history-dialog.png; the main window in each language,
+# docs/windows-language-{zh_CN,zh_TW,en}.png; with Windows set to dark apps, docs/windows-dark-main.png and
 # docs/windows-dark-preview.png; at 150 %, docs/windows-main@1.5x.png and
 # docs/windows-rename-dialog@1.5x.png.
 set -euo pipefail
