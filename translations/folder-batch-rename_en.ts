@@ -1271,6 +1271,29 @@ Take the record over and undo this batch?</translation>
     </message>
 </context>
 <context>
+    <name>RenameRecord</name>
+    <message>
+        <source>准备修改</source>
+        <translation>Pending</translation>
+    </message>
+    <message>
+        <source>修改成功</source>
+        <translation>Renamed</translation>
+    </message>
+    <message>
+        <source>修改出错</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>已撤销</source>
+        <translation>Undone</translation>
+    </message>
+    <message>
+        <source>撤销出错</source>
+        <translation>Undo failed</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceTextStep</name>
     <message>
         <source>删除名称中的“%1”</source>

@@ -1257,6 +1257,29 @@
     </message>
 </context>
 <context>
+    <name>RenameRecord</name>
+    <message>
+        <source>准备修改</source>
+        <translation>準備修改</translation>
+    </message>
+    <message>
+        <source>修改成功</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>修改出错</source>
+        <translation>修改失敗</translation>
+    </message>
+    <message>
+        <source>已撤销</source>
+        <translation>已復原</translation>
+    </message>
+    <message>
+        <source>撤销出错</source>
+        <translation>復原失敗</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceTextStep</name>
     <message>
         <source>删除名称中的“%1”</source>

@@ -175,7 +175,7 @@ void FormHistory::showSelected()
         const auto [parent, oldName] = SplitPath(entry.oldPath);
         items.append(
             new QTreeWidgetItem({VisibleName(oldName), VisibleName(SplitPath(entry.newPath).second),
-                                 RenameRecord::stateWord(entry.state), VisibleName(parent)}));
+                                 RenameRecord::shownStateWord(entry.state), VisibleName(parent)}));
     }
     m_folders->addTopLevelItems(items);
     const int more = int(batch.content->entries.size()) - int(items.size());

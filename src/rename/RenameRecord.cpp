@@ -3,6 +3,7 @@
 #include "common/NameBytes.h"
 #include "platform/PathJoin.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringBuilder>
 #include <QStringDecoder>
@@ -20,13 +21,21 @@ namespace {
 
 using State = RecordEntry::State;
 
+// The record's own words, the same in every language; marked for the translations, in which the
+// history shows them.
+const char* const stateTexts[] = {
+    QT_TRANSLATE_NOOP("RenameRecord", "准备修改"), QT_TRANSLATE_NOOP("RenameRecord", "修改成功"),
+    QT_TRANSLATE_NOOP("RenameRecord", "修改出错"), QT_TRANSLATE_NOOP("RenameRecord", "已撤销"),
+    QT_TRANSLATE_NOOP("RenameRecord", "撤销出错")};
+
 const QList<std::pair<State, QString>>& stateWords()
 {
-    static const QList<std::pair<State, QString>> words = {{State::Pending, u"准备修改"_s},
-                                                           {State::Renamed, u"修改成功"_s},
-                                                           {State::Failed, u"修改出错"_s},
-                                                           {State::Undone, u"已撤销"_s},
-                                                           {State::UndoFailed, u"撤销出错"_s}};
+    static const QList<std::pair<State, QString>> words = {
+        {State::Pending, QString::fromUtf8(stateTexts[0])},
+        {State::Renamed, QString::fromUtf8(stateTexts[1])},
+        {State::Failed, QString::fromUtf8(stateTexts[2])},
+        {State::Undone, QString::fromUtf8(stateTexts[3])},
+        {State::UndoFailed, QString::fromUtf8(stateTexts[4])}};
     return words;
 }
 
@@ -222,6 +231,11 @@ QString stateWord(RecordEntry::State state)
             return text;
     }
     return stateWords().first().second;
+}
+
+QString shownStateWord(RecordEntry::State state)
+{
+    return QCoreApplication::translate("RenameRecord", stateWord(state).toUtf8().constData());
 }
 
 QStringList beginning(const QString& rule, const QString& undoOf)

@@ -50,6 +50,8 @@ namespace RenameRecord {
 
 // What happened to an entry, in the record's words ("修改成功", "已撤销" …).
 QString stateWord(RecordEntry::State state);
+// The same word as the interface shows it, in its language.
+QString shownStateWord(RecordEntry::State state);
 
 QStringList beginning(const QString& rule, const QString& undoOf = {});
 // The entries' lines. `parent` is the parent of the last line written before them (empty at

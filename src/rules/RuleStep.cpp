@@ -58,19 +58,23 @@ StepField Note(const QString& text)
     return {Type::Note, {}, text};
 }
 
-const QList<std::pair<QString, QString>> places = {{u"after"_s, Texts::tr("名称后")},
-                                                   {u"before"_s, Texts::tr("名称前")},
-                                                   {u"start"_s, Texts::tr("从开头数第 N 个字符后")},
-                                                   {u"end"_s, Texts::tr("从末尾数第 N 个字符前")}};
+QList<std::pair<QString, QString>> Places()
+{
+    return {{u"after"_s, Texts::tr("名称后")},
+            {u"before"_s, Texts::tr("名称前")},
+            {u"start"_s, Texts::tr("从开头数第 N 个字符后")},
+            {u"end"_s, Texts::tr("从末尾数第 N 个字符前")}};
+}
 
 } // namespace
 
 const std::vector<RuleStepKind>& RuleStepKinds()
 {
+    // In the interface's language, which is set once before the first window.
     static const std::vector<RuleStepKind> all = {
         {u"add"_s,
          Texts::tr("添加文字"),
-         {Text(u"text"_s, Texts::tr("文字：")), Choice(u"place"_s, Texts::tr("位置："), places),
+         {Text(u"text"_s, Texts::tr("文字：")), Choice(u"place"_s, Texts::tr("位置："), Places()),
           Number(u"offset"_s, Texts::tr("N："), 0, 0, 255)},
          &Make<AddTextStep>},
         {u"replace"_s,
@@ -84,7 +88,7 @@ const std::vector<RuleStepKind>& RuleStepKinds()
          {Number(u"start"_s, Texts::tr("起始："), 1, -999999, 999999),
           Number(u"increment"_s, Texts::tr("步长："), 1, -9999, 9999),
           Number(u"width"_s, Texts::tr("位数："), 0, 0, 20, Texts::tr("自动")),
-          Choice(u"place"_s, Texts::tr("位置："), places),
+          Choice(u"place"_s, Texts::tr("位置："), Places()),
           Number(u"offset"_s, Texts::tr("N："), 0, 0, 255),
           Text(u"separator"_s, Texts::tr("分隔（名称前后）："), u"_"_s),
           Flag(u"perParent"_s, Texts::tr("每个父目录分别编号")),
@@ -101,7 +105,7 @@ const std::vector<RuleStepKind>& RuleStepKinds()
          {Choice(u"time"_s, Texts::tr("日期："),
                  {{u"modified"_s, Texts::tr("修改时间")}, {u"created"_s, Texts::tr("创建时间")}}),
           Text(u"format"_s, Texts::tr("格式："), u"yyyy-MM-dd"_s),
-          Choice(u"place"_s, Texts::tr("位置："), places),
+          Choice(u"place"_s, Texts::tr("位置："), Places()),
           Number(u"offset"_s, Texts::tr("N："), 0, 0, 255),
           Text(u"separator"_s, Texts::tr("分隔（名称前后）："), u"_"_s),
           Note(Texts::tr("格式：yyyy 年，M 或 MM 月，d 或 dd 日，HH 时，mm 分，如“yyyy年M月”。"
