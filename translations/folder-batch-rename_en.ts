@@ -1718,11 +1718,11 @@ The record of this batch could not be updated: the history may still show it as 
     <name>Verdict</name>
     <message>
         <source>找不到要修改的目录</source>
-        <translation>The folder to rename was not found</translation>
+        <translation>Folder not found</translation>
     </message>
     <message>
         <source>没有权限修改这个目录</source>
-        <translation>No permission to rename this folder</translation>
+        <translation>No permission to rename it</translation>
     </message>
     <message>
         <source>目录所在的文件系统是只读的</source>
@@ -1730,11 +1730,11 @@ The record of this batch could not be updated: the history may still show it as 
     </message>
     <message>
         <source>新名称太长</source>
-        <translation>The new name is too long</translation>
+        <translation>New name too long</translation>
     </message>
     <message>
         <source>目录正在使用中</source>
-        <translation>The folder is in use</translation>
+        <translation>Folder in use</translation>
     </message>
     <message>
         <source>这个文件系统不能就地修改这个目录的名称</source>
@@ -1754,11 +1754,11 @@ The record of this batch could not be updated: the history may still show it as 
     </message>
     <message>
         <source>新名称已被一个目录占用</source>
-        <translation>The new name is taken by a folder</translation>
+        <translation>New name taken by a folder</translation>
     </message>
     <message>
         <source>磁盘空间不足</source>
-        <translation>The disk is full</translation>
+        <translation>Disk full</translation>
     </message>
     <message>
         <source>超出了磁盘配额</source>
@@ -1766,7 +1766,7 @@ The record of this batch could not be updated: the history may still show it as 
     </message>
     <message>
         <source>新名称已被另一个文件或目录占用</source>
-        <translation>The new name is taken by another file or folder</translation>
+        <translation>New name taken by another item</translation>
     </message>
     <message>
         <source>上级目录中的项目太多</source>
@@ -1842,7 +1842,7 @@ The record of this batch could not be updated: the history may still show it as 
     </message>
     <message>
         <source>目录在加入列表后被移动或替换了</source>
-        <translation>The folder was moved or replaced after it was listed</translation>
+        <translation>Moved or replaced since it was listed</translation>
     </message>
     <message>
         <source>无法确认是加入列表的那个目录：这种磁盘（FAT、exFAT、网络共享、FUSE）会改变目录的编号，目录也可能被移动或替换了。请重新加入列表后再修改</source>
