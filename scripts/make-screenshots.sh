@@ -17,9 +17,10 @@ render() { # [--language <code>] <output folder>
     fi
 }
 render docs
-# The main window in each of the interface's languages.
-for language in zh_CN zh_TW en; do
-    render --language "$language" docs
+# The main window in each of the interface's languages, as the program starts in it when the
+# system has that language.
+for locale in zh_CN.UTF-8 zh_TW.UTF-8 en_US.UTF-8; do
+    (unset LC_ALL LC_MESSAGES LANGUAGE; LANG=$locale render --language system docs)
 done
 QT_SCALE_FACTOR=2 render build/screenshots-2x
 QT_SCALE_FACTOR=1.5 render build/screenshots-1.5x

@@ -195,6 +195,9 @@ private Q_SLOTS:
         Propose(window.rows(), 0, u"新"_s, {Verdict::Outcome::TakenByFile, {}});
         QCOMPARE(action(window, u"menu模拟修改"_s)->text(), preview);
         QCOMPARE(window.rows().data(window.rows().index(0, 2)).toString(), verdict);
+        // The language chosen from the menu is the next start's, whatever the system's.
+        action(window, u"menu语言_"_s + LanguageCode(language))->trigger();
+        QCOMPARE(ChosenLanguage(test.settings, {u"de-DE"_s}), language);
         QVERIFY(ShowActive(window));
         // Without a font database (Windows' offscreen platform) every character is a box.
         const QFontMetrics metrics(QApplication::font());

@@ -1,7 +1,7 @@
 // Renders the pictures in docs/ from the real windows over a real folder tree.
 //   make_screenshots <output folder> [<empty folder for the tree, as a user's own>]
-//   make_screenshots --language <zh_CN|zh_TW|en> <output folder> [<empty folder>]: the main
-//   window in that language only.
+//   make_screenshots --language <zh_CN|zh_TW|en|system> <output folder> [<empty folder>]: the
+//   main window in that language (or the system's) only.
 
 #include "about/frmAbout.h"
 #include "collect/DirListBox.h"
@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -196,10 +197,13 @@ int run(int argc, char* argv[])
     QApplication application(argc, argv);
     SetUpApplication(application);
     if (argc > 3 && argv[1] == std::string_view("--language")) {
-        const QString code = QString::fromLocal8Bit(argv[2]);
-        UseLanguage(application, LanguageOfCode(code));
+        // "system": the system's, as the program picks it.
+        InterfaceLanguage language = LanguageOfCode(QString::fromLocal8Bit(argv[2]));
+        if (language == InterfaceLanguage::FollowSystem)
+            language = LanguageForSystem(QLocale::system().uiLanguages());
+        UseLanguage(application, language);
         const QString out = QDir(QString::fromLocal8Bit(argv[3])).absolutePath();
-        renderLanguage(out, code,
+        renderLanguage(out, LanguageCode(language),
                        PictureTree(argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString()));
         return 0;
     }
