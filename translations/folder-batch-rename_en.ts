@@ -1970,5 +1970,21 @@ The record of this batch could not be updated: the history may still show it as 
         <source>版本 </source>
         <translation>Version </translation>
     </message>
+    <message>
+        <source>Morvel软件 出品
+网站：%1
+联系我们：%1/contact.htm
+电子邮件：support@morvelsoft.com
+欢迎提出意见和建议，也可为您定制软件。</source>
+        <translation>Made by Morvel Software
+Website: %1
+Contact us: %1/contact.htm
+Email: support@morvelsoft.com
+We welcome your comments and suggestions, and can make software for you.</translation>
+    </message>
+    <message>
+        <source>警告：本软件按“原样”提供，不附带任何明示或暗示的担保。请在修改前备份重要的文件夹。</source>
+        <translation>Warning: provided as is, without any warranty. Back up important folders before renaming.</translation>
+    </message>
 </context>
 </TS>

@@ -1951,5 +1951,21 @@
         <source>版本 </source>
         <translation>版本 </translation>
     </message>
+    <message>
+        <source>Morvel软件 出品
+网站：%1
+联系我们：%1/contact.htm
+电子邮件：support@morvelsoft.com
+欢迎提出意见和建议，也可为您定制软件。</source>
+        <translation>Morvel軟體 出品
+網站：%1
+聯絡我們：%1/contact.htm
+電子郵件：support@morvelsoft.com
+歡迎提出意見和建議，也可為您訂製軟體。</translation>
+    </message>
+    <message>
+        <source>警告：本软件按“原样”提供，不附带任何明示或暗示的担保。请在修改前备份重要的文件夹。</source>
+        <translation>警告：本軟體按「原樣」提供，不附帶任何明示或暗示的擔保。請在修改前備份重要的資料夾。</translation>
+    </message>
 </context>
 </TS>

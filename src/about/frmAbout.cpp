@@ -77,11 +77,12 @@ void frmAbout::createControls()
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDescription->setWordWrap(true);
     lblDescription->setTextFormat(Qt::PlainText);
-    lblDescription->setText(u"Morvel软件 出品\n"
-                            "网站：%1\n"
-                            "联系我们：%1/contact.htm\n"
-                            "电子邮件：support@morvelsoft.com\n"
-                            "欢迎提出意见和建议，也可为您定制软件。"_s.arg(HelpLinks::makerSite));
+    lblDescription->setText(tr("Morvel软件 出品\n"
+                               "网站：%1\n"
+                               "联系我们：%1/contact.htm\n"
+                               "电子邮件：support@morvelsoft.com\n"
+                               "欢迎提出意见和建议，也可为您定制软件。")
+                                .arg(HelpLinks::makerSite));
     lblDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     addLine(this, greyLinePlace, QColor(0x80, 0x80, 0x80));
@@ -92,8 +93,8 @@ void frmAbout::createControls()
     lblDisclaimer->setGeometry(disclaimerPlace);
     lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDisclaimer->setWordWrap(true);
-    lblDisclaimer->setText(u"警告：本软件按“原样”提供，不附带任何明示或暗示的担保。"
-                           "请在修改前备份重要的文件夹。"_s);
+    lblDisclaimer->setText(tr("警告：本软件按“原样”提供，不附带任何明示或暗示的担保。"
+                              "请在修改前备份重要的文件夹。"));
 
     cmdOK = new QPushButton(tr("确定"), this);
     cmdOK->setObjectName(u"cmdOK"_s);

@@ -62,19 +62,30 @@ void selectRows(Form1& window, const QList<int>& rows)
                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
-// The captions, of buttons and one-line labels, wider than the place they were given.
+int WrappedHeight(const QLabel& label)
+{
+    return label.fontMetrics()
+        .boundingRect(QRect(0, 0, label.contentsRect().width(), 0),
+                      int(label.alignment()) | Qt::TextWordWrap, label.text())
+        .height();
+}
+
+// The captions, of buttons and labels, larger than the place they were given.
 QStringList CutCaptions(const QWidget& window)
 {
     QStringList cut;
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
         const auto* label = qobject_cast<const QLabel*>(widget);
-        const bool captioned = (label && !label->wordWrap() && !label->text().isEmpty()) ||
-                               qobject_cast<const QAbstractButton*>(widget);
-        if (captioned && widget->isVisible() && widget->sizeHint().width() > widget->width())
-            cut.append(
-                u"%1 %2 (%3 > %4)"_s.arg(widget->objectName(), widget->property("text").toString())
-                    .arg(widget->sizeHint().width())
-                    .arg(widget->width()));
+        const bool wraps = label && label->wordWrap();
+        const bool captioned =
+            (label && !label->text().isEmpty()) || qobject_cast<const QAbstractButton*>(widget);
+        // A caption on one line must fit its width, a wrapping one its height (give or take the
+        // rounding of the lines' heights: the design's own last lines reach two pixels beyond).
+        if (captioned && (wraps ? WrappedHeight(*label) > label->contentsRect().height() + 2
+                                : widget->sizeHint().width() > widget->width()))
+            cut.append(widget->objectName() + u' ' + widget->property("text").toString());
     }
     return cut;
 }
