@@ -921,7 +921,7 @@ Take the record over and undo this batch?</translation>
     </message>
     <message>
         <source>添加步骤(&amp;N)</source>
-        <translation>Add step (&amp;N)</translation>
+        <translation>&amp;New step</translation>
     </message>
     <message>
         <source>删除步骤(&amp;R)</source>
@@ -937,7 +937,7 @@ Take the record over and undo this batch?</translation>
     </message>
     <message>
         <source>用“添加步骤”加入规则，步骤按顺序作用于每个名称。</source>
-        <translation>Add steps with “Add step”: they act on each name in order.</translation>
+        <translation>Add steps with “New step”: they act on each name in order.</translation>
     </message>
     <message>
         <source>新名称预览</source>
