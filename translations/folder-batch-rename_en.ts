@@ -11,7 +11,7 @@
     </message>
     <message>
         <source>下列 %1 项没有加入列表：</source>
-        <translation>These %1 items were not added to the list:</translation>
+        <translation>Not added to the list (%1):</translation>
     </message>
     <message>
         <source>
@@ -509,7 +509,7 @@ The folder “%2” in row %1 takes this name first.</translation>
     </message>
     <message>
         <source>显示 %1 行</source>
-        <translation>%1 rows shown</translation>
+        <translation>Rows shown: %1</translation>
     </message>
     <message>
         <source>正在读取修改记录……</source>
@@ -820,7 +820,7 @@ Take the record over and undo this batch?</translation>
     </message>
     <message>
         <source>已导入 %1 个新名称；%2 个路径不在这里的目录中，没有导入：%3</source>
-        <translation>New names imported: %1. Paths not among these folders, not imported: %2: %3</translation>
+        <translation>New names imported: %1. Not imported, as their paths are not among these folders: %2 (%3)</translation>
     </message>
     <message>
         <source>、</source>
@@ -981,15 +981,15 @@ Take the record over and undo this batch?</translation>
     </message>
     <message>
         <source>%1 行重名</source>
-        <translation>%1 duplicate</translation>
+        <translation>duplicates: %1</translation>
     </message>
     <message>
         <source>%1 行新名称无效</source>
-        <translation>%1 invalid</translation>
+        <translation>invalid: %1</translation>
     </message>
     <message>
         <source>%1 行不变</source>
-        <translation>%1 unchanged</translation>
+        <translation>unchanged: %1</translation>
     </message>
     <message>
         <source>前 %1 行中：</source>
