@@ -5,6 +5,11 @@
 //
 // A million folders are measured once (the folders take about 1 GB of the kernel's memory, the
 // program 1.6 GB); with --load, another thread keeps one core busy meanwhile.
+//
+// One phase's profile (listing, addition, preview, preview_steps, rename, rename_planned, undo):
+//   mkfifo /tmp/perf-ctl
+//   FBR_PERF_PHASE=preview FBR_PERF_CONTROL=/tmp/perf-ctl perf record -D -1
+//       --control fifo:/tmp/perf-ctl --call-graph dwarf -- scale_bench 100000
 
 #include "BenchPlatform.h"
 #include "LinuxFileSystem.h"
@@ -74,11 +79,27 @@ public:
     {
         m_sinceTick.start();
         m_timer.start();
+        const bool profiled = m_profiled == m_phase && !m_phase.isEmpty();
+        if (profiled)
+            m_perf.write("enable\n");
         const double spent = seconds(work);
+        if (profiled)
+            m_perf.write("disable\n");
         tick();
         m_timer.stop();
         return spent;
     }
+
+    // Samples only the phase FBR_PERF_PHASE names, through the control FIFO FBR_PERF_CONTROL of
+    // a `perf record -D -1 --control fifo:<FIFO>` started around the benchmark.
+    void profileFromEnvironment()
+    {
+        m_profiled = qEnvironmentVariable("FBR_PERF_PHASE");
+        m_perf.setFileName(qEnvironmentVariable("FBR_PERF_CONTROL"));
+        if (m_profiled.isEmpty() || !m_perf.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            m_profiled.clear();
+    }
+    void beginPhase(const QString& phase) { m_phase = phase; }
 
     double takeLongest() { return std::exchange(m_longest, 0.0); }
 
@@ -92,6 +113,9 @@ private:
     QTimer m_timer;
     QElapsedTimer m_sinceTick;
     double m_longest = 0;
+    QString m_profiled;
+    QString m_phase;
+    QFile m_perf;
 };
 
 // The most the process has held in memory at once, from the kernel's count.
@@ -244,6 +268,7 @@ void runScale(int n, int repetitions)
     DirectoryListModel& rows = window.rows();
 
     StallWatch stalls;
+    stalls.profileFromEnvironment();
     std::vector<Result> results;
     std::vector<double> times;
     std::vector<double> floors;
@@ -255,10 +280,12 @@ void runScale(int n, int repetitions)
         std::fflush(stdout);
         times.clear();
         floors.clear();
+        stalls.beginPhase({});
     };
 
     FormAdd addDialog(&window, window.rows(), fileSystem, bench.messageBoxes, bench.passes);
     addDialog.show();
+    stalls.beginPhase(u"listing"_s);
     for (int r = 0; r < repetitions; ++r) {
         floors.push_back(readdirFloor(nativeParent));
         times.push_back(stalls.watch([&] { addDialog.directoryList().setPath(parent); }));
@@ -276,6 +303,7 @@ void runScale(int n, int repetitions)
     const double sortSeconds = median(sorts);
 
     const long emptyResident = residentBytes();
+    stalls.beginPhase(u"addition"_s);
     for (int r = 0; r < repetitions; ++r) {
         window.clearList();
         QApplication::processEvents();
@@ -303,6 +331,7 @@ void runScale(int n, int repetitions)
     for (const QByteArray& name : names)
         proposedNames.push_back(name + "_x");
     std::vector<double> listingFloors;
+    stalls.beginPhase(u"preview"_s);
     for (int r = 0; r < repetitions; ++r) {
         floors.push_back(statFloor(nativeParent, proposedNames));
         listingFloors.push_back(listingFloor(nativeParent, proposedNames));
@@ -320,6 +349,7 @@ void runScale(int n, int repetitions)
     for (size_t i = 0; i < names.size(); ++i)
         numberedNames.push_back(names[i] + '_' +
                                 QByteArray::number(qulonglong(i + 1)).rightJustified(digits, '0'));
+    stalls.beginPhase(u"preview_steps"_s);
     const QJsonArray steps = QJsonDocument::fromJson(R"([{"step":"remove","trim":true},
         {"step":"halfWidth"},
         {"step":"number","start":1,"increment":1,"width":0,"place":"after","separator":"_"}])")
@@ -332,14 +362,18 @@ void runScale(int n, int repetitions)
         QApplication::processEvents();
     }
     record(u"preview_steps"_s);
+    stalls.beginPhase(u"rename"_s);
 
     for (int r = 0; r < repetitions; ++r) {
+        stalls.beginPhase({}); // not its preview
         preview(u"_"_s + QString::number(r));
+        stalls.beginPhase(u"rename"_s);
         times.push_back(stalls.watch([&] { window.confirmRename(); }));
         floors.push_back(statRenameFloor(nativeParent, currentNames(rows)));
         QApplication::processEvents();
     }
     record(u"rename"_s);
+    stalls.beginPhase(u"rename_planned"_s);
 
     // The same rule of steps, a planned batch: its plan over every row, then the renames.
     for (int r = 0; r < repetitions; ++r) {
@@ -356,6 +390,7 @@ void runScale(int n, int repetitions)
     const QFileInfoList records =
         QDir(bench.recordFiles.folder()).entryInfoList({u"batch-*"_s}, QDir::Files, QDir::Time);
     const double recordBytesPerFolder = records.isEmpty() ? 0 : double(records.first().size()) / n;
+    stalls.beginPhase(u"undo"_s);
     // The undo of the last batch, its record read back included.
     times.push_back(stalls.watch([&] { window.undoRename(); }));
     floors.push_back(statRenameFloor(nativeParent, currentNames(rows)));
