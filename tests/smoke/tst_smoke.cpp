@@ -73,8 +73,8 @@ private Q_SLOTS:
                                    << u"folder-batch-rename：未知的選項「--bogus」。"_s;
         QTest::newRow("in English") << u"en_US.UTF-8"_s << QStringList{u"--help"_s} << 0
                                     << u"Usage: folder-batch-rename [options] [folder...]"_s;
-        QTest::newRow("in Germany") << u"de_DE.UTF-8"_s << QStringList{u"-v"_s} << 0
-                                    << u"Morvel文件夹名称批量修改 1."_s;
+        QTest::newRow("in Germany")
+            << u"de_DE.UTF-8"_s << QStringList{u"-v"_s} << 0 << u"Morvel文件夹名称批量修改 1."_s;
     }
     void answersTheCommandLineWithoutADisplay()
     {
