@@ -14,6 +14,21 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The desktop's family for what it can show, Chinese families for the rest; the size the
+// fixed layouts are drawn for (at 11 pt their captions no longer fit).
+void UseInterfaceFont(bool traditionalChinese)
+{
+    QFont font = QApplication::font();
+    font.setFamilies(QStringList{font.families().value(0, font.family())}
+                     << InterfaceFontFamilies(traditionalChinese));
+    font.setPointSize(9);
+    QApplication::setFont(font);
+}
+
+} // namespace
+
 void SetUpName(QCoreApplication& application)
 {
     // The settings' place comes from this name: it never changes with the language.
@@ -29,12 +44,8 @@ void UseLanguage(QCoreApplication& application, InterfaceLanguage language)
     for (QTranslator* earlier : application.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
         delete earlier; // which takes it out of the application's translators
 
-    if (qobject_cast<QApplication*>(&application)) {
-        QFont font = QApplication::font();
-        font.setFamilies(QStringList{font.families().constFirst()} << InterfaceFontFamilies(
-                             language == InterfaceLanguage::TraditionalChinese));
-        QApplication::setFont(font);
-    }
+    if (qobject_cast<QApplication*>(&application))
+        UseInterfaceFont(language == InterfaceLanguage::TraditionalChinese);
     // The program's texts are written in Simplified Chinese: only the others are loaded.
     if (language != InterfaceLanguage::SimplifiedChinese) {
         auto* texts = new QTranslator(&application);
@@ -59,12 +70,7 @@ void SetUpApplication(QApplication& application)
     application.setDesktopFileName(u"folder-batch-rename"_s);
     application.setWindowIcon(ProgramIcon());
 
-    // The desktop's family for what it can show, Chinese families for the rest; the size the
-    // fixed layouts are drawn for (at 11 pt their captions no longer fit).
-    QFont font = QApplication::font();
-    font.setFamilies(QStringList{font.family()} << InterfaceFontFamilies());
-    font.setPointSize(9);
-    QApplication::setFont(font);
+    UseInterfaceFont(false);
 
     // Qt's Windows styles draw light whatever the system says; Fusion follows a palette.
     if (SystemAppsAreDark()) {

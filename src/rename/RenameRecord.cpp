@@ -23,19 +23,21 @@ using State = RecordEntry::State;
 
 // The record's own words, the same in every language; marked for the translations, in which the
 // history shows them.
-const char* const stateTexts[] = {
-    QT_TRANSLATE_NOOP("RenameRecord", "准备修改"), QT_TRANSLATE_NOOP("RenameRecord", "修改成功"),
-    QT_TRANSLATE_NOOP("RenameRecord", "修改出错"), QT_TRANSLATE_NOOP("RenameRecord", "已撤销"),
-    QT_TRANSLATE_NOOP("RenameRecord", "撤销出错")};
+const std::pair<State, const char*> stateTexts[] = {
+    {State::Pending, QT_TRANSLATE_NOOP("RenameRecord", "准备修改")},
+    {State::Renamed, QT_TRANSLATE_NOOP("RenameRecord", "修改成功")},
+    {State::Failed, QT_TRANSLATE_NOOP("RenameRecord", "修改出错")},
+    {State::Undone, QT_TRANSLATE_NOOP("RenameRecord", "已撤销")},
+    {State::UndoFailed, QT_TRANSLATE_NOOP("RenameRecord", "撤销出错")}};
 
 const QList<std::pair<State, QString>>& stateWords()
 {
-    static const QList<std::pair<State, QString>> words = {
-        {State::Pending, QString::fromUtf8(stateTexts[0])},
-        {State::Renamed, QString::fromUtf8(stateTexts[1])},
-        {State::Failed, QString::fromUtf8(stateTexts[2])},
-        {State::Undone, QString::fromUtf8(stateTexts[3])},
-        {State::UndoFailed, QString::fromUtf8(stateTexts[4])}};
+    static const QList<std::pair<State, QString>> words = [] {
+        QList<std::pair<State, QString>> all;
+        for (const auto& [state, text] : stateTexts)
+            all.append({state, QString::fromUtf8(text)});
+        return all;
+    }();
     return words;
 }
 

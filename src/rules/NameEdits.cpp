@@ -103,9 +103,15 @@ QVariant NameEdits::headerData(int section, Qt::Orientation orientation, int rol
     return captions.value(section);
 }
 
-QStringList ExportedListHeader()
+QStringList ExportedListHeader(bool translated)
 {
-    return {NameEdits::tr("路径"), NameEdits::tr("原名称"), NameEdits::tr("新名称")};
+    static const char* const words[] = {QT_TRANSLATE_NOOP("NameEdits", "路径"),
+                                        QT_TRANSLATE_NOOP("NameEdits", "原名称"),
+                                        QT_TRANSLATE_NOOP("NameEdits", "新名称")};
+    QStringList header;
+    for (const char* word : words)
+        header.append(translated ? NameEdits::tr(word) : QString::fromUtf8(word));
+    return header;
 }
 
 QStringList NameEdits::newNames() const
@@ -156,7 +162,7 @@ int NameEdits::importNames(const QList<QStringList>& rows, const DirectoryListMo
                       i); // a path typed with either separator where the system takes both
     QStringList names = newNames();
     const QStringList header = ExportedListHeader();
-    const QStringList ownHeader{u"路径"_s, u"原名称"_s, u"新名称"_s};
+    const QStringList ownHeader = ExportedListHeader(false);
     int taken = 0;
     for (const QStringList& row : rows) {
         if (row.size() < 3 || row.first(3) == header || row.first(3) == ownHeader)

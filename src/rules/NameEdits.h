@@ -11,9 +11,9 @@
 
 class DirectoryListModel;
 
-// The first line of the list's export ("路径", "原名称", "新名称"), which the import of names
-// skips, written in either the interface's language or the program's own.
-QStringList ExportedListHeader();
+// The first line of the list's export ("路径", "原名称", "新名称"), in the interface's language
+// or in the program's own words; the import of names skips either.
+QStringList ExportedListHeader(bool translated = true);
 
 // New names the user writes, row by row, for some rows of the list: each row's verdict as far
 // as the names alone tell (empty, invalid, unchanged, or the same as another row's new name in

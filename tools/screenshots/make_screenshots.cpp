@@ -162,6 +162,14 @@ private:
     QString m_root;
 };
 
+// The 模拟修改 dialog's third rule: 旧 replaced with 新.
+void ReplaceOldWithNew(FormRename& rename)
+{
+    rename.findChild<QRadioButton*>(u"Option3"_s)->setChecked(true);
+    rename.findChild<QLineEdit*>(u"Text3"_s)->setText(u"旧"_s);
+    rename.findChild<QLineEdit*>(u"Text4"_s)->setText(u"新"_s);
+}
+
 // The main window after a preview, with the question before the batch over it (real message
 // boxes, with Qt's own buttons), in the interface's language.
 void renderLanguage(const QString& out, const QString& code, const PictureTree& tree)
@@ -179,9 +187,7 @@ void renderLanguage(const QString& out, const QString& code, const PictureTree& 
         paths.append(tree.path(u"我的文件夹/"_s + name));
     window.addFolders(paths);
     FormRename rename(&window, window.rows(), test.fileSystem, test.passes);
-    rename.findChild<QRadioButton*>(u"Option3"_s)->setChecked(true);
-    rename.findChild<QLineEdit*>(u"Text3"_s)->setText(u"旧"_s);
-    rename.findChild<QLineEdit*>(u"Text4"_s)->setText(u"新"_s);
+    ReplaceOldWithNew(rename);
     rename.simulate();
     window.show();
     QApplication::processEvents();
@@ -231,9 +237,7 @@ int run(int argc, char* argv[])
     add.hide();
 
     FormRename rename(&window, window.rows(), test.fileSystem, test.passes);
-    rename.findChild<QRadioButton*>(u"Option3"_s)->setChecked(true);
-    rename.findChild<QLineEdit*>(u"Text3"_s)->setText(u"旧"_s);
-    rename.findChild<QLineEdit*>(u"Text4"_s)->setText(u"新"_s);
+    ReplaceOldWithNew(rename);
     const QImage renamePicture = framed(rename);
     save(renamePicture, out + u"/rename-dialog.png"_s);
     rename.simulate();
