@@ -196,7 +196,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
     if (!record.isRecording() && !messageBoxes.askYesNo(AppInfo::title(), RecordMissingQuestion()))
         return;
 
-    RowsSnapshot snapshot(rows);
+    RowsSnapshot snapshot(rows, RowsSnapshot::Changes::Places);
     const bool isPlanned = rows.isPreviewPlanned();
     int renamed = 0;
     int failed = 0;

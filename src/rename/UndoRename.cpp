@@ -237,7 +237,7 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
         !messageBoxes.askYesNo(AppInfo::title(), RecordMissingQuestion()))
         return;
 
-    RowsSnapshot snapshot(rows);
+    RowsSnapshot snapshot(rows, RowsSnapshot::Changes::Places);
     Counts counts;
     counts.unreadable = read->content->unreadable;
     const int toUndo = int(newestFirst.size());

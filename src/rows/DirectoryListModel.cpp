@@ -319,19 +319,19 @@ void DirectoryListModel::takeOver(std::vector<ChangedRow>& changes)
         if (change.position < 0 || change.position >= count())
             continue; // never past the rows, whatever a pass hands over
         DirectoryRow& r = m_rows[size_t(change.position)];
-        if (change.parts & ChangedRow::Proposal)
-            r.newName = std::move(change.row.newName);
-        if (change.parts & (ChangedRow::Proposal | ChangedRow::Outcome))
-            r.verdict = std::move(change.row.verdict);
-        if (change.parts & ChangedRow::Place) {
-            if (r.key != change.row.key) {
-                forgetKey(r.key);
-                m_keys.insert(Key::of(change.row.key));
-            }
-            r.name = std::move(change.row.name);
-            r.key = std::move(change.row.key);
-            r.parent = std::move(change.row.parent);
+        if (change.parts & (ChangedRow::Place | ChangedRow::Parent) && r.key != change.key) {
+            forgetKey(r.key);
+            m_keys.insert(Key::of(change.key));
+            r.key = std::move(change.key);
         }
+        if (change.parts & (ChangedRow::Proposal | ChangedRow::Outcome))
+            r.verdict = std::move(change.verdict);
+        if (change.parts & ChangedRow::Proposal)
+            r.newName = std::move(change.text);
+        else if (change.parts & ChangedRow::Place)
+            r.name = std::move(change.text);
+        else if (change.parts & ChangedRow::Parent)
+            r.parent = std::move(change.text);
         first = std::min(first, change.position);
         last = std::max(last, change.position);
     }

@@ -45,16 +45,19 @@ inline size_t KeyHash(const QString& key)
     return qHash(key);
 }
 
-// What a pass that works on a copy of the rows changed in one of them: only the parts named
-// are handed over, so that the threads share as few strings as they can.
+// What a pass changed in one row: only the parts named are handed over, so that the threads
+// share as few strings as they can and a change of a hundred thousand rows stays small.
 struct ChangedRow
 {
     enum Part : quint8 {
-        Proposal = 1, // newName and verdict
-        Outcome = 2,  // verdict
-        Place = 4,    // name, key and parent
+        Proposal = 1, // text is the new name; and the verdict
+        Outcome = 2,  // the verdict
+        Place = 4,    // text is the folder's name now, key its path
+        Parent = 8,   // text is the parent's path now, key the row's path
     };
     int position;
     quint8 parts;
-    DirectoryRow row;
+    Verdict verdict;
+    QString text;
+    QString key;
 };

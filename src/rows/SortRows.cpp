@@ -40,7 +40,7 @@ PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder orde
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
         return PassEnd::Refused;
-    RowsSnapshot snapshot(rows);
+    RowsSnapshot snapshot(rows, RowsSnapshot::Changes::Proposals);
     const int count = snapshot.count();
     std::vector<int> sorted;
     std::atomic<bool> sortedReady{false}; // the results are taken from the list's thread

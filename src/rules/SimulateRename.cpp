@@ -28,10 +28,22 @@ struct ParentNames
 {
     bool planned = false;
     bool ignoresCase = false;
-    QSet<QString> taken;   // new names that earlier rows get here
-    QSet<QString> vacated; // names that earlier rows give up here
+    QSet<QString> taken; // new names that earlier rows get here
+    // Names that earlier rows give up here, as they come; looked up only when a name is held
+    // now, which most proposed names are not, so they are indexed only then.
+    std::vector<QString> givenUp;
+    QSet<QString> givenUpIndex;
+    size_t indexed = 0;
 
     QString keyOf(const QString& name) const { return ignoresCase ? name.toCaseFolded() : name; }
+
+    bool wasGivenUp(const QString& key)
+    {
+        givenUpIndex.reserve(qsizetype(givenUp.size()));
+        for (; indexed < givenUp.size(); ++indexed)
+            givenUpIndex.insert(keyOf(givenUp[indexed]));
+        return givenUpIndex.contains(key);
+    }
 
     // What the batch will make of renaming the folder to the valid new name, given what
     // holds that name on disk now; the names as the rename leaves them.
@@ -40,10 +52,9 @@ struct ParentNames
     {
         using Outcome = Verdict::Outcome;
         const QString key = keyOf(newName);
-        const QString oldKey = keyOf(name);
         // A case-only change where case does not count: no change, in list order; planned, the
         // row keeps its name, in other letters, through a temporary name.
-        if (key == oldKey) {
+        if (ignoresCase && key == keyOf(name)) {
             if (planned)
                 taken.insert(key);
             return planned ? Outcome::CanRename : Outcome::SameName;
@@ -61,11 +72,11 @@ struct ParentNames
                 return holder == NameHolder::Folder ? Outcome::FolderExists : Outcome::TakenByFile;
             return Outcome::CanRename;
         }
-        if (holder != NameHolder::Nothing && !vacated.contains(key)) {
+        if (holder != NameHolder::Nothing && !wasGivenUp(key)) {
             taken.remove(key);
             return holder == NameHolder::Folder ? Outcome::FolderExists : Outcome::TakenByFile;
         }
-        vacated.insert(oldKey);
+        givenUp.push_back(name);
         return Outcome::CanRename;
     }
 };
@@ -122,7 +133,7 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
     std::optional<DirectoryListModel::Hold> hold = rows.hold();
     if (!hold)
         return PassEnd::Refused;
-    RowsSnapshot snapshot(rows);
+    RowsSnapshot snapshot(rows, RowsSnapshot::Changes::Proposals);
     // The batch runs in list order: a row's new name is free unless a folder has it now and no
     // earlier row renames that folder away, or an earlier row gets it first.
     const auto preview = [&](PassControl& control) {
@@ -151,7 +162,6 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
                     names->ignoresCase = probe->ignoresCase(row.parent);
                 }
                 names->taken.reserve(names->taken.size() + (runEnd - i));
-                names->vacated.reserve(names->vacated.size() + (runEnd - i));
             } else if (i == runEnd) {
                 runEnd = i + 1;
             }

@@ -498,10 +498,8 @@ private Q_SLOTS:
                                          {2, Outcome::CanRename},
                                          {3, Outcome::SameName},
                                          {4, Outcome::Failed}}) {
-            DirectoryRow row = window.rows().row(r);
-            row.newName = r == 2 ? u"new2"_s : u"x"_s;
-            row.verdict.outcome = outcome;
-            verdicts.push_back({r, ChangedRow::Proposal, row});
+            verdicts.push_back(
+                {r, ChangedRow::Proposal, Verdict{outcome, {}}, r == 2 ? u"new2"_s : u"x"_s, {}});
         }
         window.rows().hold()->takeOver(verdicts);
 

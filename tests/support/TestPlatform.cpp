@@ -97,9 +97,7 @@ void FakeRegistry::closeKey(Handle key)
 
 void Propose(DirectoryListModel& rows, int position, const QString& newName, const Verdict& verdict)
 {
-    std::vector<ChangedRow> changes{{position, ChangedRow::Proposal, {}}};
-    changes[0].row.newName = newName;
-    changes[0].row.verdict = verdict;
+    std::vector<ChangedRow> changes{{position, ChangedRow::Proposal, verdict, newName, {}}};
     rows.hold()->takeOver(changes);
 }
 
