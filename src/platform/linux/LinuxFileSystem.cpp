@@ -576,8 +576,10 @@ bool LinuxFileSystem::readSubfolderNames(const QString& folder,
                 continue;
         }
         names.append(NameFromBytes(entry->d_name));
-        if (names.size() == subfolderNamesAtATime)
+        if (names.size() == subfolderNamesAtATime) {
             take(std::exchange(names, {}));
+            names.reserve(subfolderNamesAtATime); // a folder this large: grown no more
+        }
     }
     ::closedir(directory);
     take(std::move(names));

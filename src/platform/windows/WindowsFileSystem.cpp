@@ -347,8 +347,10 @@ bool WindowsFileSystem::readSubfolderNames(const QString& folder,
         const QString name = QString::fromWCharArray(found.cFileName);
         if (name != u"."_s && name != u".."_s)
             names.append(name);
-        if (names.size() == subfolderNamesAtATime)
+        if (names.size() == subfolderNamesAtATime) {
             take(std::exchange(names, {}));
+            names.reserve(subfolderNamesAtATime); // a folder this large: grown no more
+        }
     } while (::FindNextFileW(search, &found));
     ::FindClose(search);
     take(std::move(names));
