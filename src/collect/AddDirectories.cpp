@@ -142,7 +142,7 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
                             : &otherKeys.emplace_back(JoinPath(folder.parent, folder.name));
             QString key = *listedKey;
             const size_t keyHash = KeyHash(key);
-            found.put({DirectoryRow{std::move(folder.name),
+            found.put({DirectoryRow{NameWithinPath(key, folder.name),
                                     {},
                                     std::move(key),
                                     std::move(folder.parent),

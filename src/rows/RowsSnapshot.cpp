@@ -46,10 +46,10 @@ void RowsSnapshot::setPlace(int position, const QString& name, const QString& ke
 {
     Q_ASSERT(m_kind == Changes::Places);
     DirectoryRow& r = m_rows[size_t(position)];
-    r.name = name;
+    r.name = NameWithinPath(key, name);
     r.key = key;
     r.verdict = verdict;
-    m_changes.put({position, ChangedRow::Place | ChangedRow::Outcome, verdict, name, key});
+    m_changes.put({position, ChangedRow::Place | ChangedRow::Outcome, verdict, r.name, key});
 }
 
 void RowsSnapshot::setParent(int position, const QString& parent)
