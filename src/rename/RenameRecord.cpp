@@ -11,9 +11,11 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cstring>
 #include <functional>
-#include <unordered_set>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -217,6 +219,18 @@ void appendUtf8Line(QByteArray& bytes, QStringView line)
     bytes.resize(end - bytes.constData());
 }
 
+// Room for the entries' lines where the names are ASCII, and for the last line's encoding: the
+// text grown line by line was copied again at each growth.
+qsizetype roomForLines(const std::vector<RecordEntry>& entries)
+{
+    qsizetype room = 4096;
+    for (const RecordEntry& entry : entries) {
+        const qsizetype parentLength = entry.oldPath.lastIndexOf(PathSeparator);
+        room += entry.oldPath.size() + entry.newPath.size() - 2 * parentLength + 64;
+    }
+    return room;
+}
+
 } // namespace
 
 bool BatchRecordContent::anyToUndo() const
@@ -318,8 +332,25 @@ std::optional<BatchRecordContent> read(const QByteArray& text)
         return a.oldPath == b.oldPath && a.newPath == b.newPath && a.id.volume == b.id.volume &&
                a.id.object == b.id.object && a.id.birth == b.id.birth;
     };
-    std::unordered_set<size_t, decltype(hashOf), decltype(same)> known(size_t(text.count('\n')) + 1,
-                                                                       hashOf, same);
+    // Open addressing over the entries' positions: a node a line took some of the reading's
+    // time.
+    size_t lineCount = 1;
+    for (const char *at = text.constData(), *end = at + text.size();
+         (at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))); ++at)
+        ++lineCount;
+    std::vector<int> known(std::bit_ceil(2 * lineCount), -1);
+    // The earlier entry the same as entry i, or -1 after taking i in.
+    const auto earlierOf = [&](size_t i) {
+        const size_t mask = known.size() - 1;
+        for (size_t slot = hashOf(i) & mask;; slot = (slot + 1) & mask) {
+            if (known[slot] < 0) {
+                known[slot] = int(i);
+                return -1;
+            }
+            if (same(size_t(known[slot]), i))
+                return known[slot];
+        }
+    };
     QString parent;
     std::optional<FileId> parentId;
     // A name below the parent, made in one allocation where it holds nothing escaped.
@@ -386,8 +417,8 @@ std::optional<BatchRecordContent> read(const QByteArray& text)
             continue;
         }
         content.entries.push_back(std::move(entry));
-        if (const auto [earlier, isNew] = known.insert(content.entries.size() - 1); !isNew) {
-            content.entries[*earlier].state = content.entries.back().state;
+        if (const int earlier = earlierOf(content.entries.size() - 1); earlier >= 0) {
+            content.entries[size_t(earlier)].state = content.entries.back().state;
             content.entries.pop_back();
         }
     }
@@ -405,6 +436,7 @@ QByteArray utf8Text(const QStringList& lines)
 QByteArray wholeText(const BatchRecordContent& content)
 {
     QByteArray text = utf8Text(beginning(content.rule, content.undoOf));
+    text.reserve(text.size() + roomForLines(content.entries));
     QString parent;
     forEachLine(content.entries, parent,
                 [&](QStringView line, bool) { appendUtf8Line(text, line); });
@@ -420,6 +452,8 @@ Writer::Writer(const QString& rule, const QString& undoOf)
 QByteArray Writer::ahead(const std::vector<RecordEntry>& entries)
 {
     const qsizetype blockStart = m_written.size();
+    if (const qsizetype needed = blockStart + roomForLines(entries); needed > m_written.capacity())
+        m_written.reserve(std::max(needed, 2 * m_written.capacity()));
     forEachLine(entries, m_lastParent, [&](QStringView line, bool isEntry) {
         if (isEntry)
             m_entryLines.push_back(m_written.size());
