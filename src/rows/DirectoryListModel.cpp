@@ -319,19 +319,20 @@ void DirectoryListModel::takeOver(std::vector<ChangedRow>& changes)
         if (change.position < 0 || change.position >= count())
             continue; // never past the rows, whatever a pass hands over
         DirectoryRow& r = m_rows[size_t(change.position)];
+        // Swapped, not assigned: the values the row gives up go back to the pass's thread.
         if (change.parts & (ChangedRow::Place | ChangedRow::Parent) && r.key != change.key) {
             forgetKey(r.key);
             m_keys.insert(Key::of(change.key));
-            r.key = std::move(change.key);
+            r.key.swap(change.key);
         }
         if (change.parts & (ChangedRow::Proposal | ChangedRow::Outcome))
-            r.verdict = std::move(change.verdict);
+            std::swap(r.verdict, change.verdict);
         if (change.parts & ChangedRow::Proposal)
-            r.newName = std::move(change.text);
+            r.newName.swap(change.text);
         else if (change.parts & ChangedRow::Place)
-            r.name = std::move(change.text);
+            r.name.swap(change.text);
         else if (change.parts & ChangedRow::Parent)
-            r.parent = std::move(change.text);
+            r.parent.swap(change.text);
         first = std::min(first, change.position);
         last = std::max(last, change.position);
     }
