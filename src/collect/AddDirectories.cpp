@@ -151,7 +151,6 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
                                     {}},
                        keyHash});
         });
-        found.flush();
     };
     report.end = passes.run(Texts::tr("正在加入目录……"), count, lookUp, [&] {
         found.take(

@@ -6,38 +6,19 @@
 #include <vector>
 
 // Items one thread hands to another, taken in batches in the order they were put.
-// The putting thread keeps items back until it has a batch or the taking thread has taken what
-// was there: one lock a batch rather than one an item. It calls flush() when it puts no more.
 // What the taking thread leaves in the items it took (the values it swapped out) is let go of
 // on the putting thread, whose memory it mostly is: freed on the taking thread, it made the two
-// threads wait for each other's allocator.
+// threads wait for each other's allocator. Each item is there to take as soon as it is put: a
+// pass held in a call (a share that does not answer) shows what it did before.
 template <typename T> class Outbox
 {
 public:
     void put(T item)
     {
-        m_kept.push_back(std::move(item));
-        if (m_kept.size() >= keptAtMost || m_taken.load(std::memory_order_relaxed))
-            flush();
-    }
-
-    void flush()
-    {
-        if (m_kept.empty())
-            return;
-        std::vector<T> used;
-        {
-            const std::lock_guard lock(m_mutex);
-            used.swap(m_used);
-        }
-        used.clear();
+        if (m_usedWaiting.load(std::memory_order_relaxed))
+            letGoOfUsed();
         const std::lock_guard lock(m_mutex);
-        if (m_items.empty() && used.capacity() > m_items.capacity())
-            m_items.swap(used); // its memory takes the next items: no fresh pages
-        m_items.insert(m_items.end(), std::make_move_iterator(m_kept.begin()),
-                       std::make_move_iterator(m_kept.end()));
-        m_kept.clear();
-        m_taken.store(false, std::memory_order_relaxed);
+        m_items.push_back(std::move(item));
     }
 
     void reserve(size_t count)
@@ -55,20 +36,37 @@ public:
             const std::lock_guard lock(m_mutex);
             items.swap(m_items);
         }
-        m_taken.store(true, std::memory_order_relaxed);
         use(items);
+        std::vector<T> unclaimed; // the putting thread has put nothing since the last take
         {
             const std::lock_guard lock(m_mutex);
-            items.swap(m_used); // the putting thread has not flushed since: these go here
+            unclaimed.swap(m_used);
+            m_used.swap(items);
+            m_usedWaiting.store(true, std::memory_order_relaxed);
         }
     }
 
 private:
-    static constexpr size_t keptAtMost = 256;
+    void letGoOfUsed()
+    {
+        std::vector<T> used;
+        {
+            const std::lock_guard lock(m_mutex);
+            used.swap(m_used);
+            m_usedWaiting.store(false, std::memory_order_relaxed);
+        }
+        used.clear();
+        // Its memory takes the next items: no fresh pages.
+        const std::lock_guard lock(m_mutex);
+        if (used.capacity() > m_items.capacity()) {
+            used.insert(used.end(), std::make_move_iterator(m_items.begin()),
+                        std::make_move_iterator(m_items.end()));
+            m_items.swap(used);
+        }
+    }
 
     std::mutex m_mutex;
     std::vector<T> m_items;
     std::vector<T> m_used; // taken, for the putting thread to let go of
-    std::vector<T> m_kept; // the putting thread's own
-    std::atomic<bool> m_taken{false};
+    std::atomic<bool> m_usedWaiting{false};
 };

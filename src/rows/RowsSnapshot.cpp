@@ -19,7 +19,6 @@ std::function<void(PassControl&)> RowsSnapshot::around(std::function<void(PassCo
             m_read = m_count > 0 ? &m_source.row(0) : nullptr;
         }
         work(control);
-        m_changes.flush();
         m_read = nullptr;
         std::vector<DirectoryRow>().swap(m_rows);
     };

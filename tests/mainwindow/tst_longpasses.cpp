@@ -122,6 +122,15 @@ private Q_SLOTS:
             QCOMPARE(test.passes.run(
                          {}, 0, [](PassControl&) {}, [] {}),
                      PassEnd::Refused);
+            // What the pass did before the call it is held in shows in the rows already.
+            const int last = pass == u"undo"_s ? folderCount - heldCall : heldCall - 1;
+            if (pass == u"add"_s)
+                QCOMPARE(rows.count(), heldCall);
+            else if (pass == u"preview"_s && heldCall > 0)
+                QCOMPARE(rows.row(last).newName, folderName(last) + u"_y"_s);
+            else if (heldCall > 0)
+                QCOMPARE(rows.row(last).name,
+                         folderName(last) + (pass == u"undo"_s ? u""_s : u"_x"_s));
             QTest::keyClick(dialog, Qt::Key_Escape);
             dialog->close();
             QVERIFY(dialog->isVisible());
