@@ -87,8 +87,12 @@ struct FileSystemError
         // the rename may have replaced (a file system without a no-replace rename).
         MayHaveReplacedFolder,
     };
-    Kind kind = Kind::Other;
+    FileSystemError() = default;
+    FileSystemError(Kind errorKind, QString text) : systemText(std::move(text)), kind(errorKind) {}
+
+    // The text first: a verdict keeps its outcome in the room after the kind.
     QString systemText; // for Other: the system's own wording, or its name for the error
+    Kind kind = Kind::Other;
 
     bool operator==(const FileSystemError&) const = default;
 };

@@ -7,14 +7,14 @@
 // One row of the directory list: one directory on disk.
 struct DirectoryRow
 {
-    QString name;        // column 1: the directory's own name; empty for a root
-    QString newName;     // column 2: the proposed name
-    QString key;         // the full path, unique within the list
-    QString parent;      // the parent's full path; a null QString for a root, which has none
-    FileId id;           // the folder's identity when it was listed
-    FileId parentId;     // its parent's
-    Verdict verdict;     // column 3
-    quint32 addedAs = 0; // the order in which rows came into the list
+    QString name;    // column 1: the directory's own name; empty for a root
+    QString newName; // column 2: the proposed name
+    QString key;     // the full path, unique within the list
+    QString parent;  // the parent's full path; a null QString for a root, which has none
+    FileId id;       // the folder's identity when it was listed
+    FileId parentId; // its parent's
+    [[no_unique_address]] Verdict verdict; // column 3; addedAs takes the room after it
+    quint32 addedAs = 0;                   // the order in which rows came into the list
 
     bool hasParent() const { return !parent.isNull(); }
     // Rows added after the last preview have no proposal yet.

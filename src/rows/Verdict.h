@@ -28,10 +28,14 @@ struct Verdict
         UndoFailed, // error holds why
     };
 
-    Outcome outcome = Outcome::None;
+    Verdict() = default;
+    Verdict(Outcome rowOutcome, FileSystemError why) : error(std::move(why)), outcome(rowOutcome) {}
+
     // Meaningful for Failed and UndoFailed, and for Renamed and Undone where another folder may
-    // have been replaced (MayHaveReplacedFolder).
-    FileSystemError error;
+    // have been replaced (MayHaveReplacedFolder). The outcome takes the room after it: a row
+    // is eight bytes smaller.
+    [[no_unique_address]] FileSystemError error;
+    Outcome outcome = Outcome::None;
 
     bool operator==(const Verdict&) const = default;
 };
