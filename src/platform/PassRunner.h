@@ -39,10 +39,16 @@ public:
     bool stopped() const { return m_stopped.load(std::memory_order_relaxed); }
     int done() const { return m_done.load(std::memory_order_relaxed); }
 
+    // Results handed over for the window to take: many waiting bring the next hand-over
+    // sooner, as many folders done do (a planned preview hands every row over at its end).
+    void countHandedOver() { m_handedOver.fetch_add(1, std::memory_order_relaxed); }
+    int handedOver() const { return m_handedOver.load(std::memory_order_relaxed); }
+
 private:
     std::atomic<bool> m_cancel{false};
     std::atomic<bool> m_stopped{false};
     std::atomic<int> m_done{0};
+    std::atomic<int> m_handedOver{0};
 };
 
 // How a pass ended.

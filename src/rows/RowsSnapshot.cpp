@@ -1,6 +1,7 @@
 #include "RowsSnapshot.h"
 
 #include "DirectoryListModel.h"
+#include "platform/PassRunner.h"
 #include "platform/PathJoin.h"
 
 RowsSnapshot::RowsSnapshot(const DirectoryListModel& rows, Changes changes)
@@ -10,6 +11,7 @@ RowsSnapshot::RowsSnapshot(const DirectoryListModel& rows, Changes changes)
 std::function<void(PassControl&)> RowsSnapshot::around(std::function<void(PassControl&)> work)
 {
     return [this, work = std::move(work)](PassControl& control) {
+        m_control = &control;
         if (m_kind == Changes::Places) {
             m_rows.reserve(size_t(m_count));
             for (int i = 0; i < m_count; ++i)
@@ -20,6 +22,7 @@ std::function<void(PassControl&)> RowsSnapshot::around(std::function<void(PassCo
         }
         work(control);
         m_read = nullptr;
+        m_control = nullptr;
         std::vector<DirectoryRow>().swap(m_rows);
     };
 }
@@ -30,14 +33,14 @@ void RowsSnapshot::setProposal(int position, const QString& newName, const Verdi
         m_rows[size_t(position)].newName = newName;
         m_rows[size_t(position)].verdict = verdict;
     }
-    m_changes.put({position, ChangedRow::Proposal, verdict, newName, {}});
+    handOver({position, ChangedRow::Proposal, verdict, newName, {}});
 }
 
 void RowsSnapshot::setVerdict(int position, const Verdict& verdict)
 {
     if (m_kind == Changes::Places)
         m_rows[size_t(position)].verdict = verdict;
-    m_changes.put({position, ChangedRow::Outcome, verdict, {}, {}});
+    handOver({position, ChangedRow::Outcome, verdict, {}, {}});
 }
 
 void RowsSnapshot::setPlace(int position, const QString& name, const QString& key,
@@ -48,7 +51,7 @@ void RowsSnapshot::setPlace(int position, const QString& name, const QString& ke
     r.name = NameWithinPath(key, name);
     r.key = key;
     r.verdict = verdict;
-    m_changes.put({position, ChangedRow::Place | ChangedRow::Outcome, verdict, r.name, key});
+    handOver({position, ChangedRow::Place | ChangedRow::Outcome, verdict, r.name, key});
 }
 
 void RowsSnapshot::setParent(int position, const QString& parent)
@@ -57,5 +60,12 @@ void RowsSnapshot::setParent(int position, const QString& parent)
     DirectoryRow& r = m_rows[size_t(position)];
     r.parent = parent;
     r.key = JoinPath(parent, r.name);
-    m_changes.put({position, ChangedRow::Parent, {}, parent, r.key});
+    handOver({position, ChangedRow::Parent, {}, parent, r.key});
+}
+
+void RowsSnapshot::handOver(ChangedRow change)
+{
+    m_changes.put(std::move(change));
+    if (m_control)
+        m_control->countHandedOver();
 }

@@ -47,7 +47,10 @@ public:
     template <typename Use> void takeChanges(const Use& use) { m_changes.take(use); }
 
 private:
+    void handOver(ChangedRow change);
+
     const DirectoryListModel& m_source;
+    PassControl* m_control = nullptr;
     const Changes m_kind;
     int m_count;
     const DirectoryRow* m_read = nullptr;

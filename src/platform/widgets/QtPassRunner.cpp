@@ -60,12 +60,15 @@ PassEnd QtPassRunner::run(const QString& progressText, int total,
     QElapsedTimer sinceTaken;
     sinceTaken.start();
     int doneWhenTaken = 0;
+    int handedOverWhenTaken = 0;
     QObject::connect(&resultsTimer, &QTimer::timeout, &loop, [&] {
         const bool due = std::chrono::nanoseconds(sinceTaken.nsecsElapsed()) >=
                          resultsInterval - resultsCheckInterval / 2;
-        if (!due && control.done() - doneWhenTaken < rowsWorthTakingSooner)
+        if (!due && control.done() - doneWhenTaken < rowsWorthTakingSooner &&
+            control.handedOver() - handedOverWhenTaken < rowsWorthTakingSooner)
             return;
         doneWhenTaken = control.done();
+        handedOverWhenTaken = control.handedOver();
         sinceTaken.start();
         takeResults();
         if (dialog)
