@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <iterator>
 
 DirectoryListModel::DirectoryListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -147,6 +148,11 @@ bool DirectoryListModel::append(const QString& key, const QString& name, const Q
     return appendAll({DirectoryRow{name, {}, key, parent, {}, {}, {}}}) == 1;
 }
 
+bool DirectoryListModel::containsKey(const QString& key) const
+{
+    return m_keys.find(key, KeyHash(key), keyAt()) >= 0;
+}
+
 void DirectoryListModel::reserve(int rows)
 {
     m_rows.reserve(size_t(rows));
@@ -181,18 +187,24 @@ std::vector<HashedRow> DirectoryListModel::withKeyHashes(std::vector<DirectoryRo
 
 int DirectoryListModel::appendRows(std::vector<HashedRow>& rows)
 {
-    auto firstRefused = std::remove_if(rows.begin(), rows.end(), [this](HashedRow& r) {
-        const qsizetype before = m_keys.size();
-        m_keys.insert({r.row.key, r.keyHash}); // one lookup, not two
-        if (m_keys.size() == before)
-            return true;
+    // A row's position is known before it comes in: those kept so far are at the front.
+    const int first = count();
+    size_t kept = 0;
+    const auto keyAt = [&](int position) -> const QString& {
+        return position < first ? m_rows[size_t(position)].key
+                                : rows[size_t(position - first)].row.key;
+    };
+    for (HashedRow& r : rows) {
+        if (!m_keys.insert(first + int(kept), r.row.key, r.keyHash, keyAt))
+            continue;
         r.row.addedAs = m_nextAdded++;
-        return false;
-    });
-    rows.erase(firstRefused, rows.end());
+        if (&rows[kept] != &r)
+            rows[kept] = std::move(r);
+        ++kept;
+    }
+    rows.resize(kept);
     if (rows.empty())
         return 0;
-    const int first = count();
     beginInsertRows({}, first, first + int(rows.size()) - 1);
     for (HashedRow& r : rows)
         m_rows.push_back(std::move(r.row));
@@ -220,14 +232,22 @@ bool DirectoryListModel::removeMarked(const std::vector<bool>& marked)
     for (size_t i = firstMarked; i <= lastMarked && contiguous; ++i)
         contiguous = isMarked(i);
 
+    std::vector<int> newPosition(m_rows.size());
+    int next = 0;
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        newPosition[i] = isMarked(i) ? -1 : next++;
+    m_keys.renumber(newPosition);
+    // The rows that go are let go of away from the windows' thread.
+    std::vector<DirectoryRow> gone;
+    gone.reserve(m_rows.size() - size_t(next));
     if (contiguous) {
         beginRemoveRows({}, int(firstMarked), int(lastMarked));
-        for (size_t i = firstMarked; i <= lastMarked; ++i)
-            forgetKey(m_rows[i].key);
+        std::move(m_rows.begin() + qsizetype(firstMarked),
+                  m_rows.begin() + qsizetype(lastMarked) + 1, std::back_inserter(gone));
         m_rows.erase(m_rows.begin() + qsizetype(firstMarked),
                      m_rows.begin() + qsizetype(lastMarked) + 1);
         endRemoveRows();
-        ReturnFreedMemorySoon();
+        FreeSoon(std::move(gone));
         return true;
     }
 
@@ -235,14 +255,14 @@ bool DirectoryListModel::removeMarked(const std::vector<bool>& marked)
     beginResetModel();
     size_t kept = firstMarked;
     for (size_t i = firstMarked; i < m_rows.size(); ++i) {
-        if (isMarked(i))
-            forgetKey(m_rows[i].key);
-        else
+        if (!isMarked(i))
             m_rows[kept++] = std::move(m_rows[i]);
+        else
+            gone.push_back(std::move(m_rows[i]));
     }
     m_rows.resize(kept);
     endResetModel();
-    ReturnFreedMemorySoon();
+    FreeSoon(std::move(gone));
     return true;
 }
 
@@ -251,12 +271,10 @@ bool DirectoryListModel::removeAll()
     if (m_held)
         return false;
     beginResetModel();
-    m_rows.clear();
-    m_rows.shrink_to_fit();
+    std::vector<DirectoryRow> gone = std::exchange(m_rows, {});
     m_keys.clear();
-    m_keys.squeeze();
     endResetModel();
-    ReturnFreedMemorySoon();
+    FreeSoon(std::move(gone));
     return true;
 }
 
@@ -294,6 +312,7 @@ bool DirectoryListModel::reorderRows(const std::vector<int>& order)
         reordered.push_back(std::move(r));
     }
     m_rows = std::move(reordered);
+    m_keys.renumber(newPosition);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
@@ -321,9 +340,9 @@ void DirectoryListModel::takeOver(std::vector<ChangedRow>& changes)
         DirectoryRow& r = m_rows[size_t(change.position)];
         // Swapped, not assigned: the values the row gives up go back to the pass's thread.
         if (change.parts & (ChangedRow::Place | ChangedRow::Parent) && r.key != change.key) {
-            forgetKey(r.key);
-            m_keys.insert(Key::of(change.key));
+            m_keys.erase(change.position, KeyHash(r.key));
             r.key.swap(change.key);
+            m_keys.insert(change.position, r.key, KeyHash(r.key), keyAt());
         }
         if (change.parts & (ChangedRow::Proposal | ChangedRow::Outcome))
             std::swap(r.verdict, change.verdict);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "DirectoryRow.h"
+#include "RowKeyIndex.h"
 
 #include <QAbstractTableModel>
-#include <QSet>
 
 #include <optional>
 #include <utility>
@@ -33,7 +33,7 @@ public:
 
     int count() const { return int(m_rows.size()); }
     const DirectoryRow& row(int position) const { return m_rows[size_t(position)]; }
-    bool containsKey(const QString& key) const { return m_keys.contains(Key::of(key)); }
+    bool containsKey(const QString& key) const;
 
     // A pass's claim on the rows while it works away from them: meanwhile the rows change only
     // through it, and every other append, removal or clearing is refused. One at a time.
@@ -112,19 +112,15 @@ private:
     bool reorderRows(const std::vector<int>& order);
     void takeOver(std::vector<ChangedRow>& changes);
 
-    // A key with its hash, which is compared first.
-    struct Key
+    auto keyAt() const
     {
-        QString key;
-        size_t hash;
-        bool operator==(const Key& other) const { return hash == other.hash && key == other.key; }
-        friend size_t qHash(const Key& key, size_t seed) { return key.hash ^ seed; }
-        static Key of(const QString& key) { return {key, KeyHash(key)}; }
-    };
-    void forgetKey(const QString& key) { m_keys.remove(Key::of(key)); }
+        return [this](int position) -> const QString& {
+            return m_rows[size_t(position)].key;
+        };
+    }
 
     std::vector<DirectoryRow> m_rows;
-    QSet<Key> m_keys;
+    RowKeyIndex m_keys;
     QString m_previewRule;
     bool m_previewPlanned = false;
     quint32 m_nextAdded = 0;

@@ -929,6 +929,8 @@ private Q_SLOTS:
                 // A folder made again is another folder, whatever its inode number.
                 QVERIFY2(listed[r] != recreated || row.verdict.outcome != Verdict::Outcome::Renamed,
                          context);
+                // Each row is found by its path now: the folder cannot be listed twice.
+                QVERIFY2(rows.containsKey(row.key), context);
                 if (row.verdict.outcome == Verdict::Outcome::Renamed) {
                     renamed.insert(row.id.object, &row);
                     QCOMPARE(row.name, row.newName);

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// The list's rows by their keys: for each row its position, found through the key's hash. A
+// slot holds a part of the hash and the position (eight bytes), the table at most three
+// quarters full; the keys stay in the rows, read (keyAt) only where two hashes agree. A set of
+// the keys themselves took some 55 bytes a row.
+class RowKeyIndex
+{
+public:
+    void reserve(size_t rows);
+    void clear(); // and its memory
+
+    // The position of the row whose key is key, or -1.
+    template <typename KeyAt> int find(const QString& key, size_t hash, const KeyAt& keyAt) const
+    {
+        if (m_slots.empty())
+            return -1;
+        const quint32 fragment = fragmentOf(hash);
+        for (size_t slot = fragment & mask(); m_slots[slot]; slot = (slot + 1) & mask()) {
+            if (fragmentIn(m_slots[slot]) == fragment && keyAt(positionIn(m_slots[slot])) == key)
+                return positionIn(m_slots[slot]);
+        }
+        return -1;
+    }
+
+    // Takes the row at position in, unless a row of the same key is in already.
+    template <typename KeyAt>
+    bool insert(int position, const QString& key, size_t hash, const KeyAt& keyAt)
+    {
+        if (find(key, hash, keyAt) >= 0)
+            return false;
+        place(fragmentOf(hash), position);
+        return true;
+    }
+
+    // Lets the row at position go; its key has the hash given.
+    void erase(int position, size_t hash);
+    // After rows went or moved: the row at p is now at newPosition[p], or gone where that is -1.
+    void renumber(const std::vector<int>& newPosition);
+
+private:
+    static quint32 fragmentOf(size_t hash) { return quint32(hash ^ (quint64(hash) >> 32)); }
+    static quint32 fragmentIn(quint64 slot) { return quint32(slot >> 32); }
+    static int positionIn(quint64 slot) { return int(quint32(slot)) - 1; }
+    size_t mask() const { return m_slots.size() - 1; }
+    void place(quint32 fragment, int position);
+    void resize(size_t rows);
+
+    std::vector<quint64> m_slots; // fragment << 32 | (position + 1); 0 for none
+    size_t m_count = 0;
+};
