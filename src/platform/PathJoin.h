@@ -75,17 +75,15 @@ inline QString JoinPath(const QString& parent, QStringView name)
 }
 
 // The name as the end of the path's own text, where the path ends in a separator and the
-// name: a row's name and path then take one allocation, not two. The name itself otherwise.
-inline QString NameWithinPath(const QString& path, const QString& name)
+// name: a row's name and path then take one allocation, not two. A string of its own otherwise.
+inline QString NameWithinPath(const QString& path, QStringView name)
 {
     const qsizetype start = path.size() - name.size();
     if (name.isEmpty() || start < 1 || path[start - 1] != PathSeparator ||
-        QStringView(path).sliced(start) != name)
-        return name;
-    QString within = path; // one more reference to the path's text
+        QStringView(path).sliced(start) != name || !path.data_ptr().isMutable())
+        return name.toString(); // static text too, not to be shared this way
+    QString within = path;      // one more reference to the path's text
     QString::DataPointer& text = within.data_ptr();
-    if (!text.d_ptr())
-        return name; // static text, not to be shared this way
     text.setBegin(text.data() + start);
     text.size = name.size();
     return within;

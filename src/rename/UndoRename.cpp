@@ -61,10 +61,12 @@ Undid undoOne(FileSystem& fileSystem, FolderRenamer& renamer, FolderFinder& find
     }
     if (!undoRecord.admit(item))
         return Undid::NotOnRecord; // no rename without its line on record
-    const auto [parent, name] = SplitPath(entry.newPath);
-    std::optional<FileSystemError> failure = RenameListedFolder(
-        fileSystem, renamer, ListedFolder{parent, entry.parentId, name, entry.id},
-        SplitPath(entry.oldPath).second);
+    const auto [parent, name] = SplitPathView(entry.newPath);
+    std::optional<FileSystemError> failure =
+        RenameListedFolder(fileSystem, renamer,
+                           ListedFolder{parent.toString(), entry.parentId,
+                                        NameWithinPath(entry.newPath, name), entry.id},
+                           NameWithinPath(entry.oldPath, SplitPathView(entry.oldPath).second));
     if (failure && failure->kind == FileSystemError::Kind::MayHaveReplacedFolder) {
         error = *failure; // undone, and the row says what may have happened
         failure.reset();
@@ -274,8 +276,9 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
             }
             ++counts.undone;
             if (row >= 0)
-                snapshot.setPlace(row, SplitPath(entry.oldPath).second, entry.oldPath,
-                                  Verdict{Outcome::Undone, error});
+                snapshot.setPlace(
+                    row, NameWithinPath(entry.oldPath, SplitPathView(entry.oldPath).second),
+                    entry.oldPath, Verdict{Outcome::Undone, error});
             rowsByParent.follow(snapshot, entry.newPath, entry.oldPath); // rows below it
         });
         const Finished finished = finishBoth(records, record, undoRecord, *read,

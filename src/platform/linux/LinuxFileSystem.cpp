@@ -339,7 +339,7 @@ public:
             result.error = LinuxFileSystem::errorFromErrno(ENOTDIR);
             return result;
         }
-        result.folder = FolderInfo{name.toString(), m_parent.path(), id, m_parent.id()};
+        result.folder = FolderInfo{NameWithinPath(path, name), m_parent.path(), id, m_parent.id()};
         return result;
     }
 
