@@ -4,7 +4,7 @@
 //   build/release/bench/scale_bench [--load] [N ...]        (default: 10000 100000)
 //
 // A million folders are measured once (the folders take about 1 GB of the kernel's memory, the
-// program 1.6 GB); with --load, another thread keeps one core busy meanwhile.
+// program 1.8 GB); with --load, another thread keeps one core busy meanwhile.
 //
 // One phase's profile (listing, addition, preview, preview_steps, rename, rename_planned, undo):
 //   mkfifo /tmp/perf-ctl

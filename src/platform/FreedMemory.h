@@ -19,8 +19,11 @@ void ReturnFreedMemorySoon();
 template <typename T> void FreeSoon(T&& unwanted)
 {
     auto held = std::make_shared<std::decay_t<T>>(std::forward<T>(unwanted));
-    QThreadPool::globalInstance()->start([held]() mutable {
-        held.reset();
+    QThreadPool::globalInstance()->start([held] {
+        // Moved out rather than released: the caller's reference may be the last one.
+        {
+            const std::decay_t<T> freed = std::move(*held);
+        }
         ReturnFreedMemory();
     });
 }
