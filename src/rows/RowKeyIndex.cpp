@@ -2,14 +2,10 @@
 
 #include <bit>
 
-namespace {
-
-size_t slotsFor(size_t rows)
+size_t RowKeyIndex::slotsFor(size_t rows)
 {
     return std::bit_ceil(std::max<size_t>(16, rows + rows / 3 + 1));
 }
-
-} // namespace
 
 void RowKeyIndex::reserve(size_t rows)
 {

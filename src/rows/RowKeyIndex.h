@@ -19,21 +19,20 @@ public:
     {
         if (m_slots.empty())
             return -1;
-        const quint32 fragment = fragmentOf(hash);
-        for (size_t slot = fragment & mask(); m_slots[slot]; slot = (slot + 1) & mask()) {
-            if (fragmentIn(m_slots[slot]) == fragment && keyAt(positionIn(m_slots[slot])) == key)
-                return positionIn(m_slots[slot]);
-        }
-        return -1;
+        return positionIn(m_slots[slotOf(key, hash, keyAt)]);
     }
 
     // Takes the row at position in, unless a row of the same key is in already.
     template <typename KeyAt>
     bool insert(int position, const QString& key, size_t hash, const KeyAt& keyAt)
     {
-        if (find(key, hash, keyAt) >= 0)
+        if (slotsFor(m_count + 1) > m_slots.size())
+            resize(2 * (m_count + 1));
+        quint64& slot = m_slots[slotOf(key, hash, keyAt)];
+        if (slot)
             return false;
-        place(fragmentOf(hash), position);
+        slot = quint64(fragmentOf(hash)) << 32 | quint32(position + 1);
+        ++m_count;
         return true;
     }
 
@@ -47,6 +46,20 @@ private:
     static quint32 fragmentIn(quint64 slot) { return quint32(slot >> 32); }
     static int positionIn(quint64 slot) { return int(quint32(slot)) - 1; }
     size_t mask() const { return m_slots.size() - 1; }
+    static size_t slotsFor(size_t rows);
+    // The slot of the row whose key is key, or the empty slot where it would go. One probe
+    // answers both.
+    template <typename KeyAt>
+    size_t slotOf(const QString& key, size_t hash, const KeyAt& keyAt) const
+    {
+        const quint32 fragment = fragmentOf(hash);
+        size_t slot = fragment & mask();
+        for (; m_slots[slot]; slot = (slot + 1) & mask()) {
+            if (fragmentIn(m_slots[slot]) == fragment && keyAt(positionIn(m_slots[slot])) == key)
+                break;
+        }
+        return slot;
+    }
     void place(quint32 fragment, int position);
     void resize(size_t rows);
 
