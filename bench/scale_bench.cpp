@@ -45,6 +45,7 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <functional>
+#include <malloc.h>
 #include <numeric>
 #include <optional>
 #include <string>
@@ -151,6 +152,13 @@ long residentBytes()
         std::fclose(statm);
     }
     return resident * sysconf(_SC_PAGESIZE);
+}
+
+// The bytes the program's allocations hold, whatever pages earlier ones left resident.
+long heapBytesInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return long(info.uordblks + info.hblkhd);
 }
 
 bool underLoad = false;
@@ -302,7 +310,9 @@ void runScale(int n, int repetitions)
     }
     const double sortSeconds = median(sorts);
 
+    QThreadPool::globalInstance()->waitForDone(); // what the pool frees is freed
     const long emptyResident = residentBytes();
+    const long emptyHeap = heapBytesInUse();
     stalls.beginPhase(u"addition"_s);
     for (int r = 0; r < repetitions; ++r) {
         window.clearList();
@@ -317,7 +327,9 @@ void runScale(int n, int repetitions)
         std::printf("only %d of %d folders were added\n", rows.count(), n);
         std::exit(1);
     }
+    QThreadPool::globalInstance()->waitForDone();
     const long loadedResident = residentBytes();
+    const long loadedHeap = heapBytesInUse();
     addDialog.hide();
 
     const auto preview = [&](const QString& suffix) {
@@ -472,9 +484,11 @@ void runScale(int n, int repetitions)
     std::printf("the listing's sort alone: %.4f s (%.2f x readdir)\n", sortSeconds,
                 sortSeconds / listing.floor);
     const double bytesPerRow = double(loadedResident - emptyResident) / n;
+    const double heapBytesPerRow = double(loadedHeap - emptyHeap) / n;
     std::printf("rows left after removing half: %d\n", remaining);
     std::printf("resident: empty list %ld bytes, %d rows %ld bytes, %.0f bytes a row\n",
                 emptyResident, n, loadedResident, bytesPerRow);
+    std::printf("heap in use: %.0f bytes a row\n", heapBytesPerRow);
     for (const Result& result : results) {
         std::printf("RESULT phase=%s n=%d load=%d median_s=%.6f floor_s=%.6f ratio=%.3f "
                     "stall_s=%.4f\n",
@@ -483,7 +497,8 @@ void runScale(int n, int repetitions)
     }
     std::printf("RESULT phase=sort_alone n=%d median_s=%.6f floor_s=%.6f ratio=%.3f\n", n,
                 sortSeconds, listing.floor, sortSeconds / listing.floor);
-    std::printf("RESULT memory n=%d bytes_per_row=%.0f\n", n, bytesPerRow);
+    std::printf("RESULT memory n=%d bytes_per_row=%.0f heap_bytes_per_row=%.0f\n", n, bytesPerRow,
+                heapBytesPerRow);
     std::printf("RESULT record n=%d bytes_per_folder=%.0f\n", n, recordBytesPerFolder);
     std::printf("RESULT peak n=%d resident_bytes=%ld\n", n, peakResidentBytes());
     std::fflush(stdout);

@@ -45,10 +45,8 @@ QStringList ancestorsOf(const QString& path)
 
 void SortNaturally(QStringList& names)
 {
-    NaturalNameSorter sorter;
-    sorter.add(std::exchange(names, {}));
-    const std::vector<int> order = sorter.finish();
-    QStringList unsorted = sorter.takeNames();
+    const std::vector<int> order = NaturalNameOrder().sortedPositions(names);
+    QStringList unsorted = std::exchange(names, {});
     names.reserve(unsorted.size());
     for (const int position : order)
         names.append(std::move(unsorted[position]));
@@ -63,13 +61,13 @@ bool DirectoryListing::setPath(const QString& directory)
     const QString path = withoutTrailingSeparators(directory);
     if (RootLength(path) == 0)
         return false;
-    std::optional<QStringList> names;
+    std::optional<NameList> names;
     std::vector<int> order;
     const auto read = [&](PassControl& control) {
         // Sorted while being read: on a second core the sort costs hardly more than the
         // reading.
         NaturalNameSorter sorter;
-        const auto take = [&](QStringList some) {
+        const auto take = [&](NameList some) {
             sorter.add(std::move(some));
         };
         if (m_fileSystem.readSubfolderNames(path, take) && !control.stopHere()) {
@@ -90,8 +88,7 @@ bool DirectoryListing::setPath(const QString& directory)
 QString DirectoryListing::list(int index) const
 {
     if (index >= 0 && index < listCount()) {
-        const QString& name = m_subfolders[m_order[size_t(index)]];
-        return JoinPath(m_path, name);
+        return JoinPath(m_path, m_subfolders[m_order[size_t(index)]]);
     }
     const int ancestor = ancestorCount() + index; // -1 is the last ancestor
     if (index < 0 && ancestor >= 0)
@@ -102,7 +99,7 @@ QString DirectoryListing::list(int index) const
 QString DirectoryListing::displayName(int index) const
 {
     if (index >= 0 && index < listCount())
-        return m_subfolders[m_order[size_t(index)]];
+        return m_subfolders[m_order[size_t(index)]].toString();
     const QString full = list(index);
     if (full.size() <= RootLength(full))
         return full;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/NameList.h"
+
 #include <vector>
 
 class FileSystem;
@@ -40,6 +42,6 @@ private:
     PassRunner& m_passes;
     QString m_path;
     QStringList m_ancestors;  // the root first, the open directory last
-    QStringList m_subfolders; // names, as read
+    NameList m_subfolders;    // names, as read
     std::vector<int> m_order; // their positions in natural order
 };

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/NameList.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -199,14 +201,14 @@ public:
     // unsorted, handed to take some thousands at a time as they are read; false when the
     // folder cannot be read.
     virtual bool readSubfolderNames(const QString& folder,
-                                    const std::function<void(QStringList)>& take) = 0;
+                                    const std::function<void(NameList)>& take) = 0;
     // The same names all at once; nothing when the folder cannot be read.
     std::optional<QStringList> subfolderNames(const QString& folder)
     {
-        QStringList names;
-        if (!readSubfolderNames(folder, [&](QStringList some) { names.append(std::move(some)); }))
+        NameList names;
+        if (!readSubfolderNames(folder, [&](NameList some) { names.append(std::move(some)); }))
             return std::nullopt;
-        return names;
+        return names.toStringList();
     }
     // How many names readSubfolderNames() hands over at a time.
     static constexpr qsizetype subfolderNamesAtATime = 16384;

@@ -130,13 +130,15 @@ public:
         int position;
     };
 
-    // The entries of the names, the first at the position given, appended; false when a name
-    // is not of printable ASCII. The bytes of the keys after their first 16 go to the tails.
-    bool appendEntries(std::span<const QString> names, int firstPosition,
-                       std::vector<Entry>& entries, std::string& tails) const
+    // The entries of the names from the position given on, appended; false when a name is not
+    // of printable ASCII. The bytes of the keys after their first 16 go to the tails.
+    template <typename Names>
+    bool appendEntries(const Names& names, qsizetype from, std::vector<Entry>& entries,
+                       std::string& tails) const
     {
         std::string key;
-        for (const QString& name : names) {
+        for (qsizetype position = from; position < qsizetype(names.size()); ++position) {
+            const QStringView name = names[position];
             if (!holdsOnly(name))
                 return false;
             key.resize(std::max<size_t>(size_t(name.size()) * 3, 16));
@@ -148,7 +150,7 @@ public:
             entry.tail = quint32(tails.size());
             entry.tailLength = length > 16 ? quint32(length - 16) : 0;
             tails.append(key.data() + 16, entry.tailLength);
-            entry.position = firstPosition++;
+            entry.position = int(position);
             entries.push_back(entry);
         }
         return true;
@@ -179,6 +181,42 @@ public:
         positions.reserve(entries.size());
         for (const Entry& entry : entries)
             positions.push_back(entry.position);
+        return positions;
+    }
+
+    // The positions of sorted runs' entries in key order, merged at once: a merged run of
+    // entries would be as large again in fresh memory.
+    static std::vector<int> mergedPositionsOf(const std::vector<std::vector<Entry>>& runs,
+                                              const std::string& tails)
+    {
+        struct Head
+        {
+            const Entry* at;
+            const Entry* end;
+        };
+        std::vector<Head> heads;
+        size_t count = 0;
+        for (const std::vector<Entry>& run : runs) {
+            if (!run.empty())
+                heads.push_back({run.data(), run.data() + run.size()});
+            count += run.size();
+        }
+        const auto before = inOrder(tails);
+        const auto later = [&](const Head& a, const Head& b) {
+            return before(*b.at, *a.at);
+        };
+        std::make_heap(heads.begin(), heads.end(), later);
+        std::vector<int> positions;
+        positions.reserve(count);
+        while (!heads.empty()) {
+            std::pop_heap(heads.begin(), heads.end(), later);
+            Head& first = heads.back();
+            positions.push_back(first.at->position);
+            if (++first.at == first.end)
+                heads.pop_back();
+            else
+                std::push_heap(heads.begin(), heads.end(), later);
+        }
         return positions;
     }
 
@@ -335,12 +373,12 @@ struct NaturalNameSorter::Batches
 
     std::mutex mutex;
     std::condition_variable changed;
-    std::deque<QStringList> waiting;
+    std::deque<NameList> waiting;
     bool ended = false;
     bool abandoned = false;
 
     // The sorting thread's own until it ends.
-    QStringList names;
+    NameList names;
     std::string tails;
     // Sorted runs of entries, each at least as long as the next, so that every entry is
     // merged about log(batches) times.
@@ -358,7 +396,7 @@ struct NaturalNameSorter::Batches
     void sortAsTheyCome()
     {
         for (;;) {
-            QStringList batch;
+            NameList batch;
             {
                 std::unique_lock lock(mutex);
                 changed.wait(lock, [&] { return !waiting.empty() || ended || abandoned; });
@@ -373,8 +411,7 @@ struct NaturalNameSorter::Batches
                 continue; // sorted as a whole at the end
             std::vector<AsciiSortKeys::Entry> run;
             run.reserve(size_t(names.size() - first));
-            if (!ascii->appendEntries(std::span(names).subspan(size_t(first)), int(first), run,
-                                      tails)) {
+            if (!ascii->appendEntries(names, first, run, tails)) {
                 ascii = nullptr;
                 runs.clear();
                 continue;
@@ -404,7 +441,7 @@ NaturalNameSorter::~NaturalNameSorter()
     }
 }
 
-void NaturalNameSorter::add(QStringList names)
+void NaturalNameSorter::add(NameList names)
 {
     if (names.isEmpty())
         return;
@@ -425,13 +462,11 @@ std::vector<int> NaturalNameSorter::finish()
     m_thread.join();
     Batches& b = *m_batches;
     if (!b.ascii)
-        return b.order.sortedPositions(b.names);
-    while (b.runs.size() >= 2)
-        b.mergeLastRuns();
-    return b.runs.empty() ? std::vector<int>() : AsciiSortKeys::positionsOf(b.runs[0]);
+        return b.order.sortedPositions(b.names.toStringList());
+    return AsciiSortKeys::mergedPositionsOf(b.runs, b.tails);
 }
 
-QStringList NaturalNameSorter::takeNames()
+NameList NaturalNameSorter::takeNames()
 {
     return std::exchange(m_batches->names, {});
 }

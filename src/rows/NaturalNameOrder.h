@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/NameList.h"
+
 #include <memory>
 #include <optional>
 #include <span>
@@ -44,12 +46,12 @@ public:
     NaturalNameSorter& operator=(const NaturalNameSorter&) = delete;
 
     // From one thread at a time, not the sorter's own.
-    void add(QStringList names);
+    void add(NameList names);
     // The positions of all the names added, in the order of NaturalNameOrder::sortedPositions.
     // Once.
     std::vector<int> finish();
     // The names added, in the order they were; after finish().
-    QStringList takeNames();
+    NameList takeNames();
 
 private:
     struct Batches;

@@ -21,7 +21,7 @@ void FaultyFileSystem::enterCall(const QString& path)
 }
 
 bool FaultyFileSystem::readSubfolderNames(const QString& folder,
-                                          const std::function<void(QStringList)>& take)
+                                          const std::function<void(NameList)>& take)
 {
     enterCall(folder);
     return !unreadable.contains(folder) && NativeFileSystem::readSubfolderNames(folder, take);

@@ -44,7 +44,7 @@ public:
 
     std::unique_ptr<FolderFinder> folderFinder() override;
     bool readSubfolderNames(const QString& folder,
-                            const std::function<void(QStringList)>& take) override;
+                            const std::function<void(NameList)>& take) override;
     std::unique_ptr<FolderProbe> folderProbe() override;
     std::unique_ptr<FolderRenamer> folderRenamer() override;
     QList<Volume> volumes() override;

@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QStorageInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring> // strerrorname_np
@@ -553,7 +554,7 @@ std::unique_ptr<FolderFinder> LinuxFileSystem::folderFinder()
 }
 
 bool LinuxFileSystem::readSubfolderNames(const QString& folder,
-                                         const std::function<void(QStringList)>& take)
+                                         const std::function<void(NameList)>& take)
 {
     Descriptor opened = openFolder(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (!opened.isOpen() || ::faccessat(opened.get(), ".", R_OK | X_OK, 0) != 0)
@@ -562,7 +563,7 @@ bool LinuxFileSystem::readSubfolderNames(const QString& folder,
     if (!directory)
         return false;
     opened.release(); // closedir closes it
-    QStringList names;
+    NameList names;
     while (const dirent* entry = ::readdir(directory)) {
         // Hidden folders stay out, as in the desktop's file manager (and so do . and ..).
         if (entry->d_name[0] == '.')
@@ -575,10 +576,16 @@ bool LinuxFileSystem::readSubfolderNames(const QString& folder,
                 !S_ISDIR(info.st_mode))
                 continue;
         }
-        names.append(NameFromBytes(entry->d_name));
+        const QByteArrayView bytes(entry->d_name);
+        if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
+            names.append(QLatin1StringView(bytes));
+        else
+            names.append(QStringView(NameFromBytes(bytes)));
         if (names.size() == subfolderNamesAtATime) {
+            const qsizetype characters = names.characterCount();
             take(std::exchange(names, {}));
-            names.reserve(subfolderNamesAtATime); // a folder this large: grown no more
+            // A folder this large: grown no more.
+            names.reserve(subfolderNamesAtATime, characters + characters / 8);
         }
     }
     ::closedir(directory);

@@ -325,7 +325,7 @@ std::unique_ptr<FolderFinder> WindowsFileSystem::folderFinder()
 }
 
 bool WindowsFileSystem::readSubfolderNames(const QString& folder,
-                                           const std::function<void(QStringList)>& take)
+                                           const std::function<void(NameList)>& take)
 {
     const auto pattern = nativePath(JoinPath(folder, u"*"_s));
     if (!pattern || !folderExists(folder))
@@ -337,19 +337,21 @@ bool WindowsFileSystem::readSubfolderNames(const QString& folder,
     if (search == INVALID_HANDLE_VALUE) {
         return ::GetLastError() == ERROR_FILE_NOT_FOUND; // a drive's root without entries
     }
-    QStringList names;
+    NameList names;
     do {
         // Hidden and system folders stay out, as in Explorer; junctions and links count.
         const DWORD attributes = found.dwFileAttributes;
         if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
             (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
             continue;
-        const QString name = QString::fromWCharArray(found.cFileName);
-        if (name != u"."_s && name != u".."_s)
+        const QStringView name(found.cFileName);
+        if (name != u"." && name != u"..")
             names.append(name);
         if (names.size() == subfolderNamesAtATime) {
+            const qsizetype characters = names.characterCount();
             take(std::exchange(names, {}));
-            names.reserve(subfolderNamesAtATime); // a folder this large: grown no more
+            // A folder this large: grown no more.
+            names.reserve(subfolderNamesAtATime, characters + characters / 8);
         }
     } while (::FindNextFileW(search, &found));
     ::FindClose(search);

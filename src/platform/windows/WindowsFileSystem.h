@@ -12,7 +12,7 @@ public:
     std::optional<qint64> timeOf(const QString& path, FolderTime which) override;
     std::unique_ptr<FolderFinder> folderFinder() override;
     bool readSubfolderNames(const QString& folder,
-                            const std::function<void(QStringList)>& take) override;
+                            const std::function<void(NameList)>& take) override;
     std::optional<FileSystemError> checkFolderName(const QString& name) override;
     std::unique_ptr<FolderProbe> folderProbe() override;
     std::unique_ptr<FolderRenamer> folderRenamer() override;
