@@ -142,14 +142,10 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
                             : &otherKeys.emplace_back(JoinPath(folder.parent, folder.name));
             QString key = *listedKey;
             const size_t keyHash = KeyHash(key);
-            found.put({DirectoryRow{NameWithinPath(key, folder.name),
-                                    {},
-                                    std::move(key),
-                                    std::move(folder.parent),
-                                    folder.id,
-                                    folder.parentId,
-                                    {}},
-                       keyHash});
+            found.put(
+                {DirectoryRow{
+                     {}, std::move(key), std::move(folder.parent), folder.id, folder.parentId, {}},
+                 keyHash});
         });
     };
     report.end = passes.run(Texts::tr("正在加入目录……"), count, lookUp, [&] {

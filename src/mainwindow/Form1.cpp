@@ -387,7 +387,7 @@ void Form1::showPathOf(int row)
 QString Form1::pathInWords(const DirectoryRow& row)
 {
     const QString path = VisibleName(row.key);
-    const QString note = UnseenCharactersNote(row.name);
+    const QString note = UnseenCharactersNote(row.name());
     return note.isEmpty() ? path : tr("%1　（%2）").arg(path, note);
 }
 
@@ -482,7 +482,7 @@ bool Form1::exportList(const QString& path) const
     for (int i = 0; i < m_rows->count(); ++i) {
         const DirectoryRow& row = m_rows->row(i);
         lines.append(
-            {VisibleName(row.key), VisibleName(row.name), VisibleName(row.proposedName())});
+            {VisibleName(row.key), VisibleName(row.name()), VisibleName(row.proposedName())});
     }
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(CsvFile(lines)) >= 0 && file.commit();

@@ -108,7 +108,7 @@ std::vector<Step> planned(const RowsSnapshot& rows, FileSystem& fileSystem)
             return parentIgnoresCase ? name.toCaseFolded() : name;
         };
         canGo[size_t(i)] = row.verdict.outcome == Verdict::Outcome::CanRename;
-        plan[size_t(i)] = {row.parentId, key(row.name),
+        plan[size_t(i)] = {row.parentId, key(row.name()),
                            canGo[size_t(i)] ? key(row.newName) : QString()};
     }
     std::vector<Step> steps = RenamePlan::Order(RenamePlan::WaitsFor(plan), canGo);
@@ -162,10 +162,10 @@ Verdict 目录重命名(FileSystem& fileSystem, FolderRenamer& renamer, const Di
 {
     using Outcome = Verdict::Outcome;
     using Kind = FileSystemError::Kind;
-    if (newName == row.name)
+    if (newName == row.name())
         return Verdict{Outcome::SameName, {}};
     const std::optional<FileSystemError> error = RenameListedFolder(
-        fileSystem, renamer, ListedFolder{row.parent, row.parentId, row.name, row.id}, newName);
+        fileSystem, renamer, ListedFolder{row.parent, row.parentId, row.name(), row.id}, newName);
     if (!error)
         return Verdict{Outcome::Renamed, {}};
     if (error->kind == Kind::MayHaveReplacedFolder)
@@ -213,14 +213,14 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
         QHash<int, QString> nameBefore; // of the rows that go through a temporary name
         for (const Step& step : steps) {
             if (step.kind == Step::Kind::ToTemporary || step.kind == Step::Kind::Unwind)
-                nameBefore.insert(step.row, snapshot.row(step.row).name);
+                nameBefore.insert(step.row, snapshot.row(step.row).name());
         }
         // A step's name before it and after it; a row's name changes only by its own steps.
         const auto namesOf = [&](const Step& step) {
             const DirectoryRow& row = snapshot.row(step.row);
             switch (step.kind) {
             case Step::Kind::ToTemporary:
-                return std::pair{row.name, temporary(step.row)};
+                return std::pair{row.name(), temporary(step.row)};
             case Step::Kind::FromTemporary:
                 return std::pair{temporary(step.row), row.newName};
             case Step::Kind::Unwind:
@@ -230,7 +230,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             case Step::Kind::Direct:
                 break;
             }
-            return std::pair{row.name, row.newName};
+            return std::pair{row.name(), row.newName};
         };
         // Every step the batch tries, on record before it happens. A folder with rows below it
         // changes their paths as it is renamed.
@@ -266,7 +266,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                 return;
             }
             const QString to = namesOf(step).second;
-            const bool attempt = to != row.name;
+            const bool attempt = to != row.name();
             if (attempt && !record.admit(k))
                 return; // no rename without its line on record
             const Verdict verdict = 目录重命名(fileSystem, *renamer, row, to);
@@ -279,7 +279,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
                     const QString oldPath = row.key;
                     renamed -= step.kind == Step::Kind::Unwind;
                     failed += step.kind == Step::Kind::Unwind;
-                    snapshot.setPlace(i, to, JoinPath(row.parent, to), *cycleFailed);
+                    snapshot.setPlace(i, JoinPath(row.parent, to), *cycleFailed);
                     rowsByParent.follow(snapshot, oldPath, row.key);
                 }
                 if (step.kind == Step::Kind::BackFromTemporary) {
@@ -299,7 +299,7 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             atTemporary[size_t(i)] = step.kind == Step::Kind::ToTemporary;
             renamed += !atTemporary[size_t(i)];
             const QString oldPath = row.key;
-            snapshot.setPlace(i, to, JoinPath(row.parent, to), verdict);
+            snapshot.setPlace(i, JoinPath(row.parent, to), verdict);
             rowsByParent.follow(snapshot, oldPath, row.key);
         };
         for (int k = 0; k < int(steps.size()); ++k) {

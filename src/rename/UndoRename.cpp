@@ -276,9 +276,7 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
             }
             ++counts.undone;
             if (row >= 0)
-                snapshot.setPlace(
-                    row, NameWithinPath(entry.oldPath, SplitPathView(entry.oldPath).second),
-                    entry.oldPath, Verdict{Outcome::Undone, error});
+                snapshot.setPlace(row, entry.oldPath, Verdict{Outcome::Undone, error});
             rowsByParent.follow(snapshot, entry.newPath, entry.oldPath); // rows below it
         });
         const Finished finished = finishBoth(records, record, undoRecord, *read,

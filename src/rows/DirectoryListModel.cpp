@@ -33,7 +33,7 @@ QVariant DirectoryListModel::data(const QModelIndex& index, int role) const
         return toolTip(index.row(), index.column());
     switch (index.column()) {
     case NameColumn:
-        return VisibleName(r.name);
+        return VisibleName(r.name());
     case NewNameColumn:
         return VisibleName(r.newName);
     case VerdictColumn:
@@ -61,7 +61,7 @@ int DirectoryListModel::rowGivingUpName(int position) const
     const DirectoryRow& r = row(position);
     for (int i = 0; i < count(); ++i) {
         const DirectoryRow& other = row(i);
-        if (i != position && other.parentId == r.parentId && other.name == r.newName &&
+        if (i != position && other.parentId == r.parentId && other.name() == r.newName &&
             other.verdict.outcome == Verdict::Outcome::CanRename)
             return i;
     }
@@ -72,7 +72,7 @@ QString DirectoryListModel::plannedHint(int position) const
 {
     using namespace Qt::StringLiterals;
     const DirectoryRow& r = row(position);
-    if (r.newName != r.name && r.newName.compare(r.name, Qt::CaseInsensitive) == 0 &&
+    if (r.newName != r.name() && r.newName.compare(r.name(), Qt::CaseInsensitive) == 0 &&
         rowGivingUpName(position) < 0)
         return tr("只改变字母大小写：先改为临时名称，再改为新名称。");
     const int after = rowGivingUpName(position);
@@ -90,7 +90,7 @@ QString DirectoryListModel::plannedHint(int position) const
     }
     return tr("在第 %1 行的目录“%2”改名之后再改名。")
         .arg(after + 1)
-        .arg(VisibleName(row(after).name));
+        .arg(VisibleName(row(after).name()));
 }
 
 QString DirectoryListModel::toolTip(int position, int column) const
@@ -102,7 +102,7 @@ QString DirectoryListModel::toolTip(int position, int column) const
     case NewNameColumn: {
         // Said in words where the list cannot show it: "sp " and "sp" look alike.
         const bool old = column == NameColumn;
-        const QString note = UnseenCharactersNote(old ? r.name : r.newName);
+        const QString note = UnseenCharactersNote(old ? r.name() : r.newName);
         const QString shown = VisibleName(old ? r.key : r.newName);
         return note.isEmpty() ? shown : shown + u'\n' + note;
     }
@@ -120,7 +120,7 @@ QString DirectoryListModel::toolTip(int position, int column) const
         if (first >= 0) {
             text += tr("\n第 %1 行的目录“%2”先改为这个名称。")
                         .arg(first + 1)
-                        .arg(VisibleName(row(first).name));
+                        .arg(VisibleName(row(first).name()));
         }
     }
     return text;
@@ -143,9 +143,9 @@ Qt::ItemFlags DirectoryListModel::flags(const QModelIndex& index) const
                            : Qt::NoItemFlags;
 }
 
-bool DirectoryListModel::append(const QString& key, const QString& name, const QString& parent)
+bool DirectoryListModel::append(const QString& key, const QString& parent)
 {
-    return appendAll({DirectoryRow{name, {}, key, parent, {}, {}, {}}}) == 1;
+    return appendAll({DirectoryRow{{}, key, parent, {}, {}, {}}}) == 1;
 }
 
 bool DirectoryListModel::containsKey(const QString& key) const
@@ -348,8 +348,6 @@ void DirectoryListModel::takeOver(std::vector<ChangedRow>& changes)
             std::swap(r.verdict, change.verdict);
         if (change.parts & ChangedRow::Proposal)
             r.newName.swap(change.text);
-        else if (change.parts & ChangedRow::Place)
-            r.name.swap(change.text);
         else if (change.parts & ChangedRow::Parent)
             r.parent.swap(change.text);
         first = std::min(first, change.position);

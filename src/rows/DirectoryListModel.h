@@ -77,9 +77,9 @@ public:
     const QString& previewRule() const { return m_previewRule; }
     bool isPreviewPlanned() const { return m_previewPlanned; }
 
-    // Appends one row; false, and nothing changes, when the key is already listed or a pass
-    // holds the rows.
-    bool append(const QString& key, const QString& name, const QString& parent);
+    // Appends one row (a null parent for a root); false, and nothing changes, when the key is
+    // already listed or a pass holds the rows.
+    bool append(const QString& key, const QString& parent);
     // Appends the rows whose keys are new (to the list and to the batch), with one
     // notification. Returns how many were appended: none while a pass holds the rows.
     int appendAll(std::vector<DirectoryRow> rows);

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "Verdict.h"
+#include "platform/PathJoin.h"
 
 #include <QString>
 
 // One row of the directory list: one directory on disk.
 struct DirectoryRow
 {
-    QString name;    // column 1: the directory's own name; empty for a root
     QString newName; // column 2: the proposed name
-    QString key;     // the full path, unique within the list
+    QString key;     // the full path, unique within the list; ends in the directory's name
     QString parent;  // the parent's full path; a null QString for a root, which has none
     FileId id;       // the folder's identity when it was listed
     FileId parentId; // its parent's
@@ -17,6 +17,15 @@ struct DirectoryRow
     quint32 addedAs = 0;                   // the order in which rows came into the list
 
     bool hasParent() const { return !parent.isNull(); }
+    // Column 1: the directory's own name, what the path holds after the parent's (a name kept
+    // apart took 24 bytes a row more); empty for a root.
+    QString name() const
+    {
+        const qsizetype start = JoinedLength(parent, {});
+        if (!hasParent() || start >= key.size())
+            return {};
+        return NameWithinPath(key, QStringView(key).sliced(start));
+    }
     // Rows added after the last preview have no proposal yet.
     bool isPreviewed() const
     {
@@ -25,10 +34,7 @@ struct DirectoryRow
     }
     QString verdictText() const { return VerdictText(verdict); }
     // The last preview's new name, or the row's own name where it has none.
-    const QString& proposedName() const
-    {
-        return isPreviewed() && !newName.isEmpty() ? newName : name;
-    }
+    QString proposedName() const { return isPreviewed() && !newName.isEmpty() ? newName : name(); }
 };
 
 // A row made away from the list's thread, with its key's hash (KeyHash) made there too: the
@@ -52,7 +58,7 @@ struct ChangedRow
     enum Part : quint8 {
         Proposal = 1, // text is the new name; and the verdict
         Outcome = 2,  // the verdict
-        Place = 4,    // text is the folder's name now, key its path
+        Place = 4,    // key is the folder's path now
         Parent = 8,   // text is the parent's path now, key the row's path
     };
     int position;

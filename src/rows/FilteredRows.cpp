@@ -26,7 +26,7 @@ bool FilteredRows::shows(const DirectoryRow& row) const
     case RowFilter::Containing:
         break;
     }
-    return row.name.contains(m_text, Qt::CaseInsensitive) ||
+    return row.name().contains(m_text, Qt::CaseInsensitive) ||
            row.proposedName().contains(m_text, Qt::CaseInsensitive);
 }
 

@@ -43,23 +43,21 @@ void RowsSnapshot::setVerdict(int position, const Verdict& verdict)
     handOver({position, ChangedRow::Outcome, verdict, {}, {}});
 }
 
-void RowsSnapshot::setPlace(int position, const QString& name, const QString& key,
-                            const Verdict& verdict)
+void RowsSnapshot::setPlace(int position, const QString& key, const Verdict& verdict)
 {
     Q_ASSERT(m_kind == Changes::Places);
     DirectoryRow& r = m_rows[size_t(position)];
-    r.name = NameWithinPath(key, name);
     r.key = key;
     r.verdict = verdict;
-    handOver({position, ChangedRow::Place | ChangedRow::Outcome, verdict, r.name, key});
+    handOver({position, ChangedRow::Place | ChangedRow::Outcome, verdict, {}, key});
 }
 
 void RowsSnapshot::setParent(int position, const QString& parent)
 {
     Q_ASSERT(m_kind == Changes::Places);
     DirectoryRow& r = m_rows[size_t(position)];
+    r.key = JoinPath(parent, r.name()); // the name as the old parent's path ends
     r.parent = parent;
-    r.key = JoinPath(parent, r.name);
     handOver({position, ChangedRow::Parent, {}, parent, r.key});
 }
 

@@ -36,9 +36,9 @@ public:
 
     void setProposal(int position, const QString& newName, const Verdict& verdict);
     void setVerdict(int position, const Verdict& verdict);
-    // Only where places change. After a rename or its undo: the folder's name and path now,
-    // and the verdict.
-    void setPlace(int position, const QString& name, const QString& key, const Verdict& verdict);
+    // Only where places change. After a rename or its undo: the folder's path now (its name is
+    // the path's end), and the verdict.
+    void setPlace(int position, const QString& key, const Verdict& verdict);
     // After a folder above the row was renamed: the row's parent path, and so its key.
     void setParent(int position, const QString& parent);
 

@@ -54,7 +54,7 @@ PassEnd SortRows(DirectoryListModel& rows, FileSystem& fileSystem, RowOrder orde
             std::vector<QString> names;
             names.reserve(size_t(count));
             for (const int position : byParent)
-                names.push_back(snapshot.row(position).name);
+                names.push_back(snapshot.row(position).name());
             sorted.reserve(size_t(count));
             for (const int position : NaturalNameOrder().sortedPositions(names))
                 sorted.push_back(byParent[size_t(position)]);

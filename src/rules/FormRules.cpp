@@ -303,7 +303,7 @@ void FormRules::refreshPreview()
     parents.reserve(size_t(shown));
     for (int i = 0; i < shown; ++i) {
         const DirectoryRow& row = m_rows.row(i);
-        names.append(row.name);
+        names.append(row.name());
         paths.append(row.key);
         parents.emplace_back(row.parentId, row.parent);
     }

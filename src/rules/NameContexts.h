@@ -22,7 +22,7 @@ public:
             int& counted = seen[rows.row(i).parentId];
             m_positionInParent[size_t(i)] = counted++;
             m_largestParentCount = std::max(m_largestParentCount, counted);
-            m_widestNumber = std::max(m_widestNumber, WidestNumber(rows.row(i).name));
+            m_widestNumber = std::max(m_widestNumber, WidestNumber(rows.row(i).name()));
         }
     }
 

@@ -15,7 +15,7 @@ NameEdits::NameEdits(const DirectoryListModel& rows, std::vector<int> shown, Fil
     m_uses.reserve(qsizetype(shown.size()));
     for (const int listRow : shown) {
         const DirectoryRow& row = rows.row(listRow);
-        m_entries.push_back({listRow, row.name, row.parent, row.parentId, row.proposedName()});
+        m_entries.push_back({listRow, row.name(), row.parent, row.parentId, row.proposedName()});
         count(m_entries.back(), 1);
     }
 }
@@ -141,7 +141,7 @@ std::vector<QString> NameEdits::listNames(const DirectoryListModel& rows, int* c
 {
     std::vector<QString> names(size_t(rows.count()));
     for (int i = 0; i < rows.count(); ++i)
-        names[size_t(i)] = rows.row(i).name;
+        names[size_t(i)] = rows.row(i).name();
     int newOnes = 0;
     for (const Entry& entry : m_entries) {
         names[size_t(entry.listRow)] = entry.newName;

@@ -165,8 +165,9 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
             } else if (i == runEnd) {
                 runEnd = i + 1;
             }
+            const QString name = row.name();
             std::optional<QString> composed = composeNewName(snapshot, i);
-            QString newName = composed ? std::move(*composed) : row.name;
+            QString newName = composed ? std::move(*composed) : name;
             Outcome outcome = Outcome::CanRename;
             if (!row.hasParent()) {
                 outcome = Outcome::RootNotRenamed;
@@ -174,12 +175,12 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
                 outcome = Outcome::ProgramsOwnFolder;
             } else if (!composed) {
                 outcome = Outcome::TooComplex;
-            } else if (newName == row.name) {
+            } else if (newName == name) {
                 outcome = Outcome::SameName;
             } else if (const auto problem = fileSystem.checkFolderName(newName)) {
                 outcome = InvalidNameOutcome(*problem);
             } else {
-                outcome = names->foretell(row.name, newName,
+                outcome = names->foretell(name, newName,
                                           [&] { return probe->holderOf(row.parent, newName); });
             }
             if (!planned) {
@@ -188,7 +189,7 @@ PassEnd Preview(DirectoryListModel& rows, FileSystem& fileSystem, const QString&
             }
             // Every row holds its name; one the batch renames gives it up.
             const bool renamed = outcome == Outcome::CanRename || outcome == Outcome::FolderExists;
-            plan.rows[size_t(i)] = {row.parentId, names ? names->keyOf(row.name) : row.name,
+            plan.rows[size_t(i)] = {row.parentId, names ? names->keyOf(name) : name,
                                     renamed ? names->keyOf(newName) : QString()};
             plan.outcomes[size_t(i)] = outcome;
             newNames[size_t(i)] = std::move(newName);
@@ -222,7 +223,7 @@ std::optional<PassEnd> SimulateRename(DirectoryListModel& rows, FileSystem& file
                            context = contexts->of(i);
                        }
                        steps.readTimes(fileSystem, snapshot.row(i).key, context);
-                       return steps.apply(snapshot.row(i).name, context);
+                       return steps.apply(snapshot.row(i).name(), context);
                    });
 }
 
@@ -233,7 +234,7 @@ PassEnd SimulateRenameTo(DirectoryListModel& rows, FileSystem& fileSystem,
     return Preview(rows, fileSystem, ruleInWords, passes, BatchOrder::Planned,
                    [&](const RowsSnapshot& snapshot, int i) {
                        return std::optional(size_t(i) < newNames.size() ? newNames[size_t(i)]
-                                                                        : snapshot.row(i).name);
+                                                                        : snapshot.row(i).name());
                    });
 }
 

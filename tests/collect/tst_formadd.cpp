@@ -103,14 +103,14 @@ private Q_SLOTS:
     {
         TestPlatform test;
         Form1 window(test.platform);
-        window.rows().append(u"/already"_s, u"already"_s, u"/"_s);
+        window.rows().append(u"/already"_s, u"/"_s);
         FormAdd dialog(&window, window.rows(), test.fileSystem, test.messageBoxes, test.passes);
         Open(dialog);
         const QString top = tree->path(u"top"_s);
 
         press(dialog, u"Option1"_s);
         QCOMPARE(KeysOf(window.rows()), (QStringList{u"/already"_s, top}));
-        QCOMPARE(window.rows().row(1).name, u"top"_s);
+        QCOMPARE(window.rows().row(1).name(), u"top"_s);
         QCOMPARE(window.rows().row(1).parent, tree->root());
         QCOMPARE(rowCountText(window), u"2"_s);
 
@@ -122,7 +122,7 @@ private Q_SLOTS:
                  (QStringList{tree->path(u"top/dir2"_s), tree->path(u"top/Dir3"_s),
                               tree->path(u"top/dir10"_s)}));
         QCOMPARE(window.rows().row(3).parent, top);
-        QCOMPARE(window.rows().row(3).name, u"Dir3"_s);
+        QCOMPARE(window.rows().row(3).name(), u"Dir3"_s);
         QCOMPARE(window.rows().row(3).newName, QString());
         QCOMPARE(window.rows().row(3).verdictText(), QString());
         QCOMPARE(rowCountText(window), u"5"_s);
@@ -231,13 +231,13 @@ private Q_SLOTS:
         press(dialog, u"Option1"_s);
         QCOMPARE(window.rows().count(), 1);
         QCOMPARE(window.rows().row(0).key, root);
-        QCOMPARE(window.rows().row(0).name, QString());
+        QCOMPARE(window.rows().row(0).name(), QString());
         QVERIFY(!window.rows().row(0).hasParent());
 
         press(dialog, u"Option2"_s);
         QVERIFY(window.rows().count() > 1);
         QCOMPARE(window.rows().row(1).parent, root);
-        QCOMPARE(window.rows().row(1).key, root + window.rows().row(1).name);
+        QCOMPARE(window.rows().row(1).key, root + window.rows().row(1).name());
     }
 
     void singleClicksClimbAndDescend()

@@ -214,7 +214,7 @@ private Q_SLOTS:
         QVERIFY(!tree.isFolder(u"p/旧 名"_s));
         const DirectoryRow& row = window.rows().row(0);
         QCOMPARE(row.verdictText(), u"修改成功"_s);
-        QCOMPARE(row.name, u"新 名"_s);
+        QCOMPARE(row.name(), u"新 名"_s);
         QCOMPARE(row.newName, u"新 名"_s);
         QCOMPARE(row.key, JoinPath(parent, u"新 名"_s));
         QCOMPARE(window.rows().data(window.rows().index(0, 0)).toString(), u"新 名"_s);
@@ -291,7 +291,7 @@ private Q_SLOTS:
         QCOMPARE(verdictOf(rows, 14), u"未模拟修改，请先模拟修改"_s);
         QVERIFY(tree.isFolder(u"unpreviewed"_s));
         for (int i : {2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14})
-            QCOMPARE(rows.row(i).key, JoinPath(root, rows.row(i).name));
+            QCOMPARE(rows.row(i).key, JoinPath(root, rows.row(i).name()));
         QVERIFY(tree.isFolder(u"nonEmpty/child"_s));
         QVERIFY(tree.isFolder(u"emptyTarget"_s));
         QVERIFY(tree.isFolder(u"slash"_s) && tree.isFolder(u"dots"_s) && tree.isFolder(u"empty"_s));
@@ -469,8 +469,8 @@ private Q_SLOTS:
             QCOMPARE(row.verdictText(), u"修改成功"_s);
             // The row's key names its own folder, which bears the new name.
             QCOMPARE(objectIdOf(row.key), inodes[i]);
-            QCOMPARE(row.name, rows[i].section(u'/', -1) + u'X');
-            QCOMPARE(row.key, JoinPath(row.parent, row.name));
+            QCOMPARE(row.name(), rows[i].section(u'/', -1) + u'X');
+            QCOMPARE(row.key, JoinPath(row.parent, row.name()));
             QVERIFY(QFileInfo::exists(JoinPath(row.key, u"marker"_s)));
         }
         if (rows.contains(u"p"_s))
@@ -553,10 +553,10 @@ private Q_SLOTS:
         QCOMPARE(verdictOf(window.rows(), 2), u"修改出错:系统的说明"_s);
         QVERIFY(tree.isFolder(u"race"_s));
         QVERIFY(tree.isFolder(u"r2"_s));
-        QCOMPARE(window.rows().row(1).name, u"race"_s);
+        QCOMPARE(window.rows().row(1).name(), u"race"_s);
         QCOMPARE(verdictOf(window.rows(), 3),
                  u"已改名，但另一个程序同时在新名称处建了目录，它可能已被这次改名替换"_s);
-        QCOMPARE(window.rows().row(3).name, u"u2"_s);
+        QCOMPARE(window.rows().row(3).name(), u"u2"_s);
     }
 
     // Rows that take names other rows give up (typed names, the rules dialog) are planned: the
@@ -712,7 +712,7 @@ private Q_SLOTS:
         tree.makeFolders({u"a"_s});
         TestPlatform test;
         Form1 window(test.platform);
-        QVERIFY(window.rows().append(u"/"_s, QString(), QString()));
+        QVERIFY(window.rows().append(u"/"_s, QString()));
         Propose(window.rows(), 0, u"x"_s, {});
         addRow(window.rows(), tree.root(), u"a"_s, u"b"_s);
         confirm(window);
@@ -759,7 +759,7 @@ private Q_SLOTS:
         QVERIFY(changed.size() > previewNotifications && changed.size() < 2 * n / 10);
         for (int i = 0; i < n; ++i) {
             const QString expected = i == 7 ? u"d7"_s : u"d"_s + QString::number(i) + u"_x"_s;
-            QCOMPARE(rows.row(i).name, expected);
+            QCOMPARE(rows.row(i).name(), expected);
             QCOMPARE(rows.row(i).key, JoinPath(parent, expected));
             QVERIFY(tree.isFolder(u"p/"_s + expected));
         }
@@ -869,11 +869,11 @@ private Q_SLOTS:
                     QStringList siblings;
                     for (int o = 0; o < rows.count(); ++o) {
                         if (rows.row(o).parent == rows.row(r).parent)
-                            siblings.append(rows.row(o).name);
+                            siblings.append(rows.row(o).name());
                     }
                     const int choice = random.bounded(6);
                     newNames.push_back(choice < 4   ? siblings[random.bounded(siblings.size())]
-                                       : choice < 5 ? rows.row(r).name.toUpper()
+                                       : choice < 5 ? rows.row(r).name().toUpper()
                                                     : randomName({}));
                 }
                 SimulateRenameTo(rows, test.fileSystem, newNames, u"新名称"_s, test.passes);
@@ -933,7 +933,7 @@ private Q_SLOTS:
                 QVERIFY2(rows.containsKey(row.key), context);
                 if (row.verdict.outcome == Verdict::Outcome::Renamed) {
                     renamed.insert(row.id.object, &row);
-                    QCOMPARE(row.name, row.newName);
+                    QCOMPARE(row.name(), row.newName);
                     // The key names the folder, unless someone else moved things or it leads
                     // through a link to a folder that the batch renamed.
                     if (!interfering && !row.key.startsWith(tree.path(u"L"_s) + PathSeparator))

@@ -154,7 +154,7 @@ private Q_SLOTS:
             const DirectoryRow& row = window.rows().row(i);
             QCOMPARE(row.verdictText(), u"已撤销"_s);
             QCOMPARE(row.key, tree.path(folders[i]));
-            QCOMPARE(row.name, folders[i].section(u'/', -1));
+            QCOMPARE(row.name(), folders[i].section(u'/', -1));
         }
         QVERIFY(!action(window, u"menu撤销修改"_s).isEnabled());
         // Nor after a restart: the undo's own record is never taken for the last batch.
