@@ -38,6 +38,8 @@ public:
     void append(NameList&& more)
     {
         for (Chunk& chunk : more.m_chunks) {
+            if (chunk.ends.empty())
+                continue; // room reserved for names that did not come
             chunk.first = m_size;
             m_size += qsizetype(chunk.ends.size());
             m_chunks.push_back(std::move(chunk));
