@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 // Names as a few long texts, for the listing of a large folder: a string of its own a name
@@ -54,12 +55,17 @@ public:
         m_chunks.back().ends.reserve(m_chunks.back().ends.size() + size_t(names));
         m_chunks.back().text.reserve(m_chunks.back().text.size() + characters);
     }
-    qsizetype characterCount() const
+    // The names so far, leaving room for as many more: the later batches of a large folder
+    // then grow no text.
+    NameList takeLeavingRoom()
     {
-        qsizetype count = 0;
+        qsizetype characters = 0;
         for (const Chunk& chunk : m_chunks)
-            count += chunk.text.size();
-        return count;
+            characters += chunk.text.size();
+        const qsizetype names = m_size;
+        NameList taken = std::exchange(*this, {});
+        reserve(names, characters + characters / 8);
+        return taken;
     }
 
     QStringList toStringList() const

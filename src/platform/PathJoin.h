@@ -74,17 +74,26 @@ inline QString JoinPath(const QString& parent, QStringView name)
     return parent % PathSeparator % name; // one allocation
 }
 
+// What the path holds from start on, sharing the path's own text: no allocation of its own
+// (static text is copied, not to be shared this way).
+inline QString NameWithinPath(const QString& path, qsizetype start)
+{
+    if (!path.data_ptr().isMutable())
+        return path.sliced(start);
+    QString within = path; // one more reference to the path's text
+    QString::DataPointer& text = within.data_ptr();
+    text.setBegin(text.data() + start);
+    text.size = path.size() - start;
+    return within;
+}
+
 // The name as the end of the path's own text, where the path ends in a separator and the
-// name: a row's name and path then take one allocation, not two. A string of its own otherwise.
+// name; a string of its own otherwise.
 inline QString NameWithinPath(const QString& path, QStringView name)
 {
     const qsizetype start = path.size() - name.size();
     if (name.isEmpty() || start < 1 || path[start - 1] != PathSeparator ||
-        QStringView(path).sliced(start) != name || !path.data_ptr().isMutable())
-        return name.toString(); // static text too, not to be shared this way
-    QString within = path;      // one more reference to the path's text
-    QString::DataPointer& text = within.data_ptr();
-    text.setBegin(text.data() + start);
-    text.size = name.size();
-    return within;
+        QStringView(path).sliced(start) != name)
+        return name.toString();
+    return NameWithinPath(path, start);
 }

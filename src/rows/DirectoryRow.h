@@ -24,7 +24,7 @@ struct DirectoryRow
         const qsizetype start = JoinedLength(parent, {});
         if (!hasParent() || start >= key.size())
             return {};
-        return NameWithinPath(key, QStringView(key).sliced(start));
+        return NameWithinPath(key, start);
     }
     // Rows added after the last preview have no proposal yet.
     bool isPreviewed() const

@@ -26,7 +26,7 @@ void RowKeyIndex::place(quint32 fragment, int position)
     size_t slot = fragment & mask();
     while (m_slots[slot])
         slot = (slot + 1) & mask();
-    m_slots[slot] = quint64(fragment) << 32 | quint32(position + 1);
+    m_slots[slot] = slotValue(fragment, position);
     ++m_count;
 }
 

@@ -31,7 +31,7 @@ public:
         quint64& slot = m_slots[slotOf(key, hash, keyAt)];
         if (slot)
             return false;
-        slot = quint64(fragmentOf(hash)) << 32 | quint32(position + 1);
+        slot = slotValue(fragmentOf(hash), position);
         ++m_count;
         return true;
     }
@@ -45,6 +45,10 @@ private:
     static quint32 fragmentOf(size_t hash) { return quint32(hash ^ (quint64(hash) >> 32)); }
     static quint32 fragmentIn(quint64 slot) { return quint32(slot >> 32); }
     static int positionIn(quint64 slot) { return int(quint32(slot)) - 1; }
+    static quint64 slotValue(quint32 fragment, int position)
+    {
+        return quint64(fragment) << 32 | quint32(position + 1);
+    }
     size_t mask() const { return m_slots.size() - 1; }
     static size_t slotsFor(size_t rows);
     // The slot of the row whose key is key, or the empty slot where it would go. One probe

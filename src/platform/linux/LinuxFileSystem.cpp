@@ -581,12 +581,8 @@ bool LinuxFileSystem::readSubfolderNames(const QString& folder,
             names.append(QLatin1StringView(bytes));
         else
             names.append(QStringView(NameFromBytes(bytes)));
-        if (names.size() == subfolderNamesAtATime) {
-            const qsizetype characters = names.characterCount();
-            take(std::exchange(names, {}));
-            // A folder this large: grown no more.
-            names.reserve(subfolderNamesAtATime, characters + characters / 8);
-        }
+        if (names.size() == subfolderNamesAtATime)
+            take(names.takeLeavingRoom());
     }
     ::closedir(directory);
     take(std::move(names));

@@ -347,12 +347,8 @@ bool WindowsFileSystem::readSubfolderNames(const QString& folder,
         const QStringView name(found.cFileName);
         if (name != u"." && name != u"..")
             names.append(name);
-        if (names.size() == subfolderNamesAtATime) {
-            const qsizetype characters = names.characterCount();
-            take(std::exchange(names, {}));
-            // A folder this large: grown no more.
-            names.reserve(subfolderNamesAtATime, characters + characters / 8);
-        }
+        if (names.size() == subfolderNamesAtATime)
+            take(names.takeLeavingRoom());
     } while (::FindNextFileW(search, &found));
     ::FindClose(search);
     take(std::move(names));
