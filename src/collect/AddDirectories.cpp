@@ -85,6 +85,7 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
     Outbox<HashedRow> found;
     found.reserve(size_t(count));
     const auto lookUp = [&](PassControl& control) {
+        hold->reserveIndex(listedCount + count);
         const QStringList paths = makePaths();
         // The same folder under another spelling ("a/./b", "a//b", through a link to a) is
         // listed already: one row a folder, by identity. A folder whose parent is listed is

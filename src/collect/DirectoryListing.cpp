@@ -80,15 +80,14 @@ bool DirectoryListing::setPath(const QString& directory)
         return false;
     m_path = path;
     m_ancestors = ancestorsOf(path);
-    m_subfolders = std::move(*names);
-    m_order = std::move(order);
+    m_subfolders = std::make_shared<const Subfolders>(std::move(*names), std::move(order));
     return true;
 }
 
 QString DirectoryListing::list(int index) const
 {
     if (index >= 0 && index < listCount()) {
-        return JoinPath(m_path, m_subfolders[m_order[size_t(index)]]);
+        return JoinPath(m_path, m_subfolders->names[m_subfolders->order[size_t(index)]]);
     }
     const int ancestor = ancestorCount() + index; // -1 is the last ancestor
     if (index < 0 && ancestor >= 0)
@@ -99,7 +98,7 @@ QString DirectoryListing::list(int index) const
 QString DirectoryListing::displayName(int index) const
 {
     if (index >= 0 && index < listCount())
-        return m_subfolders[m_order[size_t(index)]].toString();
+        return m_subfolders->names[m_subfolders->order[size_t(index)]].toString();
     const QString full = list(index);
     if (full.size() <= RootLength(full))
         return full;

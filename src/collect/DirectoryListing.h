@@ -5,6 +5,7 @@
 
 #include "common/NameList.h"
 
+#include <memory>
 #include <vector>
 
 class FileSystem;
@@ -30,7 +31,7 @@ public:
     // (a slow drive can be cancelled). On failure or cancel nothing changes.
     bool setPath(const QString& directory);
 
-    int listCount() const { return int(m_subfolders.size()); }
+    int listCount() const { return int(m_subfolders->names.size()); }
     int ancestorCount() const { return int(m_ancestors.size()); }
     // The full path of the entry at the index; an empty string outside the range.
     QString list(int index) const;
@@ -41,7 +42,12 @@ private:
     FileSystem& m_fileSystem;
     PassRunner& m_passes;
     QString m_path;
-    QStringList m_ancestors;  // the root first, the open directory last
-    NameList m_subfolders;    // names, as read
-    std::vector<int> m_order; // their positions in natural order
+    QStringList m_ancestors; // the root first, the open directory last
+    struct Subfolders
+    {
+        NameList names;         // as read
+        std::vector<int> order; // their positions in natural order
+    };
+    // Shared by copies: an addition's worker takes one, and a million names are slow to copy.
+    std::shared_ptr<const Subfolders> m_subfolders = std::make_shared<const Subfolders>();
 };

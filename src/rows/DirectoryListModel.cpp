@@ -156,7 +156,6 @@ bool DirectoryListModel::containsKey(const QString& key) const
 void DirectoryListModel::reserve(int rows)
 {
     m_rows.reserve(size_t(rows));
-    m_keys.reserve(rows);
 }
 
 std::optional<DirectoryListModel::Hold> DirectoryListModel::hold()
