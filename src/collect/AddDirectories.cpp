@@ -135,9 +135,7 @@ AdditionReport AddPaths(DirectoryListModel& rows, FileSystem& fileSystem, int co
             }
             // Most paths are spelt as their key already: the row shares the path's text.
             const bool spelledAsKey =
-                folder.parent.isNull() ||
-                (path.size() == JoinedLength(folder.parent, folder.name) &&
-                 path.startsWith(folder.parent) && path.endsWith(folder.name));
+                folder.parent.isNull() || IsJoinedPath(path, folder.parent, folder.name);
             listedKey = spelledAsKey
                             ? &path
                             : &otherKeys.emplace_back(JoinPath(folder.parent, folder.name));

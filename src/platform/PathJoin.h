@@ -60,9 +60,17 @@ inline QString WithoutDotComponents(const QString& path)
 }
 
 // The length of JoinPath(parent, name), without making it.
-inline qsizetype JoinedLength(const QString& parent, const QString& name)
+inline qsizetype JoinedLength(const QString& parent, QStringView name)
 {
     return parent.size() + (parent.endsWith(PathSeparator) ? 0 : 1) + name.size();
+}
+
+// Whether the path is JoinPath(parent, name), without making it.
+inline bool IsJoinedPath(QStringView path, const QString& parent, QStringView name)
+{
+    return path.size() == JoinedLength(parent, name) && path.startsWith(parent) &&
+           path.endsWith(name) &&
+           (parent.endsWith(PathSeparator) || path[parent.size()] == PathSeparator);
 }
 
 // The parent's path, a separator unless the parent ends in one (a root), the name. Nothing

@@ -98,7 +98,7 @@ void findWhatWasGivenBack(BatchRecordContent& undo, FolderFinder& finder)
     for (RecordEntry& entry : undo.entries) {
         if (entry.state != EntryState::Pending)
             continue;
-        const FolderLookup found = finder.lookUp(entry.newPath);
+        const FolderLookup found = finder.lookUp(entry.newPath());
         if (found.folder && found.folder->id == entry.id)
             entry.state = EntryState::Renamed;
     }

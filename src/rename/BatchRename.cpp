@@ -240,10 +240,9 @@ void ConfirmBatchRename(DirectoryListModel& rows, FileSystem& fileSystem,
             const auto [from, to] = namesOf(step);
             if (leftAlone(row, programFolders) || from == to)
                 return std::nullopt;
-            return RecordedBatch::Planned{RecordEntry{State::Pending, JoinPath(row.parent, from),
-                                                      JoinPath(row.parent, to), row.parentId,
-                                                      row.id},
-                                          rowsByParent.hasRowsBelow(row.key)};
+            return RecordedBatch::Planned{
+                RecordEntry{State::Pending, row.parent, from, to, row.parentId, row.id},
+                rowsByParent.hasRowsBelow(row.key)};
         });
         std::vector<char> atTemporary(size_t(snapshot.count()));
         int leftAtTemporary = 0;            // a cancel waits until no folder is

@@ -172,10 +172,9 @@ void FormHistory::showSelected()
     for (const RecordEntry& entry : batch.content->entries) {
         if (items.size() == foldersShown)
             break;
-        const auto [parent, oldName] = SplitPath(entry.oldPath);
-        items.append(
-            new QTreeWidgetItem({VisibleName(oldName), VisibleName(SplitPath(entry.newPath).second),
-                                 RenameRecord::shownStateWord(entry.state), VisibleName(parent)}));
+        items.append(new QTreeWidgetItem({VisibleName(entry.oldName), VisibleName(entry.newName),
+                                          RenameRecord::shownStateWord(entry.state),
+                                          VisibleName(entry.parent)}));
     }
     m_folders->addTopLevelItems(items);
     const int more = int(batch.content->entries.size()) - int(items.size());

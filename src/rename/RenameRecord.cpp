@@ -100,17 +100,14 @@ const QString cancelledWord = u"已取消"_s;
 constexpr qsizetype longestLine = 1 << 20;
 constexpr qsizetype longestRule = 2000;
 
-// An entry renames a folder of the parent it lists, within it.
-bool staysInParent(const RecordEntry& entry, QStringView listedParent)
+// An entry renames a folder of its parent, within it: both names are names, not paths.
+bool staysInParent(const RecordEntry& entry)
 {
     const auto plain = [](QStringView name) {
         return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
                !name.contains(PathSeparator);
     };
-    const auto [oldParent, oldName] = SplitPathView(entry.oldPath);
-    const auto [newParent, newName] = SplitPathView(entry.newPath);
-    return oldParent == listedParent && newParent == listedParent && plain(oldName) &&
-           plain(newName);
+    return plain(entry.oldName) && plain(entry.newName);
 }
 
 std::optional<State> stateOf(QStringView word)
@@ -180,14 +177,8 @@ void forEachLine(const std::vector<RecordEntry>& entries, QString& parent, Emit 
 {
     QString line;
     for (const RecordEntry& entry : entries) {
-        // A folder is renamed within its parent: both paths have the same one.
-        const qsizetype nameStart = entry.oldPath.lastIndexOf(PathSeparator) + 1;
-        const QStringView oldName = QStringView(entry.oldPath).sliced(nameStart);
-        const QStringView newName = QStringView(entry.newPath).sliced(nameStart);
-        const QStringView entryParent =
-            QStringView(entry.oldPath).first(std::max(nameStart - 1, RootLength(entry.oldPath)));
-        if (entryParent != parent) {
-            parent = entryParent.toString();
+        if (entry.parent != parent) {
+            parent = entry.parent;
             line.clear();
             line += parentWord;
             line += u'\t';
@@ -199,9 +190,9 @@ void forEachLine(const std::vector<RecordEntry>& entries, QString& parent, Emit 
         line.clear();
         line += RenameRecord::stateWord(entry.state);
         line += u'\t';
-        appendEscaped(line, oldName);
+        appendEscaped(line, entry.oldName);
         line += u'\t';
-        appendEscaped(line, newName);
+        appendEscaped(line, entry.newName);
         line += u'\t';
         appendId(line, entry.id);
         emit(QStringView(line), true);
@@ -224,10 +215,8 @@ void appendUtf8Line(QByteArray& bytes, QStringView line)
 qsizetype roomForLines(const std::vector<RecordEntry>& entries)
 {
     qsizetype room = 4096;
-    for (const RecordEntry& entry : entries) {
-        const qsizetype parentLength = entry.oldPath.lastIndexOf(PathSeparator);
-        room += entry.oldPath.size() + entry.newPath.size() - 2 * parentLength + 64;
-    }
+    for (const RecordEntry& entry : entries)
+        room += entry.oldName.size() + entry.newName.size() + 64;
     return room;
 }
 
@@ -324,13 +313,13 @@ std::optional<BatchRecordContent> read(const QByteArray& text)
     // growth of the set would hash every entry again.
     const auto hashOf = [&](size_t i) {
         const RecordEntry& e = content.entries[i];
-        return qHashMulti(0, e.oldPath, e.newPath, e.id.volume, e.id.object, e.id.birth);
+        return qHashMulti(0, e.oldName, e.newName, e.id.volume, e.id.object, e.id.birth);
     };
     const auto same = [&](size_t i, size_t j) {
         const RecordEntry& a = content.entries[i];
         const RecordEntry& b = content.entries[j];
-        return a.oldPath == b.oldPath && a.newPath == b.newPath && a.id.volume == b.id.volume &&
-               a.id.object == b.id.object && a.id.birth == b.id.birth;
+        return a.oldName == b.oldName && a.newName == b.newName && a.parent == b.parent &&
+               a.id.volume == b.id.volume && a.id.object == b.id.object && a.id.birth == b.id.birth;
     };
     // Open addressing over the entries' positions: a node a line took some of the reading's
     // time.
@@ -339,6 +328,7 @@ std::optional<BatchRecordContent> read(const QByteArray& text)
          (at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))); ++at)
         ++lineCount;
     std::vector<int> known(std::bit_ceil(2 * lineCount), -1);
+    content.entries.reserve(lineCount); // grown, the entries were copied into fresh memory
     // The earlier entry the same as entry i, or -1 after taking i in.
     const auto earlierOf = [&](size_t i) {
         const size_t mask = known.size() - 1;
@@ -351,12 +341,8 @@ std::optional<BatchRecordContent> read(const QByteArray& text)
                 return known[slot];
         }
     };
-    QString parent;
+    QString parent; // shared by the entries below it
     std::optional<FileId> parentId;
-    // A name below the parent, made in one allocation where it holds nothing escaped.
-    const auto pathBelowParent = [&](QStringView field) {
-        return field.contains(u'%') ? JoinPath(parent, unescaped(field)) : JoinPath(parent, field);
-    };
     while (const std::optional<QStringView> line = nextLine()) {
         // Views into the line: reading a field makes no string of its own.
         const auto fields = partsOf<6>(*line, u'\t');
@@ -396,23 +382,32 @@ std::optional<BatchRecordContent> read(const QByteArray& text)
                 skip();
                 continue;
             }
-            entry = RecordEntry{*state, firstVersion ? fields[1].toString() : unescaped(fields[1]),
-                                firstVersion ? fields[2].toString() : unescaped(fields[2]),
-                                *ids.first, *ids.second};
-        } else if (!olderVersion && fields.size() == 4 && parentId) {
-            const std::optional<FileId> id = idFromText(fields[3]);
-            if (!state || !id || fields[1].isEmpty() || fields[2].isEmpty()) {
+            // Whole paths, within one parent.
+            const QString oldPath = firstVersion ? fields[1].toString() : unescaped(fields[1]);
+            const QString newPath = firstVersion ? fields[2].toString() : unescaped(fields[2]);
+            const auto [oldParent, oldName] = SplitPathView(oldPath);
+            const auto [newParent, newName] = SplitPathView(newPath);
+            if (oldParent.isNull() || oldParent != newParent) {
                 skip();
                 continue;
             }
-            entry = RecordEntry{*state, pathBelowParent(fields[1]), pathBelowParent(fields[2]),
+            if (oldParent != parent)
+                parent = oldParent.toString();
+            entry = RecordEntry{*state,     parent,     oldName.toString(), newName.toString(),
+                                *ids.first, *ids.second};
+        } else if (!olderVersion && fields.size() == 4 && parentId) {
+            const std::optional<FileId> id = idFromText(fields[3]);
+            if (!state || !id) {
+                skip();
+                continue;
+            }
+            entry = RecordEntry{*state,    parent, unescaped(fields[1]), unescaped(fields[2]),
                                 *parentId, *id};
         } else {
             skip();
             continue;
         }
-        if (!staysInParent(entry, olderVersion ? SplitPathView(entry.oldPath).first
-                                               : QStringView(parent))) {
+        if (!staysInParent(entry)) {
             skip();
             continue;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileSystem.h"
+#include "platform/PathJoin.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -14,10 +15,14 @@ struct RecordEntry
     enum class State { Pending, Renamed, Failed, Undone, UndoFailed };
 
     State state = State::Pending;
-    QString oldPath;
-    QString newPath;
+    QString parent; // shared by the entries of one parent: a folder is renamed within it
+    QString oldName;
+    QString newName;
     FileId parentId;
     FileId id;
+
+    QString oldPath() const { return JoinPath(parent, oldName); }
+    QString newPath() const { return JoinPath(parent, newName); }
 
     // Renamed by the batch (or perhaps renamed, when the batch was cut off) and not undone.
     bool needsUndo() const

@@ -53,7 +53,7 @@ Undid undoOne(FileSystem& fileSystem, FolderRenamer& renamer, FolderFinder& find
     using State = RecordEntry::State;
     if (entry.state == State::Pending) {
         // Cut off around this rename: undo it only if it happened.
-        const FolderLookup found = finder.lookUp(entry.newPath);
+        const FolderLookup found = finder.lookUp(entry.newPath());
         if (!found.folder || !(found.folder->id == entry.id)) {
             entry.state = State::Undone;
             return Undid::NothingToUndo;
@@ -61,19 +61,16 @@ Undid undoOne(FileSystem& fileSystem, FolderRenamer& renamer, FolderFinder& find
     }
     if (!undoRecord.admit(item))
         return Undid::NotOnRecord; // no rename without its line on record
-    const auto [parent, name] = SplitPathView(entry.newPath);
-    std::optional<FileSystemError> failure =
-        RenameListedFolder(fileSystem, renamer,
-                           ListedFolder{parent.toString(), entry.parentId,
-                                        NameWithinPath(entry.newPath, name), entry.id},
-                           NameWithinPath(entry.oldPath, SplitPathView(entry.oldPath).second));
+    std::optional<FileSystemError> failure = RenameListedFolder(
+        fileSystem, renamer, ListedFolder{entry.parent, entry.parentId, entry.newName, entry.id},
+        entry.oldName);
     if (failure && failure->kind == FileSystemError::Kind::MayHaveReplacedFolder) {
         error = *failure; // undone, and the row says what may have happened
         failure.reset();
     }
     if (failure) {
         // Already back under its old name: an undo of this batch that was cut off gave it back.
-        const FolderLookup back = finder.lookUp(entry.oldPath);
+        const FolderLookup back = finder.lookUp(entry.oldPath());
         if (back.folder && back.folder->id == entry.id) {
             undoRecord.mark(State::Pending);
             entry.state = State::Undone;
@@ -116,8 +113,8 @@ std::optional<ToUndo> readToUndo(HeldRecord& record, PassRunner& passes)
                 for (size_t i = 0; i < entries.size(); ++i) {
                     QSet<QString>& paths = earlierPaths[entries[i].id];
                     givesBack[i] = entries[i].state == RecordEntry::State::Pending &&
-                                   paths.contains(entries[i].newPath);
-                    paths.insert(entries[i].oldPath);
+                                   paths.contains(entries[i].newPath());
+                    paths.insert(entries[i].oldPath());
                 }
             }
             for (size_t i = entries.size(); i-- > 0;) {
@@ -251,8 +248,9 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
         // record's paths are those the folders had then, which no undo of a later entry changes.
         undoRecord.plan(toUndo, [&](int i) {
             const RecordEntry* entry = newestFirst[size_t(i)];
-            return std::optional(RecordedBatch::Planned{RecordEntry{
-                State::Pending, entry->newPath, entry->oldPath, entry->parentId, entry->id}});
+            return std::optional(
+                RecordedBatch::Planned{RecordEntry{State::Pending, entry->parent, entry->newName,
+                                                   entry->oldName, entry->parentId, entry->id}});
         });
         RowsByParent rowsByParent(snapshot);
         const QHash<FileId, int> rowOfId = rowsById(snapshot);
@@ -266,8 +264,10 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
                 return;
             // The folder's row, where it still bears the path the batch gave the folder.
             const int ofFolder = rowOfId.value(entry.id, -1);
-            const int row =
-                ofFolder >= 0 && snapshot.row(ofFolder).key == entry.newPath ? ofFolder : -1;
+            const int row = ofFolder >= 0 && IsJoinedPath(snapshot.row(ofFolder).key, entry.parent,
+                                                          entry.newName)
+                                ? ofFolder
+                                : -1;
             if (undid == Undid::Failed) {
                 ++counts.failed;
                 if (row >= 0)
@@ -275,9 +275,10 @@ void UndoBatch(DirectoryListModel& rows, FileSystem& fileSystem, RecordStore& re
                 return;
             }
             ++counts.undone;
+            const QString oldPath = entry.oldPath();
             if (row >= 0)
-                snapshot.setPlace(row, entry.oldPath, Verdict{Outcome::Undone, error});
-            rowsByParent.follow(snapshot, entry.newPath, entry.oldPath); // rows below it
+                snapshot.setPlace(row, oldPath, Verdict{Outcome::Undone, error});
+            rowsByParent.follow(snapshot, entry.newPath(), oldPath); // rows below it
         });
         const Finished finished = finishBoth(records, record, undoRecord, *read,
                                              control.stopped() || undoRecord.stopped());
@@ -309,9 +310,9 @@ int FoldersLeftUnderTemporaryNames(HeldRecord& record, FileSystem& fileSystem)
     const std::unique_ptr<FolderFinder> finder = fileSystem.folderFinder();
     QSet<FileId> left;
     for (const RecordEntry& entry : content->entries) {
-        if (!RenamePlan::IsTemporaryName(SplitPathView(entry.newPath).second))
+        if (!RenamePlan::IsTemporaryName(entry.newName))
             continue;
-        const FolderLookup found = finder->lookUp(entry.newPath);
+        const FolderLookup found = finder->lookUp(entry.newPath());
         if (found.folder && found.folder->id == entry.id)
             left.insert(entry.id);
     }

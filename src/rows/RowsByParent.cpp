@@ -3,6 +3,28 @@
 #include "RowsSnapshot.h"
 #include "platform/PathJoin.h"
 
+#include <QVarLengthArray>
+
+namespace {
+
+// The path and a separator, which the paths below it begin with; made without an allocation for
+// most paths, as a batch asks for every folder it renames.
+class PathBelow
+{
+public:
+    explicit PathBelow(QStringView path)
+    {
+        m_text.append(path.data(), path.size());
+        m_text.append(PathSeparator);
+    }
+    QStringView view() const { return {m_text.data(), m_text.size()}; }
+
+private:
+    QVarLengthArray<QChar, 512> m_text;
+};
+
+} // namespace
+
 RowsByParent::RowsByParent(const RowsSnapshot& rows)
 {
     std::vector<int>* last = nullptr;
@@ -24,8 +46,9 @@ int RowsByParent::follow(RowsSnapshot& rows, const QString& oldPath, const QStri
     std::vector<std::pair<QString, std::vector<int>>> moved;
     if (auto node = m_rows.extract(oldPath))
         moved.emplace_back(std::move(node.key()), std::move(node.mapped()));
-    const QString below = oldPath + PathSeparator;
-    for (auto it = m_rows.lower_bound(below); it != m_rows.end() && it->first.startsWith(below);) {
+    const PathBelow below(oldPath);
+    for (auto it = m_rows.lower_bound(below.view());
+         it != m_rows.end() && it->first.startsWith(below.view());) {
         moved.emplace_back(it->first, std::move(it->second));
         it = m_rows.erase(it);
     }
@@ -49,6 +72,7 @@ bool RowsByParent::hasRowsBelow(const QString& path) const
     if (it->first == path)
         return true;
     // Past the path itself, its subfolders' paths come first among those it begins.
-    const auto below = m_rows.lower_bound(path + PathSeparator);
-    return below != m_rows.end() && below->first.startsWith(path + PathSeparator);
+    const PathBelow below(path);
+    const auto first = m_rows.lower_bound(below.view());
+    return first != m_rows.end() && first->first.startsWith(below.view());
 }

@@ -22,5 +22,5 @@ public:
     bool hasRowsBelow(const QString& path) const;
 
 private:
-    std::map<QString, std::vector<int>> m_rows;
+    std::map<QString, std::vector<int>, std::less<>> m_rows; // also found by QStringView
 };

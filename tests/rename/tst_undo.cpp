@@ -224,7 +224,7 @@ private Q_SLOTS:
             const auto record = NewestRecord(test.recordFiles);
             const bool found = record && std::any_of(record->entries.begin(), record->entries.end(),
                                                      [&](const RecordEntry& entry) {
-                                                         return entry.oldPath == path;
+                                                         return entry.oldPath() == path;
                                                      });
             (found ? onRecord : notOnRecord).append(path);
         };
@@ -307,11 +307,10 @@ private Q_SLOTS:
             QString parent;
             return RenameRecord::lines(entries, parent);
         };
-        const RecordEntry renamed{State::Renamed, tree.path(u"a"_s), tree.path(u"a1"_s), a.parentId,
-                                  a.id};
-        RecordEntry happened{State::Pending, tree.path(u"b"_s), tree.path(u"b1"_s), b.parentId,
-                             b.id};
-        RecordEntry notYet{State::Pending, tree.path(u"c"_s), tree.path(u"c1"_s), c.parentId, c.id};
+        const QString root = tree.root();
+        const RecordEntry renamed{State::Renamed, root, u"a"_s, u"a1"_s, a.parentId, a.id};
+        RecordEntry happened{State::Pending, root, u"b"_s, u"b1"_s, b.parentId, b.id};
+        RecordEntry notYet{State::Pending, root, u"c"_s, u"c1"_s, c.parentId, c.id};
         {
             // Left by a program that was killed.
             RecordStore killed(test.recordFiles);
@@ -329,8 +328,7 @@ private Q_SLOTS:
             // Another folder than the listed one took the name of a rename that may not have
             // happened; a line that cannot be read; a torn last line.
             QVERIFY(record->append(RenameRecord::utf8Text(
-                onRecord(
-                    {{State::Pending, tree.path(u"d"_s), tree.path(u"d1"_s), c.parentId, c.id}}) +
+                onRecord({{State::Pending, root, u"d"_s, u"d1"_s, c.parentId, c.id}}) +
                 QStringList{u"修改成功\tgarbage"_s, onRecord({notYet}).last().left(5)})));
         }
         // A folder on record twice: its last line counts.
@@ -351,7 +349,7 @@ private Q_SLOTS:
             RenameRecord::read(test.recordFiles.read(undos[0]).value_or(QByteArray()));
         QStringList undid;
         for (const RecordEntry& entry : undoRecord->entries)
-            undid << SplitPath(entry.newPath).second + RenameRecord::stateWord(entry.state);
+            undid << entry.newName + RenameRecord::stateWord(entry.state);
         QCOMPARE(undid, (QStringList{u"b修改成功"_s, u"a修改成功"_s}));
         // After a restart, the older batch is offered, not the one undone.
         Form1 restarted(test.platform);
@@ -380,6 +378,11 @@ private Q_SLOTS:
         QTest::newRow("a parent's name") << start + QStringList{u"修改成功\t..\tb\t1:1"_s};
         QTest::newRow("a path") << start + QStringList{u"修改成功\ta\t../../evil\t1:1"_s};
         QTest::newRow("a subfolder") << start + QStringList{u"修改成功\tc/a\tc/b\t1:1"_s};
+        QTest::newRow("a move, in the earlier form")
+            << QStringList{u"Morvel文件夹名称批量修改 修改记录 2"_s,
+                           u"修改成功\t%1\t%2\t1:1\t1:2"_s.arg(
+                               JoinPath(JoinPath(fileSystemRoot(), u"a"_s), u"x"_s),
+                               JoinPath(JoinPath(fileSystemRoot(), u"b"_s), u"x"_s))};
     }
     void aDamagedOrForeignRecordIsIgnored()
     {
@@ -511,9 +514,7 @@ private Q_SLOTS:
                             if (!batch.content || batch.content->entries.empty())
                                 return false;
                             const RecordEntry& first = batch.content->entries[0];
-                            return SplitPath(first.oldPath).second + u'>' +
-                                       SplitPath(first.newPath).second ==
-                                   target;
+                            return first.oldName + u'>' + first.newName == target;
                         };
                         while (position < history.history().size() &&
                                !did(history.history()[position]))
@@ -545,9 +546,8 @@ private Q_SLOTS:
         const auto entries = [&](std::initializer_list<State> states) {
             std::vector<RecordEntry> made;
             for (const State state : states)
-                made.push_back({state, JoinPath(parent, u"a%1"_s.arg(made.size())),
-                                JoinPath(parent, u"b%1"_s.arg(made.size())), FileId{1, 1, 0},
-                                FileId{1, 2 + made.size(), 0}});
+                made.push_back({state, parent, u"a%1"_s.arg(made.size()), u"b%1"_s.arg(made.size()),
+                                FileId{1, 1, 0}, FileId{1, 2 + made.size(), 0}});
             return made;
         };
         std::vector<RecordEntry> cycle = entries({State::Renamed, State::Renamed, State::Renamed});
