@@ -418,6 +418,7 @@ void runScale(int n, int repetitions)
         std::vector<int> everyRow(size_t(rows.count()));
         std::iota(everyRow.begin(), everyRow.end(), 0);
         std::optional<FormNames> editor;
+        stalls.beginPhase(u"names_open"_s);
         times.push_back(stalls.watch([&] {
             editor.emplace(&window, rows, everyRow, fileSystem, bench.passes, bench.settings,
                            bench.shell);
@@ -432,6 +433,7 @@ void runScale(int n, int repetitions)
         const QString pasted = lines.join(u"\r\n"_s);
         auto* pages = editor->findChild<QTabWidget*>(u"tabPages"_s);
         pages->setCurrentIndex(1);
+        stalls.beginPhase(u"names_paste"_s);
         times.push_back(stalls.watch([&] {
             editor->findChild<QPlainTextEdit*>(u"textNames"_s)->setPlainText(pasted);
             pages->setCurrentIndex(0);
@@ -442,6 +444,7 @@ void runScale(int n, int repetitions)
     }
 
     // A filter over every row (about a third of them pass at 100,000), and off again.
+    stalls.beginPhase(u"filter"_s);
     times.push_back(stalls.watch([&] {
         window.filterRows(RowFilter::Containing, u"5"_s);
         QApplication::processEvents();
@@ -468,6 +471,7 @@ void runScale(int n, int repetitions)
         everyOther.select(rows.index(i, 0), rows.index(std::min(i + block, rows.count()) - 1,
                                                        DirectoryListModel::ColumnCount - 1));
     selection.select(everyOther, QItemSelectionModel::ClearAndSelect);
+    stalls.beginPhase(u"remove_selected"_s);
     times.push_back(stalls.watch([&] { window.removeSelected(); }));
     floors.push_back(0);
     record(u"remove_selected"_s);
