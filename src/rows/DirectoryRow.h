@@ -21,10 +21,14 @@ struct DirectoryRow
     // apart took 24 bytes a row more); empty for a root.
     QString name() const
     {
-        const qsizetype start = JoinedLength(parent, {});
-        if (!hasParent() || start >= key.size())
-            return {};
-        return NameWithinPath(key, start);
+        const qsizetype start = nameStart();
+        return start < 0 ? QString() : NameWithinPath(key, start);
+    }
+    // The same without a string of its own, to read a million rows' names.
+    QStringView nameView() const
+    {
+        const qsizetype start = nameStart();
+        return start < 0 ? QStringView(u"") : QStringView(key).sliced(start);
     }
     // Rows added after the last preview have no proposal yet.
     bool isPreviewed() const
@@ -34,7 +38,15 @@ struct DirectoryRow
     }
     QString verdictText() const { return VerdictText(verdict); }
     // The last preview's new name, or the row's own name where it has none.
-    QString proposedName() const { return isPreviewed() && !newName.isEmpty() ? newName : name(); }
+    QString proposedName() const { return hasProposal() ? newName : name(); }
+    bool hasProposal() const { return isPreviewed() && !newName.isEmpty(); }
+
+private:
+    qsizetype nameStart() const
+    {
+        const qsizetype start = JoinedLength(parent, {});
+        return !hasParent() || start >= key.size() ? -1 : start;
+    }
 };
 
 // A row made away from the list's thread, with its key's hash (KeyHash) made there too: the

@@ -31,4 +31,5 @@ private:
     const DirectoryListModel& m_rows;
     RowFilter m_filter;
     QString m_text;
+    Qt::CaseSensitivity m_case; // sensitive where the text has no letter with a case
 };

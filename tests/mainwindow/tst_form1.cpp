@@ -481,6 +481,8 @@ private Q_SLOTS:
             << RowFilter::Problems << QString() << QStringList{u"r1"_s, u"r4"_s};
         QTest::newRow("new name, any case")
             << RowFilter::Containing << u"NEW"_s << QStringList{u"r2"_s};
+        QTest::newRow("a numeral's other case")
+            << RowFilter::Containing << u"ⅱ"_s << QStringList{u"r2"_s};
     }
     void filtersShowTheirRowsAndRemoveOnlyThose()
     {
@@ -498,7 +500,7 @@ private Q_SLOTS:
                                          {3, Outcome::SameName},
                                          {4, Outcome::Failed}}) {
             verdicts.push_back(
-                {r, ChangedRow::Proposal, Verdict{outcome, {}}, r == 2 ? u"new2"_s : u"x"_s, {}});
+                {r, ChangedRow::Proposal, Verdict{outcome, {}}, r == 2 ? u"new Ⅱ"_s : u"x"_s, {}});
         }
         window.rows().hold()->takeOver(verdicts);
 
@@ -525,7 +527,7 @@ private Q_SLOTS:
         const Outcome entering = filter == RowFilter::WontChange ? Outcome::SameName
                                  : filter == RowFilter::Problems ? Outcome::Failed
                                                                  : Outcome::CanRename;
-        Propose(window.rows(), 0, u"new0"_s, Verdict{entering, {}});
+        Propose(window.rows(), 0, u"new Ⅱ0"_s, Verdict{entering, {}});
         QTRY_COMPARE(window.listView().model()->rowCount(), 1);
     }
 
