@@ -420,8 +420,8 @@ void runScale(int n, int repetitions)
         std::optional<FormNames> editor;
         stalls.beginPhase(u"names_open"_s);
         times.push_back(stalls.watch([&] {
-            editor.emplace(&window, rows, everyRow, fileSystem, bench.passes, bench.settings,
-                           bench.shell);
+            editor.emplace(&window, rows, *NameEdits::tableMadeAway(rows, everyRow, bench.passes),
+                           fileSystem, bench.passes, bench.settings, bench.shell);
             editor->show();
             QApplication::processEvents();
         }));
@@ -442,6 +442,8 @@ void runScale(int n, int repetitions)
         floors.push_back(0);
         record(u"names_paste"_s);
     }
+    // The editor's rows are let go of on the pool: not meanwhile.
+    QThreadPool::globalInstance()->waitForDone();
 
     // A filter over every row (about a third of them pass at 100,000), and off again.
     stalls.beginPhase(u"filter"_s);

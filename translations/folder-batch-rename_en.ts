@@ -1157,6 +1157,10 @@ Take the record over and undo this batch?</translation>
         <source>路径</source>
         <translation>Path</translation>
     </message>
+    <message>
+        <source>正在准备新名称……</source>
+        <translation>Preparing the new names…</translation>
+    </message>
 </context>
 <context>
     <name>NumberStep</name>

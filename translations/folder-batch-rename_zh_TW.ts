@@ -1145,6 +1145,10 @@
         <source>路径</source>
         <translation>路徑</translation>
     </message>
+    <message>
+        <source>正在准备新名称……</source>
+        <translation>正在準備新名稱……</translation>
+    </message>
 </context>
 <context>
     <name>NumberStep</name>

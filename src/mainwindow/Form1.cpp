@@ -496,7 +496,11 @@ void Form1::openNamesDialog()
         shown.resize(size_t(m_rows->count()));
         std::iota(shown.begin(), shown.end(), 0);
     }
-    FormNames dialog(this, *m_rows, std::move(shown), m_platform.fileSystem, m_platform.passes,
+    std::optional<NameEdits::Table> table =
+        NameEdits::tableMadeAway(*m_rows, shown, m_platform.passes);
+    if (!table)
+        return;
+    FormNames dialog(this, *m_rows, std::move(*table), m_platform.fileSystem, m_platform.passes,
                      m_platform.settings, m_platform.shell);
     dialog.exec();
 }

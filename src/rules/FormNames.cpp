@@ -42,7 +42,12 @@ QStringList LinesOf(QString text)
 
 } // namespace
 
-FormNames::FormNames(QWidget* parent, DirectoryListModel& rows, std::vector<int> shown,
+FormNames::FormNames(QWidget* parent, DirectoryListModel& rows, const std::vector<int>& shown,
+                     FileSystem& fileSystem, PassRunner& passes, Settings& settings, Shell& shell)
+    : FormNames(parent, rows, NameEdits::tableOf(rows, shown), fileSystem, passes, settings, shell)
+{}
+
+FormNames::FormNames(QWidget* parent, DirectoryListModel& rows, NameEdits::Table table,
                      FileSystem& fileSystem, PassRunner& passes, Settings& settings, Shell& shell)
     : QDialog(parent), m_rows(rows), m_passes(passes), m_fileSystem(fileSystem),
       m_settings(settings), m_shell(shell)
@@ -50,7 +55,7 @@ FormNames::FormNames(QWidget* parent, DirectoryListModel& rows, std::vector<int>
     setObjectName(u"FormNames"_s);
     setWindowTitle(tr("编辑新名称"));
     setSizeGripEnabled(true);
-    m_edits = new NameEdits(rows, std::move(shown), fileSystem, this);
+    m_edits = new NameEdits(std::move(table), fileSystem, this);
     createControls();
     const QSize kept = settings.value(Settings::Key::NamesDialogSize).toSize();
     resize(kept.isValid() ? kept : QSize(720, 520));
@@ -71,6 +76,10 @@ void FormNames::createControls()
 
     tableNames = new QTableView(tabPages);
     tableNames->setObjectName(u"tableNames"_s);
+    // No row measures its text, so that 100,000 rows open at once; set before the rows come,
+    // as setting it afterwards goes through every row.
+    tableNames->verticalHeader()->setDefaultSectionSize(tableNames->fontMetrics().height() + 6);
+    tableNames->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tableNames->setModel(m_edits);
     tableNames->setEditTriggers(QAbstractItemView::DoubleClicked |
                                 QAbstractItemView::EditKeyPressed |
@@ -78,9 +87,6 @@ void FormNames::createControls()
     tableNames->setSelectionBehavior(QAbstractItemView::SelectItems);
     tableNames->setSelectionMode(QAbstractItemView::SingleSelection);
     tableNames->setTextElideMode(Qt::ElideMiddle); // a parent's path keeps its end
-    // No row measures its text, so that 100,000 rows open at once.
-    tableNames->verticalHeader()->setDefaultSectionSize(tableNames->fontMetrics().height() + 6);
-    tableNames->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tableNames->horizontalHeader()->setStretchLastSection(true);
     for (const auto& [column, width] : {std::pair{NameEdits::OldNameColumn, 180},
                                         {NameEdits::NewNameColumn, 180},

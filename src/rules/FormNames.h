@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NameEdits.h"
 #include "platform/ChineseText.h"
 
 #include <QDateTime>
@@ -10,7 +11,6 @@
 
 class DirectoryListModel;
 class FileSystem;
-class NameEdits;
 class PassRunner;
 class Settings;
 class Shell;
@@ -30,7 +30,10 @@ class FormNames : public QDialog
     Q_OBJECT
 
 public:
-    FormNames(QWidget* parent, DirectoryListModel& rows, std::vector<int> shown,
+    FormNames(QWidget* parent, DirectoryListModel& rows, const std::vector<int>& shown,
+              FileSystem& fileSystem, PassRunner& passes, Settings& settings, Shell& shell);
+    // With its table made already (NameEdits::tableMadeAway).
+    FormNames(QWidget* parent, DirectoryListModel& rows, NameEdits::Table table,
               FileSystem& fileSystem, PassRunner& passes, Settings& settings, Shell& shell);
     ~FormNames() override;
 

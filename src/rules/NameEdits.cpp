@@ -1,29 +1,66 @@
 #include "NameEdits.h"
 
 #include "common/NameBytes.h"
+#include "platform/FreedMemory.h"
+#include "platform/PassRunner.h"
 #include "rows/DirectoryListModel.h"
 
 #include <QDir>
 
 using namespace Qt::StringLiterals;
 
-NameEdits::NameEdits(const DirectoryListModel& rows, std::vector<int> shown, FileSystem& fileSystem,
-                     QObject* parent)
-    : QAbstractTableModel(parent), m_fileSystem(fileSystem)
+NameEdits::Table NameEdits::tableOf(const DirectoryListModel& rows, const std::vector<int>& shown)
 {
-    m_entries.reserve(shown.size());
-    m_uses.reserve(qsizetype(shown.size()));
+    Table table;
+    table.entries.reserve(shown.size());
+    table.uses.reserve(qsizetype(shown.size()));
     for (const int listRow : shown) {
         const DirectoryRow& row = rows.row(listRow);
-        m_entries.push_back({listRow, row.name(), row.parent, row.parentId, row.proposedName()});
-        count(m_entries.back(), 1);
+        table.entries.push_back(
+            {listRow, row.name(), row.parent, row.parentId, row.proposedName()});
+        count(table.uses, table.entries.back(), 1);
     }
+    return table;
 }
 
-void NameEdits::count(const Entry& entry, int by)
+std::optional<NameEdits::Table> NameEdits::tableMadeAway(DirectoryListModel& rows,
+                                                         const std::vector<int>& shown,
+                                                         PassRunner& passes)
+{
+    const std::optional<DirectoryListModel::Hold> hold = rows.hold();
+    if (!hold)
+        return std::nullopt;
+    std::optional<Table> table;
+    const PassEnd end = passes.run(
+        tr("正在准备新名称……"), 0,
+        [&](PassControl& control) {
+            table = tableOf(rows, shown);
+            control.stopHere(); // a cancel asked meanwhile counts at its end
+        },
+        [] {});
+    if (end != PassEnd::Completed) {
+        if (table)
+            FreeSoon(std::move(*table));
+        return std::nullopt;
+    }
+    return table;
+}
+
+NameEdits::NameEdits(Table table, FileSystem& fileSystem, QObject* parent)
+    : QAbstractTableModel(parent), m_entries(std::move(table.entries)),
+      m_uses(std::move(table.uses)), m_fileSystem(fileSystem)
+{}
+
+NameEdits::~NameEdits()
+{
+    // A million rows' texts take a while to let go of.
+    FreeSoon(Table{std::move(m_entries), std::move(m_uses)});
+}
+
+void NameEdits::count(QHash<Use, int>& uses, const Entry& entry, int by)
 {
     if (entry.newName != entry.name)
-        m_uses[{entry.parentId, entry.newName}] += by;
+        uses[{entry.parentId, entry.newName}] += by;
 }
 
 int NameEdits::rowCount(const QModelIndex& parent) const
@@ -78,9 +115,9 @@ bool NameEdits::setData(const QModelIndex& index, const QVariant& value, int rol
     const QString newName = value.toString();
     if (newName == entry.newName)
         return true;
-    count(entry, -1);
+    count(m_uses, entry, -1);
     entry.newName = newName;
-    count(entry, 1);
+    count(m_uses, entry, 1);
     // Another row's verdict may change with this one's: one notification for the column.
     Q_EMIT dataChanged(index, index);
     Q_EMIT dataChanged(this->index(0, VerdictColumn), this->index(rowCount() - 1, VerdictColumn));
@@ -131,7 +168,7 @@ bool NameEdits::setNewNames(const QStringList& names)
     m_uses.clear();
     for (size_t i = 0; i < m_entries.size(); ++i) {
         m_entries[i].newName = names[qsizetype(i)];
-        count(m_entries[i], 1);
+        count(m_uses, m_entries[i], 1);
     }
     endResetModel();
     return true;

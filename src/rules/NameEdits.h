@@ -7,9 +7,11 @@
 #include <QHash>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class DirectoryListModel;
+class PassRunner;
 
 // The first line of the list's export ("路径", "原名称", "新名称"), in the interface's language
 // or in the program's own words; the import of names skips either.
@@ -25,10 +27,30 @@ class NameEdits : public QAbstractTableModel
 public:
     enum Column { OldNameColumn, NewNameColumn, VerdictColumn, ParentColumn, ColumnCount };
 
+    struct Entry
+    {
+        int listRow;
+        QString name;
+        QString parent;
+        FileId parentId;
+        QString newName;
+    };
+    using Use = std::pair<FileId, QString>;
     // The list's rows `shown` (positions in the list), with their last proposals, or their
-    // names where they have none.
-    NameEdits(const DirectoryListModel& rows, std::vector<int> shown, FileSystem& fileSystem,
-              QObject* parent = nullptr);
+    // names where they have none; and how many rows give each new name in its parent.
+    struct Table
+    {
+        std::vector<Entry> entries;
+        QHash<Use, int> uses;
+    };
+    static Table tableOf(const DirectoryListModel& rows, const std::vector<int>& shown);
+    // The same made on a pass's worker while the rows are held: a million rows take a second.
+    // Nothing where the pass is cancelled or the rows are held already.
+    static std::optional<Table> tableMadeAway(DirectoryListModel& rows,
+                                              const std::vector<int>& shown, PassRunner& passes);
+
+    NameEdits(Table table, FileSystem& fileSystem, QObject* parent = nullptr);
+    ~NameEdits() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -53,17 +75,7 @@ public:
     std::vector<QString> listNames(const DirectoryListModel& rows, int* changed) const;
 
 private:
-    struct Entry
-    {
-        int listRow;
-        QString name;
-        QString parent;
-        FileId parentId;
-        QString newName;
-    };
-    using Use = std::pair<FileId, QString>;
-
-    void count(const Entry& entry, int by);
+    static void count(QHash<Use, int>& uses, const Entry& entry, int by);
 
     std::vector<Entry> m_entries;
     QHash<Use, int> m_uses; // how many rows give each new name in its parent

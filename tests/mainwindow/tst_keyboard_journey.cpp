@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QTableView>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -100,6 +101,18 @@ private Q_SLOTS:
         chooseFromMenu(window, Qt::Key_R, 0);
         QVERIFY(previewed);
         QCOMPARE(window.rows().row(0).verdictText(), u"可以修改"_s);
+
+        QString editable;
+        WhenDialogShown([&](QWidget* dialog) {
+            editable = FindChild<QTableView>(*dialog, u"tableNames"_s)
+                           ->model()
+                           ->index(0, 1)
+                           .data()
+                           .toString();
+            press(Qt::Key_Escape);
+        });
+        chooseFromMenu(window, Qt::Key_R, 2); // 编辑新名称…, on the proposals
+        QCOMPARE(editable, u"a_k"_s);
 
         chooseFromMenu(window, Qt::Key_R, 3); // 确认修改, below 更多规则… and 编辑新名称…
         QCOMPARE(test.messageBoxes.shown.size(), 2);
