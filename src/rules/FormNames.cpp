@@ -42,11 +42,6 @@ QStringList LinesOf(QString text)
 
 } // namespace
 
-FormNames::FormNames(QWidget* parent, DirectoryListModel& rows, const std::vector<int>& shown,
-                     FileSystem& fileSystem, PassRunner& passes, Settings& settings, Shell& shell)
-    : FormNames(parent, rows, NameEdits::tableOf(rows, shown), fileSystem, passes, settings, shell)
-{}
-
 FormNames::FormNames(QWidget* parent, DirectoryListModel& rows, NameEdits::Table table,
                      FileSystem& fileSystem, PassRunner& passes, Settings& settings, Shell& shell)
     : QDialog(parent), m_rows(rows), m_passes(passes), m_fileSystem(fileSystem),

@@ -7,7 +7,6 @@
 #include <QDialog>
 
 #include <optional>
-#include <vector>
 
 class DirectoryListModel;
 class FileSystem;
@@ -30,9 +29,7 @@ class FormNames : public QDialog
     Q_OBJECT
 
 public:
-    FormNames(QWidget* parent, DirectoryListModel& rows, const std::vector<int>& shown,
-              FileSystem& fileSystem, PassRunner& passes, Settings& settings, Shell& shell);
-    // With its table made already (NameEdits::tableMadeAway).
+    // The table: NameEdits::tableMadeAway, or tableOf for a few rows.
     FormNames(QWidget* parent, DirectoryListModel& rows, NameEdits::Table table,
               FileSystem& fileSystem, PassRunner& passes, Settings& settings, Shell& shell);
     ~FormNames() override;

@@ -744,8 +744,8 @@ private Q_SLOTS:
         const QByteArray around = csv.contains(':') ? csv.left(csv.indexOf(':')) : QByteArray();
         csv.remove(0, around.isEmpty() ? 0 : around.size() + 1);
         {
-            FormNames dialog(&window, window.rows(), {0, 1}, test.fileSystem, test.passes,
-                             test.settings, test.shell);
+            FormNames dialog(&window, window.rows(), NameEdits::tableOf(window.rows(), {0, 1}),
+                             test.fileSystem, test.passes, test.settings, test.shell);
             QVERIFY(ShowActive(dialog));
             auto* table = FindChild<QTableView>(dialog, u"tableNames"_s);
             table->setCurrentIndex(table->model()->index(0, 1));

@@ -378,8 +378,8 @@ int run(int argc, char* argv[])
         const QString reports = tree.path(u"季度报告"_s);
         list.addFolders({reports + u"/一月"_s, reports + u"/二月"_s, reports + u"/三月"_s,
                          reports + u"/四月"_s});
-        FormNames names(&list, list.rows(), {0, 1, 2, 3}, test.fileSystem, test.passes,
-                        test.settings, test.shell);
+        FormNames names(&list, list.rows(), NameEdits::tableOf(list.rows(), {0, 1, 2, 3}),
+                        test.fileSystem, test.passes, test.settings, test.shell);
         names.resize(640, 300);
         auto* table = names.findChild<QTableView*>(u"tableNames"_s);
         const QStringList typed{u"2024-01 一月"_s, u"2024-02 二月"_s, u"2024-02 二月"_s};
